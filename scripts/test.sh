@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless: a virtual X
+# server with Mesa's software OpenGL, and OpenAL Soft's null audio driver.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+export ALSOFT_DRIVERS=null
+export LIBGL_ALWAYS_SOFTWARE=1
+cd "${BUILD_DIR:-build}"
+xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j2 --timeout 600

@@ -1,0 +1,140 @@
+#include "app/Game.h"
+
+#include "resources/Loading.h"
+
+namespace {
+
+const char* const shaderFiles[6] = {
+    "Assets/Shaders/GreyLevel.frag", "Assets/Shaders/RedLevel.frag",   "Assets/Shaders/Water.frag",
+    "Assets/Shaders/uv.frag",        "Assets/Shaders/trounoirIn.frag", "Assets/Shaders/trounoirOut.frag",
+};
+
+// A picture loaded the way the constructor loads its backgrounds: not smoothed, not centred.
+sf::Sprite plainSprite(const std::string& path)
+{
+    return loadSprite(path, false, false);
+}
+
+void sizeLayers(Game& game)
+{
+    const unsigned width = static_cast<unsigned>(game.resolution.x);
+    const unsigned height = static_cast<unsigned>(game.resolution.y);
+    sf::RenderTexture* layers[7] = {&game.backgroundLayer, &game.tileLayer,   &game.waterLayer, &game.actorLayer,
+                                    &game.hudLayer,        &game.screenLayer, &game.vortexLayer};
+    sf::Sprite* sprites[7] = {&game.backgroundLayerSprite, &game.tileLayerSprite,   &game.waterLayerSprite,
+                              &game.actorLayerSprite,      &game.hudLayerSprite,    &game.screenLayerSprite,
+                              &game.vortexLayerSprite};
+    for (int i = 0; i < 7; ++i) {
+        layers[i]->create(width, height);
+        sprites[i]->setTexture(layers[i]->getTexture(), true);
+        sprites[i]->setPosition(0.f, 0.f);
+    }
+    game.hudLayer.clear(sf::Color::Black);
+    game.waterLayer.clear(sf::Color::Transparent);
+}
+
+void loadShaders(Game& game)
+{
+    sf::Shader* shaders[6] = {&game.greyLevel, &game.redLevel, &game.water, &game.uv, &game.trounoirIn,
+                              &game.trounoirOut};
+    for (int i = 0; i < 6; ++i)
+        loadFragmentShaderFile(*shaders[i], shaderFiles[i]);
+}
+
+void loadPictures(Game& game)
+{
+    game.splashLogos[0] = loadSprite("Assets/Logo/logo-Tessaril.png", true, false);
+    game.splashLogos[1] = loadSprite("Assets/Logo/logo-Pinewhistle.png", true, false);
+    for (sf::Sprite& logo : game.splashLogos)
+        logo.setPosition(game.resolution.x / 2.f, game.resolution.y / 2.f);
+    game.titleLogo = loadSprite("Assets/Placeholder/onApaDaset.png", true, false);
+    game.titleLogo.setPosition(game.resolution.x / 2.f, game.resolution.y / 4.f);
+    game.goal = loadSprite("Assets/Placeholder/a.png", true, false);
+    for (int i = 0; i < 5; ++i)
+        game.itemIcons[i] = loadSprite(numberedPath("Assets/Placeholder/item", i, ".png"), true, false);
+    game.crateSprite = loadSprite("Assets/Placeholder/boite.png", true, false);
+    for (int i = 0; i < 5; ++i) {
+        game.back1[i] = plainSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
+        game.back2[i] = plainSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
+        game.back1[i].setColor(sf::Color(255, 255, 255, 0));
+        game.back2[i].setColor(sf::Color(255, 255, 255, 0));
+    }
+    game.back3_a = plainSprite("Assets/Sprites/Map/back3_a.png");
+    game.back3_b = plainSprite("Assets/Sprites/Map/back3_b.png");
+    game.titleBackground = plainSprite("Assets/Sprites/Menu/TitleScreenBackGround.png");
+    loadFontFile(game.font, "Assets/Fonts/SelectionFont.otf");
+    game.summonB = loadSprite("Assets/Placeholder/SummonB.png", true, false);
+    game.summonR = loadSprite("Assets/Placeholder/SummonR.png", true, false);
+    game.stopOverlay = loadSprite("Assets/Placeholder/stop.png", true, false);
+    game.stopOverlay.setColor(sf::Color(255, 255, 255, 0));
+}
+
+void loadLatePictures(Game& game)
+{
+    for (int i = 0; i < 2; ++i) {
+        game.victoryPictures[i] =
+            loadSprite(numberedPath("Assets/Sprites/HUD/VictoryScreenPlayer", i + 1, ".png"), true, false);
+        game.victoryPictures[i].setPosition(game.resolution.x / 2.f, game.resolution.y / 2.f);
+    }
+    game.outOfMapArrows[0] = loadSprite("Assets/Sprites/HUD/P1outofmap.png", true, true);
+    game.outOfMapArrows[1] = loadSprite("Assets/Sprites/HUD/P2outofmap.png", true, true);
+    for (int i = 0; i < 2; ++i)
+        game.flagPictures[i] = loadSprite(numberedPath("flag", i + 1, "_placeholder.png"), true, false);
+}
+
+}  // namespace
+
+Game::Game()
+{
+    // 1. Members start with their declared values; the scene is Splash.
+    // 2. Settings file.
+    // 3-4. Tileset and the Jungle level.
+    tilesetSprite = loadSprite("Assets/Sprites/Map/Tileset.png", false, false);
+    tileMap.game = this;
+    // 5. The curtain.
+    initScreenFade(screenFade, *this);
+    // 6. Scene objects, in order.
+    collision.game = this;
+    mainHub.game = this;
+    options.game = this;
+    credits.game = this;
+    pauseMenu.game = this;
+    mapSelectRoom.game = this;
+    camera.game = this;
+    editor.game = this;
+    modeSelectRoom.game = this;
+    customMapSelect.game = this;
+    // 7. Sound bank and music.
+    // 8. Room pictures.
+    for (int i = 0; i < 4; ++i)
+        roomBackgrounds[i] = loadSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"), false, false);
+    // 9-10. Layers and shaders.
+    sizeLayers(*this);
+    loadShaders(*this);
+    // 11. Pictures.
+    loadPictures(*this);
+    // 12. The title prompt.
+    setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
+    pressStartText.setOutlineThickness(2.f);
+    // 13. Character slots, players, HUD, bindings, arrows and flag pictures.
+    for (int i = 0; i < 2; ++i) {
+        players[i].game = this;
+        players[i].index = i;
+    }
+    loadLatePictures(*this);
+    // 14. The cursor is hidden by the first Splash update (the window does not exist yet).
+}
+
+void createWindow(Game& game)
+{
+    const sf::VideoMode mode(static_cast<unsigned>(game.resolution.x), static_cast<unsigned>(game.resolution.y), 32);
+    const sf::Uint32 style = game.fullscreen ? sf::Style::Fullscreen : sf::Style::Default;
+    if (game.window.isOpen())
+        game.window.close();
+    game.window.create(mode, "Kestrelfall", style, sf::ContextSettings(0, 0, 0));
+    game.window.setFramerateLimit(300);
+}
+
+void saveOnExit(Game&)
+{
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/GameTime.h"
+#include "app/Input.h"
+#include "app/SceneState.h"
+#include "app/ScreenFade.h"
+#include "editor/MapEditor.h"
+#include "fighters/Character.h"
+#include "fighters/Collision.h"
+#include "fighters/Player.h"
+#include "fighters/Projectile.h"
+#include "level/TileMap.h"
+#include "match/Camera.h"
+#include "match/Crate.h"
+#include "match/Flag.h"
+#include "match/Hud.h"
+#include "menus/MenuRooms.h"
+#include "menus/OptionsScreen.h"
+#include "menus/PauseMenu.h"
+#include "screens/CreditsScreen.h"
+#include "screens/CustomMapScreen.h"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/System/Clock.hpp>
+
+#include <memory>
+#include <string>
+
+// The single application object. It owns the window, every scene, both
+// players, the level, the HUD, the off-screen layers and the shaders; every
+// scene keeps a back-pointer to it and reads and writes its fields directly.
+struct Game {
+    // Window and timing
+    sf::RenderWindow window;
+    sf::Clock frameClock;  // wall clock, read only by the program's frame loop
+    float frameTime = 0.f;
+    GameTime time;         // the game's own clock, advanced by frameTime
+    InputState input;      // polled device state (SFML in the program, scripted in tests)
+    sf::Vector2f resolution{1920.f, 1080.f};
+    float sectionWidth = 3840.f;
+
+    // Scene
+    SceneState state = SceneState::Splash;
+    ScreenFade screenFade;
+    float splashTime = 0.f;
+    float titlePulseTime = 0.f;
+    float titleBobAmplitude = 10.f;
+    bool titleBobRising = false;
+    float waterTime = 0.f;
+    float vortexLevel = 0.f;
+    float vortexTime = 0.f;
+    float crateTimer = 0.f;
+    float victoryTime = 0.f;
+    bool crossFadeStarted = false;
+    int backgroundIndex = 0;
+
+    // Settings and mode flags
+    bool fullscreen = true;
+    bool fightLive = false;
+    bool suddenDeath = false;
+    bool caaMode = false;
+    bool customMapChosen = false;
+    std::string customMapPath;
+    bool flagTaken = false;
+    bool bothDown = false;
+    int chaseSituation = 0;
+    int p1Kills = 0;
+    int p2Kills = 0;
+    int caaStage = 0;
+    float sfxVolume = 0.5f;
+    float musicVolume = 1.0f;
+
+    // Controller latches: a consumed press fires nothing else until released.
+    bool latchA = false;
+    bool latchB = false;
+    bool latchLB = false;
+    bool latchRB = false;
+    bool latchStart = false;
+    bool backHeld = false;
+
+    // Owned objects
+    TileMap tileMap;
+    Camera camera;
+    Collision collision;
+    Player players[2];
+    Flag flags[2];
+    Character characterSets[8];
+    Hud hud;
+    ProjectileList projectiles;
+    MainHub mainHub;
+    ModeSelectRoom modeSelectRoom;
+    MapSelectRoom mapSelectRoom;
+    CustomMapScreen customMapSelect;
+    MapEditor editor;
+    OptionsScreen options;
+    PauseMenu pauseMenu;
+    CreditsScreen credits;
+    std::unique_ptr<Crate> crate;
+
+    // Graphics resources
+    sf::Font font;
+    sf::RenderTexture backgroundLayer, tileLayer, waterLayer, actorLayer, hudLayer, screenLayer, vortexLayer;
+    sf::Sprite backgroundLayerSprite, tileLayerSprite, waterLayerSprite, actorLayerSprite, hudLayerSprite,
+        screenLayerSprite, vortexLayerSprite;
+    sf::Shader greyLevel, redLevel, water, uv, trounoirIn, trounoirOut;
+    sf::Sprite tilesetSprite;
+    sf::Sprite roomBackgrounds[4];
+    sf::Sprite titleBackground, titleLogo, splashLogos[2];
+    sf::Text pressStartText;
+    sf::Sprite back1[5], back2[5], back3_a, back3_b;
+    sf::Sprite itemIcons[5], crateSprite, summonB, summonR, stopOverlay, goal;
+    sf::Sprite victoryPictures[2], outOfMapArrows[2], flagPictures[2];
+
+    // Builds every member in the fixed start-up order and loads every asset.
+    Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+};
+
+// Opens (or re-opens) the window from `fullscreen`.
+void createWindow(Game& game);
+
+// Writes the bindings file, then the settings file.
+void saveOnExit(Game& game);

@@ -1,0 +1,5 @@
+#include "fighters/Projectile.h"
+
+void updateProjectiles(Game&)
+{
+}

@@ -1,0 +1,38 @@
+#include "app/Frame.h"
+#include "app/Game.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+int main()
+{
+    auto game = std::make_unique<Game>();
+
+    // All randomness of the game comes from rand, seeded once from the clock.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    for (int i = 0; i < 3; ++i)
+        std::rand();
+
+    createWindow(*game);
+    if (!game->window.isOpen()) {
+        saveOnExit(*game);
+        return 0;
+    }
+
+    std::vector<sf::Event> events;
+    while (game->window.isOpen()) {
+        const float frameTime = game->frameClock.restart().asSeconds();
+        events.clear();
+        sf::Event event;
+        while (game->window.pollEvent(event))
+            events.push_back(event);
+        pollDeviceInput(game->input, game->window);
+        runFrame(*game, frameTime, events);
+    }
+    saveOnExit(*game);
+    // The Game is left to the end of the process, as its textures are.
+    game.release();
+    return 0;
+}

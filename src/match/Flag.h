@@ -1,0 +1,6 @@
+#pragma once
+
+// One of the two flags of the classic mode.
+struct Flag {
+    bool carried = false;
+};

@@ -1,0 +1,38 @@
+#include "resources/Button.h"
+
+#include "resources/Loading.h"
+
+#include <SFML/Graphics/Texture.hpp>
+
+Button::Button(std::string path, sf::Vector2f position_, unsigned frameCount_)
+    : frameCount(frameCount_ == 0 ? 1 : frameCount_), position(position_)
+{
+    sf::Texture* strip = new sf::Texture();  // kept for the whole run
+    loadTextureFile(*strip, path);
+    sprite.setTexture(*strip, true);
+    const sf::Vector2u size = strip->getSize();
+    frameWidth = size.x / frameCount;
+    frameHeight = size.y;
+    sprite.setOrigin(static_cast<float>(size.x) / (2.f * static_cast<float>(frameCount)),
+                     static_cast<float>(size.y) / 2.f);
+}
+
+void animateButton(ButtonAnimator& animator, sf::Sprite& sprite, bool& hovered, bool& clicked, float frameTime)
+{
+    if (hovered)
+        animator.frame = 1;
+    else if (!clicked)
+        animator.frame = 0;
+    if (clicked) {
+        hovered = false;
+        animator.pressTimer += frameTime;
+        animator.frame = 2;
+        if (animator.pressTimer >= animator.pressDuration) {
+            animator.pressTimer = 0.f;
+            animator.frame = 0;
+            clicked = false;
+        }
+    }
+    sprite.setTextureRect(sf::IntRect(static_cast<int>(animator.stride) * animator.frame, 0,
+                                      static_cast<int>(animator.frameSize.x), static_cast<int>(animator.frameSize.y)));
+}

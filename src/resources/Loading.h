@@ -1,0 +1,44 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <string>
+#include <vector>
+
+namespace sf { class Font; class Shader; class SoundBuffer; class Music; }
+
+// Loads never stop the game: a missing picture leaves an empty texture and the
+// game runs on. They are counted, though, so a start-up can be checked for
+// completeness (the tests assert that the real asset tree loads without one).
+struct LoadReport {
+    int attempts = 0;
+    int failures = 0;
+    std::vector<std::string> failedPaths;
+};
+LoadReport& loadReport();
+void noteLoad(const std::string& path, bool succeeded);
+
+// Loaders that resolve the path letter case aside and record the outcome.
+bool loadTextureFile(sf::Texture& texture, const std::string& path);
+bool loadFontFile(sf::Font& font, const std::string& path);
+bool loadSoundFile(sf::SoundBuffer& buffer, const std::string& path);
+bool openMusicFile(sf::Music& music, const std::string& path);
+bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path);
+
+// A sprite showing the whole picture. The texture is created on the heap and
+// kept for the whole run, so copies of the sprite stay valid everywhere.
+sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth);
+
+void setupText(sf::Text& text, const sf::Font& font, std::string string, unsigned characterSize, bool centreOrigin,
+               sf::Color fill);
+
+void appendTexture(std::vector<sf::Texture>& textures, std::string path);
+void appendSprite(std::vector<sf::Sprite>& sprites, const sf::Texture& texture, sf::Vector2f scale);
+void insertSprite(std::vector<sf::Sprite>& sprites, const sf::Texture& texture, sf::Vector2f scale,
+                  std::size_t position);
+
+// "prefix" + index + "suffix", the way numbered assets are named.
+std::string numberedPath(const std::string& prefix, int index, const std::string& suffix);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// File names are matched without regard to letter case: "Assets/..." and
+// "assets/...", "Binds.txt" and "binds.txt" reach the same file. Every read and
+// every write of the game goes through these two functions.
+
+// The existing file or folder whose path matches `path` letter case aside
+// (relative paths are taken from the working directory). When nothing matches,
+// the path is returned with its existing leading folders resolved, so that a
+// write creates the file inside the folder that is already there.
+std::string resolvePath(const std::string& path);
+
+// Writes `content` to the file at `path` (resolved as above) without ever
+// leaving a truncated file: the text goes to a new file beside it that is then
+// renamed over the old one. Returns false when the folder is missing or not
+// writable; the old file is then untouched.
+bool writeFileAtomically(const std::string& path, const std::string& content);
+
+// Reads a whole file (resolved as above). Returns false when it cannot be read.
+bool readWholeFile(const std::string& path, std::string& content);
