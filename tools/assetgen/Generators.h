@@ -1,0 +1,9 @@
+#pragma once
+
+struct AssetContext;
+
+// Each group of assets has its own generator; main runs them all.
+void generateCharacters(AssetContext& ctx);  // persos.txt, character files, frame images
+void generateWorld(AssetContext& ctx);       // tiles, backgrounds, menus, HUD, editor pictures, levels
+void generateAudio(AssetContext& ctx);       // effects, announcer lines, music
+void generateTextData(AssetContext& ctx);    // shaders, font, settings and name files
