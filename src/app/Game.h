@@ -72,8 +72,6 @@ struct Game {
     int p1Kills = 0;
     int p2Kills = 0;
     int caaStage = 0;
-    float sfxVolume = 0.5f;
-    float musicVolume = 1.0f;
 
     // Controller latches: a consumed press fires nothing else until released.
     bool latchA = false;
