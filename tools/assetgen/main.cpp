@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     ctx.runDir = argv[2];
     generateTextData(ctx);
     generateWorld(ctx);
+    generateUi(ctx);
     generateCharacters(ctx);
     generateAudio(ctx);
     const double seconds =

@@ -1,0 +1,6 @@
+#include "AssetWriter.h"
+#include "Generators.h"
+
+void generateUi(AssetContext&)
+{
+}
