@@ -3,3 +3,7 @@
 void updateProjectiles(Game&)
 {
 }
+
+void drawProjectiles(const Game&, sf::RenderTarget&)
+{
+}

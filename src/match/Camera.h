@@ -7,6 +7,12 @@ struct Game;
 // The one world view with smoothing, section clamp, section pan and shake.
 struct Camera {
     Game* game = nullptr;
-    sf::View view;
-    sf::Vector2f centre;
+    sf::View view{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
+    sf::Vector2f centre{960.f, 604.f};
+    bool inTransition = false;  // a section pan is running
+    bool shaking = false;
 };
+
+// The per-frame step of the hubs and the fight.
+void updateCamera(Camera& camera);
+void centreOnMiddleSection(Camera& camera);

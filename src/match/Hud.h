@@ -1,6 +1,8 @@
 #pragma once
 
+namespace sf { class RenderTarget; }
 struct Game;
+struct Player;
 
 // The in-fight display; it also owns the countdown, the match timer and the
 // sudden-death clock.
@@ -8,3 +10,9 @@ struct Hud {
     float countdown = 4.f;     // s, runs from 4 down to 0 before a fight
     float matchTimer = 300.f;  // s of match time left
 };
+
+void hudUpdate(Game& game);
+// The fixed HUD into the HUD layer in screen view.
+void hudDraw(Game& game, sf::RenderTarget& hudLayer);
+// The per-player mark in camera view.
+void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer);

@@ -1,0 +1,4 @@
+#include "fighters/PlayersTick.h"
+
+// Placeholder until the fighters' movement is written.
+void playersTick(Game&) {}

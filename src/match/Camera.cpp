@@ -1,0 +1,5 @@
+#include "match/Camera.h"
+
+// Placeholders until the camera is written.
+void updateCamera(Camera&) {}
+void centreOnMiddleSection(Camera&) {}
