@@ -84,6 +84,8 @@ void loadLevel(TileMap& map, const std::string& path)
 
 void buildCollision(TileMap& map)
 {
+    // The hazards of the section that was live before are released.
+    map.hazards.clear();
     const int s = map.sectionIndex;
     if (s >= 0 && s < sectionCount(map)) {
         const Section& section = map.grid[static_cast<std::size_t>(s)];

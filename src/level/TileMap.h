@@ -55,8 +55,8 @@ struct TileMap {
 void loadLevel(TileMap& map, const std::string& path);
 // Reads one section file into section `section` of the grid; empties `solidTiles`.
 void loadSection(TileMap& map, const std::string& path, int section);
-// Appends the live section's ground tiles to `solidTiles` and its water and
-// spike cells to `hazards`.
+// Appends the live section's ground tiles to `solidTiles`; replaces `hazards`
+// with one hazard per water and spike cell of the live section.
 void buildCollision(TileMap& map);
 
 // Fills `codes` (made `columns` columns of 20 zeros first) from a section
