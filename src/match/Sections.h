@@ -5,6 +5,9 @@ struct Player;
 
 // Right of way, section changes and the flags of the classic mode.
 void updateChaseSituation(Game& game);
+// A player that went down loses the right of way; the other one, standing,
+// takes it (unless both are down). Run by the camera's follow step.
+void rightOfWay(Game& game);
 // The flags' update and carrier following, each fight frame.
 void updateFlags(Game& game);
 
