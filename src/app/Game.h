@@ -7,6 +7,7 @@
 #include "editor/MapEditor.h"
 #include "fighters/Character.h"
 #include "fighters/Collision.h"
+#include "fighters/PixelOverlap.h"
 #include "fighters/Player.h"
 #include "fighters/Projectile.h"
 #include "level/TileMap.h"
@@ -90,6 +91,7 @@ struct Game {
     Character characterSets[8];
     Hud hud;
     ProjectileList projectiles;
+    PixelMasks pixelMasks;  // alpha of the frame pictures, for the pixel-exact hit test
     MainHub mainHub;
     ModeSelectRoom modeSelectRoom;
     MapSelectRoom mapSelectRoom;

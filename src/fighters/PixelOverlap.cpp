@@ -1,0 +1,88 @@
+#include "fighters/PixelOverlap.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Rect.hpp>
+
+#include <algorithm>
+
+namespace {
+
+// Global bounds with left, top, width and height cut to integers.
+sf::IntRect integerBounds(const sf::Sprite& sprite)
+{
+    const sf::FloatRect b = sprite.getGlobalBounds();
+    return sf::IntRect(static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
+                       static_cast<int>(b.height));
+}
+
+// Alpha at texture coordinates (u, v); 0 outside the picture. Pixels on the
+// first row and column never count (the coordinates must be above 0).
+std::uint8_t alphaAt(const AlphaMask& mask, const sf::Vector2f& local)
+{
+    if (!(local.x > 0.f && local.y > 0.f && local.x < static_cast<float>(mask.width) &&
+          local.y < static_cast<float>(mask.height)))
+        return 0;
+    const std::size_t at = static_cast<std::size_t>(local.y) * mask.width + static_cast<std::size_t>(local.x);
+    return at < mask.alpha.size() ? mask.alpha[at] : 0;
+}
+
+bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite& b, const AlphaMask& maskB,
+                  const sf::IntRect& common)
+{
+    const sf::Transform toA = a.getInverseTransform();
+    const sf::Transform toB = b.getInverseTransform();
+    for (int x = common.left; x < common.left + common.width; ++x) {
+        for (int y = common.top; y < common.top + common.height; ++y) {
+            const sf::Vector2f point(static_cast<float>(x), static_cast<float>(y));
+            if (alphaAt(maskA, toA.transformPoint(point)) != 0 && alphaAt(maskB, toB.transformPoint(point)) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+const AlphaMask& cachedMask(const sf::Texture& texture, PixelMasks& masks)
+{
+    auto found = masks.byTexture.find(&texture);
+    if (found == masks.byTexture.end())
+        found = masks.byTexture.emplace(&texture, readAlphaMask(texture)).first;
+    return found->second;
+}
+
+// Both sprites have a picture and their integer bounds intersect.
+bool boundsMeet(const sf::Sprite& a, const sf::Sprite& b, sf::IntRect& common)
+{
+    return a.getTexture() && b.getTexture() && integerBounds(a).intersects(integerBounds(b), common);
+}
+
+}  // namespace
+
+AlphaMask readAlphaMask(const sf::Texture& texture)
+{
+    AlphaMask mask;
+    const sf::Image image = texture.copyToImage();
+    mask.width = image.getSize().x;
+    mask.height = image.getSize().y;
+    const std::uint8_t* pixels = image.getPixelsPtr();
+    const std::size_t count = static_cast<std::size_t>(mask.width) * mask.height;
+    mask.alpha.resize(pixels ? count : 0);
+    for (std::size_t i = 0; i < mask.alpha.size(); ++i)
+        mask.alpha[i] = pixels[i * 4 + 3];
+    return mask;
+}
+
+bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks)
+{
+    sf::IntRect common;
+    if (!boundsMeet(a, b, common))
+        return false;
+    return masksOverlap(a, cachedMask(*a.getTexture(), masks), b, cachedMask(*b.getTexture(), masks), common);
+}
+
+bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
+{
+    sf::IntRect common;
+    if (!boundsMeet(a, b, common))
+        return false;
+    return masksOverlap(a, readAlphaMask(*a.getTexture()), b, readAlphaMask(*b.getTexture()), common);
+}

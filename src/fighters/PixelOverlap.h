@@ -1,0 +1,33 @@
+#pragma once
+
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+// The alpha channel of one frame image, read back from the graphics card once.
+struct AlphaMask {
+    unsigned width = 0;
+    unsigned height = 0;
+    std::vector<std::uint8_t> alpha;  // row by row
+};
+
+// Alpha masks of the frame textures met so far. Frame textures are loaded
+// once at start-up and never released or changed, so a mask read once stays
+// true for the whole run; the cache lives in the Game with the textures.
+struct PixelMasks {
+    std::unordered_map<const sf::Texture*, AlphaMask> byTexture;
+};
+
+// Copies a texture's alpha channel to memory.
+AlphaMask readAlphaMask(const sf::Texture& texture);
+
+// Pixel-exact overlap of two sprites: some world pixel inside both bounds is
+// covered by a non-transparent pixel of each picture. Each sprite's texture
+// is read back once and kept in `masks`.
+bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks);
+// The same test reading both textures back on every call (kept to check the
+// cached test against, and to measure what the cache saves).
+bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b);

@@ -1,0 +1,261 @@
+#include "fighters/CombatWorld.h"
+
+#include "fighters/Combat.h"
+#include "fighters/PixelOverlap.h"
+#include "fighters/PlayersTick.h"
+
+#include <gtest/gtest.h>
+
+#include <SFML/Graphics/Image.hpp>
+
+namespace {
+
+constexpr int napollo = 0, atoola = 1, gigachill = 2, swapper = 3;
+
+// The attacker swings on an active frame; the defender stands beside it.
+void swingFrame(CombatWorld& w, Player& attacker, int frame)
+{
+    w.showFrame(attacker, frame);
+    setBothStates(attacker, AnimState::ATTACKING);
+    attacker.attacking = true;
+    attackFrames(attacker);
+}
+
+}  // namespace
+
+TEST(AttackAndParryFrames, OnlyTheKindsWindowsCount)
+{
+    CombatWorld w;
+    struct Case {
+        int kind;
+        std::vector<int> hitting;
+        std::vector<int> parrying;
+    };
+    const Case cases[] = {
+        {napollo, {20, 21, 22, 23, 34, 35, 36}, {46, 47}},
+        {atoola, {20, 21, 22, 23, 33, 34, 35}, {46, 47}},
+        {gigachill, {17, 18, 19, 27, 28, 29}, {38, 39}},
+        {swapper, {}, {54, 55, 56, 57}},
+    };
+    Player& p = w.p1();
+    for (const Case& c : cases) {
+        w.setKind(0, c.kind);
+        for (int frame = 0; frame < 60; ++frame) {
+            p.frame = frame;
+            p.attacking = true;
+            attackFrames(p);
+            const bool hits = std::find(c.hitting.begin(), c.hitting.end(), frame) != c.hitting.end();
+            EXPECT_EQ(p.hitboxActive, hits) << "kind " << c.kind << " frame " << frame;
+            p.attacking = false;
+            attackFrames(p);
+            EXPECT_FALSE(p.hitboxActive);
+            parryFrames(p);
+            const bool parries = std::find(c.parrying.begin(), c.parrying.end(), frame) != c.parrying.end();
+            EXPECT_EQ(p.parryActive, parries) << "kind " << c.kind << " frame " << frame;
+        }
+    }
+}
+
+TEST(Wounds, GigachillLosesItsShieldThenFalls)
+{
+    CombatWorld w(atoola, gigachill);
+    giveSound("G_LOSESHIELD");
+    Player& a = w.p1();
+    Player& d = w.p2();
+    ASSERT_EQ(d.hitPoints, 2);
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_TRUE(soundPlaying("G_LOSESHIELD"));
+    EXPECT_FALSE(d.skill->shieldReady);
+    // The same swing, held over later frames, wounds no more.
+    for (int frame = 21; frame <= 23; ++frame) {
+        swingFrame(w, a, frame);
+        resolveHit(a, d);
+    }
+    EXPECT_EQ(d.hitPoints, 1);
+    // A new swing brings it down.
+    a.hitLanded = false;
+    swingFrame(w, a, 34);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 0);
+}
+
+TEST(Wounds, OnlyAtoolasKillFillsItsGauge)
+{
+    CombatWorld w(atoola, gigachill);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    a.dashCharge = 10.f;
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_EQ(a.dashCharge, 10.f);
+    a.hitLanded = false;
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 0);
+    EXPECT_EQ(a.dashCharge, 1000.f);
+}
+
+TEST(Wounds, FacingAwayNeitherWoundsNorIsParried)
+{
+    CombatWorld w(atoola, atoola);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    setFacingScale(a, -1.f, 1.f);  // d stands to its right; a looks left
+    a.position.x = d.position.x - 40.f;
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_TRUE(a.hitLanded);
+    // Against a parry: the attacker is not stunned and nothing is wounded.
+    a.hitLanded = false;
+    d.parryActive = true;
+    resolveHit(a, d);
+    EXPECT_EQ(a.currentState, AnimState::ATTACKING);
+    EXPECT_EQ(d.hitPoints, 1);
+}
+
+TEST(Parry, FacingParryStunsTheAttackerAndOnlyItsFramesCount)
+{
+    CombatWorld w(atoola, atoola);
+    giveSound("PARRYSUCESS");
+    Player& a = w.p1();
+    Player& d = w.p2();
+    // The PARRY clip still plays, but its frame is past the window.
+    setBothStates(d, AnimState::PARRY);
+    w.showFrame(d, 49);
+    d.parryActive = true;  // as the parry button leaves it
+    parryFrames(d);
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 0);
+    // Inside the window the parry turns the swing.
+    w.setKind(1, atoola);
+    d.hitPoints = 1;
+    setBothStates(d, AnimState::PARRY);
+    w.showFrame(d, 46);
+    parryFrames(d);
+    a.hitLanded = false;
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_EQ(a.currentState, AnimState::STUN);
+    EXPECT_FALSE(a.attacking);
+    EXPECT_EQ(d.currentState, AnimState::IDLE);
+    EXPECT_TRUE(soundPlaying("PARRYSUCESS"));
+}
+
+TEST(Clash, FaceToFacePushesBothApartSameFacingNever)
+{
+    CombatWorld w(atoola, atoola);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    swingFrame(w, d, 21);
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(a.currentState, AnimState::STUN);
+    EXPECT_EQ(d.currentState, AnimState::STUN);
+    EXPECT_FALSE(a.attacking || d.attacking);
+    EXPECT_EQ(a.velocity.x, -1000.f);  // a faces right, pushed left
+    EXPECT_EQ(d.velocity.x, 1000.f);
+    EXPECT_EQ(d.hitPoints, 1);
+
+    // Both facing right: the one behind hits the other's back.
+    w.stand(a, 1000.f, 1);
+    w.stand(d, 1040.f, 1);
+    swingFrame(w, d, 21);
+    swingFrame(w, a, 21);
+    a.hitLanded = false;
+    resolveHit(a, d);
+    EXPECT_EQ(a.velocity.x, 0.f);
+    EXPECT_EQ(d.currentState, AnimState::ATTACKING);
+    EXPECT_EQ(d.hitPoints, 0);
+}
+
+TEST(NapolloMelee, LaunchesReloadsAndSparesTheKnockedDown)
+{
+    CombatWorld w(napollo, atoola);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    a.skill->ammo = 0;
+    a.velocity.x = 100.f;
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_EQ(d.currentState, AnimState::DEFLECT);
+    EXPECT_EQ(d.velocity, sf::Vector2f(1800.f, -1700.f));
+    EXPECT_EQ(a.skill->ammo, 4);
+    // Already knocked: nothing more.
+    a.skill->ammo = 1;
+    d.velocity = sf::Vector2f(0.f, 0.f);
+    resolveHit(a, d);
+    EXPECT_EQ(d.velocity, sf::Vector2f(0.f, 0.f));
+    EXPECT_EQ(a.skill->ammo, 1);
+}
+
+TEST(Protection, AFreshlyRespawnedDefenderTakesNoWound)
+{
+    CombatWorld w(atoola, atoola);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    d.deathTimer = 3.2f;
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    d.deathTimer = 3.6f;
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 0);
+}
+
+TEST(Dash, ADashingFighterTakesNoWoundAndIsNotBlocked)
+{
+    CombatWorld w(atoola, atoola);
+    Player& d = w.p2();
+    d.dashing = true;
+    loseHitPoint(d, false);
+    loseHitPoint(d, true);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_NE(d.currentState, AnimState::DEATH);
+    // Walking into the other stops at its hitbox edge; dashing passes.
+    Player& p = w.p1();
+    p.position.x = d.position.x - 20.f;
+    p.velocity.x = 700.f;
+    blockBodies(p, d);
+    EXPECT_EQ(p.position.x, d.position.x - d.size.x / 2.f);
+    p.position.x = d.position.x - 20.f;
+    p.velocity.x = 1750.f;
+    setBothStates(p, AnimState::DASH);
+    blockBodies(p, d);
+    EXPECT_EQ(p.position.x, d.position.x - 20.f);
+}
+
+TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
+{
+    CombatWorld w(atoola, atoola);
+    w.game.state = SceneState::MainHub;
+    Player& a = w.p1();
+    Player& d = w.p2();
+    d.advancing = true;
+    d.parryActive = true;
+    swingFrame(w, a, 21);
+    resolveHubHit(a, d);
+    EXPECT_EQ(a.currentState, AnimState::STUN);
+    EXPECT_EQ(d.currentState, AnimState::DEFLECT);
+    EXPECT_EQ(d.velocity, sf::Vector2f(1000.f, -1000.f));
+    EXPECT_TRUE(a.advancing);
+    EXPECT_FALSE(d.advancing);
+    EXPECT_EQ(d.hitPoints, 1);
+}
+
+TEST(Wounds, ASwingThatDoesNotTouchThePictureDoesNothing)
+{
+    CombatWorld w(atoola, atoola);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    w.stand(d, a.position.x + 400.f, -1);
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    EXPECT_EQ(d.hitPoints, 1);
+    EXPECT_FALSE(a.hitLanded);
+}

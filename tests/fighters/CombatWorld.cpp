@@ -1,0 +1,117 @@
+#include "fighters/CombatWorld.h"
+
+#include "audio/Audio.h"
+#include "fighters/BoxFrames.h"
+#include "fighters/PlayersTick.h"
+#include "fighters/Projectile.h"
+#include "match/Camera.h"
+
+#include <cmath>
+
+namespace {
+
+// The clips come from the game's own character files, also when the run
+// folder has none yet (their pictures are then boxes).
+void loadMissingClips(Character& character, int slot)
+{
+    if (character.animations[static_cast<std::size_t>(AnimState::IDLE)].duration > 0.f)
+        return;
+    static const char* const kinds[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
+    const std::string folder = std::string(KESTRELFALL_SOURCE_DIR) + "/data/characters/P" +
+                               std::to_string(slot / kindCount + 1) + "/";
+    character.files.assign(characterSlotCount, "");
+    character.files[static_cast<std::size_t>(slot)] = folder + kinds[slot % kindCount] + ".txt";
+    loadCharacter(character, slot);
+}
+
+}  // namespace
+
+CombatWorld::CombatWorld(int kindP1, int kindP2) : headless(), game(*headless.game)
+{
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
+        loadMissingClips(game.characterSets[slot], slot);
+        fillMissingFrames(game.characterSets[slot], kindHitbox(slot % kindCount), 70, boxes);
+    }
+    TileMap& map = game.tileMap;
+    map.columns = classicColumns;
+    TileColumn column;
+    column.fill(emptyCode);
+    column[floorRow] = 1;
+    map.grid.assign(1, Section(classicColumns, column));
+    map.sectionIndex = 0;
+    map.lastSection = 0;
+    game.sectionWidth = classicColumns * 64.f;
+    map.solidTiles.clear();
+    buildCollision(map);
+    game.state = SceneState::Fight;
+    game.fightLive = true;
+    game.screenFade.active = false;
+    game.screenFade.darkening = false;
+    game.screenFade.lightening = false;
+    game.screenFade.clock.startedAt = -10.0;
+    game.camera.reset();
+    for (int i = 0; i < 2; ++i) {
+        setKind(i, i == 0 ? kindP1 : kindP2);
+        game.players[i].deathTimer = 10.f;  // long past any protection
+    }
+    stand(p1(), 1000.f, 1);
+    stand(p2(), 1040.f, -1);
+}
+
+void CombatWorld::setKind(int index, int kind)
+{
+    Player& p = game.players[index];
+    p.character = &game.characterSets[characterSlot(index, kind)];
+    selectSkill(*p.skill, p, kind);
+    applyCharacterStats(p);
+}
+
+void CombatWorld::setCell(int column, int row, int code)
+{
+    game.tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
+    game.tileMap.solidTiles.clear();
+    buildCollision(game.tileMap);
+}
+
+void CombatWorld::stand(Player& p, float x, int facing)
+{
+    p.position = sf::Vector2f(x, floorTop - p.size.y / 2.f);
+    p.velocity = sf::Vector2f(0.f, 0.f);
+    p.onGround = true;
+    setFacingScale(p, static_cast<float>(facing), 1.f);
+    showFrame(p, p.frame);
+}
+
+void CombatWorld::showFrame(Player& p, int frame)
+{
+    p.frame = frame;
+    if (sf::Sprite* sprite = frameSprite(p))
+        sprite->setPosition(p.position);
+}
+
+void CombatWorld::frames(int count, float dt)
+{
+    for (int i = 0; i < count; ++i) {
+        game.frameTime = dt;
+        game.time.now += dt;
+        updateProjectiles(game);
+        updateCamera(game.camera);
+        playersTick(game);
+    }
+}
+
+void giveSound(const std::string& key)
+{
+    SoundEntry& entry = soundEntry(key);
+    std::vector<sf::Int16> samples(44100, 0);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<sf::Int16>(8000.0 * std::sin(static_cast<double>(i) * 0.06));
+    entry.buffer = std::make_unique<sf::SoundBuffer>();
+    entry.buffer->loadFromSamples(samples.data(), samples.size(), 1, 44100);
+    entry.voice.setBuffer(*entry.buffer);
+}
+
+bool soundPlaying(const std::string& key)
+{
+    return soundEntry(key).voice.getStatus() == sf::Sound::Playing;
+}

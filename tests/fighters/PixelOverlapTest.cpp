@@ -1,0 +1,72 @@
+#include "fighters/CombatWorld.h"
+
+#include "fighters/PixelOverlap.h"
+
+#include <gtest/gtest.h>
+
+#include <SFML/Graphics/Image.hpp>
+
+namespace {
+
+// A 40 x 40 picture, opaque only on its left or right half.
+sf::Texture halfPicture(bool leftHalf)
+{
+    sf::Image image;
+    image.create(40, 40, sf::Color::Transparent);
+    for (unsigned x = 0; x < 20; ++x)
+        for (unsigned y = 0; y < 40; ++y)
+            image.setPixel(leftHalf ? x : x + 20, y, sf::Color::Red);
+    sf::Texture texture;
+    texture.loadFromImage(image);
+    return texture;
+}
+
+}  // namespace
+
+TEST(PixelOverlap, TransparentPixelsDoNotTouch)
+{
+    CombatWorld w;  // a graphics context
+    const sf::Texture left = halfPicture(true);
+    const sf::Texture right = halfPicture(false);
+    sf::Sprite a(left), b(right);
+    PixelMasks masks;
+    // Bounds overlap by 30 px, but a's opaque half ends before b's begins.
+    a.setPosition(100.f, 100.f);
+    b.setPosition(110.f, 100.f);
+    EXPECT_FALSE(pixelOverlap(a, b, masks));
+    // Mirrored, a's opaque half now faces b.
+    a.setOrigin(40.f, 0.f);
+    a.setScale(-1.f, 1.f);
+    a.setPosition(100.f, 100.f);
+    EXPECT_TRUE(pixelOverlap(a, b, masks));
+    // No picture, no hit.
+    EXPECT_FALSE(pixelOverlap(sf::Sprite(), b, masks));
+}
+
+// The cached test gives the read-back test's answer on the fighters' own
+// frames, across frames, offsets and facings.
+TEST(PixelOverlap, CachedTestAgreesWithReadBackOnRealFrames)
+{
+    CombatWorld w;
+    const Character& p1 = w.game.characterSets[characterSlot(0, 1)];
+    const Character& p2 = w.game.characterSets[characterSlot(1, 2)];
+    PixelMasks masks;
+    int hits = 0, misses = 0;
+    for (std::size_t f = 0; f + 3 < std::min(p1.sprites.size(), p2.sprites.size()); f += 3) {
+        sf::Sprite a = p1.sprites[f];
+        sf::Sprite b = p2.sprites[f + 3];
+        for (float dx = -10.f; dx <= 110.f; dx += 7.f) {
+            for (float facing : {-1.f, 1.f}) {
+                a.setScale(facing, 1.f);
+                a.setPosition(500.f, 500.f);
+                b.setPosition(500.f + dx, 497.f);
+                const bool expected = pixelOverlapReadBack(a, b);
+                ASSERT_EQ(pixelOverlap(a, b, masks), expected) << "frame " << f << " dx " << dx;
+                (expected ? hits : misses) += 1;
+            }
+        }
+    }
+    EXPECT_GT(hits, 0);
+    EXPECT_GT(misses, 0);
+    EXPECT_LE(masks.byTexture.size(), p1.sprites.size() + p2.sprites.size());
+}
