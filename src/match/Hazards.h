@@ -4,8 +4,10 @@
 
 struct Player;
 
-// A hazard cell of the live section. The kinds are told apart by their
-// run-time type, so the family carries one (unused) virtual operation.
+// A hazard cell of the live section; `position` is the cell's top-left
+// corner and the hazard covers the whole 64 x 64 cell. The kinds are told
+// apart by their run-time type, so the family carries one virtual operation
+// (it does nothing and nothing calls it).
 struct Trap : Entity {
     virtual ~Trap() = default;
     virtual void touch() {}
@@ -19,5 +21,7 @@ struct Spike : Trap {
 struct Slow : Trap {
 };
 
-// Sets or clears the fighter's `slowed` flag and kills it on spikes.
+// Clears the fighter's `slowed` flag, then sets it for every water cell it
+// overlaps and kills it on every spike cell it overlaps (a dashing fighter
+// crosses spikes unharmed).
 void hazardTest(Player& player);
