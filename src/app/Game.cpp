@@ -100,6 +100,7 @@ Game::Game()
     pauseMenu.game = this;
     mapSelectRoom.game = this;
     camera.game = this;
+    initProjectiles(projectiles, *this);
     editor.game = this;
     modeSelectRoom.game = this;
     customMapSelect.game = this;

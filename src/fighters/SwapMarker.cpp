@@ -1,0 +1,104 @@
+#include "fighters/SwapMarker.h"
+
+#include "app/Game.h"
+#include "fighters/Collision.h"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+
+namespace {
+
+constexpr float knockSpeedX = 2000.f;  // px/s added sideways by a swing
+constexpr float knockSpeedY = -1400.f; // px/s upward after a swing
+constexpr float markerGravity = 4000.f;  // px/s^2
+constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
+
+// The owner's picture, centred, once; the marker's size is the picture's
+// (a missing picture leaves the default body size, so the marker still lands).
+void givePicture(SwapMarker& m)
+{
+    if (m.sprite.getTexture())
+        return;
+    const sf::Sprite& picture = m.owner == 0 ? m.game->summonB : m.game->summonR;
+    if (!picture.getTexture())
+        return;
+    m.sprite = picture;
+    const sf::Vector2u size = picture.getTexture()->getSize();
+    m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
+    if (size.x > 0 && size.y > 0)
+        m.size = sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
+}
+
+// The picture's bounds, or the body's box while the picture is missing.
+sf::FloatRect markerBounds(const SwapMarker& m)
+{
+    const sf::FloatRect bounds = m.sprite.getGlobalBounds();
+    return bounds.width > 0.f && bounds.height > 0.f ? bounds : hitbox(m);
+}
+
+// 1. A swing's active frame knocks the marker away from the swinger.
+void knock(SwapMarker& m, Player& p)
+{
+    if (!markerBounds(m).intersects(frameBounds(p)) || !p.hitboxActive || p.hitLanded)
+        return;
+    const bool onRight = p.position.x >= m.position.x;
+    if (onRight && p.facing == -1)
+        m.velocity.x -= knockSpeedX;
+    else if (!onRight && p.facing == 1)
+        m.velocity.x += knockSpeedX;
+    else
+        return;
+    m.velocity.y = knockSpeedY;
+    p.hitLanded = true;
+}
+
+// 5. Edges count as inside.
+bool inView(const SwapMarker& m)
+{
+    const sf::Vector2f c = m.game->camera.view.getCenter();
+    return m.position.x >= c.x - halfDesignWidth && m.position.x <= c.x + halfDesignWidth &&
+           m.position.y >= c.y - halfDesignHeight && m.position.y <= c.y + halfDesignHeight;
+}
+
+}  // namespace
+
+void parkMarker(SwapMarker& m)
+{
+    m.placed = false;
+    m.position = sf::Vector2f(markerParkedAt, markerParkedAt);
+}
+
+void updateMarker(SwapMarker& m)
+{
+    if (!m.game)
+        return;
+    Game& game = *m.game;
+    const float dt = game.frameTime;
+    givePicture(m);
+    m.sprite.setPosition(m.position);
+    // 1. Swings.
+    for (Player& p : game.players)
+        knock(m, p);
+    // 2. Move, or rest while parked.
+    if (m.placed) {
+        m.position.x += m.velocity.x * m.moveScale.x * dt;
+        m.position.y += m.velocity.y * m.moveScale.y * dt;
+    } else {
+        m.velocity = sf::Vector2f(0.f, 0.f);
+    }
+    // 3-4. Gravity and drag.
+    if (!m.onGround)
+        m.velocity.y += markerGravity * dt;
+    m.velocity.x *= airDrag;
+    // 5. Out of view, out of the level.
+    if (!inView(m))
+        parkMarker(m);
+    // 6. Tiles.
+    collideWithTiles(game, m);
+    m.sprite.setPosition(m.position);
+}
+
+void drawMarker(const SwapMarker& m, sf::RenderTarget& target)
+{
+    if (m.sprite.getTexture())
+        target.draw(m.sprite);
+}
