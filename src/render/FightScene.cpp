@@ -16,7 +16,11 @@ const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts 
 // flags and the skills provide their drawing.
 void drawCrate(Game&, sf::RenderTarget&) {}
 void drawPlayerFlag(Game&, int, sf::RenderTarget&) {}
-void drawSkillObject(Game&, const Player&, sf::RenderTarget&) {}
+void drawSkillObject(Game&, const Player& player, sf::RenderTarget& layer)
+{
+    if (player.marker)
+        drawMarker(*player.marker, layer);
+}
 
 // Goal, crate, then each player with its flag and skill object.
 void drawFightActors(Game& game)
