@@ -1,0 +1,116 @@
+// The cost of one fight frame's update with both fighters swinging into each
+// other (so the pixel-exact hit test runs every frame) and three shots in
+// flight; and the pixel test alone, with its alpha cache and with the
+// read-back from the graphics card it replaces.
+#include "app/Game.h"
+#include "fighters/BoxFrames.h"
+#include "fighters/Combat.h"
+#include "fighters/PixelOverlap.h"
+#include "fighters/PlayersTick.h"
+#include "fighters/Projectile.h"
+#include "match/Camera.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+constexpr float dt = 1.f / 60.f;
+constexpr int atoola = 1;
+constexpr int swingFrame = 21;
+
+// The box pictures given to frames that have none.
+std::vector<std::unique_ptr<sf::Texture>>& boxes()
+{
+    static std::vector<std::unique_ptr<sf::Texture>> kept;
+    return kept;
+}
+
+// The game of the run folder, in a fight on the Jungle level's first section.
+Game& fightGame()
+{
+    static std::unique_ptr<Game> game;
+    if (game)
+        return *game;
+    std::error_code noRunFolder;  // without one the game runs on empty assets
+    std::filesystem::current_path(KESTRELFALL_RUN_DIR, noRunFolder);
+    game = std::make_unique<Game>();
+    for (int slot = 0; slot < characterSlotCount; ++slot)
+        fillMissingFrames(game->characterSets[slot], kindHitbox(slot % kindCount), 60, boxes());
+    game->state = SceneState::Fight;
+    game->fightLive = true;
+    game->screenFade.clock.startedAt = -10.0;
+    game->tileMap.solidTiles.clear();
+    buildCollision(game->tileMap);
+    for (int i = 0; i < 2; ++i) {
+        Player& p = game->players[i];
+        p.character = &game->characterSets[characterSlot(i, atoola)];
+        selectSkill(*p.skill, p, atoola);
+        applyCharacterStats(p);
+        p.deathTimer = 10.f;
+    }
+    return *game;
+}
+
+// Both fighters mid-swing, face to face and overlapping; three shots out.
+void setUpClash(Game& game)
+{
+    for (int i = 0; i < 2; ++i) {
+        Player& p = game.players[i];
+        p.position = sf::Vector2f(1000.f + 40.f * static_cast<float>(i), 300.f);
+        p.velocity = sf::Vector2f(0.f, 0.f);
+        setFacingScale(p, i == 0 ? 1.f : -1.f, 1.f);
+        setBothStates(p, AnimState::ATTACKING);
+        p.animClock.startedAt = game.time.now - 0.15;
+        p.attacking = true;
+        p.hitLanded = false;
+        p.hitboxActive = true;
+        p.frame = swingFrame;
+        if (sf::Sprite* sprite = frameSprite(p))
+            sprite->setPosition(p.position);
+    }
+    while (game.projectiles.shots.size() < 3)
+        spawnProjectile(game.projectiles, false, sf::Vector2f(200.f, 100.f), 10.f, 1,
+                        static_cast<int>(game.projectiles.shots.size() % 2));
+}
+
+void fightFrame(Game& game)
+{
+    game.frameTime = dt;
+    game.time.now += dt;
+    updateProjectiles(game);
+    updateCamera(game.camera);
+    playersTick(game);
+}
+
+void BM_FightFrame(benchmark::State& state)
+{
+    Game& game = fightGame();
+    const bool readBackEveryFrame = state.range(0) != 0;
+    for (auto _ : state) {
+        if (readBackEveryFrame)
+            game.pixelMasks.byTexture.clear();
+        setUpClash(game);
+        fightFrame(game);
+        benchmark::DoNotOptimize(game.players[0].currentState);
+    }
+}
+BENCHMARK(BM_FightFrame)->Arg(0)->Arg(1)->ArgNames({"readBack"})->Unit(benchmark::kMicrosecond);
+
+void BM_PixelOverlap(benchmark::State& state)
+{
+    Game& game = fightGame();
+    setUpClash(game);
+    const sf::Sprite& a = *frameSprite(game.players[0]);
+    const sf::Sprite& b = *frameSprite(game.players[1]);
+    const bool readBack = state.range(0) != 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readBack ? pixelOverlapReadBack(a, b) : pixelOverlap(a, b, game.pixelMasks));
+}
+BENCHMARK(BM_PixelOverlap)->Arg(0)->Arg(1)->ArgNames({"readBack"})->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
