@@ -102,20 +102,23 @@ sf::Image itemFrame(int player)
     return frame;
 }
 
-// One of Napollo's four rounds above its head; the spent one is a hollow case.
+// One of Napollo's four rounds above its head; a spent round keeps the
+// bullet's outline, hollow and grey, so the count stays readable.
 sf::Image ammoIcon(bool loaded)
 {
     sf::Image icon = blankImage(20, 28);
+    const sf::Color tip = loaded ? sf::Color(222, 150, 70) : sf::Color(96, 100, 96, 230);
+    const sf::Color casing = loaded ? ui::gold : sf::Color(120, 124, 118, 230);
+    fillEllipse(icon, 5, 2, 10, 14, tip);
+    fillRect(icon, 5, 9, 10, 9, tip);
+    fillRect(icon, 4, 16, 12, 9, casing);
     if (loaded) {
-        fillEllipse(icon, 5, 2, 10, 14, sf::Color(222, 150, 70));
-        fillRect(icon, 5, 9, 10, 9, sf::Color(222, 150, 70));
-        fillRect(icon, 4, 16, 12, 9, ui::gold);
         fillRect(icon, 4, 16, 3, 9, sf::Color(255, 236, 150));
         fillRect(icon, 4, 23, 12, 2, ui::goldDark);
         fillRect(icon, 7, 4, 2, 8, sf::Color(255, 214, 160));
     } else {
-        fillRect(icon, 4, 16, 12, 9, sf::Color(70, 70, 66, 200));
-        fillRect(icon, 6, 18, 8, 5, sf::Color(30, 30, 28, 200));
+        fillEllipse(icon, 7, 5, 6, 10, sf::Color(30, 34, 30, 230));
+        fillRect(icon, 7, 10, 6, 12, sf::Color(30, 34, 30, 230));
     }
     outlineOpaque(icon, ui::ink);
     return icon;
