@@ -254,6 +254,39 @@ TEST(UiPictures, RoomOverlaysStayOnScreen)
     EXPECT_LE(180 + card.y / 2 + hint.y, 512);  // above the doors' tops
 }
 
+TEST(UiPictures, EachPlayersPiecesWearItsColour)
+{
+    enterFreshRunFolder();
+    // P1 is cyan and P2 is red wherever a picture belongs to one player.
+    auto cyanMinusRed = [](const std::string& path) {
+        const sf::Image image = readPicture(path);
+        int balance = 0;
+        for (unsigned y = 0; y < image.getSize().y; ++y)
+            for (unsigned x = 0; x < image.getSize().x; ++x) {
+                const sf::Color c = image.getPixel(x, y);
+                if (c.a < 128)
+                    continue;
+                if (c.b > 150 && c.g > 150 && c.r < 100)
+                    ++balance;
+                else if (c.r > 150 && c.g < 100 && c.b < 100)
+                    --balance;
+            }
+        return balance;
+    };
+    const std::vector<std::pair<std::string, std::string>> pairs = {
+        {"Assets/Sprites/HUD/Flag1.png", "Assets/Sprites/HUD/Flag2.png"},
+        {"assets/sprites/hud/p1itemframe.png", "assets/sprites/hud/p2itemframe.png"},
+        {"Assets/Sprites/HUD/P1outofmap.png", "Assets/Sprites/HUD/P2outofmap.png"},
+        {"Assets/Sprites/HUD/VictoryScreenPlayer1.png", "Assets/Sprites/HUD/VictoryScreenPlayer2.png"},
+        {"flag1_placeholder.png", "flag2_placeholder.png"},
+        {"assets/sprites/menu/p1charbind.png", "assets/sprites/menu/p2charbind.png"},
+    };
+    for (const auto& [p1, p2] : pairs) {
+        EXPECT_GT(cyanMinusRed(p1), 0) << p1;
+        EXPECT_LT(cyanMinusRed(p2), 0) << p2;
+    }
+}
+
 TEST(UiPictures, GeneratorWritesTheSameBytesEveryRun)
 {
     const fs::path assetgen = fs::read_symlink("/proc/self/exe").parent_path() / "tools/assetgen/assetgen";
