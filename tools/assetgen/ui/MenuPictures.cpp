@@ -78,7 +78,7 @@ void drawEmblem(sf::Image& card, int kind, int x, int y)
         drawLine(emblem, 12, 40, 24, 52, 4, ui::gold);
         drawLine(emblem, 8, 56, 16, 48, 4, ui::woodLight);
         for (int i = 0; i < 3; ++i)
-            fillRect(emblem, 36 + i * 6, 44 + i * 4, 14 - i * 3, 2, ui::p1Colour);
+            fillRect(emblem, 36 + i * 6, 44 + i * 4, 14 - i * 3, 2, ui::cream);
         break;
     case 2:
         ui::fillPolygon(emblem, {{12, 12}, {52, 12}, {52, 30}, {32, 54}, {12, 30}}, sf::Color(133, 23, 0));
