@@ -39,6 +39,11 @@ ArtCanvas::ArtCanvas() { image.create(size, size, sf::Color::Transparent); }
 
 void ArtCanvas::put(int i, int j, sf::Color color) { plot(image, i, j, color); }
 
+void ArtCanvas::putAt(Vec p, sf::Color color)
+{
+    put(static_cast<int>(std::floor(p.x)) + originX, static_cast<int>(std::floor(p.y)) + originY, color);
+}
+
 Tones tonesOf(sf::Color base)
 {
     // Shadows lean towards violet and highlights towards warm white, the usual

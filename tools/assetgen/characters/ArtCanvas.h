@@ -21,6 +21,8 @@ struct ArtCanvas {
     // Rig coordinates of the centre of art pixel (i, j).
     static Vec centreOf(int i, int j) { return {i + 0.5f - originX, j + 0.5f - originY}; }
     void put(int i, int j, sf::Color color);
+    // The art pixel under rig point p.
+    void putAt(Vec p, sf::Color color);
 };
 
 // Three tones of one material: shadow, body, highlight.

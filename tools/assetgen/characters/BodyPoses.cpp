@@ -49,7 +49,13 @@ Pose blendPoses(const Pose& a, const Pose& b, float t)
     p.backHand = lerp(a.backHand, b.backHand);
     p.frontFoot = lerp(a.frontFoot, b.frontFoot);
     p.backFoot = lerp(a.backFoot, b.backFoot);
-    p.gearAngle = a.gearAngle + (b.gearAngle - a.gearAngle) * t;
+    // Gear turns the short way round.
+    float turn = std::fmod(b.gearAngle - a.gearAngle, 360.f);
+    if (turn > 180.f)
+        turn -= 360.f;
+    if (turn < -180.f)
+        turn += 360.f;
+    p.gearAngle = a.gearAngle + turn * t;
     p.gearReach = a.gearReach + (b.gearReach - a.gearReach) * t;
     return p;
 }

@@ -11,41 +11,46 @@ constexpr float tau = 6.2831853f;
 
 sf::Color withAlpha(sf::Color c, sf::Uint8 a) { return {c.r, c.g, c.b, a}; }
 
-void putAt(ArtCanvas& canvas, Vec p, sf::Color c)
-{
-    canvas.put(static_cast<int>(std::floor(p.x)) + ArtCanvas::originX,
-               static_cast<int>(std::floor(p.y)) + ArtCanvas::originY, c);
-}
-
 // A small four-pointed sparkle.
 void sparkle(ArtCanvas& canvas, Vec p, sf::Color c, int arm)
 {
-    putAt(canvas, p, sf::Color::White);
+    canvas.putAt(p, sf::Color::White);
     for (int k = 1; k <= arm; ++k) {
-        putAt(canvas, p + Vec(static_cast<float>(k), 0.f), c);
-        putAt(canvas, p - Vec(static_cast<float>(k), 0.f), c);
-        putAt(canvas, p + Vec(0.f, static_cast<float>(k)), c);
-        putAt(canvas, p - Vec(0.f, static_cast<float>(k)), c);
+        canvas.putAt(p + Vec(static_cast<float>(k), 0.f), c);
+        canvas.putAt(p - Vec(static_cast<float>(k), 0.f), c);
+        canvas.putAt(p + Vec(0.f, static_cast<float>(k)), c);
+        canvas.putAt(p - Vec(0.f, static_cast<float>(k)), c);
     }
 }
 
 void paintShockwave(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
 {
-    const float cx = shieldCentre(pose).x;
+    // Centred a little ahead of the fighter, where the shield comes down, so
+    // both crests stay in the picture as they run out.
+    const float cx = 6.f;
     const float r = pose.shockwave;
+    const float crest = 8.f;
     for (int j = 0; j < ArtCanvas::size; ++j)
         for (int i = 0; i < ArtCanvas::size; ++i) {
             const Vec p = ArtCanvas::centreOf(i, j);
-            if (p.y < -4.f || p.y > 1.f)
+            if (p.y < -crest - 1.f || p.y > 1.f)
                 continue;
             const float dx = std::fabs(p.x - cx);
             // Crests running out both ways, a glowing crack between them.
-            const float height = 3.5f * (1.f - std::fabs(dx - r) / 3.f);
-            if (dx < r + 3.f && dx > r - 3.f && -p.y < height)
-                canvas.put(i, j, -p.y > height - 1.2f ? sf::Color::White : look.glow);
-            else if (dx < r - 3.f && p.y > -1.f && hashNoise(i, j, 7u) < 0.55f)
+            const float height = crest * (1.f - std::fabs(dx - r) / 5.f);
+            if (-p.y < height)
+                canvas.put(i, j, -p.y > height - 1.5f ? sf::Color::White : look.glow);
+            else if (dx < r - 5.f && p.y > -1.5f && hashNoise(i, j, 7u) < 0.55f)
                 canvas.put(i, j, withAlpha(look.glow, 200));
         }
+    // Chips of earth thrown up ahead of the crests.
+    const sf::Color earth(150, 112, 74);
+    for (int k = 0; k < 4; ++k) {
+        const float side = k % 2 == 0 ? 1.f : -1.f;
+        const Vec chip(cx + side * (r - 2.f - static_cast<float>(k)), -crest - 2.f - static_cast<float>(k) * 1.5f);
+        canvas.putAt(chip, earth);
+        canvas.putAt(chip + Vec(1.f, 0.f), earth);
+    }
 }
 
 }  // namespace
@@ -65,7 +70,7 @@ void paintAfterImages(ArtCanvas& canvas, const ArtCanvas& body, const FighterLoo
         const float y = pose.chest.y + static_cast<float>(k) * 5.f - 2.f;
         const float from = pose.hip.x - 18.f - static_cast<float>((k * 7) % 9);
         for (float x = from; x < from + 12.f - static_cast<float>(k % 2) * 4.f; x += 1.f)
-            putAt(canvas, {x, y}, withAlpha(look.glow, 190));
+            canvas.putAt({x, y}, withAlpha(look.glow, 190));
     }
 }
 

@@ -40,25 +40,25 @@ void paintBlade(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
                  steel);
     // The edge glows in the team's colour.
     for (int k = 3; k < 29; ++k) {
-        const Vec p = g + u * static_cast<float>(k) + side * 1.2f;
-        canvas.put(static_cast<int>(std::floor(p.x)) + ArtCanvas::originX,
-                   static_cast<int>(std::floor(p.y)) + ArtCanvas::originY, look.glow);
+        canvas.putAt(g + u * static_cast<float>(k) + side * 1.2f, look.glow);
     }
     paintCapsule(canvas, g + side * 3.f, g - side * 3.f, 0.9f, tonesOf(sf::Color(226, 184, 84)));
 }
 
 void paintShield(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
 {
+    // Upright on the arm; gearAngle tips it over (it lies flat on a fallen heavy).
     const Vec c = shieldCentre(pose);
-    paintEllipse(canvas, c, 6.f, 12.f, 0.f, look.metal);
-    paintEllipse(canvas, c + Vec(0.3f, 0.f), 4.4f, 10.2f, 0.f, look.team, sf::Color::Transparent);
-    paintEllipse(canvas, c + Vec(0.5f, 0.f), 2.2f, 2.6f, 0.f, look.metal);
+    const float tilt = pose.gearAngle;
+    paintEllipse(canvas, c, 12.f, 6.f, tilt + 90.f, look.metal);
+    paintEllipse(canvas, c + Vec(0.3f, 0.f), 10.2f, 4.4f, tilt + 90.f, look.team, sf::Color::Transparent);
+    paintEllipse(canvas, c + Vec(0.5f, 0.f), 2.6f, 2.2f, tilt + 90.f, look.metal);
     // A chevron emblem above and below the boss.
+    const Vec along = direction(tilt + 90.f), across = direction(tilt);
     for (int k = -1; k <= 1; ++k) {
-        canvas.put(static_cast<int>(std::floor(c.x + 0.5f)) + k + ArtCanvas::originX,
-                   static_cast<int>(std::floor(c.y - 6.f + std::abs(k))) + ArtCanvas::originY, look.glow);
-        canvas.put(static_cast<int>(std::floor(c.x + 0.5f)) + k + ArtCanvas::originX,
-                   static_cast<int>(std::floor(c.y + 5.f - std::abs(k))) + ArtCanvas::originY, look.glow);
+        const float side = static_cast<float>(k), bend = static_cast<float>(std::abs(k));
+        for (const Vec& p : {c + across * side - along * (6.f - bend), c + across * side + along * (5.f - bend)})
+            canvas.putAt(p + Vec(0.5f, 0.f), look.glow);
     }
 }
 
@@ -112,8 +112,7 @@ void paintCrystal(ArtCanvas& canvas, Vec c, float w, float h, int player)
     glowDisc(canvas, c, h + 1.5f, sf::Color(glow.r, glow.g, glow.b, 60));
     paintPolygon(canvas, {c + Vec(0.f, -h), c + Vec(w, 0.f), c + Vec(0.f, h), c + Vec(-w, 0.f)},
                  tonesOf(mix(teamColour(player), glow, 0.35f)));
-    canvas.put(static_cast<int>(std::floor(c.x - w * 0.3f)) + ArtCanvas::originX,
-               static_cast<int>(std::floor(c.y - h * 0.35f)) + ArtCanvas::originY, sf::Color::White);
+    canvas.putAt(c + Vec(-w * 0.3f, -h * 0.35f), sf::Color::White);
 }
 
 void paintGearBehind(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
@@ -165,7 +164,8 @@ void paintHeadGear(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
         paintPolygon(canvas, {h + Vec(-r * 0.1f, -r - 0.8f), h + Vec(-r - 4.5f, -r + 1.5f), h + Vec(-r * 0.7f, r * 0.2f)},
                      look.deep);
         paintEllipse(canvas, h + Vec(-0.8f, -0.3f), r + 1.2f, r + 1.f, 0.f, look.deep);
-        paintEllipse(canvas, h + Vec(1.6f, 0.8f), r * 0.62f, r * 0.6f, 0.f, look.skin, sf::Color::Transparent);
+        paintEllipse(canvas, h + Vec(1.8f, 0.8f), r * 0.72f, r * 0.7f, 0.f, look.team, sf::Color::Transparent);
+        paintEllipse(canvas, h + Vec(2.f, 0.9f), r * 0.58f, r * 0.56f, 0.f, look.skin, sf::Color::Transparent);
         break;
     }
 }
@@ -185,6 +185,6 @@ void paintGearAfterFrontArm(ArtCanvas& canvas, const FighterLook& look, const Po
         paintShield(canvas, look, pose);
     } else if (look.kind == Kind::Swapper) {
         const float bob = std::sin(tau * pose.cloth) * 1.2f;
-        paintCrystal(canvas, pose.frontHand + Vec(4.f, -7.f + bob), 2.4f, 4.f, look.player);
+        paintCrystal(canvas, pose.frontHand + Vec(4.5f, -8.f + bob), 3.f, 5.f, look.player);
     }
 }

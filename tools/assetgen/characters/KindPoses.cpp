@@ -57,6 +57,8 @@ Pose holdGear(const FighterLook& look, Pose p, const std::string& clip, float t)
             p.frontHand = shoulder + Vec(7.f, 9.f);
         else if (clip == "RUNNING")
             p.frontHand = shoulder + Vec(8.f, 8.f);
+        else if (clip == "DEATH")
+            p.gearAngle = -90.f * std::min(1.f, t * 1.4f);
         return p;
     case Kind::Swapper:
         return p;
@@ -348,7 +350,7 @@ Pose seismePose(const FighterLook& look, const FrameSlot& slot)
     } else if (rel <= 3) {
         // Impact, then the shock running out along the ground.
         p = slam;
-        const float rings[] = {7.f, 16.f, 27.f, 38.f};
+        const float rings[] = {6.f, 14.f, 24.f, 34.f};
         p.shockwave = rings[rel];
         p.dust = rel <= 1 ? 7.f - 2.f * rel : 0.f;
         p.dustX = slam.frontHand.x;
