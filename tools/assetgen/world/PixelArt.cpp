@@ -3,15 +3,25 @@
 #include "Canvas.h"
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 sf::Image upscale(const sf::Image& source, int factor)
 {
     const sf::Vector2u size = source.getSize();
+    const unsigned width = size.x * factor, height = size.y * factor;
+    std::vector<sf::Uint8> pixels(static_cast<std::size_t>(width) * height * 4);
+    const sf::Uint8* from = source.getPixelsPtr();
+    for (unsigned y = 0; y < size.y; ++y) {
+        sf::Uint8* row = &pixels[static_cast<std::size_t>(y) * factor * width * 4];
+        for (unsigned x = 0; x < size.x; ++x)
+            for (int copy = 0; copy < factor; ++copy)
+                std::memcpy(row + (static_cast<std::size_t>(x) * factor + copy) * 4, from + (static_cast<std::size_t>(y) * size.x + x) * 4, 4);
+        for (int copy = 1; copy < factor; ++copy)  // the block's other rows repeat the first
+            std::memcpy(row + static_cast<std::size_t>(copy) * width * 4, row, static_cast<std::size_t>(width) * 4);
+    }
     sf::Image result;
-    result.create(size.x * factor, size.y * factor, sf::Color::Transparent);
-    for (unsigned y = 0; y < size.y * factor; ++y)
-        for (unsigned x = 0; x < size.x * factor; ++x)
-            result.setPixel(x, y, source.getPixel(x / factor, y / factor));
+    result.create(width, height, pixels.data());
     return result;
 }
 
