@@ -9,7 +9,8 @@
 // The menu rooms are the inside of a jungle temple. Each picture is one
 // screen wide and the rooms show two side by side (0|1, 1|2, 3|2), so
 // everything near a picture's left and right edges repeats with the picture
-// width and any two pictures meet without a seam.
+// width and any two pictures meet without a seam. Each picture's ornaments
+// stand between the doors of every room that shows it.
 
 namespace {
 
@@ -179,9 +180,9 @@ sf::Image drawRoomPicture(int index)
         torch(art, 240, 200);
         break;
     case 1:
-        archWindow(art, 480, 150, 90, 150);
-        banner(art, 330, 150, palette::p1);
-        banner(art, 606, 150, palette::p2);
+        archWindow(art, 560, 150, 90, 150);
+        banner(art, 428, 150, palette::p1);
+        banner(art, 668, 150, palette::p2);
         break;
     case 2:
         stoneFace(art, 380, 150);
