@@ -2,9 +2,10 @@
 #include "Generators.h"
 #include "audio/Announcer.h"
 #include "audio/SoundEffects.h"
+#include "audio/Songs.h"
 
-// Every sound of the game: the effects of the sound bank and the announcer's
-// lines.
+// Every sound of the game: the effects of the sound bank, the announcer's
+// lines and the three music loops.
 
 namespace {
 
@@ -15,10 +16,18 @@ void generateEffects(AssetContext& ctx)
             writeWav(ctx, effect.path, effect.make());
 }
 
+void generateMusic(AssetContext& ctx)
+{
+    writeOgg(ctx, "Assets/Sounds/Music/Menu/TitleScreen.ogg", renderSong(titleSong()));
+    writeOgg(ctx, "Assets/Sounds/Music/Menu/Menu.ogg", renderSong(menuSong()));
+    writeOgg(ctx, "Assets/Sounds/Music/Jungle/Jungle.ogg", renderSong(jungleSong()));
+}
+
 }  // namespace
 
 void generateAudio(AssetContext& ctx)
 {
     generateEffects(ctx);
     generateAnnouncer(ctx);
+    generateMusic(ctx);
 }
