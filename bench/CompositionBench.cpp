@@ -37,6 +37,18 @@ void present(Game& game)
     game.window.display();
 }
 
+// The fight's draw as the Fight and Victory scenes run it.
+void runFightFrames(Game& game, benchmark::State& state)
+{
+    for (auto _ : state) {
+        game.window.clear();
+        clearFrameLayers(game);
+        drawFightScene(game);
+        composeToWindow(game);
+        present(game);
+    }
+}
+
 enum FightLook { Plain = 0, Countdown = 1, LastMinute = 2 };
 
 void BM_FightSceneFrame(benchmark::State& state)
@@ -46,13 +58,7 @@ void BM_FightSceneFrame(benchmark::State& state)
     game.vortexLevel = 0.f;
     game.fightLive = state.range(0) != Countdown;
     game.hud.matchTimer = state.range(0) == LastMinute ? 30.f : 200.f;
-    for (auto _ : state) {
-        game.window.clear();
-        clearFrameLayers(game);
-        drawFightScene(game);
-        composeToWindow(game);
-        present(game);
-    }
+    runFightFrames(game, state);
 }
 BENCHMARK(BM_FightSceneFrame)->Arg(Plain)->Arg(Countdown)->Arg(LastMinute)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -76,13 +82,7 @@ void BM_VictoryFrame(benchmark::State& state)
     Game& game = sharedGame();
     game.state = SceneState::Victory;
     game.hud.matchTimer = 30.f;
-    for (auto _ : state) {
-        game.window.clear();
-        clearFrameLayers(game);
-        drawFightScene(game);
-        composeToWindow(game);
-        present(game);
-    }
+    runFightFrames(game, state);
 }
 BENCHMARK(BM_VictoryFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
