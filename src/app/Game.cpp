@@ -89,8 +89,7 @@ Game::Game()
     // 1. Members start with their declared values; the scene is Splash.
     // 2. Settings file.
     // 3-4. Tileset and the Jungle level.
-    tilesetSprite = loadSprite("Assets/Sprites/Map/Tileset.png", false, false);
-    tileMap.game = this;
+    initTileMap(*this);
     // 5. The curtain.
     initScreenFade(screenFade, *this);
     // 6. Scene objects, in order.
@@ -117,10 +116,7 @@ Game::Game()
     setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
     pressStartText.setOutlineThickness(2.f);
     // 13. Character slots, players, HUD, bindings, arrows and flag pictures.
-    for (int i = 0; i < 2; ++i) {
-        players[i].game = this;
-        players[i].index = i;
-    }
+    initFighters(*this);
     loadLatePictures(*this);
     // 14. The cursor is hidden by the first Splash update (the window does not exist yet).
 }
@@ -135,6 +131,7 @@ void createWindow(Game& game)
     game.window.setFramerateLimit(300);
 }
 
-void saveOnExit(Game&)
+void saveOnExit(Game& game)
 {
+    saveBindings(game);
 }
