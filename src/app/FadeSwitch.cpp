@@ -2,7 +2,6 @@
 
 #include "app/Cursor.h"
 #include "app/Game.h"
-#include "app/PlayerHooks.h"
 #include "match/Camera.h"
 #include "match/MatchFlow.h"
 #include "menus/MenuRooms.h"
@@ -22,7 +21,7 @@ void arriveInFight(Game& game)
 void arriveWithP1(Game& game)
 {
     Camera& camera = game.camera;
-    camera.view.setCenter(playerPosition(game.players[0]).x, camera.view.getCenter().y);
+    camera.view.setCenter(game.players[0].position.x, camera.view.getCenter().y);
     camera.centre = camera.view.getCenter();
     if (game.state == SceneState::ModeSelect && atCaaDoor(game))
         placeForFight(game);

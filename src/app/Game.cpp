@@ -98,11 +98,8 @@ Game::Game()
     // 1. Members start with their declared values; the scene is Splash.
     // 2. Settings file: full screen and the two volumes.
     loadGameSettings(*this);
-    // 3. Tileset.
-    tilesetSprite = loadSprite("Assets/Sprites/Map/Tileset.png", false, false);
-    // 4. The level: the tile map keeps the game; the level loader reads
-    //    "Assets/Map/Officiel/Jungle/Jungle.txt" into it here.
-    tileMap.game = this;
+    // 3-4. Tileset and the Jungle level.
+    initTileMap(*this);
     // 5. The curtain.
     initScreenFade(screenFade, *this);
     // 6. Scene objects, in order.
@@ -130,13 +127,8 @@ Game::Game()
     // 12. The title prompt.
     setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
     pressStartText.setOutlineThickness(2.f);
-    // 13. The eight character slots are loaded here, then the two players
-    //     (below), the HUD, and the bindings file (loadBindings); then the
-    //     out-of-map arrows and the flag pictures.
-    for (int i = 0; i < 2; ++i) {
-        players[i].game = this;
-        players[i].index = i;
-    }
+    // 13. Character slots, players, HUD, bindings, arrows and flag pictures.
+    initFighters(*this);
     loadLatePictures(*this);
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }
@@ -155,7 +147,7 @@ void createWindow(Game& game)
 
 void saveOnExit(Game& game)
 {
-    // The bindings file (saveBindings) is written first, whatever its outcome;
-    // then the settings file.
+    // The bindings file first, whatever its outcome; then the settings file.
+    saveBindings(game);
     saveGameSettings(game);
 }

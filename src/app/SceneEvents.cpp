@@ -2,9 +2,9 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "app/Latches.h"
-#include "app/PlayerHooks.h"
 #include "audio/Audio.h"
 #include "editor/MapEditor.h"
+#include "fighters/Bindings.h"
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
@@ -15,15 +15,6 @@ namespace {
 bool escapeDown(const Game& game)
 {
     return game.input.keyDown(sf::Keyboard::Escape);
-}
-
-// A key event tells the game that the player whose key it is plays on the keyboard.
-void markKeyboardPlayers(Game& game, sf::Keyboard::Key key)
-{
-    for (Player& player : game.players) {
-        if (isPlayerKey(player, key))
-            player.keyboardMode = true;
-    }
 }
 
 // The mode and map rooms: Enter confirms, Tab and keypad Add cycle the
@@ -50,10 +41,9 @@ void keyEventInKeyBindings(Game& game, sf::Keyboard::Key key)
         onBindKey(screen, key);
 }
 
-int joystickOf(const sf::Event& event)
+unsigned joystickOf(const sf::Event& event)
 {
-    return event.type == sf::Event::JoystickMoved ? static_cast<int>(event.joystickMove.joystickId)
-                                                  : static_cast<int>(event.joystickButton.joystickId);
+    return event.type == sf::Event::JoystickMoved ? event.joystickMove.joystickId : event.joystickButton.joystickId;
 }
 
 bool startPressed(const Game& game)
@@ -92,9 +82,7 @@ void joystickInFight(Game& game, const sf::Event& event)
 {
     if (game.fightLive && pauseWithStart(game, SceneState::Fight))
         return;
-    const int joystick = joystickOf(event);
-    if (joystick == 0 || joystick == 1)
-        game.players[joystick].keyboardMode = false;
+    noteJoystickEvent(game, joystickOf(event));
 }
 
 void joystickInCredits(Game& game)
@@ -111,7 +99,8 @@ void joystickInCredits(Game& game)
 
 void onKeyPressed(Game& game, const sf::Event::KeyEvent& key)
 {
-    markKeyboardPlayers(game, key.code);
+    // Whose key it is plays on the keyboard from now on.
+    noteKeyPressed(game, key.code);
     switch (game.state) {
     case SceneState::Title:
         enterHubFromTitle(game);

@@ -3,17 +3,19 @@
 #include "app/Cursor.h"
 #include "app/Game.h"
 #include "app/Latches.h"
-#include "app/PlayerHooks.h"
 #include "match/MatchFlow.h"
 #include "menus/MenuRooms.h"
 
 namespace {
 
-// The result screen shows the middle section of the level whose match ended.
-// The level loader rebuilds its solid tiles here: section 2, tiles emptied,
-// collision rebuilt.
-void showMiddleSection(Game&)
+constexpr int goalSection = 2;  // the middle section of a classic level
+
+// The result screen keeps the middle section of the level live.
+void showMiddleSection(Game& game)
 {
+    game.tileMap.sectionIndex = goalSection;
+    game.tileMap.solidTiles.clear();
+    buildCollision(game.tileMap);
 }
 
 void clearMatchMarks(Game& game)
@@ -60,8 +62,8 @@ void startRematch(Game& game)
     resetMatch(game);
     if (caa)
         game.caaMode = true;
-    stopPlayer(game.players[0]);
-    stopPlayer(game.players[1]);
+    for (Player& player : game.players)
+        player.velocity = sf::Vector2f(0.f, 0.f);
     game.fightLive = false;
     if (game.caaMode)
         setUpCaaFight(game);

@@ -1,11 +1,6 @@
 #include "menus/MenuRooms.h"
 
 #include "app/Game.h"
-#include "app/PlayerHooks.h"
-#include "resources/Paths.h"
-
-#include <iostream>
-#include <sstream>
 
 namespace {
 
@@ -22,52 +17,51 @@ void initMainHub(MainHub& hub, Game& game)
 
 void loadHubMap(MainHub& hub, const std::string& path)
 {
-    std::string text;
-    if (!readWholeFile(path, text)) {
-        std::cout << "Error loading map" << std::endl;
-        return;
-    }
-    std::istringstream in(text);
-    for (int row = 0; row < hubRows; ++row) {
-        for (int column = 0; column < hubColumns; ++column) {
-            int code = 0;
-            if (!(in >> code))
-                return;
-            hub.grid[column][row] = code;
-        }
-    }
+    readSectionCodes(path, hubColumns, hub.grid);
 }
 
 float hubFloorY(const MainHub& hub, float x)
 {
-    if (!(x >= 0.f && x < hubColumns * hubTileSize))
+    const float width = static_cast<float>(hub.grid.size() * tileSize);
+    if (!(x >= 0.f && x < width))
         return -1.f;
-    const auto& column = hub.grid[static_cast<int>(x / hubTileSize)];
-    for (int row = 0; row + 1 < hubRows; ++row) {
-        if (column[row] == -1 && column[row + 1] != -1)
-            return static_cast<float>(row) * hubTileSize;
+    const TileColumn& column = hub.grid[static_cast<std::size_t>(x / tileSize)];
+    for (int row = 0; row + 1 < sectionRows; ++row) {
+        if (column[row] == emptyCode && column[row + 1] != emptyCode)
+            return static_cast<float>(row * tileSize);
     }
     return -1.f;
 }
 
 void dropOntoHubFloor(Game& game, Player& player)
 {
-    const sf::Vector2f at = playerPosition(player);
-    const float floorY = hubFloorY(game.mainHub, at.x);
+    const float floorY = hubFloorY(game.mainHub, player.position.x);
     if (floorY >= 0.f)
-        placePlayer(player, sf::Vector2f(at.x, floorY));
+        player.position.y = floorY;
 }
 
 void placeAtHubStart(Game& game)
 {
-    placePlayer(game.players[0], hubStartP1);
-    placePlayer(game.players[1], hubStartP2);
+    game.players[0].position = hubStartP1;
+    game.players[1].position = hubStartP2;
     dropOntoHubFloor(game, game.players[0]);
     dropOntoHubFloor(game, game.players[1]);
 }
 
+void rebuildHubCollision(MainHub& hub)
+{
+    TileMap& map = hub.game->tileMap;
+    map.solidTiles.clear();
+    for (int row = 0; row < sectionRows; ++row) {
+        for (std::size_t column = 0; column < hub.grid.size(); ++column) {
+            if (hub.grid[column][row] != emptyCode)
+                map.solidTiles.emplace_back(static_cast<float>(column * tileSize), static_cast<float>(row * tileSize));
+        }
+    }
+    indexSolidTiles(map);
+}
+
 // Placeholders until the menu rooms are written.
-void rebuildHubCollision(MainHub&) {}
 void updatePrompts(MainHub&) {}
 void updatePrompts(ModeSelectRoom&) {}
 void updatePrompts(MapSelectRoom&) {}

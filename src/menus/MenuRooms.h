@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/SceneState.h"
+#include "level/TileMap.h"
 
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
-#include <array>
 #include <string>
 
 struct Game;
@@ -14,8 +14,6 @@ struct Player;
 
 // The hub map is 60 columns by 20 rows of 64 px tiles; -1 is an empty cell.
 constexpr int hubColumns = 60;
-constexpr int hubRows = 20;
-constexpr float hubTileSize = 64.f;  // px
 
 // Where the title and the room doors put the fighters before they drop onto the floor.
 const sf::Vector2f hubStartP1{400.f, 320.f};  // px
@@ -24,7 +22,7 @@ const sf::Vector2f hubStartP2{450.f, 320.f};  // px
 // The three walkable menu rooms. All three use the main hub's map.
 struct MainHub {
     Game* game = nullptr;
-    std::array<std::array<int, hubRows>, hubColumns> grid{};  // [column][row] tile codes
+    Section grid = Section(hubColumns, TileColumn{});  // [column][row] tile codes, all 0 until read
     SceneState targetState = SceneState::Title;
     bool armed = false;  // the curtain was seen darkening for this room's switch
 };
@@ -44,9 +42,9 @@ struct MapSelectRoom {
 // Construction of the main hub: its map (and, later, doors, prompts and texts).
 void initMainHub(MainHub& hub, Game& game);
 
-// Reads the hub map. A missing file prints "Error loading map" and leaves the
-// grid as it is (all zero after construction); a short or garbled file fills
-// the cells it can and leaves the rest.
+// Reads the hub map. A missing file prints "Error loading map" and leaves an
+// all-zero (all solid) grid; a short or garbled file fills the cells it can
+// and leaves the rest at 0.
 void loadHubMap(MainHub& hub, const std::string& path);
 
 // The top of the floor under x: the y of the first empty cell, from the top

@@ -1,8 +1,8 @@
 #include "settings/GameSettings.h"
 
 #include "app/Game.h"
+#include "audio/Audio.h"
 #include "resources/Paths.h"
-#include "settings/AudioVolumes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -79,14 +79,15 @@ void loadGameSettings(Game& game)
     settings.fullscreen = game.fullscreen;
     readGameSettings(settings);
     game.fullscreen = settings.fullscreen;
-    setVolumes(settings.sfxVolume, settings.musicVolume);
+    audio().sfxVolume = settings.sfxVolume;
+    audio().musicVolume = settings.musicVolume;
 }
 
 void saveGameSettings(const Game& game)
 {
     GameSettings settings;
     settings.fullscreen = game.fullscreen;
-    settings.sfxVolume = sfxVolume();
-    settings.musicVolume = musicVolume();
+    settings.sfxVolume = audio().sfxVolume;
+    settings.musicVolume = audio().musicVolume;
     writeGameSettings(settings);
 }

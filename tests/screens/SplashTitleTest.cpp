@@ -1,11 +1,13 @@
 #include "app/Frame.h"
 #include "app/Game.h"
+#include "render/Composition.h"
 #include "screens/CreditsScreen.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
 #include "support/Headless.h"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
@@ -47,17 +49,22 @@ sf::Image drawnScreen(Game& game)
 
 }  // namespace
 
-TEST(SplashScreen, BlackUntilOneAndAHalfSecondsThenBothLogos)
+TEST(SplashScreen, DrawsBothLogosScaledAtTheirPlacesFromOneAndAHalfSeconds)
 {
     auto game = gameWithScreenPictures();
     game->splashTime = 1.49f;
-    sf::Image screen = drawnScreen(*game);
+    clearFrameLayers(*game);
+    drawSplash(*game);
+    game->screenLayer.display();
+    sf::Image screen = game->screenLayer.getTexture().copyToImage();
     EXPECT_EQ(screen.getPixel(640, 540).a, 0);
     EXPECT_EQ(screen.getPixel(1280, 540).a, 0);
-    EXPECT_TRUE(game->screenFade.active);  // the black opening is a reveal
 
     game->splashTime = 1.5f;
-    screen = drawnScreen(*game);
+    clearFrameLayers(*game);
+    drawSplash(*game);
+    game->screenLayer.display();
+    screen = game->screenLayer.getTexture().copyToImage();
     EXPECT_EQ(screen.getPixel(640, 540), sf::Color::Red);
     EXPECT_EQ(screen.getPixel(1280, 540), sf::Color::Green);
     // Scaled 0.25 and 0.3: 100 x 50 and 120 x 60 around their centres.
@@ -65,6 +72,35 @@ TEST(SplashScreen, BlackUntilOneAndAHalfSecondsThenBothLogos)
     EXPECT_EQ(screen.getPixel(640 + 55, 540).a, 0);
     EXPECT_EQ(screen.getPixel(1280 + 55, 540).a, 255);
     EXPECT_EQ(screen.getPixel(1280 + 65, 540).a, 0);
+}
+
+TEST(SplashScreen, APlayerSeesBlackThenTheLogosComingThroughTheCurtain)
+{
+    auto game = gameWithScreenPictures();
+    sf::RenderTexture window;
+    ASSERT_TRUE(window.create(1920, 1080));
+    auto shown = [&]() {
+        window.clear(sf::Color::Black);
+        clearFrameLayers(*game);
+        drawSplash(*game);
+        composeToWindow(*game, window);
+        window.display();
+        return window.getTexture().copyToImage().getPixel(640, 540);
+    };
+    int frame = 0;
+    while ((frame + 1) * frame60 < 1.49f) {
+        runFrame(*game, frame60, {}, false);
+        ++frame;
+        if (frame % 30 == 1 || (frame + 1) * frame60 >= 1.49f) {
+            EXPECT_EQ(shown(), sf::Color::Black) << "frame " << frame;
+        }
+    }
+    while (game->splashTime < 1.5f) {
+        runFrame(*game, frame60, {}, false);
+        ++frame;
+    }
+    runFrame(*game, frame60, {}, false);
+    EXPECT_GT(shown().r, 100) << "the first logo shows through the clearing curtain";
 }
 
 TEST(TitleScreen, PromptFadesOutAtAQuarterTurnAndLogoBobsWithOvershoot)

@@ -1,4 +1,4 @@
-#include "settings/AudioVolumes.h"
+#include "audio/Audio.h"
 #include "settings/GameSettings.h"
 #include "support/Headless.h"
 
@@ -123,10 +123,11 @@ TEST(GameSettingsFile, TheGameReadsAtStartAndWritesBackAtExit)
     writeText("Assets/Settings/GameSettings.txt", "0\n0.25\n0.8\n");
     auto game = std::make_unique<Game>();
     EXPECT_FALSE(game->fullscreen);
-    EXPECT_FLOAT_EQ(sfxVolume(), 0.25f);
-    EXPECT_FLOAT_EQ(musicVolume(), 0.8f);
+    EXPECT_FLOAT_EQ(audio().sfxVolume, 0.25f);
+    EXPECT_FLOAT_EQ(audio().musicVolume, 0.8f);
     game->fullscreen = true;
-    setVolumes(0.5f, 0.f);
+    audio().sfxVolume = 0.5f;
+    audio().musicVolume = 0.f;
     saveOnExit(*game);
     EXPECT_EQ(readText("Assets/Settings/GameSettings.txt"), "1\n0.5\n0\n");
 }
