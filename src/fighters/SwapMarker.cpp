@@ -3,8 +3,6 @@
 #include "app/Game.h"
 #include "fighters/Collision.h"
 
-#include <SFML/Graphics/RenderTarget.hpp>
-
 namespace {
 
 constexpr float knockSpeedX = 2000.f;  // px/s added sideways by a swing
@@ -95,10 +93,4 @@ void updateMarker(SwapMarker& m)
     // 6. Tiles.
     collideWithTiles(game, m);
     m.sprite.setPosition(m.position);
-}
-
-void drawMarker(const SwapMarker& m, sf::RenderTarget& target)
-{
-    if (m.sprite.getTexture())
-        target.draw(m.sprite);
 }

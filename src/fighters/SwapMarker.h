@@ -2,7 +2,6 @@
 
 #include "match/Entity.h"
 
-namespace sf { class RenderTarget; }
 struct Game;
 
 // Where a marker waits while it is not in the level: far outside any level.
@@ -20,5 +19,3 @@ struct SwapMarker : Entity {
 void updateMarker(SwapMarker& marker);
 // Takes the marker out of the level.
 void parkMarker(SwapMarker& marker);
-// Draws the marker's picture at its position, placed or not.
-void drawMarker(const SwapMarker& marker, sf::RenderTarget& target);

@@ -103,7 +103,7 @@ TEST(Wounds, FacingAwayNeitherWoundsNorIsParried)
     Player& a = w.p1();
     Player& d = w.p2();
     setFacingScale(a, -1.f, 1.f);  // d stands to its right; a looks left
-    a.position.x = d.position.x - 40.f;
+    a.position.x = d.position.x - 32.f;  // just beyond the reach of its back
     swingFrame(w, a, 21);
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 1);

@@ -1,0 +1,223 @@
+#include "fighters/Animation.h"
+#include "fighters/PlayersTick.h"
+#include "render/Composition.h"
+#include "support/Headless.h"
+#include "support/ReferenceTiles.h"
+#include "support/TestFiles.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const char* const junglePath = "Assets/Map/Officiel/Jungle/Jungle.txt";
+
+// Until the real Jungle level is generated: five sections with a floor, a
+// pool, a spike row and two platforms, written where the real one goes.
+void writeStandInJungle()
+{
+    std::string level = "4\n19136.000000\n64\n";
+    for (int s = 0; s < 5; ++s) {
+        std::string text;
+        for (int row = 0; row < 20; ++row) {
+            for (int column = 0; column < 60; ++column) {
+                int code = -1;
+                if (row >= 17)
+                    code = row == 17 ? 1 : 9 + 2;
+                if (row == 17 && column >= 20 && column < 23)
+                    code = waterCode;
+                if (row == 17 && column >= 44 && column < 46)
+                    code = spikeCode;
+                if (row == 12 && ((column >= 8 && column < 14) || (column >= 34 && column < 40)))
+                    code = 3;
+                text += std::to_string(code) + " ";
+            }
+            text += "\n";
+        }
+        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(s) + ".txt";
+        writeTestFile(path, text);
+        level += path + "\n";
+    }
+    writeTestFile(junglePath, level);
+}
+
+// The longest run of cells in one row of the live section with ground under
+// them and two free cells above: the fighters stand there. Returns (first
+// column, last column, ground row).
+struct Runway {
+    int first = 0, last = -1, groundRow = 0;
+};
+
+Runway findRunway(const TileMap& map)
+{
+    const int s = map.sectionIndex;
+    const auto solid = [&](int c, int r) {
+        const int code = tileCode(map, s, c, r);
+        return code != emptyCode && code != waterCode && code != spikeCode;
+    };
+    const auto standable = [&](int c, int r) {
+        return solid(c, r) && tileCode(map, s, c, r - 1) == emptyCode && tileCode(map, s, c, r - 2) == emptyCode &&
+               tileCode(map, s, c, r - 3) == emptyCode;
+    };
+    Runway best;
+    for (int row = 4; row < sectionRows; ++row)
+        for (int column = 0, start = -1; column <= map.columns; ++column) {
+            const bool ok = column < map.columns && standable(column, row);
+            if (ok && start < 0)
+                start = column;
+            if (!ok && start >= 0) {
+                if (column - 1 - start > best.last - best.first)
+                    best = Runway{start, column - 1, row};
+                start = -1;
+            }
+        }
+    return best;
+}
+
+struct JungleScene {
+    HeadlessGame run;
+    Game& game;
+    std::string shots;
+
+    JungleScene() : game(*run.game)
+    {
+        if (sectionCount(game.tileMap) == 0) {
+            writeStandInJungle();
+            loadLevel(game.tileMap, junglePath);
+        }
+        if (game.tilesetSprite.getTexture() == nullptr || game.tilesetSprite.getTexture()->getSize().x == 0) {
+            static sf::Texture standIn;  // the real tileset is not generated yet
+            standIn.loadFromImage(makeTestTileset());
+            game.tilesetSprite.setTexture(standIn, true);
+        }
+        TileMap& map = game.tileMap;
+        map.sectionIndex = map.lastSection / 2;
+        map.solidTiles.clear();
+        map.hazards.clear();
+        buildCollision(map);
+        game.camera.view.setCenter(sectionLeft(map, map.sectionIndex) + game.sectionWidth / 2.f, 604.f);
+        game.state = SceneState::Fight;
+        game.fightLive = true;
+        game.screenFade.active = false;
+        game.screenFade.clock.startedAt = -10.0;
+        for (Player& p : game.players) {
+            applyCharacterStats(p);
+            p.deathTimer = 10.f;
+            p.keyboardMode = true;
+        }
+        shots = (std::filesystem::temp_directory_path() / "kestrelfall-shots").string();
+        std::filesystem::create_directories(shots);
+    }
+    void step(int frames)
+    {
+        for (int i = 0; i < frames; ++i) {
+            game.frameTime = 1.f / 60.f;
+            game.time.now += game.frameTime;
+            playersTick(game);
+        }
+    }
+    void hold(int player, KeyAction action, bool down)
+    {
+        const int key = game.players[player].input->bindings.keys[static_cast<std::size_t>(action)];
+        game.input.keys[key] = down;
+    }
+    // What a player would see, through the fight's own layers and composition.
+    sf::Image picture()
+    {
+        sf::RenderTexture screen;
+        screen.create(1920, 1080);
+        clearFrameLayers(game);
+        drawFightScene(game);
+        composeToWindow(game, screen);
+        screen.display();
+        return screen.getTexture().copyToImage();
+    }
+    void save(const std::string& name)
+    {
+        picture().saveToFile(shots + "/" + name);
+    }
+    bool landed(const Player& p) const { return p.onGround && !p.airborne; }
+};
+
+}  // namespace
+
+TEST(JungleScene, FightersFallRunJumpDoubleJumpLandAndBlockEachOther)
+{
+    JungleScene scene;
+    Game& game = scene.game;
+    const Runway runway = findRunway(game.tileMap);
+    ASSERT_GE(runway.last - runway.first, 12) << "the live section needs a floor to fight on";
+    Player& p1 = game.players[0];
+    Player& p2 = game.players[1];
+    const float left = sectionLeft(game.tileMap, game.tileMap.sectionIndex);
+    const float groundY = static_cast<float>(runway.groundRow * tileSize);
+    p1.position = sf::Vector2f(left + (runway.first + 2) * 64.f, groundY - 300.f);
+    p2.position = sf::Vector2f(left + (runway.last - 1) * 64.f, groundY - 300.f);
+
+    // They fall onto the live section.
+    scene.step(90);
+    for (const Player* p : {&p1, &p2}) {
+        EXPECT_TRUE(scene.landed(*p));
+        EXPECT_FLOAT_EQ(p->position.y + p->size.y / 2.f, groundY);
+    }
+    // They run at each other and stop at each other's hitbox edge.
+    scene.hold(0, MoveRightKey, true);
+    scene.hold(1, MoveLeftKey, true);
+    scene.step(150);
+    EXPECT_LT(p1.position.x, p2.position.x);
+    EXPECT_NEAR(p2.position.x - p1.position.x, 30.f, 15.f);
+    EXPECT_TRUE(scene.landed(p1));
+    scene.save("JungleBlocked.png");
+    scene.hold(0, MoveRightKey, false);
+    scene.hold(1, MoveLeftKey, false);
+
+    // Both jump, jump again in the air, and land where they took off.
+    const float standY = p1.position.y;
+    float highest = standY;
+    for (int player : {0, 1})
+        scene.hold(player, JumpKey, true);
+    scene.step(1);
+    EXPECT_FLOAT_EQ(p1.velocity.y, -1600.f);
+    scene.step(11);  // held: the full jump
+    for (int player : {0, 1})
+        scene.hold(player, JumpKey, false);
+    scene.step(1);
+    for (int player : {0, 1})
+        scene.hold(player, JumpKey, true);
+    scene.step(1);
+    EXPECT_TRUE(p1.doubleJumpUsed);
+    EXPECT_TRUE(p2.doubleJumpUsed);
+    EXPECT_LT(p1.velocity.y, -1000.f);
+    for (int frame = 0; frame < 12; ++frame) {
+        scene.step(1);
+        highest = std::min(highest, p1.position.y);
+    }
+    scene.save("JungleDoubleJump.png");
+    for (int player : {0, 1})
+        scene.hold(player, JumpKey, false);
+    for (int frame = 0; frame < 180 && !(scene.landed(p1) && scene.landed(p2)); ++frame) {
+        scene.step(1);
+        highest = std::min(highest, p1.position.y);
+    }
+    EXPECT_TRUE(scene.landed(p1));
+    EXPECT_TRUE(scene.landed(p2));
+    EXPECT_FLOAT_EQ(p1.position.y, standY);
+    EXPECT_GT(standY - highest, 4 * 64.f) << "a jump and a double jump rise well over four tiles";
+
+    // P1 shows in the picture: the pixels around it change when it leaves.
+    const sf::Vector2f onScreen = p1.position - game.camera.view.getCenter() + sf::Vector2f(960.f, 540.f);
+    const sf::Image withFighters = scene.picture();
+    p1.position.x += 5000.f;
+    stepAnimation(p1);
+    const sf::Image without = scene.picture();
+    int changed = 0;
+    for (int y = -40; y < 40; ++y)
+        for (int x = -25; x < 25; ++x) {
+            const unsigned px = static_cast<unsigned>(onScreen.x) + x, py = static_cast<unsigned>(onScreen.y) + y;
+            changed += withFighters.getPixel(px, py) != without.getPixel(px, py);
+        }
+    EXPECT_GT(changed, 400);
+}
