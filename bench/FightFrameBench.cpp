@@ -112,5 +112,3 @@ void BM_PixelOverlap(benchmark::State& state)
 BENCHMARK(BM_PixelOverlap)->Arg(0)->Arg(1)->ArgNames({"readBack"})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
