@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fighters/Character.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -29,7 +31,6 @@ CharacterFile readCharacterFile(const std::string& path);
 
 // The eight slots: P1's four kinds, then P2's.
 constexpr int slotCount = 8;
-constexpr int kindCount = 4;
 extern const char* const kindNames[kindCount];
 // Hitbox heights of the kinds, picture pixels.
 extern const int hitboxHeights[kindCount];
