@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Rect.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,9 +27,30 @@ std::uint8_t alphaAt(const AlphaMask& mask, const sf::Vector2f& local)
     return at < mask.alpha.size() ? mask.alpha[at] : 0;
 }
 
-bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite& b, const AlphaMask& maskB,
-                  const sf::IntRect& common)
+// The world rectangle outside which a sprite shows no visible pixel, one
+// pixel wider on every side against rounding. Frame pictures have wide
+// transparent margins, so this spares most of the pixel-by-pixel test.
+sf::IntRect visibleReach(const sf::Sprite& sprite, const AlphaMask& mask)
 {
+    if (mask.opaque.width <= 0 || mask.opaque.height <= 0)
+        return sf::IntRect();
+    const sf::FloatRect r = sprite.getTransform().transformRect(sf::FloatRect(mask.opaque));
+    const int left = static_cast<int>(std::floor(r.left)) - 1;
+    const int top = static_cast<int>(std::floor(r.top)) - 1;
+    const int right = static_cast<int>(std::ceil(r.left + r.width)) + 1;
+    const int bottom = static_cast<int>(std::ceil(r.top + r.height)) + 1;
+    return sf::IntRect(left, top, right - left, bottom - top);
+}
+
+// Scans the pixels of `common` (narrowed to where both pictures show
+// something when `narrow` is set) for one visible in both pictures.
+bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite& b, const AlphaMask& maskB,
+                  sf::IntRect common, bool narrow)
+{
+    sf::IntRect narrowed;
+    if (narrow && (!common.intersects(visibleReach(a, maskA), narrowed) ||
+                   !narrowed.intersects(visibleReach(b, maskB), common)))
+        return false;
     const sf::Transform toA = a.getInverseTransform();
     const sf::Transform toB = b.getInverseTransform();
     for (int x = common.left; x < common.left + common.width; ++x) {
@@ -66,8 +88,20 @@ AlphaMask readAlphaMask(const sf::Texture& texture)
     const std::uint8_t* pixels = image.getPixelsPtr();
     const std::size_t count = static_cast<std::size_t>(mask.width) * mask.height;
     mask.alpha.resize(pixels ? count : 0);
-    for (std::size_t i = 0; i < mask.alpha.size(); ++i)
+    unsigned left = mask.width, top = mask.height, right = 0, bottom = 0;
+    for (std::size_t i = 0; i < mask.alpha.size(); ++i) {
         mask.alpha[i] = pixels[i * 4 + 3];
+        if (mask.alpha[i] == 0)
+            continue;
+        const unsigned x = static_cast<unsigned>(i % mask.width), y = static_cast<unsigned>(i / mask.width);
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x + 1);
+        bottom = std::max(bottom, y + 1);
+    }
+    if (right > left && bottom > top)
+        mask.opaque = sf::IntRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                                  static_cast<int>(bottom - top));
     return mask;
 }
 
@@ -76,7 +110,7 @@ bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks)
     sf::IntRect common;
     if (!boundsMeet(a, b, common))
         return false;
-    return masksOverlap(a, cachedMask(*a.getTexture(), masks), b, cachedMask(*b.getTexture(), masks), common);
+    return masksOverlap(a, cachedMask(*a.getTexture(), masks), b, cachedMask(*b.getTexture(), masks), common, true);
 }
 
 bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
@@ -84,5 +118,5 @@ bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
     sf::IntRect common;
     if (!boundsMeet(a, b, common))
         return false;
-    return masksOverlap(a, readAlphaMask(*a.getTexture()), b, readAlphaMask(*b.getTexture()), common);
+    return masksOverlap(a, readAlphaMask(*a.getTexture()), b, readAlphaMask(*b.getTexture()), common, false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
@@ -12,6 +13,7 @@ struct AlphaMask {
     unsigned width = 0;
     unsigned height = 0;
     std::vector<std::uint8_t> alpha;  // row by row
+    sf::IntRect opaque;               // the smallest rectangle holding every visible pixel; empty if none
 };
 
 // Alpha masks of the frame textures met so far. Frame textures are loaded
@@ -26,8 +28,10 @@ AlphaMask readAlphaMask(const sf::Texture& texture);
 
 // Pixel-exact overlap of two sprites: some world pixel inside both bounds is
 // covered by a non-transparent pixel of each picture. Each sprite's texture
-// is read back once and kept in `masks`.
+// is read back once and kept in `masks`, and only the pixels where both
+// pictures show something are visited.
 bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks);
-// The same test reading both textures back on every call (kept to check the
-// cached test against, and to measure what the cache saves).
+// The same test reading both textures back on every call and visiting every
+// pixel of the common bounds (kept to check the fast test against, and to
+// measure what it saves).
 bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b);
