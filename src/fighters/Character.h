@@ -1,6 +1,78 @@
 #pragma once
 
-// One character slot: the frames and animation clips of one fighter kind in
-// one player colour.
-struct Character {
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Player;
+
+// The animation (and action) states of a fighter. The values index a
+// character's clip table and are stored in the player.
+enum class AnimState : std::int32_t {
+    RUNNING = 0,
+    JUMPING = 1,
+    FALLING = 2,
+    IDLE = 3,
+    UNUSED_4 = 4,
+    UNUSED_5 = 5,
+    ATTACKING = 6,
+    ATTACK_RUN = 7,
+    DEATH = 8,
+    PARRY = 9,
+    DASH = 10,
+    SHOOT = 11,
+    STUN = 12,
+    DEFLECT = 13,
+    SEISME = 14,
 };
+constexpr int animStateCount = 15;
+
+// One clip: frames `first` .. `last` - 1 over `duration` seconds.
+struct Animation {
+    int first = 0;
+    int last = 0;  // one past the last frame
+    float duration = 0.f;
+    int mode = 0;  // 0 loop ("LOOP"), 1 play once ("ONCE")
+};
+
+// One character slot: the frames and clips of one fighter kind in one
+// player's colours. Slot = player number x 4 + kind.
+struct Character {
+    int parseSlot = 0;  // the clip the loader is filling
+    std::array<Animation, animStateCount> animations{};
+    std::vector<sf::Sprite> sprites;
+    std::vector<std::string> files;  // the roster's character file paths
+    int spriteCount = 0;
+    std::unique_ptr<sf::Texture> placeholder;  // shown when the slot has no frames
+};
+
+// Fighter kinds: 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper.
+constexpr int kindCount = 4;
+constexpr int characterSlotCount = 8;
+constexpr int maxFrames = 32767;  // frames one character file may list
+
+// The slot of a player's kind.
+int characterSlot(int playerIndex, int kind);
+
+// Reads "persos.txt" into `character.files`.
+void loadRoster(Character& character);
+// Reads the character file `character.files[slot]`: frame pictures and clips.
+void loadCharacter(Character& character, int slot);
+// Gives a slot without frames one visible frame (a box of `colour`), so a
+// fighter of that kind is never drawn from missing frames.
+void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour);
+
+// Copies the chosen slot's frames to the player and applies the kind's
+// hitbox, hit points and speed.
+void applyCharacterStats(Player& player);
+// Sets `facing` from the sign of `scaleX` and scales every frame of the slot.
+void setFacingScale(Player& player, float scaleX, float scaleY);
+// The kind's hitbox (px) and player colour, for placeholders and the stats.
+sf::Vector2f kindHitbox(int kind);
+sf::Color playerColour(int playerIndex);

@@ -1,12 +1,81 @@
 #pragma once
 
+#include "app/GameTime.h"
+#include "fighters/Character.h"
+#include "fighters/InputController.h"
+#include "fighters/Skills.h"
+#include "match/Crate.h"
+#include "match/Entity.h"
+
+#include <memory>
+#include <vector>
+
 struct Game;
 
-// One of the two fighters (index 0 = P1, cyan; 1 = P2, red).
-struct Player {
-    Game* game = nullptr;
-    int index = 0;
-    bool keyboardMode = false;
-    bool advancing = false;
+// One of the two fighters (index 0 = P1, cyan; 1 = P2, red). `position` is
+// the centre of its hitbox.
+struct Player : Entity {
+    Player();
+
+    int frame = 0;             // index into `sprites`, always a valid one when there are frames
+    float speedFactor = 1.f;   // 0.8 for Gigachill
+    float gravity = 5000.f;    // px/s^2
+    bool slowed = false;       // standing in water this frame
+    bool attacking = false;
+    bool airborne = false;
+    bool doubleJumpUsed = false;
+    bool jumpReleased = false;
+    bool moving = false;
     bool isWinner = false;
+    bool alive = true;
+    bool hitLanded = false;
+    bool dead = false;
+    bool parryActive = false;
+    bool protectionWaived = false;
+    bool hitboxActive = false;
+    bool knockbackLock = false;  // no steering until it walks on the ground or jumps
+    bool killCounted = false;
+    bool useItemRequest = false;
+    bool dashing = false;
+    bool keyboardMode = false;
+    int index = 0;
+    float lastDt = 0.f;       // s
+    float dashCharge = 0.f;   // px walked on the ground; the dash needs 1000
+    std::unique_ptr<Skill> skill;
+    Character* character = nullptr;
+    Game* game = nullptr;
+    std::unique_ptr<InputController> input;
+    int facing = 1;
+    float deathTimer = 0.f;   // s since the last death
+    std::vector<sf::Sprite>* sprites = nullptr;  // the frames of `character`
+    std::unique_ptr<SwapMarker> marker;
+    std::unique_ptr<Crate> item;
+    AnimState requestedState = AnimState::IDLE;
+    AnimState currentState = AnimState::IDLE;
+    GameClock animClock;
+    GameClock stepClock;
+    float stepInterval = 0.3f;          // s between footsteps
+    float jumpImpulse = -1600.f;        // px/s
+    float doubleJumpImpulse = -1200.f;  // px/s
+    float jumpCutSpeed = -200.f;        // px/s
+    bool falling = false;
+    int hitPoints = 1;
+    bool advancing = false;  // holds the right of way
 };
+
+// Start-up: the eight character slots, both players and their bindings.
+void initFighters(Game& game);
+
+// The frame sprite the fighter shows now, or null when it has none.
+const sf::Sprite* frameSprite(const Player& player);
+sf::Sprite* frameSprite(Player& player);
+// The bounds of the shown frame (the hitbox when there is no frame).
+sf::FloatRect frameBounds(const Player& player);
+// The hitbox in world px.
+sf::FloatRect hitbox(const Entity& body);
+// The fighter's kind, from its skill (0 Napollo .. 3 Swapper).
+int characterKind(const Player& player);
+// Both animation states at once: the clip changes without restarting its clock.
+void setBothStates(Player& player, AnimState state);
+// The other fighter.
+Player& opponent(Player& player);

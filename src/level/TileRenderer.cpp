@@ -1,4 +1,93 @@
 #include "level/TileRenderer.h"
 
-// Placeholder until the tile renderer is written.
-void drawTiles(const TileMap&, sf::RenderTarget&, sf::RenderTarget&) {}
+#include "level/TileMap.h"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Vertex.hpp>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr float waterDrop = 5.f;   // px: water cells sit this much lower than the grid
+constexpr int tilesetColumns = 8;  // cells per row of the tileset picture
+
+struct TileBatch {
+    std::vector<sf::Vertex> vertices;  // quads
+};
+
+// The tileset cell of a code: column c mod 8, row c div 8.
+sf::Vector2f cellCorner(int code)
+{
+    return sf::Vector2f(static_cast<float>(tileSize * (code % tilesetColumns)),
+                        static_cast<float>(tileSize * (code / tilesetColumns)));
+}
+
+void addCell(TileBatch& batch, int code, float x, float y, sf::Color colour)
+{
+    const float size = static_cast<float>(tileSize);
+    const sf::Vector2f uv = cellCorner(code);
+    batch.vertices.emplace_back(sf::Vector2f(x, y), colour, uv);
+    batch.vertices.emplace_back(sf::Vector2f(x, y + size), colour, sf::Vector2f(uv.x, uv.y + size));
+    batch.vertices.emplace_back(sf::Vector2f(x + size, y + size), colour, sf::Vector2f(uv.x + size, uv.y + size));
+    batch.vertices.emplace_back(sf::Vector2f(x + size, y), colour, sf::Vector2f(uv.x + size, uv.y));
+}
+
+// Whether the cell beside a water tile is water. Beyond a section's edge the
+// adjoining section's edge column counts; beyond the level, nothing does.
+bool waterAt(const TileMap& map, int section, int column, int row)
+{
+    if (column < 0) {
+        --section;
+        column = static_cast<int>(map.columns) - 1;
+    } else if (column >= map.columns) {
+        ++section;
+        column = 0;
+    }
+    return tileCode(map, section, column, row) == waterCode;
+}
+
+void addSection(const TileMap& map, int s, sf::Color colour, TileBatch& tiles, TileBatch& water)
+{
+    const float left = sectionLeft(map, s);
+    const int columns = static_cast<int>(map.grid[static_cast<std::size_t>(s)].size());
+    for (int row = 0; row < sectionRows; ++row) {
+        const float y = static_cast<float>(tileSize * row);
+        for (int column = 0; column < columns; ++column) {
+            const int code = tileCode(map, s, column, row);
+            const float x = left + static_cast<float>(tileSize * column);
+            if (code == waterCode) {
+                if (!waterAt(map, s, column - 1, row))
+                    addCell(water, waterCode, x - tileSize, y + waterDrop, colour);
+                addCell(water, waterCode, x, y + waterDrop, colour);
+                if (!waterAt(map, s, column + 1, row))
+                    addCell(water, waterCode, x + tileSize, y + waterDrop, colour);
+            } else if (code != emptyCode) {
+                addCell(tiles, code, x, y, colour);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
+{
+    if (!map.tileSprite)
+        return;
+    TileBatch tiles, water;
+    tiles.vertices.reserve(3u * 1200u * 4u);
+    // Only the live section and its neighbours, and only sections the grid holds.
+    const int first = std::max(map.sectionIndex - 1, 0);
+    const int last = std::min({map.sectionIndex + 1, map.lastSection, sectionCount(map) - 1});
+    const sf::Color colour = map.tileSprite->getColor();
+    for (int s = first; s <= last; ++s)
+        addSection(map, s, colour, tiles, water);
+    sf::RenderStates states;
+    states.texture = map.tileSprite->getTexture();
+    if (!tiles.vertices.empty())
+        tileLayer.draw(tiles.vertices.data(), tiles.vertices.size(), sf::Quads, states);
+    if (!water.vertices.empty())
+        waterLayer.draw(water.vertices.data(), water.vertices.size(), sf::Quads, states);
+}

@@ -3,3 +3,8 @@
 // Placeholders until the camera is written.
 void updateCamera(Camera&) {}
 void centreOnMiddleSection(Camera&) {}
+
+void startShake(Camera& camera, float, float)
+{
+    camera.shaking = true;
+}

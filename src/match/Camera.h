@@ -16,3 +16,5 @@ struct Camera {
 // The per-frame step of the hubs and the fight.
 void updateCamera(Camera& camera);
 void centreOnMiddleSection(Camera& camera);
+// Starts a shake of `amplitude` px for `duration` s, unless one is running.
+void startShake(Camera& camera, float amplitude, float duration);

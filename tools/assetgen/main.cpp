@@ -3,25 +3,20 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <set>
+#include <string>
 
 // assetgen DATA_DIR RUN_DIR [GROUP...]: fills RUN_DIR with the game's complete
-// asset tree, or with the named groups only (characters, world, ui, audio,
-// text) so that a test can regenerate one group quickly.
+// asset tree, or only with the named groups (text, world, ui, characters,
+// audio), which lets a test regenerate one group quickly.
 int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::printf("usage: assetgen DATA_DIR RUN_DIR [GROUP...]\n");
         return 2;
     }
-    auto wanted = [&](const char* group) {
-        if (argc == 3)
-            return true;
-        for (int i = 3; i < argc; ++i)
-            if (std::strcmp(argv[i], group) == 0)
-                return true;
-        return false;
-    };
+    const std::set<std::string> only(argv + 3, argv + argc);
+    auto wanted = [&only](const char* group) { return only.empty() || only.count(group) > 0; };
     const auto start = std::chrono::steady_clock::now();
     AssetContext ctx;
     ctx.dataDir = argv[1];

@@ -1,0 +1,261 @@
+#include "fighters/InputController.h"
+
+#include "app/Game.h"
+#include "audio/Audio.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr float stickDeadZone = 30.f;     // of the stick's -100..100
+constexpr float keyboardRunSpeed = 700.f; // px/s
+constexpr float stickSpeedPerUnit = 7.f;  // px/s per unit of stick
+constexpr float stunLength = 1.0f;        // s
+constexpr float deflectLength = 0.5f;     // s
+constexpr float attackRunAirBoost = 1.006f;  // per frame
+constexpr int pauseButton = 8;
+constexpr float footstepVolume = 40.f;
+constexpr float jumpVolume = 50.f;
+constexpr int gigachillKind = 2;
+
+const InputState& inputOf(const InputController& c)
+{
+    return c.game->input;
+}
+
+bool keyDown(const InputController& c, KeyAction action)
+{
+    const std::vector<int>& keys = c.bindings.keys;
+    return action < static_cast<int>(keys.size()) && inputOf(c).keyDown(keys[static_cast<std::size_t>(action)]);
+}
+
+bool buttonDown(const InputController& c, ButtonAction action)
+{
+    const std::vector<int>& buttons = c.bindings.buttons;
+    return action < static_cast<int>(buttons.size()) &&
+           inputOf(c).buttonDown(c.joystick, buttons[static_cast<std::size_t>(action)]);
+}
+
+float stickX(const InputController& c)
+{
+    return c.axes.empty() ? 0.f : inputOf(c).axis(c.joystick, c.axes.front());
+}
+
+bool jumpDown(const InputController& c) { return keyDown(c, JumpKey) || buttonDown(c, JumpButton); }
+bool attackDown(const InputController& c) { return keyDown(c, AttackKey) || buttonDown(c, AttackButton); }
+bool parryDown(const InputController& c) { return keyDown(c, ParryKey) || buttonDown(c, ParryButton); }
+bool skillDown(const InputController& c) { return keyDown(c, SkillKey) || buttonDown(c, SkillButton); }
+bool useItemDown(const InputController& c) { return keyDown(c, UseItemKey) || buttonDown(c, UseItemButton); }
+
+float frameDt(const InputController& c)
+{
+    return c.game->frameTime;
+}
+
+void requestAirState(Player& p)
+{
+    if (p.airborne)
+        p.requestedState = p.falling ? AnimState::FALLING : AnimState::JUMPING;
+}
+
+void move(InputController& c)
+{
+    Player& p = *c.player;
+    if (keyDown(c, MoveLeftKey) || stickX(c) < -stickDeadZone) {
+        p.moving = true;
+        walk(p, -1);
+        p.requestedState = AnimState::RUNNING;
+    } else if (keyDown(c, MoveRightKey) || stickX(c) > stickDeadZone) {
+        p.moving = true;
+        p.requestedState = AnimState::RUNNING;
+        walk(p, 1);
+    } else {
+        p.requestedState = AnimState::IDLE;
+        walk(p, 0);
+        p.moving = false;
+    }
+}
+
+void launch(Player& p, float impulse)
+{
+    p.knockbackLock = false;
+    p.airborne = true;
+    p.velocity.y = impulse;
+}
+
+void jump(InputController& c)
+{
+    Player& p = *c.player;
+    const bool down = jumpDown(c);
+    if (!down || c.jumpLatch) {
+        p.jumpReleased = true;
+    } else {
+        c.jumpLatch = true;
+        if (!p.airborne) {
+            playSound("JUMP", jumpVolume);
+            if (p.velocity.y == 0.f || (p.jumpReleased && !p.doubleJumpUsed))
+                launch(p, p.jumpImpulse);
+            p.jumpReleased = false;
+        }
+        if (p.airborne && p.jumpReleased) {
+            playSound("DOUBLEJUMP", jumpVolume);
+            if (p.velocity.y == 0.f || !p.doubleJumpUsed)
+                launch(p, p.doubleJumpImpulse);
+            p.doubleJumpUsed = true;
+            p.jumpReleased = false;
+        }
+    }
+    requestAirState(p);
+    if (!down)
+        c.jumpLatch = false;
+}
+
+// Releasing Jump while rising fast makes a lower jump.
+void jumpCut(InputController& c)
+{
+    Player& p = *c.player;
+    if (!jumpDown(c) && p.velocity.y < p.jumpCutSpeed)
+        p.velocity.y = p.jumpCutSpeed;
+}
+
+void attack(InputController& c)
+{
+    Player& p = *c.player;
+    if (!p.attacking && c.attackClock.elapsed(c.game->time) >= c.attackCooldown) {
+        if (attackDown(c) && !c.attackLatch) {
+            c.attackLatch = true;
+            c.attackClock.restart(c.game->time);
+            p.attacking = true;
+        } else if (!attackDown(c)) {
+            c.attackLatch = false;
+        }
+    }
+    if (p.attacking)
+        p.requestedState =
+            p.moving && p.currentState != AnimState::ATTACKING ? AnimState::ATTACK_RUN : AnimState::ATTACKING;
+}
+
+void parry(InputController& c)
+{
+    Player& p = *c.player;
+    if (parryDown(c) && !c.parryLatch) {
+        c.parryLatch = true;
+        c.parryClock.restart(c.game->time);
+        p.parryActive = true;
+        p.requestedState = AnimState::PARRY;
+    } else if (!parryDown(c)) {
+        c.parryLatch = false;
+    }
+}
+
+void skillRequest(InputController& c)
+{
+    Player& p = *c.player;
+    if (skillDown(c) && !c.skillLatch) {
+        c.skillLatch = true;
+        if (p.skill && !p.skill->active)
+            p.skill->pressed = true;
+    } else if (!skillDown(c)) {
+        c.skillLatch = false;
+    }
+}
+
+void itemRequest(InputController& c)
+{
+    Player& p = *c.player;
+    if (useItemDown(c) && p.item)
+        p.useItemRequest = true;
+}
+
+// STUN and DEFLECT wear off after a fixed time in the state.
+void waitOut(InputController& c, float length)
+{
+    c.stateTimer += frameDt(c);
+    if (c.stateTimer >= length) {
+        c.stateTimer = 0.f;
+        setBothStates(*c.player, AnimState::IDLE);
+    }
+}
+
+void footstep(Player& p)
+{
+    if (p.stepClock.elapsed(p.game->time) > p.stepInterval) {
+        p.stepClock.restart(p.game->time);
+        restartSound(characterKind(p) == gigachillKind ? "G_WALKING" : "STEP1", footstepVolume);
+    }
+}
+
+}  // namespace
+
+void walk(Player& p, int direction)
+{
+    if (direction != 0 && p.onGround) {
+        p.knockbackLock = false;
+        footstep(p);
+    }
+    if (direction != 0 && !p.knockbackLock) {
+        const float speed = p.keyboardMode ? keyboardRunSpeed : stickSpeedPerUnit * std::fabs(stickX(*p.input));
+        p.facing = direction < 0 ? -1 : 1;
+        p.velocity.x = static_cast<float>(p.facing) * speed;
+    }
+    setFacingScale(p, static_cast<float>(p.facing), 1.f);
+}
+
+void inputStep(InputController& c)
+{
+    Player& p = *c.player;
+    // 1. The pause button's latch.
+    if (!inputOf(c).buttonDown(c.joystick, pauseButton))
+        c.pauseLatch = false;
+    // 2. Only STUN and DEFLECT keep counting their time.
+    if (p.currentState != AnimState::STUN && p.currentState != AnimState::DEFLECT)
+        c.stateTimer = 0.f;
+    // 3. What the fighter may do depends on what it is doing.
+    switch (p.currentState) {
+    case AnimState::RUNNING:
+        skillRequest(c);
+        move(c);
+        jump(c);
+        attack(c);
+        parry(c);
+        itemRequest(c);
+        break;
+    case AnimState::JUMPING:
+    case AnimState::FALLING:
+        skillRequest(c);
+        move(c);
+        jump(c);
+        jumpCut(c);
+        requestAirState(p);
+        attack(c);
+        parry(c);
+        itemRequest(c);
+        break;
+    case AnimState::IDLE:
+        move(c);
+        parry(c);
+        skillRequest(c);
+        jump(c);
+        attack(c);
+        itemRequest(c);
+        break;
+    case AnimState::ATTACKING:
+    case AnimState::PARRY:
+    case AnimState::SHOOT:
+        walk(p, 0);
+        break;
+    case AnimState::ATTACK_RUN:
+        if (!p.onGround)
+            p.velocity.x *= attackRunAirBoost;
+        break;
+    case AnimState::STUN:
+        walk(p, 0);
+        waitOut(c, stunLength);
+        break;
+    case AnimState::DEFLECT:
+        waitOut(c, deflectLength);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,96 @@
+#include "fighters/Player.h"
+
+#include "app/Game.h"
+#include "fighters/Bindings.h"
+
+Player::Player()
+    : skill(std::make_unique<Skill>()), input(std::make_unique<InputController>()),
+      marker(std::make_unique<SwapMarker>())
+{
+    moveScale = sf::Vector2f(1.f, 1.f);
+    size = sf::Vector2f(60.f, 99.f);
+    marker->moveScale = sf::Vector2f(1.f, 1.f);
+    marker->position = sf::Vector2f(32767.f, 32767.f);
+}
+
+namespace {
+
+constexpr int startKind = 1;  // both fighters start as Atoola
+constexpr float fullDashCharge = 1000.f;
+
+void loadCharacterSlots(Game& game)
+{
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
+        Character& character = game.characterSets[slot];
+        loadRoster(character);
+        loadCharacter(character, slot);
+        const int kind = slot % kindCount;
+        ensureFrames(character, kindHitbox(kind), playerColour(slot / kindCount));
+    }
+}
+
+void initPlayer(Game& game, Player& player, int index)
+{
+    player.game = &game;
+    player.index = index;
+    player.skill->game = &game;
+    player.input->player = &player;
+    player.input->game = &game;
+    player.input->joystick = index;
+    player.marker->owner = index;
+    player.marker->game = &game;
+    player.character = &game.characterSets[characterSlot(index, startKind)];
+    player.sprites = &player.character->sprites;
+    selectSkill(*player.skill, player, startKind);
+    player.dashCharge = fullDashCharge;
+}
+
+}  // namespace
+
+void initFighters(Game& game)
+{
+    loadCharacterSlots(game);
+    for (int i = 0; i < 2; ++i)
+        initPlayer(game, game.players[i], i);
+    loadBindings(game);
+}
+
+const sf::Sprite* frameSprite(const Player& player)
+{
+    if (!player.sprites || player.frame < 0 || player.frame >= static_cast<int>(player.sprites->size()))
+        return nullptr;
+    return &(*player.sprites)[static_cast<std::size_t>(player.frame)];
+}
+
+sf::Sprite* frameSprite(Player& player)
+{
+    return const_cast<sf::Sprite*>(frameSprite(static_cast<const Player&>(player)));
+}
+
+sf::FloatRect hitbox(const Entity& body)
+{
+    return sf::FloatRect(body.position.x - body.size.x / 2.f, body.position.y - body.size.y / 2.f, body.size.x,
+                         body.size.y);
+}
+
+sf::FloatRect frameBounds(const Player& player)
+{
+    const sf::Sprite* sprite = frameSprite(player);
+    return sprite ? sprite->getGlobalBounds() : hitbox(player);
+}
+
+int characterKind(const Player& player)
+{
+    return player.skill ? player.skill->kind : -1;
+}
+
+void setBothStates(Player& player, AnimState state)
+{
+    player.requestedState = state;
+    player.currentState = state;
+}
+
+Player& opponent(Player& player)
+{
+    return player.game->players[player.index == 0 ? 1 : 0];
+}

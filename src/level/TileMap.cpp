@@ -1,0 +1,187 @@
+#include "level/TileMap.h"
+
+#include "app/Game.h"
+#include "resources/Loading.h"
+#include "resources/Paths.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+const char* const jungleLevelPath = "Assets/Map/Officiel/Jungle/Jungle.txt";
+const char* const tilesetPath = "Assets/Sprites/Map/Tileset.png";
+
+float sectionWidthOf(const TileMap& map)
+{
+    return map.game ? map.game->sectionWidth : static_cast<float>(map.columns * tileSize);
+}
+
+// The 64 px cell holding coordinate `v` (tiles may in principle lie off the grid).
+int cellOf(float v)
+{
+    return static_cast<int>(std::floor(v / static_cast<float>(tileSize)));
+}
+
+}  // namespace
+
+bool readSectionCodes(const std::string& path, int columns, Section& codes)
+{
+    TileColumn zeros;
+    zeros.fill(0);
+    codes.assign(static_cast<std::size_t>(std::max(columns, 0)), zeros);
+    std::ifstream in(resolvePath(path));
+    if (!in) {
+        std::cout << "Error loading map" << std::endl;
+        return false;
+    }
+    for (int row = 0; row < sectionRows; ++row) {
+        for (TileColumn& column : codes) {
+            int code = 0;
+            if (!(in >> code))
+                return true;  // short or garbled data: the rest stays 0
+            column[static_cast<std::size_t>(row)] = code;
+        }
+    }
+    return true;
+}
+
+void loadSection(TileMap& map, const std::string& path, int section)
+{
+    map.solidTiles.clear();
+    map.solidIndex = SolidTileIndex{};
+    if (section < 0 || section >= sectionCount(map))
+        return;
+    readSectionCodes(path, map.columns, map.grid[static_cast<std::size_t>(section)]);
+}
+
+void loadLevel(TileMap& map, const std::string& path)
+{
+    map.sectionFiles.clear();
+    std::ifstream in(resolvePath(path));
+    if (!in) {
+        std::cout << "load error\n";
+    } else {
+        int lastSection = 0;
+        float flag0X = 0.f, flag1X = 0.f;
+        in >> lastSection >> flag0X >> flag1X;
+        map.lastSection = lastSection;
+        map.flag0X = flag0X;
+        map.flag1X = flag1X;
+        std::string word;
+        while (static_cast<int>(map.sectionFiles.size()) < maxSections && in >> word)
+            map.sectionFiles.push_back(word);
+    }
+    map.grid.resize(map.sectionFiles.size());
+    for (std::size_t i = 0; i < map.sectionFiles.size(); ++i)
+        loadSection(map, map.sectionFiles[i], static_cast<int>(i));
+    // A first value that disagrees with the section paths (or is negative)
+    // must not send the flags, the camera or the drawing to a missing section.
+    map.lastSection = std::clamp(map.lastSection, 0, std::max(sectionCount(map) - 1, 0));
+}
+
+void buildCollision(TileMap& map)
+{
+    const int s = map.sectionIndex;
+    if (s >= 0 && s < sectionCount(map)) {
+        const Section& section = map.grid[static_cast<std::size_t>(s)];
+        const float left = sectionLeft(map, s);
+        for (int row = 0; row < sectionRows; ++row) {
+            for (std::size_t column = 0; column < section.size(); ++column) {
+                const int code = section[column][static_cast<std::size_t>(row)];
+                const sf::Vector2f at(left + static_cast<float>(tileSize * static_cast<int>(column)),
+                                      static_cast<float>(tileSize * row));
+                std::unique_ptr<Trap> hazard;
+                if (code == spikeCode)
+                    hazard = std::make_unique<Spike>();
+                else if (code == waterCode)
+                    hazard = std::make_unique<Slow>();
+                else if (code != emptyCode)
+                    map.solidTiles.push_back(at);
+                if (hazard) {
+                    hazard->position = at;
+                    map.hazards.push_back(std::move(hazard));
+                }
+            }
+        }
+    }
+    indexSolidTiles(map);
+}
+
+void indexSolidTiles(TileMap& map)
+{
+    SolidTileIndex index;
+    index.tileCount = map.solidTiles.size();
+    if (map.solidTiles.empty()) {
+        map.solidIndex = index;
+        return;
+    }
+    int minColumn = 0, maxColumn = 0, minRow = 0, maxRow = 0;
+    bool first = true;
+    for (const sf::Vector2f& tile : map.solidTiles) {
+        if (!std::isfinite(tile.x) || !std::isfinite(tile.y) || std::fabs(tile.x) > 1e7f || std::fabs(tile.y) > 1e7f) {
+            map.solidIndex = SolidTileIndex{};  // tiles no grid can hold: the plain scan serves
+            map.solidIndex.tileCount = static_cast<std::size_t>(-1);
+            return;
+        }
+        const int c0 = cellOf(tile.x), r0 = cellOf(tile.y);
+        const int c1 = cellOf(tile.x + tileSize), r1 = cellOf(tile.y + tileSize);
+        minColumn = first ? c0 : std::min(minColumn, c0);
+        maxColumn = first ? c1 : std::max(maxColumn, c1);
+        minRow = first ? r0 : std::min(minRow, r0);
+        maxRow = first ? r1 : std::max(maxRow, r1);
+        first = false;
+    }
+    index.firstColumn = minColumn;
+    index.firstRow = minRow;
+    index.columns = maxColumn - minColumn + 1;
+    index.rows = maxRow - minRow + 1;
+    if (static_cast<long long>(index.columns) * index.rows > 4'000'000) {
+        map.solidIndex = SolidTileIndex{};
+        map.solidIndex.tileCount = static_cast<std::size_t>(-1);
+        return;
+    }
+    index.cells.resize(static_cast<std::size_t>(index.columns * index.rows));
+    for (std::size_t i = 0; i < map.solidTiles.size(); ++i) {
+        const sf::Vector2f& tile = map.solidTiles[i];
+        // A tile covers [x, x + 64): every cell it reaches lists it.
+        for (int r = cellOf(tile.y); r <= cellOf(tile.y + tileSize - 0.001f); ++r)
+            for (int c = cellOf(tile.x); c <= cellOf(tile.x + tileSize - 0.001f); ++c)
+                index.cells[static_cast<std::size_t>((r - minRow) * index.columns + (c - minColumn))].push_back(
+                    static_cast<int>(i));
+    }
+    map.solidIndex = std::move(index);
+}
+
+int sectionCount(const TileMap& map)
+{
+    return static_cast<int>(map.grid.size());
+}
+
+int tileCode(const TileMap& map, int section, int column, int row)
+{
+    if (section < 0 || section >= sectionCount(map) || row < 0 || row >= sectionRows)
+        return emptyCode;
+    const Section& codes = map.grid[static_cast<std::size_t>(section)];
+    if (column < 0 || column >= static_cast<int>(codes.size()))
+        return emptyCode;
+    return codes[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+}
+
+float sectionLeft(const TileMap& map, int section)
+{
+    return static_cast<float>(section) * sectionWidthOf(map);
+}
+
+void initTileMap(Game& game)
+{
+    game.tilesetSprite = loadSprite(tilesetPath, false, false);
+    TileMap& map = game.tileMap;
+    map.game = &game;
+    map.tileSprite = &game.tilesetSprite;
+    map.columns = classicColumns;
+    game.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    loadLevel(map, jungleLevelPath);
+}

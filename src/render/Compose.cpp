@@ -1,0 +1,134 @@
+#include "app/Game.h"
+#include "app/Viewport.h"
+#include "render/Composition.h"
+#include "render/Layers.h"
+
+#include <algorithm>
+
+namespace {
+
+const float vortexTop = 15.f;         // vortexLevel of a fully swirled screen
+const float vortexSpeed = 15.f;       // vortexLevel per second: one second in, one second out
+const float lastMinute = 60.f;        // s of match time left when the screen turns red
+const sf::Vector2f scorePlace{960.f, 108.f};  // px: the score texts over the victory picture
+
+// The size of the near background tile is the picture size the swirl works on.
+sf::Vector2f vortexPictureSize(const Game& game)
+{
+    const sf::Texture* texture = game.back3_b.getTexture();
+    if (!texture)
+        return sf::Vector2f();
+    return sf::Vector2f(static_cast<float>(texture->getSize().x), static_cast<float>(texture->getSize().y));
+}
+
+void feedVortexShader(Game& game, sf::Shader& shader, float progress)
+{
+    const sf::Vector2f size = vortexPictureSize(game);
+    shader.setUniform("resolution", sf::Glsl::Vec2(size));
+    shader.setUniform("mousepos", sf::Glsl::Vec2(size / 2.f));
+    shader.setUniform("factor1", progress);
+    shader.setUniform("time", game.vortexTime);
+}
+
+// The main hub's score over the victory picture. Empty until the menu rooms
+// provide their score drawing.
+void drawVictoryScore(Game&, sf::RenderTarget&, sf::Vector2f) {}
+
+// Victory: the frozen match swirls in over one second, red-tinted when the
+// match ended in its last minute, with the winner's picture over it.
+VortexPass composeVictory(Game& game, sf::RenderTarget& target)
+{
+    game.vortexTime += game.frameTime;
+    game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
+    feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
+    VortexPass pass = VortexPass::InToWindow;
+    if (game.hud.matchTimer > lastMinute) {
+        stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
+    } else {
+        // The red tint stays at the ratio the match ended with.
+        aimAtScreen(game.vortexLayer);
+        stackLayer(game.vortexLayer, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
+        stackLayer(target, game.vortexLayer, game.vortexLayerSprite, &game.redLevel);
+        pass = VortexPass::InThroughRed;
+    }
+    for (int i = 0; i < 2; ++i)
+        if (game.players[i].isWinner)
+            target.draw(game.victoryPictures[i]);
+    if (!game.caaMode)
+        drawVictoryScore(game, target, scorePlace);
+    return pass;
+}
+
+// The second after Victory: the swirl unwinds, whatever the next scene. A
+// fight keeps the picture in the vortex layer for its own final copy.
+VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
+{
+    game.vortexTime += game.frameTime;
+    game.vortexLevel -= vortexSpeed * game.frameTime;
+    feedVortexShader(game, game.trounoirOut, (vortexTop - game.vortexLevel) / vortexTop);
+    if (game.state == SceneState::Fight) {
+        aimAtScreen(game.vortexLayer);
+        stackLayer(game.vortexLayer, game.screenLayer, game.screenLayerSprite, &game.trounoirOut);
+        return VortexPass::OutToVortexLayer;
+    }
+    stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.trounoirOut);
+    return VortexPass::OutToWindow;
+}
+
+void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
+{
+    const bool fight = game.state == SceneState::Fight;
+    const bool unwinding = game.vortexLevel > 0.f;
+    sf::RenderTexture& shownLayer = unwinding ? game.vortexLayer : game.screenLayer;
+    const sf::Sprite& shownSprite = unwinding ? game.vortexLayerSprite : game.screenLayerSprite;
+    if (game.state == SceneState::Victory) {
+        result.finalCopy = FinalCopy::None;
+    } else if (fight && !game.fightLive && !game.suddenDeath) {
+        stackLayer(target, shownLayer, shownSprite, &game.greyLevel);
+        result.finalCopy = FinalCopy::Grey;
+        result.fromVortexLayer = unwinding;
+    } else if (fight && game.hud.matchTimer <= lastMinute) {
+        game.redLevel.setUniform("ratioTime", (lastMinute - game.hud.matchTimer) / lastMinute);
+        stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
+        stackLayer(target, game.hudLayer, game.hudLayerSprite);
+        result.finalCopy = FinalCopy::Red;
+    } else if (!unwinding) {
+        stackLayer(target, game.screenLayer, game.screenLayerSprite);
+        result.finalCopy = FinalCopy::Plain;
+    } else if (fight) {
+        // A live fight in the second after Victory: its unwinding picture
+        // waits in the vortex layer and nothing else would show it.
+        stackLayer(target, game.vortexLayer, game.vortexLayerSprite);
+        result.finalCopy = FinalCopy::Plain;
+        result.fromVortexLayer = true;
+    }
+}
+
+}  // namespace
+
+Composition composeToWindow(Game& game, sf::RenderTarget& target)
+{
+    Composition result;
+    // The logical screen fills the target with its aspect kept.
+    target.setView(letterboxView(game.resolution, target.getSize()));
+    // 1-2. The vortex in Victory and in the second after it; both copy the
+    // screen layer before the curtain goes on, so the curtain does not show.
+    if (game.state == SceneState::Victory)
+        result.vortex = composeVictory(game, target);
+    else if (game.vortexLevel > 0.f)
+        result.vortex = composeVortexOut(game, target);
+    // 3. The curtain (a full-screen blend, skipped while it is clear).
+    aimAtScreen(game.screenLayer);
+    if (game.screenFade.curtain.getFillColor().a > 0)
+        game.screenLayer.draw(game.screenFade.curtain);
+    // 4. The final copy, grey in the countdown and red in the last minute.
+    finalCopy(game, target, result);
+    // 5. Finalise every layer.
+    finaliseLayers(game);
+    return result;
+}
+
+Composition composeToWindow(Game& game)
+{
+    return composeToWindow(game, game.window);
+}

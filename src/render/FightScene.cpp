@@ -1,0 +1,115 @@
+#include "app/Game.h"
+#include "fighters/PlayerDrawing.h"
+#include "fighters/Projectile.h"
+#include "level/TileRenderer.h"
+#include "match/Hud.h"
+#include "render/Composition.h"
+#include "render/Layers.h"
+
+namespace {
+
+const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts camera positions in screens
+
+// The fight's own pieces that their owners do not draw yet: the crate and a
+// player's flag (only while its section is live, at the opacity of its right
+// of way). They stay empty until the crates and the flags provide their drawing.
+void drawCrate(Game&, sf::RenderTarget&) {}
+void drawPlayerFlag(Game&, int, sf::RenderTarget&) {}
+
+// The player's swap marker, placed or not (unplaced, it waits far outside the level).
+void drawSkillObject(const Player& player, sf::RenderTarget& target)
+{
+    if (!player.marker)
+        return;
+    sf::Sprite marker = player.marker->sprite;
+    marker.setPosition(player.marker->position);
+    marker.setRotation(0.f);
+    target.draw(marker);
+}
+
+// Goal, crate, then each player with its flag and skill object.
+void drawFightActors(Game& game)
+{
+    sf::RenderTexture& layer = game.actorLayer;
+    if (!game.caaMode) {
+        layer.draw(game.goal);
+        if (game.crate && game.crate->alive)
+            drawCrate(game, layer);
+    }
+    for (int i = 0; i < 2; ++i) {
+        drawPlayer(game, game.players[i], layer);
+        if (!game.caaMode && !game.suddenDeath)
+            drawPlayerFlag(game, i, layer);
+        drawSkillObject(game.players[i], layer);
+    }
+}
+
+void feedWaterShader(Game& game)
+{
+    game.waterTime += game.frameTime;
+    game.water.setUniform("timer", game.waterTime);
+    game.water.setUniform("posX", game.camera.view.getCenter().x / waterScreenWidth);
+}
+
+// The fixed HUD in screen view, then the players' direction marks in the world;
+// neither while a captured flag flies to the goal.
+void drawFightHud(Game& game)
+{
+    if (game.flagTaken)
+        return;
+    aimAtScreen(game.hudLayer);
+    hudDraw(game, game.hudLayer);
+    game.hudLayer.setView(game.camera.view);
+    if (game.caaMode)
+        return;
+    for (const Player& player : game.players)
+        drawDirectionArrow(game, player, game.hudLayer);
+}
+
+void feedCountdownShader(Game& game)
+{
+    if (game.state == SceneState::Fight && !game.fightLive)
+        game.greyLevel.setUniform("compteur", game.hud.countdown);
+}
+
+// Actors go behind the water and the tiles; the HUD goes over everything.
+void stackFightLayers(Game& game)
+{
+    sf::RenderTexture& screen = game.screenLayer;
+    aimAtScreen(screen);
+    const sf::Shader* backgroundShader = nullptr;
+    if (game.suddenDeath) {
+        game.uv.setUniform("timer", game.waterTime);
+        backgroundShader = &game.uv;
+    }
+    stackLayer(screen, game.backgroundLayer, game.backgroundLayerSprite, backgroundShader);
+    stackLayer(screen, game.actorLayer, game.actorLayerSprite);
+    stackLayer(screen, game.waterLayer, game.waterLayerSprite, &game.water);
+    stackLayer(screen, game.tileLayer, game.tileLayerSprite);
+    stackLayer(screen, game.hudLayer, game.hudLayerSprite);
+}
+
+}  // namespace
+
+void drawFightScene(Game& game)
+{
+    // 1. Background, fixed to the screen.
+    aimAtScreen(game.backgroundLayer);
+    drawParallax(game);
+    // 2. The world layers follow the camera.
+    for (sf::RenderTexture* layer : {&game.hudLayer, &game.tileLayer, &game.waterLayer, &game.actorLayer})
+        layer->setView(game.camera.view);
+    // 3-4. Actors, then the shots in flight.
+    drawFightActors(game);
+    drawProjectiles(game, game.actorLayer);
+    // 5. Ground tiles and water.
+    drawTiles(game.tileMap, game.tileLayer, game.waterLayer);
+    // 6. The water ripples with time and the camera.
+    feedWaterShader(game);
+    // 7. HUD.
+    drawFightHud(game);
+    // 8. The countdown greys the screen.
+    feedCountdownShader(game);
+    // 9. Everything onto the screen layer.
+    stackFightLayers(game);
+}

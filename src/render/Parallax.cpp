@@ -1,0 +1,91 @@
+#include "app/Game.h"
+#include "render/Composition.h"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+namespace {
+
+const int backgroundVariants = 5;     // far/middle picture pairs, one per section (mod 5)
+const float middleOrigin = 450.f;     // px: x of the middle pictures with the camera at 0
+const float middleSlowdown = 25.f;    // the middle pictures move 1/25 of the camera's movement
+const float nearSlowdown = 12.f;      // the near pictures move 1/12 of it
+const int crossFadeStep = 1;          // alpha units per frame: a full cross-fade takes 255 frames
+const sf::Uint8 opaque = 255;
+
+int variantOf(int index)
+{
+    return ((index % backgroundVariants) + backgroundVariants) % backgroundVariants;
+}
+
+void setAlpha(sf::Sprite& sprite, int alpha)
+{
+    sf::Color colour = sprite.getColor();
+    colour.a = static_cast<sf::Uint8>(alpha < 0 ? 0 : (alpha > 255 ? 255 : alpha));
+    sprite.setColor(colour);
+}
+
+void addAlpha(sf::Sprite& sprite, int change)
+{
+    setAlpha(sprite, sprite.getColor().a + change);
+}
+
+void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y)
+{
+    sprite.setPosition(x, y);
+    target.draw(sprite);
+}
+
+}  // namespace
+
+void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
+{
+    const int shown = variantOf(game.backgroundIndex);
+    const int next = variantOf(section);
+    sf::Sprite& nextFar = game.back1[next];
+    sf::Sprite& nextMiddle = game.back2[next];
+    if (!inTransition || next == shown) {
+        // Nothing to fade from: the section's pictures show fully.
+        if (!inTransition) {
+            game.crossFadeStarted = false;
+            game.backgroundIndex = next;
+        }
+        setAlpha(nextFar, opaque);
+        setAlpha(nextMiddle, opaque);
+        return;
+    }
+    sf::Sprite& shownFar = game.back1[shown];
+    sf::Sprite& shownMiddle = game.back2[shown];
+    if (shownFar.getColor().a == 0) {
+        setAlpha(nextFar, opaque);
+        setAlpha(nextMiddle, opaque);
+        return;
+    }
+    if (!game.crossFadeStarted) {
+        setAlpha(nextFar, 0);
+        setAlpha(nextMiddle, 0);
+        game.crossFadeStarted = true;
+    }
+    addAlpha(shownFar, -crossFadeStep);
+    addAlpha(shownMiddle, -crossFadeStep);
+    addAlpha(nextFar, crossFadeStep);
+    addAlpha(nextMiddle, crossFadeStep);
+}
+
+void drawParallax(Game& game)
+{
+    sf::RenderTexture& layer = game.backgroundLayer;
+    const float left = game.camera.view.getCenter().x - game.resolution.x / 2.f;
+    const int shown = variantOf(game.backgroundIndex);
+    const int section = variantOf(game.tileMap.sectionIndex);
+    const float middleX = middleOrigin - left / middleSlowdown;
+    // 1. The pictures fully shown, then the live section's over them.
+    drawAt(layer, game.back1[shown], 0.f, 0.f);
+    drawAt(layer, game.back2[shown], middleX, 0.f);
+    drawAt(layer, game.back1[section], 0.f, 0.f);
+    drawAt(layer, game.back2[section], middleX, 0.f);
+    // 2. The cross-fade moves on by one step; the new opacities show next frame.
+    stepBackgroundCrossFade(game, section, game.camera.inTransition);
+    // 3. The near pictures, two tiles side by side.
+    drawAt(layer, game.back3_a, -left / nearSlowdown, 0.f);
+    drawAt(layer, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);
+}
