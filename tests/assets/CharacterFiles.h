@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fighters/Character.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -27,9 +29,5 @@ struct CharacterFile {
 std::vector<std::string> readRoster();
 CharacterFile readCharacterFile(const std::string& path);
 
-// The eight slots: P1's four kinds, then P2's.
-constexpr int slotCount = 8;
-#include "fighters/Character.h"  // kindCount
+// The kinds in slot order (P1's four slots, then P2's).
 extern const char* const kindNames[kindCount];
-// Hitbox heights of the kinds, picture pixels.
-extern const int hitboxHeights[kindCount];
