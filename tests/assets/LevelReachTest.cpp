@@ -10,12 +10,12 @@
 
 namespace {
 
-Section jungleSection(int index)
+SectionFile jungleSection(int index)
 {
     return readSectionFile(runFile("Assets/Map/Officiel/Jungle/Map" + std::to_string(index) + ".txt"), 60);
 }
 
-void expectRoundTrip(const Section& section, int fromColumn, int toColumn, const std::string& what)
+void expectRoundTrip(const SectionFile& section, int fromColumn, int toColumn, const std::string& what)
 {
     const Stand from = standOnFloor(section, fromColumn), to = standOnFloor(section, toColumn);
     ASSERT_GE(from.second, 0) << what;
@@ -31,7 +31,7 @@ void expectRoundTrip(const Section& section, int fromColumn, int toColumn, const
 TEST(LevelReach, EverySectionCrossesBothWays)
 {
     for (int index = 0; index < 5; ++index) {
-        const Section section = jungleSection(index);
+        const SectionFile section = jungleSection(index);
         ASSERT_TRUE(section.ok) << section.error;
         expectRoundTrip(section, 0, 59, "section " + std::to_string(index));
     }
@@ -39,7 +39,7 @@ TEST(LevelReach, EverySectionCrossesBothWays)
 
 TEST(LevelReach, StartsGoalAndFlagBasesAreOnTheWay)
 {
-    const Section middle = jungleSection(2);
+    const SectionFile middle = jungleSection(2);
     expectRoundTrip(middle, 18, 59, "P1's start to the right edge");
     expectRoundTrip(middle, 41, 0, "P2's start to the left edge");
     expectRoundTrip(middle, 30, 0, "goal to the left edge");
@@ -50,16 +50,16 @@ TEST(LevelReach, StartsGoalAndFlagBasesAreOnTheWay)
 
 TEST(LevelReach, CaaFightersCanReachEachOther)
 {
-    const Section arena = readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30);
+    const SectionFile arena = readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30);
     ASSERT_TRUE(arena.ok) << arena.error;
     expectRoundTrip(arena, 3, 26, "caa starts");
 }
 
 TEST(LevelReach, HubStartReachesEveryDoorColumn)
 {
-    const Section hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
+    const SectionFile hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
     ASSERT_TRUE(hub.ok) << hub.error;
     const std::set<Stand> reach = reachableFrom(hub, standOnFloor(hub, 6));
     for (int x : {128, 576, 1536, 1648, 1968, 1984, 2496, 2944, 3328})
-        EXPECT_TRUE(reach.count(standOnFloor(hub, (x + 128) / tilePixels))) << "door at " << x;
+        EXPECT_TRUE(reach.count(standOnFloor(hub, (x + 128) / tileSize))) << "door at " << x;
 }

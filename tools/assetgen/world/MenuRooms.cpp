@@ -180,9 +180,9 @@ sf::Image drawRoomPicture(int index)
         torch(art, 240, 200);
         break;
     case 1:
-        archWindow(art, 560, 150, 90, 150);
-        banner(art, 428, 150, palette::p1);
-        banner(art, 668, 150, palette::p2);
+        archWindow(art, 640, 140, 90, 108);  // its sill clears the hub platform below
+        banner(art, 440, 150, palette::p1);
+        banner(art, 500, 150, palette::p2);
         break;
     case 2:
         stoneFace(art, 380, 150);
