@@ -150,3 +150,35 @@ TEST(LevelData, TheGameLoadsTheJungleAsShipped)
     EXPECT_EQ(static_cast<int>(map.hazards.size()), hazardCells);
     EXPECT_GT(hazardCells, 0);
 }
+
+TEST(LevelData, PoolsAreWalledAndFlooredAndSpikesStandOnGround)
+{
+    // Water is drawn one cell wider on each side of its run and under the
+    // ground tiles, so a pool needs ground on both sides and below, or the
+    // widened water would hang in the air.
+    std::vector<std::pair<std::string, SectionFile>> all;
+    for (int i = 0; i < 5; ++i) {
+        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(i) + ".txt";
+        all.emplace_back(path, readSectionFile(runFile(path), 60));
+    }
+    all.emplace_back("caa", readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30));
+    all.emplace_back("hub", readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60));
+    for (const auto& [name, section] : all) {
+        ASSERT_TRUE(section.ok) << name << ": " << section.error;
+        for (int column = 0; column < section.columns(); ++column)
+            for (int row = 0; row < sectionRows; ++row) {
+                const int code = section.at(column, row);
+                const int below = section.at(column, row + 1);
+                if (code == waterCode) {
+                    EXPECT_TRUE(isSolid(below) || below == waterCode) << name << " water at " << column << "," << row;
+                    for (int side : {column - 1, column + 1}) {
+                        EXPECT_TRUE(isSolid(section.at(side, row)) || section.at(side, row) == waterCode)
+                            << name << " water at " << column << "," << row << " spills at column " << side;
+                    }
+                }
+                if (code == spikeCode) {
+                    EXPECT_TRUE(isSolid(below)) << name << " spikes at " << column << "," << row << " float";
+                }
+            }
+    }
+}
