@@ -240,15 +240,26 @@ sf::Image drawNearLayer()
     return upscale(art, artPixel);
 }
 
-sf::Image drawBackdrop(int look, int middleLeft, bool withNear)
+BackgroundSet drawBackgrounds()
 {
-    sf::Image backdrop = drawFarLayer(look);
+    BackgroundSet layers;
+    for (int look = 0; look < backgroundLookCount; ++look) {
+        layers.far.push_back(drawFarLayer(look));
+        layers.middle.push_back(drawMiddleLayer(look));
+    }
+    layers.near = drawNearLayer();
+    return layers;
+}
+
+sf::Image drawBackdrop(const BackgroundSet& layers, int look, int middleLeft, bool withNear)
+{
+    sf::Image backdrop = layers.far[look];
     sf::Image window = blankImage(1920, 1080);
-    window.copy(drawMiddleLayer(look), 0, 0, sf::IntRect(middleLeft, 0, 1920, 1080));
+    window.copy(layers.middle[look], 0, 0, sf::IntRect(middleLeft, 0, 1920, 1080));
     blit(backdrop, window, 0, 0);
     if (withNear) {
         window = blankImage(1920, 1080);
-        window.copy(drawNearLayer(), 0, 0, sf::IntRect(0, 0, 1920, 1080));
+        window.copy(layers.near, 0, 0, sf::IntRect(0, 0, 1920, 1080));
         blit(backdrop, window, 0, 0);
     }
     return backdrop;
