@@ -10,6 +10,12 @@
 
 namespace {
 
+// The column, within the middle section, of a point `offset` px from its centre.
+int middleColumn(float offset)
+{
+    return static_cast<int>((3840.f / 2 + offset) / tileSize);
+}
+
 SectionFile jungleSection(int index)
 {
     return readSectionFile(runFile("Assets/Map/Officiel/Jungle/Map" + std::to_string(index) + ".txt"), 60);
@@ -40,10 +46,10 @@ TEST(LevelReach, EverySectionCrossesBothWays)
 TEST(LevelReach, StartsGoalAndFlagBasesAreOnTheWay)
 {
     const SectionFile middle = jungleSection(2);
-    expectRoundTrip(middle, 18, 59, "P1's start to the right edge");
-    expectRoundTrip(middle, 41, 0, "P2's start to the left edge");
-    expectRoundTrip(middle, 30, 0, "goal to the left edge");
-    expectRoundTrip(middle, 30, 59, "goal to the right edge");
+    expectRoundTrip(middle, middleColumn(-750.f), 59, "P1's start to the right edge");
+    expectRoundTrip(middle, middleColumn(750.f), 0, "P2's start to the left edge");
+    expectRoundTrip(middle, middleColumn(0.f), 0, "goal to the left edge");
+    expectRoundTrip(middle, middleColumn(0.f), 59, "goal to the right edge");
     expectRoundTrip(jungleSection(0), 1, 59, "P2's flag base");
     expectRoundTrip(jungleSection(4), 59, 0, "P1's flag base");
 }
@@ -52,7 +58,8 @@ TEST(LevelReach, CaaFightersCanReachEachOther)
 {
     const SectionFile arena = readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30);
     ASSERT_TRUE(arena.ok) << arena.error;
-    expectRoundTrip(arena, 3, 26, "caa starts");
+    expectRoundTrip(arena, static_cast<int>((960.f - 750.f) / tileSize), static_cast<int>((960.f + 750.f) / tileSize),
+                    "caa starts");
 }
 
 TEST(LevelReach, HubStartReachesEveryDoorColumn)
