@@ -1,6 +1,9 @@
 #include "app/Frame.h"
 
 #include "app/Game.h"
+#include "app/Latches.h"
+#include "app/SceneUpdate.h"
+#include "fighters/Projectile.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
@@ -12,53 +15,26 @@ void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events,
         routeEvent(game, event);
     // 3. Update.
     update(game);
-    if (!drawFrame || !game.window.isOpen())
+    if (!drawFrame)
         return;
-    // 4-6. Clear, draw, present.
-    game.window.clear(sf::Color::Black);
+    // 4-6. Clear, draw, present. A window closed by this frame's events still
+    // gets the frame's layers drawn; only the window calls are skipped.
+    const bool windowOpen = game.window.isOpen();
+    if (windowOpen)
+        game.window.clear(sf::Color::Black);
     draw(game);
-    game.window.display();
-}
-
-void routeEvent(Game& game, const sf::Event& event)
-{
-    switch (event.type) {
-    case sf::Event::Closed:
-        game.window.close();
-        break;
-    case sf::Event::KeyPressed:
-        onKeyPressed(game, event.key);
-        break;
-    case sf::Event::JoystickButtonPressed:
-    case sf::Event::JoystickMoved:
-        onJoystick(game, event);
-        break;
-    case sf::Event::TextEntered:
-        onTextEntered(game, event.text.unicode);
-        break;
-    default:
-        break;
-    }
+    if (windowOpen)
+        game.window.display();
 }
 
 void update(Game& game)
 {
+    // 1. The curtain, whatever the scene.
     stepFade(game.screenFade);
+    // 2. Latches whose buttons are up again.
+    releaseLatches(game);
+    // 3. Shots in flight.
     updateProjectiles(game);
-}
-
-void draw(Game&)
-{
-}
-
-void onKeyPressed(Game&, const sf::Event::KeyEvent&)
-{
-}
-
-void onJoystick(Game&, const sf::Event&)
-{
-}
-
-void onTextEntered(Game&, unsigned)
-{
+    // 4. The scene.
+    updateScene(game);
 }

@@ -1,6 +1,15 @@
 #include "app/Game.h"
 
+#include "app/Cursor.h"
+#include "audio/Audio.h"
+#include "editor/MapEditor.h"
+#include "menus/MenuRooms.h"
+#include "menus/OptionsScreen.h"
+#include "menus/PauseMenu.h"
 #include "resources/Loading.h"
+#include "screens/CreditsScreen.h"
+#include "screens/CustomMapScreen.h"
+#include "settings/GameSettings.h"
 
 namespace {
 
@@ -45,8 +54,8 @@ void loadPictures(Game& game)
 {
     game.splashLogos[0] = loadSprite("Assets/Logo/logo-Tessaril.png", true, false);
     game.splashLogos[1] = loadSprite("Assets/Logo/logo-Pinewhistle.png", true, false);
-    for (sf::Sprite& logo : game.splashLogos)
-        logo.setPosition(game.resolution.x / 2.f, game.resolution.y / 2.f);
+    game.splashLogos[0].setPosition(game.resolution.x / 3.f, game.resolution.y / 2.f);
+    game.splashLogos[1].setPosition(game.resolution.x / 1.5f, game.resolution.y / 2.f);
     game.titleLogo = loadSprite("Assets/Placeholder/onApaDaset.png", true, false);
     game.titleLogo.setPosition(game.resolution.x / 2.f, game.resolution.y / 4.f);
     game.goal = loadSprite("Assets/Placeholder/a.png", true, false);
@@ -87,23 +96,26 @@ void loadLatePictures(Game& game)
 Game::Game()
 {
     // 1. Members start with their declared values; the scene is Splash.
-    // 2. Settings file.
+    // 2. Settings file: full screen and the two volumes.
+    loadGameSettings(*this);
     // 3-4. Tileset and the Jungle level.
     initTileMap(*this);
     // 5. The curtain.
     initScreenFade(screenFade, *this);
     // 6. Scene objects, in order.
     collision.game = this;
-    mainHub.game = this;
-    options.game = this;
-    credits.game = this;
-    pauseMenu.game = this;
+    initMainHub(mainHub, *this);
+    initOptions(options, *this);
+    initCredits(credits, *this);
+    initPauseMenu(pauseMenu, *this);
     mapSelectRoom.game = this;
     camera.game = this;
-    editor.game = this;
+    initEditor(editor, *this);
     modeSelectRoom.game = this;
-    customMapSelect.game = this;
-    // 7. Sound bank and music.
+    initCustomMapSelect(customMapSelect, *this);
+    // 7. Sound bank, then music.
+    buildSoundBank();
+    buildMusic();
     // 8. Room pictures.
     for (int i = 0; i < 4; ++i)
         roomBackgrounds[i] = loadSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"), false, false);
@@ -118,7 +130,7 @@ Game::Game()
     // 13. Character slots, players, HUD, bindings, arrows and flag pictures.
     initFighters(*this);
     loadLatePictures(*this);
-    // 14. The cursor is hidden by the first Splash update (the window does not exist yet).
+    // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }
 
 void createWindow(Game& game)
@@ -129,9 +141,13 @@ void createWindow(Game& game)
         game.window.close();
     game.window.create(mode, "Kestrelfall", style, sf::ContextSettings(0, 0, 0));
     game.window.setFramerateLimit(300);
+    // A new window shows its cursor until a scene hides it.
+    game.cursorVisible = true;
 }
 
 void saveOnExit(Game& game)
 {
+    // The bindings file first, whatever its outcome; then the settings file.
     saveBindings(game);
+    saveGameSettings(game);
 }

@@ -55,9 +55,11 @@ struct Game {
     float vortexLevel = 0.f;
     float vortexTime = 0.f;
     float crateTimer = 0.f;
-    float victoryTime = 0.f;
+    float victoryTime = 0.f;  // s on the victory screen; nothing else reads it
     bool crossFadeStarted = false;
     int backgroundIndex = 0;
+
+    bool cursorVisible = true;  // what the game last asked of the mouse cursor
 
     // Settings and mode flags
     bool fullscreen = true;

@@ -4,8 +4,11 @@
 
 struct Game;
 
-// The credits picture.
+// The credits picture, over whatever the background layer last held.
 struct CreditsScreen {
     Game* game = nullptr;
     sf::Sprite picture;
 };
+
+void initCredits(CreditsScreen& credits, Game& game);
+void drawCredits(CreditsScreen& credits);

@@ -1,0 +1,57 @@
+#include "app/FadeSwitch.h"
+
+#include "app/Cursor.h"
+#include "app/Game.h"
+#include "match/Camera.h"
+#include "match/MatchFlow.h"
+#include "menus/MenuRooms.h"
+
+namespace {
+
+// Into a fight from the map room or the custom list: the countdown starts
+// afresh with the camera on the middle section.
+void arriveInFight(Game& game)
+{
+    game.fightLive = false;
+    centreOnMiddleSection(game.camera);
+    setCursorVisible(game, false);
+}
+
+// Every other arrival: the camera comes over to P1 (keeping its height).
+void arriveWithP1(Game& game)
+{
+    Camera& camera = game.camera;
+    camera.view.setCenter(game.players[0].position.x, camera.view.getCenter().y);
+    camera.centre = camera.view.getCenter();
+    if (game.state == SceneState::ModeSelect && atCaaDoor(game))
+        placeForFight(game);
+}
+
+}  // namespace
+
+CurtainWatch watchCurtain(const ScreenFade& fade, bool& armed)
+{
+    CurtainWatch watch;
+    if (!fade.active) {
+        armed = false;
+    } else if (fade.darkening) {
+        armed = true;
+    } else if (armed) {
+        armed = false;
+        watch.reachedBlack = true;
+    }
+    return watch;
+}
+
+void fadeDrivenSwitch(Game& game, bool& armed, SceneState target)
+{
+    if (!watchCurtain(game.screenFade, armed).reachedBlack)
+        return;
+    const bool fromMapChoice =
+        game.state == SceneState::MapSelect || game.state == SceneState::CustomMapSelect;
+    if (target == SceneState::Fight && fromMapChoice)
+        arriveInFight(game);
+    else
+        arriveWithP1(game);
+    game.state = target;
+}

@@ -1,0 +1,88 @@
+#include "app/Victory.h"
+
+#include "app/Cursor.h"
+#include "app/Game.h"
+#include "app/Latches.h"
+#include "match/MatchFlow.h"
+#include "menus/MenuRooms.h"
+
+namespace {
+
+constexpr int goalSection = 2;  // the middle section of a classic level
+
+// The result screen keeps the middle section of the level live.
+void showMiddleSection(Game& game)
+{
+    game.tileMap.sectionIndex = goalSection;
+    game.tileMap.solidTiles.clear();
+    buildCollision(game.tileMap);
+}
+
+void clearMatchMarks(Game& game)
+{
+    for (Player& player : game.players) {
+        player.advancing = false;
+        player.isWinner = false;
+    }
+    for (Flag& flag : game.flags)
+        flag.carried = false;
+}
+
+bool rematchAsked(const Game& game)
+{
+    return game.input.keyDown(sf::Keyboard::Space) || (game.input.buttonDown(0, buttonA) && !game.latchA);
+}
+
+bool hubAsked(const Game& game)
+{
+    return game.input.keyDown(sf::Keyboard::Escape) || (game.input.buttonDown(0, buttonB) && !game.latchB);
+}
+
+}  // namespace
+
+void updateVictory(Game& game)
+{
+    // 1. Cursor and the screen's own timer.
+    setCursorVisible(game, true);
+    game.victoryTime += game.frameTime;
+    // 2. The middle section of a classic level, every frame.
+    if (!game.caaMode)
+        showMiddleSection(game);
+    // 3. Rematch, then 4. back to the hub.
+    if (rematchAsked(game))
+        startRematch(game);
+    if (hubAsked(game))
+        returnToHub(game);
+}
+
+void startRematch(Game& game)
+{
+    game.victoryTime = 0.f;
+    const bool caa = game.caaMode;
+    resetMatch(game);
+    if (caa)
+        game.caaMode = true;
+    for (Player& player : game.players)
+        player.velocity = sf::Vector2f(0.f, 0.f);
+    game.fightLive = false;
+    if (game.caaMode)
+        setUpCaaFight(game);
+    else
+        setUpClassicFight(game);
+    placeForFight(game);
+    clearMatchMarks(game);
+    game.state = SceneState::Fight;
+}
+
+void returnToHub(Game& game)
+{
+    game.customMapChosen = false;
+    game.victoryTime = 0.f;
+    resetMatch(game);
+    rebuildHubCollision(game.mainHub);
+    setCursorVisible(game, true);
+    game.latchB = true;
+    game.state = SceneState::MainHub;
+    clearMatchMarks(game);
+    game.players[0].advancing = true;
+}

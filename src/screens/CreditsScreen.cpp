@@ -1,0 +1,22 @@
+#include "screens/CreditsScreen.h"
+
+#include "app/Game.h"
+#include "fighters/Projectile.h"
+#include "resources/Loading.h"
+
+void initCredits(CreditsScreen& credits, Game& game)
+{
+    credits.game = &game;
+    credits.picture = loadSprite("Assets/Sprites/Credits/BackgroundCredits.png", false, false);
+    credits.picture.setPosition(0.f, 0.f);
+}
+
+void drawCredits(CreditsScreen& credits)
+{
+    Game& game = *credits.game;
+    // Nothing new goes into the background layer: it still shows the hub.
+    game.backgroundLayer.setView(game.camera.view);
+    game.screenLayer.draw(game.backgroundLayerSprite);
+    drawProjectiles(game, game.screenLayer);
+    game.screenLayer.draw(credits.picture);
+}

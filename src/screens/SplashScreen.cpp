@@ -1,0 +1,30 @@
+#include "screens/SplashScreen.h"
+
+#include "app/Cursor.h"
+#include "app/Game.h"
+
+void updateSplash(Game& game)
+{
+    ScreenFade& fade = game.screenFade;
+    setCursorVisible(game, false);
+    game.splashTime += game.frameTime;
+    // The black opening: the reveal is started again whenever it ends early.
+    if (game.splashTime < splashRevealTime && !fade.active)
+        startReveal(fade);
+    if (game.splashTime >= splashEndTime) {
+        if (!fade.active)
+            startFade(fade);
+        if (!fade.darkening)
+            game.state = SceneState::Title;
+    }
+}
+
+void drawSplash(Game& game)
+{
+    if (game.splashTime < splashRevealTime)
+        return;
+    for (int i = 0; i < 2; ++i) {
+        game.splashLogos[i].setScale(splashLogoScales[i], splashLogoScales[i]);
+        game.screenLayer.draw(game.splashLogos[i]);
+    }
+}

@@ -1,0 +1,103 @@
+#include "app/SceneDriver.h"
+
+#include "app/FadeSwitch.h"
+
+#include <gtest/gtest.h>
+
+// A room asks for a switch the way its doors do: a target, then the curtain.
+static void chooseDoor(Game& game, SceneState target)
+{
+    game.mainHub.targetState = target;
+    startFade(game.screenFade);
+}
+
+TEST(FadeSwitch, TheHubSwitchesWhenTheCurtainTurnsBackFromBlack)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::MainHub;
+    chooseDoor(game, SceneState::ModeSelect);
+    driver.step(51);
+    EXPECT_EQ(game.state, SceneState::MainHub);
+    EXPECT_EQ(game.screenFade.alpha, 255);
+    EXPECT_TRUE(game.mainHub.armed);
+    driver.step();
+    EXPECT_EQ(game.state, SceneState::ModeSelect);
+    EXPECT_FALSE(game.mainHub.armed);
+    // The new room is revealed over the next 51 frames.
+    int frames = 0;
+    while (game.screenFade.active && frames < 100) {
+        driver.step();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 51);
+    EXPECT_EQ(game.screenFade.alpha, 0);
+    EXPECT_EQ(game.state, SceneState::ModeSelect);
+}
+
+TEST(FadeSwitch, ACurtainStartedElsewhereCannotSwitchARoom)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::MainHub;
+    game.mainHub.targetState = SceneState::Credits;
+    game.mainHub.armed = true;  // left over from a fade that never finished here
+    driver.step();
+    EXPECT_FALSE(game.mainHub.armed);
+    startReveal(game.screenFade);  // e.g. the splash's or another scene's curtain
+    driver.step(60);
+    EXPECT_EQ(game.state, SceneState::MainHub);
+}
+
+TEST(FadeSwitch, EachRoomKeepsItsOwnArmedFlag)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::ModeSelect;
+    game.mainHub.targetState = SceneState::Credits;
+    game.modeSelectRoom.targetState = SceneState::MapSelect;
+    startFade(game.screenFade);
+    driver.step(10);
+    EXPECT_TRUE(game.modeSelectRoom.armed);
+    EXPECT_FALSE(game.mainHub.armed);
+    driver.step(42);
+    EXPECT_EQ(game.state, SceneState::MapSelect);
+    driver.step(60);
+    EXPECT_EQ(game.state, SceneState::MapSelect);
+}
+
+TEST(FadeSwitch, ArrivingInAFightFromTheMapRoomStartsTheCountdown)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::MapSelect;
+    game.mapSelectRoom.targetState = SceneState::Fight;
+    game.fightLive = true;
+    startFade(game.screenFade);
+    driver.step(52);
+    EXPECT_EQ(game.state, SceneState::Fight);
+    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.cursorVisible);
+}
+
+TEST(FadeSwitch, TheHubLetsFightersActEveryFrame)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::MainHub;
+    game.fightLive = false;
+    driver.step();
+    EXPECT_TRUE(game.fightLive);
+}
+
+TEST(FadeSwitch, TheWatchSeesDarkeningThenBlackOnce)
+{
+    ScreenFade fade;
+    bool armed = false;
+    fade.active = fade.darkening = fade.lightening = true;
+    EXPECT_FALSE(watchCurtain(fade, armed).reachedBlack);
+    EXPECT_TRUE(armed);
+    fade.darkening = false;
+    EXPECT_TRUE(watchCurtain(fade, armed).reachedBlack);
+    EXPECT_FALSE(watchCurtain(fade, armed).reachedBlack);
+}
