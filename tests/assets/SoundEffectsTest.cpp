@@ -154,3 +154,19 @@ TEST_F(SoundEffects, WinnerLinesAreSpokenPhrases)
         EXPECT_GT(rmsBetween(line, 0.f, line.getDuration().asSeconds()), 0.03);
     }
 }
+
+// A machine without the speech synthesiser still builds: the lines become
+// signals of the same timing and the generator says why.
+TEST(AnnouncerWithoutSpeech, FallsBackToSignalsAndSaysSo)
+{
+    const std::string folder = enterEmptyFolder();
+    const GeneratorRun run = runAssetGenerator(folder, "audio", "PATH=/nonexistent");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("espeak-ng"), std::string::npos);
+    sf::SoundBuffer line;
+    ASSERT_TRUE(loadSoundFile(line, "Assets/Sounds/Announcer/Fight.wav"));
+    EXPECT_GE(line.getDuration().asSeconds(), 4.0f);
+    EXPECT_LE(line.getDuration().asSeconds(), 4.5f);
+    for (const char* path : {"Assets/Sounds/Announcer/P1Wins.wav", "Assets/Sounds/Announcer/P2Wins.wav"})
+        EXPECT_TRUE(loadSoundFile(line, path)) << path;
+}
