@@ -1,6 +1,6 @@
 #include "audio/Instruments.h"
 
-#include "audio/Synth.h"
+#include "audio/EffectKit.h"
 
 #include <algorithm>
 
@@ -79,8 +79,8 @@ Sound marimba(float hertz)
 {
     Phase body, overtone;
     return synth(0.6f, [&](float t) {
-        return (sineWave(body.advance(hertz, rate)) + 0.3f * sineWave(overtone.advance(hertz * 4.f, rate)) * std::exp(-t / 0.05f)) *
-               attackDecay(t, 0.002f, 0.25f);
+        const float knock = 0.3f * sineWave(overtone.advance(hertz * 4.f, rate)) * std::exp(-t / 0.05f);
+        return (sineWave(body.advance(hertz, rate)) + knock) * attackDecay(t, 0.002f, 0.25f);
     });
 }
 
@@ -110,9 +110,7 @@ Sound noiseHit(std::uint32_t seed, float hertz, float q, bool highpass, float at
 Sound snare(std::uint32_t seed)
 {
     Sound sound = noiseHit(seed, 1900.f, 0.8f, false, 0.001f, 0.1f, 0.3f);
-    Phase tone;
-    mixAt(sound, synth(0.15f, [&](float t) { return sineWave(tone.advance(185.f, rate)) * attackDecay(t, 0.001f, 0.04f); }),
-          0.f, 0.5f);
+    mixAt(sound, sweepTone(Wave::Sine, 185.f, 185.f, 0.15f, 0.001f, 0.04f), 0.f, 0.5f);
     normalise(sound, 0.9f);
     return sound;
 }
@@ -131,9 +129,7 @@ Sound conga(float hertz, std::uint32_t seed)
 Sound rim(std::uint32_t seed)
 {
     Sound sound = noiseHit(seed, 1700.f, 6.f, false, 0.0005f, 0.02f, 0.1f);
-    Phase tone;
-    mixAt(sound, synth(0.08f, [&](float t) { return sineWave(tone.advance(1700.f, rate)) * attackDecay(t, 0.0005f, 0.015f); }),
-          0.f, 0.3f);
+    mixAt(sound, sweepTone(Wave::Sine, 1700.f, 1700.f, 0.08f, 0.0005f, 0.015f), 0.f, 0.3f);
     return sound;
 }
 
