@@ -7,10 +7,14 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <system_error>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -37,9 +41,31 @@ struct Voice {
 const Voice callVoice = {32, 140};
 const Voice fightVoice = {48, 120};
 
+// Runs a program found on PATH with its output discarded, without a shell
+// (so no file name needs quoting). Returns its exit status, -1 when it
+// could not be started.
+int runQuietly(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int error = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (error != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
 bool speechAvailable()
 {
-    return std::system("espeak-ng --version >/dev/null 2>&1") == 0;
+    return runQuietly({"espeak-ng", "--version"}) == 0;
 }
 
 Sound readSpeech(const fs::path& file)
@@ -58,16 +84,15 @@ Sound readSpeech(const fs::path& file)
     return sound;
 }
 
-// Speaks `text` (fixed words without quotes) into a scratch file and reads it back.
+// Speaks `text` into a scratch file and reads it back.
 Sound speak(AssetContext& ctx, const std::string& text, Voice voice)
 {
     const fs::path scratch = ctx.runDir / "Assets/Sounds/Announcer/speech.scratch.wav";
     std::error_code error;
     fs::create_directories(scratch.parent_path(), error);
-    const std::string command = "espeak-ng -v en-us -p " + std::to_string(voice.pitch) + " -s " +
-                                std::to_string(voice.speed) + " -w '" + scratch.string() + "' '" + text + "'";
     Sound sound;
-    if (std::system(command.c_str()) == 0)
+    if (runQuietly({"espeak-ng", "-v", "en-us", "-p", std::to_string(voice.pitch), "-s", std::to_string(voice.speed),
+                    "-w", scratch.string(), text}) == 0)
         sound = readSpeech(scratch);
     fs::remove(scratch, error);
     if (sound.samples.empty()) {
