@@ -84,7 +84,8 @@ Sound readSpeech(const fs::path& file)
     return sound;
 }
 
-// Speaks `text` into a scratch file and reads it back.
+// Speaks `text` into a scratch file and reads it back; empty when the
+// synthesiser fails.
 Sound speak(AssetContext& ctx, const std::string& text, Voice voice)
 {
     const fs::path scratch = ctx.runDir / "Assets/Sounds/Announcer/speech.scratch.wav";
@@ -95,10 +96,8 @@ Sound speak(AssetContext& ctx, const std::string& text, Voice voice)
                     "-w", scratch.string(), text}) == 0)
         sound = readSpeech(scratch);
     fs::remove(scratch, error);
-    if (sound.samples.empty()) {
-        ++ctx.failures;
+    if (sound.samples.empty())
         std::printf("assetgen: espeak-ng could not speak \"%s\"\n", text.c_str());
-    }
     return sound;
 }
 
@@ -140,6 +139,8 @@ Sound spokenCountdown(AssetContext& ctx)
     Sound line;
     for (int i = 0; i < 4; ++i) {
         Sound word = trimmed(speak(ctx, words[i], i == 3 ? fightVoice : callVoice));
+        if (word.samples.empty())
+            return Sound();
         normalise(word, i == 3 ? 1.f : 0.8f);
         line.sampleRate = word.sampleRate;
         mixAt(line, word, countdownStep * float(i) + wordLead, 1.f);
@@ -151,6 +152,8 @@ Sound spokenCountdown(AssetContext& ctx)
 Sound spokenWin(AssetContext& ctx, const std::string& text)
 {
     Sound words = trimmed(speak(ctx, text, callVoice));
+    if (words.samples.empty())
+        return Sound();
     Sound line;
     line.sampleRate = words.sampleRate;
     mixAt(line, words, winLead, 1.f);
@@ -183,15 +186,22 @@ Sound signalWin(int player)
 
 void generateAnnouncer(AssetContext& ctx)
 {
-    if (!speechAvailable()) {
-        std::printf("assetgen: espeak-ng is not installed; the announcer lines are synthesised signals "
-                    "instead of speech (bash scripts/setup.sh installs it)\n");
-        writeWav(ctx, fightPath, signalCountdown());
-        writeWav(ctx, p1WinsPath, signalWin(1));
-        writeWav(ctx, p2WinsPath, signalWin(2));
-        return;
+    Sound fight, p1Wins, p2Wins;
+    const bool speech = speechAvailable();
+    if (speech) {
+        fight = spokenCountdown(ctx);
+        p1Wins = spokenWin(ctx, "Player one wins!");
+        p2Wins = spokenWin(ctx, "Player two wins!");
     }
-    writeWav(ctx, fightPath, spokenCountdown(ctx));
-    writeWav(ctx, p1WinsPath, spokenWin(ctx, "Player one wins!"));
-    writeWav(ctx, p2WinsPath, spokenWin(ctx, "Player two wins!"));
+    if (fight.samples.empty() || p1Wins.samples.empty() || p2Wins.samples.empty()) {
+        std::printf("assetgen: %s; the announcer lines are synthesised signals instead of speech "
+                    "(bash scripts/setup.sh installs espeak-ng)\n",
+                    speech ? "espeak-ng failed" : "espeak-ng is not installed");
+        fight = signalCountdown();
+        p1Wins = signalWin(1);
+        p2Wins = signalWin(2);
+    }
+    writeWav(ctx, fightPath, fight);
+    writeWav(ctx, p1WinsPath, p1Wins);
+    writeWav(ctx, p2WinsPath, p2Wins);
 }
