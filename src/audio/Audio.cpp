@@ -2,15 +2,8 @@
 
 #include "resources/Loading.h"
 
-namespace {
-
-struct AudioFile {
-    const char* key;
-    const char* path;
-};
-
 // Built in this order at start-up. "PARRYSUCESS" is the key every caller uses.
-const AudioFile effectTable[] = {
+const AudioFile effectTable[effectCount] = {
     {"HOVER", "Assets/Sounds/Menu_SFX/Hover.wav"},
     {"CONFIRM", "Assets/Sounds/Menu_SFX/Confirm.wav"},
     {"FIGHT", "Assets/Sounds/Announcer/Fight.wav"},
@@ -38,13 +31,11 @@ const AudioFile effectTable[] = {
     {"PARRYSUCESS", "Assets/Sounds/Common_SFX/Parry/ParrySuccess.wav"},
 };
 
-const AudioFile musicTable[] = {
+const AudioFile musicTable[musicCount] = {
     {"TITLESCREEN", "Assets/Sounds/Music/Menu/TitleScreen.ogg"},
     {"MENU", "Assets/Sounds/Music/Menu/Menu.ogg"},
     {"JUNGLE", "Assets/Sounds/Music/Jungle/Jungle.ogg"},
 };
-
-}  // namespace
 
 AudioSystem& audio()
 {

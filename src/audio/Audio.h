@@ -31,6 +31,16 @@ struct AudioSystem {
     MusicPlayer musicPlayer;
 };
 
+// The game's effects and tracks: key and file.
+struct AudioFile {
+    const char* key;
+    const char* path;
+};
+constexpr int effectCount = 25;
+constexpr int musicCount = 3;
+extern const AudioFile effectTable[effectCount];
+extern const AudioFile musicTable[musicCount];
+
 // Created on the first call with the default volumes; lives until the process ends.
 AudioSystem& audio();
 

@@ -139,7 +139,7 @@ sf::Vector2f kindHitbox(int kind)
 
 sf::Color playerColour(int playerIndex)
 {
-    return playerIndex == 0 ? sf::Color::Cyan : sf::Color::Red;
+    return playerIndex == 0 ? sf::Color(40, 190, 220) : sf::Color(220, 60, 60);
 }
 
 void applyCharacterStats(Player& player)

@@ -117,9 +117,10 @@ Composition composeToWindow(Game& game, sf::RenderTarget& target)
         result.vortex = composeVictory(game, target);
     else if (game.vortexLevel > 0.f)
         result.vortex = composeVortexOut(game, target);
-    // 3. The curtain.
+    // 3. The curtain (a full-screen blend, skipped while it is clear).
     aimAtScreen(game.screenLayer);
-    game.screenLayer.draw(game.screenFade.curtain);
+    if (game.screenFade.curtain.getFillColor().a > 0)
+        game.screenLayer.draw(game.screenFade.curtain);
     // 4. The final copy, grey in the countdown and red in the last minute.
     finalCopy(game, target, result);
     // 5. Finalise every layer.

@@ -10,13 +10,22 @@ namespace {
 
 const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts camera positions in screens
 
-// The fight's own pieces that their owners do not draw yet: the crate, a
+// The fight's own pieces that their owners do not draw yet: the crate and a
 // player's flag (only while its section is live, at the opacity of its right
-// of way) and a player's skill object. They stay empty until the crates, the
-// flags and the skills provide their drawing.
+// of way). They stay empty until the crates and the flags provide their drawing.
 void drawCrate(Game&, sf::RenderTarget&) {}
 void drawPlayerFlag(Game&, int, sf::RenderTarget&) {}
-void drawSkillObject(Game&, const Player&, sf::RenderTarget&) {}
+
+// The player's swap marker, placed or not (unplaced, it waits far outside the level).
+void drawSkillObject(const Player& player, sf::RenderTarget& target)
+{
+    if (!player.marker)
+        return;
+    sf::Sprite marker = player.marker->sprite;
+    marker.setPosition(player.marker->position);
+    marker.setRotation(0.f);
+    target.draw(marker);
+}
 
 // Goal, crate, then each player with its flag and skill object.
 void drawFightActors(Game& game)
@@ -31,7 +40,7 @@ void drawFightActors(Game& game)
         drawPlayer(game, game.players[i], layer);
         if (!game.caaMode && !game.suddenDeath)
             drawPlayerFlag(game, i, layer);
-        drawSkillObject(game, game.players[i], layer);
+        drawSkillObject(game.players[i], layer);
     }
 }
 

@@ -12,13 +12,6 @@ const float nearSlowdown = 12.f;      // the near pictures move 1/12 of it
 const int crossFadeStep = 1;          // alpha units per frame: a full cross-fade takes 255 frames
 const sf::Uint8 opaque = 255;
 
-// The live section of the fight map. The level's grid does not carry its
-// section index yet; section 0 stands in until the level loader provides it.
-int liveSectionOf(const TileMap&)
-{
-    return 0;
-}
-
 int variantOf(int index)
 {
     return ((index % backgroundVariants) + backgroundVariants) % backgroundVariants;
@@ -83,7 +76,7 @@ void drawParallax(Game& game)
     sf::RenderTexture& layer = game.backgroundLayer;
     const float left = game.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = variantOf(game.backgroundIndex);
-    const int section = variantOf(liveSectionOf(game.tileMap));
+    const int section = variantOf(game.tileMap.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
     // 1. The pictures fully shown, then the live section's over them.
     drawAt(layer, game.back1[shown], 0.f, 0.f);

@@ -14,45 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The keys the game's callers use, spelled as they spell them.
 const char* const effectKeys[] = {
     "HOVER",  "CONFIRM",  "FIGHT",        "P1WINS",    "P2WINS",      "A_ATTACK", "A_DASH",
     "N_ATTACK", "N_SHOOT", "G_ATTACK",    "G_IMPACT",  "G_LOSESHIELD", "CRATEOPEN", "SPEED",
     "SLOW",   "STUN",     "SWAP",         "STOP",      "DEATH",       "RESPAWN",  "FLAGOBTAINED",
     "JUMP",   "DOUBLEJUMP", "PARRY",      "PARRYSUCESS",
-};
-
-const char* const effectFiles[] = {
-    "Assets/Sounds/Menu_SFX/Hover.wav",
-    "Assets/Sounds/Menu_SFX/Confirm.wav",
-    "Assets/Sounds/Announcer/Fight.wav",
-    "Assets/Sounds/Announcer/P1Wins.wav",
-    "Assets/Sounds/Announcer/P2Wins.wav",
-    "Assets/Sounds/1_Atoola/A_Attack.wav",
-    "Assets/Sounds/1_Atoola/A_Dash.wav",
-    "Assets/Sounds/2_Napollo/N_Attack.wav",
-    "Assets/Sounds/2_Napollo/N_Shoot.wav",
-    "Assets/Sounds/3_Gigachill/G_Attack.wav",
-    "Assets/Sounds/3_Gigachill/G_Impact.wav",
-    "Assets/Sounds/3_Gigachill/G_LoseShield.wav",
-    "Assets/Sounds/Items/CrateOpen.wav",
-    "Assets/Sounds/Items/Speed.wav",
-    "Assets/Sounds/Items/Slow.wav",
-    "Assets/Sounds/Items/Stun.wav",
-    "Assets/Sounds/Items/Swap.wav",
-    "Assets/Sounds/Items/Stop.wav",
-    "Assets/Sounds/Common_SFX/Death/Death.wav",
-    "Assets/Sounds/Common_SFX/Death/Respawn.wav",
-    "Assets/Sounds/Common_SFX/Flags/FlagObtained.wav",
-    "Assets/Sounds/Common_SFX/Jumps/Jump.wav",
-    "Assets/Sounds/Common_SFX/Jumps/DoubleJump.wav",
-    "Assets/Sounds/Common_SFX/Parry/Parry.wav",
-    "Assets/Sounds/Common_SFX/Parry/ParrySuccess.wav",
-};
-
-const char* const musicFiles[] = {
-    "Assets/Sounds/Music/Menu/TitleScreen.ogg",
-    "Assets/Sounds/Music/Menu/Menu.ogg",
-    "Assets/Sounds/Music/Jungle/Jungle.ogg",
 };
 
 // A quiet tone of `seconds`, long enough that nothing ends while a test looks at it.
@@ -74,12 +41,12 @@ void buildOnTestFiles(const std::vector<std::string>& leaveOut = {})
 {
     enterEmptyFolder();
     writeTone("tone.wav", 4.f, 1);
-    for (const char* path : effectFiles) {
-        fs::create_directories(fs::path(path).parent_path());
-        fs::copy_file("tone.wav", path);
+    for (const AudioFile& effect : effectTable) {
+        fs::create_directories(fs::path(effect.path).parent_path());
+        fs::copy_file("tone.wav", effect.path);
     }
-    for (const char* path : musicFiles)
-        writeTone(path, 6.f, 2);
+    for (const AudioFile& track : musicTable)
+        writeTone(track.path, 6.f, 2);
     for (const std::string& path : leaveOut)
         fs::remove(path);
     audio().sfxVolume = 0.5f;

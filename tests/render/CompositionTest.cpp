@@ -87,6 +87,13 @@ TEST_F(ComposeTest, ARematchShowsTheCountdownThroughTheUnwindingSwirlThenGrey)
     const Composition after = compose();
     EXPECT_EQ(after.vortex, VortexPass::None);
     EXPECT_EQ(after.finalCopy, FinalCopy::Grey);
+
+    // A fight already live while the swirl unwinds still reaches the window.
+    game.vortexLevel = 15.f;
+    game.fightLive = true;
+    const Composition live = compose();
+    EXPECT_EQ(live.finalCopy, FinalCopy::Plain);
+    EXPECT_TRUE(live.fromVortexLayer);
 }
 
 TEST_F(ComposeTest, TheCurtainStaysHiddenUntilTheSwirlHasUnwound)

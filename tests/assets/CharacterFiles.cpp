@@ -1,0 +1,54 @@
+#include "assets/CharacterFiles.h"
+
+#include "resources/Paths.h"
+
+#include <sstream>
+
+const char* const kindNames[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
+const int hitboxHeights[kindCount] = {102, 108, 114, 99};
+
+std::vector<std::string> readRoster()
+{
+    std::string text;
+    std::vector<std::string> paths;
+    if (!readWholeFile("persos.txt", text))
+        return paths;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word)
+        paths.push_back(word);
+    return paths;
+}
+
+CharacterFile readCharacterFile(const std::string& path)
+{
+    static const char* const clipNames[] = {"RUNNING", "JUMPING", "FALLING", "IDLE",  "ATTACKING",
+                                            "ATTACK_RUN", "DEATH", "PARRY", "DASH", "SHOOT",
+                                            "STUN", "DEFLECT", "SEISME"};
+    CharacterFile file;
+    std::string text;
+    if (!readWholeFile(path, text))
+        return file;
+    file.opened = true;
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (word == "SPRITES") {
+            words >> file.declaredFrames;
+            std::string frame;
+            for (int i = 0; i < file.declaredFrames && words >> frame; ++i)
+                file.frames.push_back(frame);
+        } else if (word == "ANIM") {
+            std::string name;
+            ClipLine clip;
+            words >> name >> clip.first >> clip.last >> clip.duration >> clip.mode;
+            bool known = false;
+            for (const char* n : clipNames)
+                known = known || name == n;
+            if (!known)
+                file.unknownClipNames.push_back(name);
+            file.clips[name] = clip;
+        }
+    }
+    return file;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+// A small reader of the roster and character files for the data tests: it
+// keeps every word it meets so the tests can judge what the game's loader
+// would make of them.
+struct ClipLine {
+    int first = 0;
+    int last = 0;  // one past the last frame
+    float duration = 0.f;
+    std::string mode;
+    bool contains(int frame) const { return frame >= first && frame < last; }
+};
+
+struct CharacterFile {
+    bool opened = false;
+    int declaredFrames = -1;
+    std::vector<std::string> frames;
+    std::map<std::string, ClipLine> clips;
+    std::vector<std::string> unknownClipNames;
+};
+
+// Reads from the working directory (the names are resolved letter case aside).
+std::vector<std::string> readRoster();
+CharacterFile readCharacterFile(const std::string& path);
+
+// The eight slots: P1's four kinds, then P2's.
+constexpr int slotCount = 8;
+constexpr int kindCount = 4;
+extern const char* const kindNames[kindCount];
+// Hitbox heights of the kinds, picture pixels.
+extern const int hitboxHeights[kindCount];

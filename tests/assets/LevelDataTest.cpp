@@ -1,0 +1,122 @@
+#include "assets/LevelFiles.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The shipped levels: the layout the editor writes, and a floor wherever the
+// game drops a fighter, a flag, the goal or a door.
+
+namespace {
+
+constexpr float classicSectionWidth = 3840.f;
+constexpr float caaSectionWidth = 1920.f;
+constexpr float startOffset = 750.f;  // fighters start this far either side of the middle section's centre
+
+std::vector<Section> readSections(const LevelFile& level, int columns)
+{
+    std::vector<Section> sections;
+    for (const std::string& path : level.sectionPaths) {
+        sections.push_back(readSectionFile(runFile(path), columns));
+        EXPECT_TRUE(sections.back().ok) << path << ": " << sections.back().error;
+    }
+    return sections;
+}
+
+std::string editorFloat(float value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%f", value);
+    return text;
+}
+
+int columnOf(float x, float sectionLeft)
+{
+    return static_cast<int>((x - sectionLeft) / tilePixels);
+}
+
+}  // namespace
+
+TEST(LevelData, JungleHasFiveSectionsWrittenAsTheEditorWould)
+{
+    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
+    ASSERT_TRUE(level.ok) << level.error;
+    EXPECT_EQ(level.lastSection, 4);
+    ASSERT_EQ(level.sectionPaths.size(), 5u);
+    EXPECT_EQ(level.flag0Text, editorFloat((level.lastSection + 1) * classicSectionWidth - 64.f));
+    EXPECT_EQ(level.flag1Text, "64");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(level.sectionPaths[i], "Assets/Map/Officiel/Jungle/Map" + std::to_string(i) + ".txt");
+    const std::vector<Section> sections = readSections(level, 60);
+    for (std::size_t i = 0; i < sections.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(sections[i].grid, sections[j].grid) << "sections " << i << " and " << j << " are the same";
+}
+
+TEST(LevelData, JungleFloorsUnderStartsGoalFlagsAndSectionEdges)
+{
+    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
+    ASSERT_TRUE(level.ok) << level.error;
+    const std::vector<Section> sections = readSections(level, 60);
+    ASSERT_EQ(sections.size(), 5u);
+
+    const int middle = level.lastSection / 2;
+    const float left = middle * classicSectionWidth;
+    const float centre = left + classicSectionWidth * 0.5f;
+    for (float x : {centre - startOffset, centre + startOffset, centre})
+        EXPECT_GE(floorRowFromTop(sections[middle], columnOf(x, left)), 0) << "no floor at x " << x;
+
+    const Section& flag0Section = sections[level.lastSection];
+    EXPECT_GE(floorRowFromTop(flag0Section, columnOf(level.flag0X, level.lastSection * classicSectionWidth)), 0);
+    EXPECT_GE(floorRowFromTop(sections[0], columnOf(level.flag1X, 0.f)), 0);
+
+    // A fighter crossing into the next section arrives at the same height.
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        EXPECT_GE(floorRowFromTop(sections[i], 0), 0) << "section " << i;
+        EXPECT_GE(floorRowFromTop(sections[i], 59), 0) << "section " << i;
+        if (i + 1 < sections.size()) {
+            EXPECT_EQ(floorRowFromTop(sections[i], 59), floorRowFromTop(sections[i + 1], 0))
+                << "sections " << i << "|" << i + 1;
+        }
+    }
+}
+
+TEST(LevelData, CaaArenaIsOneSectionOfThirtyColumnsWithFloorsUnderBothStarts)
+{
+    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/caa/caa.txt"));
+    ASSERT_TRUE(level.ok) << level.error;
+    EXPECT_EQ(level.lastSection, 0);
+    ASSERT_EQ(level.sectionPaths.size(), 1u);
+    const std::vector<Section> sections = readSections(level, 30);
+    const float centre = caaSectionWidth * 0.5f;
+    for (float x : {centre - startOffset, centre + startOffset})
+        EXPECT_GE(floorRowFromTop(sections[0], columnOf(x, 0.f)), 0) << "no floor at x " << x;
+}
+
+TEST(LevelData, HubFloorUnderTheStartColumnsAndEveryDoor)
+{
+    const Section hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
+    ASSERT_TRUE(hub.ok) << hub.error;
+    for (int column : {400 / tilePixels, 450 / tilePixels})
+        EXPECT_GE(floorRowFromTop(hub, column), 0) << "column " << column;
+
+    struct Door {
+        const char* picture;
+        int x;
+    };
+    const Door doors[] = {{"PlayDoor", 128},   {"EditorDoor", 1648}, {"CreditsDoor", 2496}, {"QuitDoor", 3328},
+                          {"BackDoor", 576},   {"ClassicDoor", 1536}, {"Door", 1984},       {"BackDoor", 128},
+                          {"JungleDoor", 1968}, {"CustomDoor", 2944}};
+    const int doorTop = 512;
+    for (const Door& door : doors) {
+        sf::Image picture;
+        ASSERT_TRUE(picture.loadFromFile(runFile(std::string("Assets/Sprites/Menu/") + door.picture + ".png")));
+        const int bottom = doorTop + static_cast<int>(picture.getSize().y);
+        for (int x = door.x; x < door.x + static_cast<int>(picture.getSize().x); x += tilePixels / 2)
+            EXPECT_EQ(floorRowFromTop(hub, x / tilePixels) * tilePixels, bottom)
+                << door.picture << " at x " << x << " does not stand on the floor";
+    }
+}

@@ -1,0 +1,156 @@
+#include "resources/Loading.h"
+
+#include "assets/GeneratorRun.h"
+#include "support/Headless.h"
+
+#include <SFML/Audio/SoundBuffer.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct EffectFile {
+    const char* key;
+    const char* path;
+};
+
+// The sound bank's table, announcer lines included.
+const EffectFile effectFiles[] = {
+    {"HOVER", "Assets/Sounds/Menu_SFX/Hover.wav"},
+    {"CONFIRM", "Assets/Sounds/Menu_SFX/Confirm.wav"},
+    {"FIGHT", "Assets/Sounds/Announcer/Fight.wav"},
+    {"P1WINS", "Assets/Sounds/Announcer/P1Wins.wav"},
+    {"P2WINS", "Assets/Sounds/Announcer/P2Wins.wav"},
+    {"A_ATTACK", "Assets/Sounds/1_Atoola/A_Attack.wav"},
+    {"A_DASH", "Assets/Sounds/1_Atoola/A_Dash.wav"},
+    {"N_ATTACK", "Assets/Sounds/2_Napollo/N_Attack.wav"},
+    {"N_SHOOT", "Assets/Sounds/2_Napollo/N_Shoot.wav"},
+    {"G_ATTACK", "Assets/Sounds/3_Gigachill/G_Attack.wav"},
+    {"G_IMPACT", "Assets/Sounds/3_Gigachill/G_Impact.wav"},
+    {"G_LOSESHIELD", "Assets/Sounds/3_Gigachill/G_LoseShield.wav"},
+    {"CRATEOPEN", "Assets/Sounds/Items/CrateOpen.wav"},
+    {"SPEED", "Assets/Sounds/Items/Speed.wav"},
+    {"SLOW", "Assets/Sounds/Items/Slow.wav"},
+    {"STUN", "Assets/Sounds/Items/Stun.wav"},
+    {"SWAP", "Assets/Sounds/Items/Swap.wav"},
+    {"STOP", "Assets/Sounds/Items/Stop.wav"},
+    {"DEATH", "Assets/Sounds/Common_SFX/Death/Death.wav"},
+    {"RESPAWN", "Assets/Sounds/Common_SFX/Death/Respawn.wav"},
+    {"FLAGOBTAINED", "Assets/Sounds/Common_SFX/Flags/FlagObtained.wav"},
+    {"JUMP", "Assets/Sounds/Common_SFX/Jumps/Jump.wav"},
+    {"DOUBLEJUMP", "Assets/Sounds/Common_SFX/Jumps/DoubleJump.wav"},
+    {"PARRY", "Assets/Sounds/Common_SFX/Parry/Parry.wav"},
+    {"PARRYSUCESS", "Assets/Sounds/Common_SFX/Parry/ParrySuccess.wav"},
+};
+
+const int clipLevel = 32000;   // about -0.2 dBFS: a sample this loud counts as clipped
+const int audibleLevel = 8000;  // every effect peaks at least this loud
+
+bool isAnnouncer(const std::string& key)
+{
+    return key == "FIGHT" || key == "P1WINS" || key == "P2WINS";
+}
+
+int peakOf(const sf::Int16* samples, std::size_t count)
+{
+    int peak = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
+}
+
+double rmsBetween(const sf::SoundBuffer& buffer, float fromSeconds, float toSeconds)
+{
+    const std::size_t rate = buffer.getSampleRate();
+    const std::size_t from = std::size_t(fromSeconds * float(rate));
+    const std::size_t to = std::min<std::size_t>(std::size_t(toSeconds * float(rate)), buffer.getSampleCount());
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += double(buffer.getSamples()[i]) * double(buffer.getSamples()[i]);
+    return to > from ? std::sqrt(sum / double(to - from)) / 32768.0 : 0.0;
+}
+
+class SoundEffects : public ::testing::Test {
+protected:
+    void SetUp() override { enterFreshRunFolder(); }
+};
+
+}  // namespace
+
+TEST_F(SoundEffects, EveryEffectLoadsShortAudibleAndUnclipped)
+{
+    for (const EffectFile& effect : effectFiles) {
+        SCOPED_TRACE(effect.key);
+        sf::SoundBuffer buffer;
+        ASSERT_TRUE(loadSoundFile(buffer, effect.path));
+        const float seconds = buffer.getDuration().asSeconds();
+        if (!isAnnouncer(effect.key)) {
+            EXPECT_GE(seconds, 0.05f);
+            EXPECT_LE(seconds, 1.5f);
+        }
+        const int peak = peakOf(buffer.getSamples(), buffer.getSampleCount());
+        EXPECT_LT(peak, clipLevel);
+        EXPECT_GT(peak, audibleLevel);
+    }
+}
+
+TEST_F(SoundEffects, FilesAre16BitPcm)
+{
+    for (const EffectFile& effect : effectFiles) {
+        SCOPED_TRACE(effect.key);
+        const std::string bytes = fileBytes(effect.path);
+        ASSERT_GE(bytes.size(), 44u);
+        EXPECT_EQ(bytes.substr(0, 4), "RIFF");
+        EXPECT_EQ(bytes.substr(8, 8), "WAVEfmt ");
+        EXPECT_EQ(bytes[20], 1);   // PCM
+        EXPECT_EQ(bytes[34], 16);  // bits per sample
+    }
+}
+
+TEST_F(SoundEffects, NoTwoEffectsSoundTheSame)
+{
+    std::set<std::vector<sf::Int16>> seen;
+    for (const EffectFile& effect : effectFiles) {
+        sf::SoundBuffer buffer;
+        ASSERT_TRUE(loadSoundFile(buffer, effect.path));
+        const std::vector<sf::Int16> samples(buffer.getSamples(), buffer.getSamples() + buffer.getSampleCount());
+        EXPECT_TRUE(seen.insert(samples).second) << effect.key << " repeats another effect";
+    }
+}
+
+// The countdown shows "3", "2", "1" and "FIGHT !" one second apart and keeps
+// asking for the line until it ends: the line outlasts the 4 s countdown
+// (or it would start again over "FIGHT !") and a word starts on each second.
+TEST_F(SoundEffects, FightLineFollowsTheCountdown)
+{
+    sf::SoundBuffer line;
+    ASSERT_TRUE(loadSoundFile(line, "Assets/Sounds/Announcer/Fight.wav"));
+    const float seconds = line.getDuration().asSeconds();
+    EXPECT_GE(seconds, 4.0f);
+    EXPECT_LE(seconds, 4.5f);
+    for (int word = 0; word < 4; ++word) {
+        SCOPED_TRACE(word);
+        EXPECT_GT(rmsBetween(line, float(word), float(word) + 0.4f), 0.03);
+        EXPECT_LT(rmsBetween(line, float(word) + 0.9f, float(word) + 0.98f), 0.01) << "silence before the next word";
+    }
+}
+
+TEST_F(SoundEffects, WinnerLinesAreSpokenPhrases)
+{
+    for (const char* path : {"Assets/Sounds/Announcer/P1Wins.wav", "Assets/Sounds/Announcer/P2Wins.wav"}) {
+        SCOPED_TRACE(path);
+        sf::SoundBuffer line;
+        ASSERT_TRUE(loadSoundFile(line, path));
+        EXPECT_GE(line.getDuration().asSeconds(), 0.8f);
+        EXPECT_LE(line.getDuration().asSeconds(), 3.0f);
+        EXPECT_GT(rmsBetween(line, 0.f, line.getDuration().asSeconds()), 0.03);
+    }
+}

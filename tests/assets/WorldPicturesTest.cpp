@@ -1,0 +1,119 @@
+#include "assets/LevelFiles.h"
+
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The world's pictures fit the places the game draws them: the background
+// layers cover the screen wherever the camera goes, the room pictures meet
+// without a seam, the tileset has a picture for every code the editor offers.
+
+namespace {
+
+sf::Image picture(const std::string& path)
+{
+    sf::Image image;
+    EXPECT_TRUE(image.loadFromFile(runFile(path))) << path;
+    return image;
+}
+
+int opaqueCount(const sf::Image& image, int left, int top, int width, int height)
+{
+    int count = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x)
+            count += image.getPixel(x, y).a == 255;
+    return count;
+}
+
+bool fullyOpaque(const sf::Image& image)
+{
+    const sf::Vector2u size = image.getSize();
+    return opaqueCount(image, 0, 0, size.x, size.y) == static_cast<int>(size.x * size.y);
+}
+
+}  // namespace
+
+TEST(WorldPictures, TilesetHasACellForEveryCodeAndNothingElse)
+{
+    const sf::Image tiles = picture("Assets/Sprites/Map/Tileset.png");
+    ASSERT_EQ(tiles.getSize().x, 8u * tilePixels);
+    ASSERT_EQ(tiles.getSize().y, 3u * tilePixels);
+    for (int code = 0; code < 24; ++code) {
+        const int opaque = opaqueCount(tiles, (code % 8) * tilePixels, (code / 8) * tilePixels, tilePixels, tilePixels);
+        if (code < 20)
+            EXPECT_GT(opaque + (code == waterCode ? tilePixels * tilePixels : 0), 0) << "code " << code;
+        else
+            EXPECT_EQ(opaque, 0) << "cell " << code << " is not a code the editor offers";
+    }
+    // Water is see-through so the fighters show under it; spikes stand on
+    // the ground below, with open air above their points.
+    const sf::Color water = tiles.getPixel(64 + 32, 64 + 32);
+    EXPECT_GT(water.a, 100);
+    EXPECT_LT(water.a, 250);
+    EXPECT_EQ(opaqueCount(tiles, 2 * 64, 64, 64, 12), 0);
+    EXPECT_EQ(opaqueCount(tiles, 2 * 64, 64 + 56, 64, 8), 64 * 8);
+}
+
+TEST(WorldPictures, BackgroundLayersCoverTheScreenForEveryCamera)
+{
+    // The farthest camera of the largest level the editor can save: nine sections.
+    const float widestLeft = 9 * 3840.f - 1920.f;
+    for (int look = 0; look < 5; ++look) {
+        const std::string index = std::to_string(look);
+        const sf::Image far = picture("Assets/Sprites/Map/back1_a_" + index + ".png");
+        EXPECT_EQ(far.getSize(), sf::Vector2u(1920, 1080));
+        EXPECT_TRUE(fullyOpaque(far)) << "far layer " << look;
+
+        const sf::Image middle = picture("Assets/Sprites/Map/back2_a_" + index + ".png");
+        EXPECT_EQ(middle.getSize().y, 1080u);
+        EXPECT_GE(450.f - widestLeft / 25.f + middle.getSize().x, 1920.f) << "middle layer " << look;
+        EXPECT_EQ(opaqueCount(middle, 0, 0, middle.getSize().x, 1), 0) << "middle layer hides the sky";
+        EXPECT_EQ(opaqueCount(middle, 0, 1079, middle.getSize().x, 1), static_cast<int>(middle.getSize().x));
+    }
+    const sf::Image nearA = picture("Assets/Sprites/Map/back3_a.png");
+    const sf::Image nearB = picture("Assets/Sprites/Map/back3_b.png");
+    // back3_b's size is also the vortex's resolution: the vortex centres on half of it.
+    EXPECT_EQ(nearB.getSize(), sf::Vector2u(1920, 1080));
+    EXPECT_EQ(nearA.getSize(), sf::Vector2u(1920, 1080));
+    EXPECT_EQ(opaqueCount(nearA, 0, 0, 1920, 540), 0);
+    EXPECT_EQ(opaqueCount(nearB, 0, 0, 1920, 540), 0);
+    EXPECT_EQ(opaqueCount(nearA, 0, 1079, 1920, 1), 1920);
+    EXPECT_EQ(opaqueCount(nearB, 0, 1079, 1920, 1), 1920);
+}
+
+TEST(WorldPictures, RoomPicturesShareTheirEdgesSoAnyTwoMeetWithoutASeam)
+{
+    const int strip = 16;
+    const sf::Image first = picture("Assets/Sprites/Menu/0.png");
+    for (int index = 0; index < 4; ++index) {
+        const sf::Image room = picture("Assets/Sprites/Menu/" + std::to_string(index) + ".png");
+        ASSERT_EQ(room.getSize(), sf::Vector2u(1920, 1080));
+        EXPECT_TRUE(fullyOpaque(room));
+        int differing = 0;
+        for (int y = 0; y < 1080; ++y)
+            for (int x = 0; x < strip; ++x) {
+                differing += room.getPixel(x, y) != first.getPixel(x, y);
+                differing += room.getPixel(1919 - x, y) != first.getPixel(1919 - x, y);
+            }
+        EXPECT_EQ(differing, 0) << "picture " << index;
+    }
+}
+
+TEST(WorldPictures, ScreensFitWhereTheGameDrawsThem)
+{
+    EXPECT_TRUE(fullyOpaque(picture("Assets/Sprites/Credits/BackgroundCredits.png")));
+    EXPECT_TRUE(fullyOpaque(picture("Assets/Sprites/Menu/TitleScreenBackGround.png")));
+    // Logo centres stand 640 px apart on the splash, scaled by 0.25 and 0.3.
+    const sf::Image first = picture("Assets/Logo/logo-Tessaril.png");
+    const sf::Image second = picture("Assets/Logo/logo-Pinewhistle.png");
+    EXPECT_LT(first.getSize().x * 0.25f / 2 + second.getSize().x * 0.3f / 2, 640.f);
+    EXPECT_LT(first.getSize().y * 0.25f, 1080.f);
+    // The title logo bobs around (960, 270) above the "press any button" line at y 900.
+    const sf::Image logo = picture("Assets/Placeholder/onApaDaset.png");
+    EXPECT_LE(logo.getSize().x, 1920u);
+    EXPECT_LT(280 + logo.getSize().y / 2.f, 850.f);
+    // Neighbouring doors must not overlap: Classic at 1536, the kill race at 1984.
+    EXPECT_LE(picture("Assets/Sprites/Menu/ClassicDoor.png").getSize().x, 1984u - 1536u);
+}

@@ -1,0 +1,144 @@
+#include "fighters/FighterWorld.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const char* const bindsFile = "Assets/settings/Binds.txt";
+
+std::string loadWithFile(Game& game, const std::string* text)
+{
+    std::filesystem::create_directories("Assets/settings");
+    if (text)
+        writeTestFile(bindsFile, *text);
+    else
+        std::filesystem::remove(bindsFile);
+    testing::internal::CaptureStdout();
+    loadBindings(game);
+    return testing::internal::GetCapturedStdout();
+}
+
+void expectDefaults(const Game& game)
+{
+    for (int i = 0; i < 2; ++i) {
+        const BindingTable expected = defaultBindings(i);
+        EXPECT_EQ(game.players[i].input->bindings.keys, expected.keys);
+        EXPECT_EQ(game.players[i].input->bindings.buttons, expected.buttons);
+    }
+}
+
+}  // namespace
+
+TEST(Bindings, DefaultsCoverAllActionsWithoutSharedKeys)
+{
+    const BindingTable one = defaultBindings(0), two = defaultBindings(1);
+    ASSERT_EQ(one.keys.size(), 7u);
+    ASSERT_EQ(one.buttons.size(), 5u);
+    std::vector<int> keys = one.keys;
+    keys.insert(keys.end(), two.keys.begin(), two.keys.end());
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
+}
+
+TEST(Bindings, MissingShortOrGarbledFilesGiveTheDefaults)
+{
+    FighterWorld world;
+    Game& game = *world.game;
+    EXPECT_EQ(loadWithFile(game, nullptr), "Load error");
+    expectDefaults(game);
+    const std::string shortFile = "0 2 1 3 5\n16 3 25 5 6 7 17\n0 2 1 3\n";
+    EXPECT_EQ(loadWithFile(game, &shortFile), "");
+    expectDefaults(game);
+    const std::string garbled = "0 2 1 3 5\n16 3 twenty 5 6 7 17\n0 2 1 3 5\n71 72 73 76 77 78 75\n";
+    loadWithFile(game, &garbled);
+    expectDefaults(game);
+    const std::string empty;
+    loadWithFile(game, &empty);
+    expectDefaults(game);
+}
+
+TEST(Bindings, SavedFileReadsBackIntoTheSameBindingsInPlaceOfTheOldOne)
+{
+    FighterWorld world;
+    Game& game = *world.game;
+    const std::string seeded = "9 8 7 6 5\n0 1 2 3 4 5 6\n4 3 2 1 0\n10 11 12 13 14 15 16\n";
+    loadWithFile(game, &seeded);
+    EXPECT_EQ(game.players[1].input->bindings.keys, (std::vector<int>{10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(game.players[0].input->bindings.buttons, (std::vector<int>{9, 8, 7, 6, 5}));
+    game.players[0].input->bindings.keys[JumpKey] = sf::Keyboard::Space;
+    game.players[1].input->bindings.buttons[ParryButton] = 11;
+    testing::internal::CaptureStdout();
+    saveBindings(game);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    // "binds.txt" is written into the existing "Binds.txt", never beside it.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("Assets/settings"))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, 1);
+    const std::string saved = readTestFile(bindsFile);
+    EXPECT_EQ(saved, "9 8 7 6 5 \n0 1 57 3 4 5 6 \n4 3 11 1 0 \n10 11 12 13 14 15 16 \n");
+    FighterWorld reread;  // a fresh start in a fresh folder, reading the saved file
+    loadWithFile(*reread.game, &saved);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(reread.game->players[i].input->bindings.keys, game.players[i].input->bindings.keys);
+        EXPECT_EQ(reread.game->players[i].input->bindings.buttons, game.players[i].input->bindings.buttons);
+    }
+}
+
+TEST(Bindings, UnwritableFolderReportsAndKeepsNothingHalfWritten)
+{
+    FighterWorld world;
+    testing::internal::CaptureStdout();
+    saveBindings(*world.game);  // no settings folder in this run folder
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "file error\n");
+}
+
+TEST(Bindings, NumbersTheInputSourceDoesNotKnowAreUnbound)
+{
+    FighterWorld world;
+    world.floorRow(15);
+    world.standOn(world.p1(), 800.f, 15);
+    world.standOn(world.p2(), 3000.f, 15);
+    BindingTable& table = world.p1().input->bindings;
+    table.keys = {-5, 100000, sf::Keyboard::KeyCount, -1, 2147483647, -2147483647, 999};
+    table.buttons = {32, -1, 1000000, 77, -9};
+    world.p1().keyboardMode = false;
+    for (int k = 0; k < sf::Keyboard::KeyCount; ++k)
+        world.game->input.keys[k] = k != sf::Keyboard::Right;  // everything else held
+    for (bool& button : world.game->input.joysticks[0].buttons)
+        button = true;
+    world.step(30);
+    EXPECT_EQ(world.p1().position.x, 800.f);
+    EXPECT_FALSE(world.p1().airborne);
+    EXPECT_FALSE(world.p1().attacking);
+    EXPECT_FALSE(keyBelongsToPlayer(world.p1(), 100000));
+    EXPECT_FALSE(keyBelongsToPlayer(world.p1(), -1));
+    // A short list (as a damaged table could be) reads as unbound too.
+    table.keys.resize(2);
+    table.buttons.clear();
+    world.step(5);
+    EXPECT_EQ(world.p1().position.x, 800.f);
+}
+
+TEST(Bindings, KeyPressesAndControllerEventsSwitchTheirOwnPlayersMode)
+{
+    FighterWorld world;
+    Game& game = *world.game;
+    game.players[0].keyboardMode = game.players[1].keyboardMode = false;
+    noteKeyPressed(game, defaultBindings(1).keys[JumpKey]);
+    EXPECT_FALSE(game.players[0].keyboardMode);
+    EXPECT_TRUE(game.players[1].keyboardMode);
+    noteKeyPressed(game, sf::Keyboard::Escape);
+    EXPECT_FALSE(game.players[0].keyboardMode);
+    noteJoystickEvent(game, 3);
+    EXPECT_TRUE(game.players[1].keyboardMode);
+    game.state = SceneState::MainHub;
+    noteJoystickEvent(game, 1);
+    EXPECT_TRUE(game.players[1].keyboardMode) << "only the fight switches back to the stick";
+    game.state = SceneState::Fight;
+    noteJoystickEvent(game, 1);
+    EXPECT_FALSE(game.players[1].keyboardMode);
+}

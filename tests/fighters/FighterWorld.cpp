@@ -1,0 +1,94 @@
+#include "fighters/FighterWorld.h"
+
+#include "fighters/PlayersTick.h"
+#include "support/Headless.h"
+
+namespace {
+
+// Clips on the one placeholder frame, with lengths that keep STUN and DEFLECT
+// running until the input step ends them.
+void giveClips(Character& character)
+{
+    const struct {
+        AnimState state;
+        float duration;
+        int mode;
+    } clips[] = {
+        {AnimState::RUNNING, 0.5f, 0},   {AnimState::JUMPING, 0.5f, 0}, {AnimState::FALLING, 0.5f, 0},
+        {AnimState::IDLE, 1.f, 0},       {AnimState::ATTACKING, 0.1f, 1}, {AnimState::ATTACK_RUN, 0.1f, 1},
+        {AnimState::DEATH, 1.f, 1},      {AnimState::PARRY, 0.2f, 1},   {AnimState::STUN, 2.f, 0},
+        {AnimState::DEFLECT, 2.f, 0},
+    };
+    for (const auto& clip : clips)
+        character.animations[static_cast<std::size_t>(clip.state)] = Animation{0, 1, clip.duration, clip.mode};
+}
+
+}  // namespace
+
+FighterWorld::FighterWorld()
+{
+    enterEmptyFolder();
+    game = std::make_unique<Game>();
+    game->state = SceneState::Fight;
+    game->fightLive = true;
+    game->screenFade.active = false;
+    game->screenFade.clock.startedAt = -10.0;
+    TileMap& map = game->tileMap;
+    map.columns = classicColumns;
+    game->sectionWidth = static_cast<float>(classicColumns * tileSize);
+    TileColumn empty;
+    empty.fill(emptyCode);
+    map.grid.assign(1, Section(classicColumns, empty));
+    map.lastSection = 0;
+    map.sectionIndex = 0;
+    rebuild();
+    game->camera.view.setCenter(960.f, 604.f);
+    for (Character& character : game->characterSets)
+        giveClips(character);
+    for (Player& p : game->players) {
+        p.deathTimer = 10.f;
+        p.keyboardMode = true;
+        p.position = sf::Vector2f(-5000.f, -5000.f);
+    }
+}
+
+void FighterWorld::rebuild()
+{
+    game->tileMap.solidTiles.clear();
+    game->tileMap.hazards.clear();
+    buildCollision(game->tileMap);
+}
+
+void FighterWorld::setTile(int column, int row, int code)
+{
+    game->tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
+    rebuild();
+}
+
+void FighterWorld::floorRow(int row)
+{
+    for (int column = 0; column < classicColumns; ++column)
+        game->tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = 0;
+    rebuild();
+}
+
+void FighterWorld::standOn(Player& player, float x, int row)
+{
+    player.position = sf::Vector2f(x, static_cast<float>(row * tileSize) - player.size.y / 2.f);
+    player.velocity = sf::Vector2f(0.f, 0.f);
+    player.onGround = true;
+}
+
+void FighterWorld::step(int frames, float dt)
+{
+    for (int i = 0; i < frames; ++i) {
+        game->frameTime = dt;
+        game->time.now += dt;
+        playersTick(*game);
+    }
+}
+
+void FighterWorld::key(sf::Keyboard::Key key, bool down)
+{
+    game->input.keys[key] = down;
+}

@@ -1,0 +1,189 @@
+#include "fighters/FighterWorld.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// P1 standing on a floor, P2 parked far away; the test drives P1's input.
+struct InputWorld : FighterWorld {
+    InputWorld()
+    {
+        floorRow(15);
+        standOn(p2(), 3500.f, 15);
+        standOn(p1(), 800.f, 15);
+        game->frameTime = 1.f / 60.f;
+    }
+    // One input step of P1 alone.
+    void input() { inputStep(*p1().input); }
+    void stick(float x)
+    {
+        game->input.joysticks[0].connected = true;
+        game->input.joysticks[0].axes[0] = x;
+    }
+    int attackStarts = 0;
+    double lastStart = 0.0;
+    // Runs `frames` ticks, counting the attacks P1 starts.
+    void run(int frames)
+    {
+        for (int i = 0; i < frames; ++i) {
+            step();
+            if (p1().input->attackClock.startedAt != lastStart) {
+                lastStart = p1().input->attackClock.startedAt;
+                ++attackStarts;
+            }
+        }
+    }
+};
+
+}  // namespace
+
+TEST(PlayerInput, LeftWinsOverRightAndTheStickHasADeadZone)
+{
+    InputWorld world;
+    Player& p = world.p1();
+    world.key(sf::Keyboard::Q, true);
+    world.key(sf::Keyboard::D, true);
+    world.input();
+    EXPECT_EQ(p.velocity.x, -700.f);
+    EXPECT_EQ(p.facing, -1);
+    EXPECT_EQ(p.requestedState, AnimState::RUNNING);
+    world.key(sf::Keyboard::Q, false);
+    world.key(sf::Keyboard::D, false);
+
+    p.keyboardMode = false;
+    p.velocity.x = 0.f;
+    world.stick(25.f);
+    world.input();
+    EXPECT_EQ(p.velocity.x, 0.f);
+    EXPECT_EQ(p.requestedState, AnimState::IDLE);
+    world.stick(50.f);
+    world.input();
+    EXPECT_FLOAT_EQ(p.velocity.x, 350.f);
+    world.stick(-100.f);
+    world.input();
+    EXPECT_FLOAT_EQ(p.velocity.x, -700.f);
+    p.keyboardMode = true;
+    world.stick(50.f);
+    world.input();
+    EXPECT_FLOAT_EQ(p.velocity.x, 700.f) << "keyboard mode runs at full speed whatever the stick says";
+}
+
+TEST(PlayerInput, JumpThenDoubleJumpThenNothingAndTheJumpCut)
+{
+    InputWorld world;
+    Player& p = world.p1();
+    const float gravityStep = 5000.f / 60.f;
+    world.key(sf::Keyboard::Z, true);
+    world.step();
+    EXPECT_FLOAT_EQ(p.velocity.y, -1600.f);
+    EXPECT_TRUE(p.airborne);
+    world.step(3);  // held: nothing more
+    EXPECT_NEAR(p.velocity.y, -1600.f + 3 * gravityStep, 0.01f);
+    world.key(sf::Keyboard::Z, false);
+    world.step();
+    EXPECT_FLOAT_EQ(p.velocity.y, -200.f + gravityStep) << "releasing early cuts the jump";
+    world.key(sf::Keyboard::Z, true);
+    world.step();
+    EXPECT_NEAR(p.velocity.y, -1200.f + gravityStep, 0.01f);
+    world.key(sf::Keyboard::Z, false);
+    world.step();
+    const float falling = p.velocity.y;
+    world.key(sf::Keyboard::Z, true);
+    world.step();
+    EXPECT_NEAR(p.velocity.y, falling + gravityStep, 0.01f) << "a third press gives no impulse";
+    // Landing gives both jumps back.
+    world.key(sf::Keyboard::Z, false);
+    for (int i = 0; i < 180 && p.airborne; ++i)
+        world.step();
+    EXPECT_FALSE(p.airborne);
+    EXPECT_FALSE(p.doubleJumpUsed);
+    world.key(sf::Keyboard::Z, true);
+    world.step();
+    EXPECT_FLOAT_EQ(p.velocity.y, -1600.f);
+}
+
+TEST(PlayerInput, JumpCutOnlyWhileRisingFasterThanTheCut)
+{
+    InputWorld world;
+    Player& p = world.p1();
+    p.onGround = false;
+    p.airborne = true;
+    p.currentState = p.requestedState = AnimState::JUMPING;
+    p.velocity.y = -1500.f;
+    world.input();
+    EXPECT_EQ(p.velocity.y, -200.f);
+    p.velocity.y = -150.f;
+    world.input();
+    EXPECT_EQ(p.velocity.y, -150.f);
+}
+
+TEST(PlayerInput, AttackOncePerPressAndNotWithinTheCooldown)
+{
+    InputWorld world;
+    world.key(sf::Keyboard::F, true);
+    world.run(60);  // held for a second
+    EXPECT_EQ(world.attackStarts, 1);
+    world.key(sf::Keyboard::F, false);
+    world.run(1);
+    world.key(sf::Keyboard::F, true);
+    world.run(1);
+    EXPECT_EQ(world.attackStarts, 2);
+    // The clip (0.1 s) is over well before the cooldown (0.4 s).
+    world.key(sf::Keyboard::F, false);
+    world.run(12);
+    world.key(sf::Keyboard::F, true);
+    world.run(1);
+    EXPECT_EQ(world.attackStarts, 2) << "0.22 s after the last start";
+    world.key(sf::Keyboard::F, false);
+    world.run(12);
+    world.key(sf::Keyboard::F, true);
+    world.run(1);
+    EXPECT_EQ(world.attackStarts, 3);
+    EXPECT_EQ(world.p1().currentState, AnimState::ATTACKING);
+}
+
+TEST(PlayerInput, StunAndDeflectWearOff)
+{
+    InputWorld world;
+    Player& p = world.p1();
+    const float dt = 1.f / 64.f;
+    setBothStates(p, AnimState::STUN);
+    world.step(63, dt);
+    EXPECT_EQ(p.currentState, AnimState::STUN);
+    world.step(1, dt);
+    EXPECT_EQ(p.currentState, AnimState::IDLE);
+    setBothStates(p, AnimState::DEFLECT);
+    world.step(31, dt);
+    EXPECT_EQ(p.currentState, AnimState::DEFLECT);
+    world.step(1, dt);
+    EXPECT_EQ(p.currentState, AnimState::IDLE);
+    // While stunned, nothing starts.
+    setBothStates(p, AnimState::STUN);
+    world.key(sf::Keyboard::Z, true);
+    world.key(sf::Keyboard::F, true);
+    world.step(10, dt);
+    EXPECT_FALSE(p.airborne);
+    EXPECT_FALSE(p.attacking);
+}
+
+TEST(PlayerInput, SkillAndItemRequestsAndTheParry)
+{
+    InputWorld world;
+    Player& p = world.p1();
+    world.key(sf::Keyboard::H, true);
+    world.input();
+    EXPECT_TRUE(p.skill->pressed);
+    p.skill->pressed = false;
+    world.input();
+    EXPECT_FALSE(p.skill->pressed) << "held: one request per press";
+    world.key(sf::Keyboard::R, true);
+    world.input();
+    EXPECT_FALSE(p.useItemRequest) << "no item held";
+    p.item = std::make_unique<Crate>();
+    world.input();
+    EXPECT_TRUE(p.useItemRequest);
+    world.key(sf::Keyboard::G, true);
+    world.input();
+    EXPECT_TRUE(p.parryActive);
+    EXPECT_EQ(p.requestedState, AnimState::PARRY);
+}

@@ -1,0 +1,212 @@
+#include "level/CustomLevelList.h"
+#include "level/TileMap.h"
+#include "support/Headless.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// A level file naming `paths` with `lastSection` as its first value.
+std::string levelText(int lastSection, const std::vector<std::string>& paths)
+{
+    std::ostringstream out;
+    out << lastSection << "\n" << (lastSection + 1) * 3840 - 64 << ".000000\n64\n";
+    for (const std::string& path : paths)
+        out << path << "\n";
+    return out.str();
+}
+
+std::vector<std::string> writeSections(const std::string& folder, int count, int columns, int code)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+        paths.push_back(folder + "/Map" + std::to_string(i) + ".txt");
+        writeTestFile(paths.back(), uniformSection(columns, code));
+    }
+    return paths;
+}
+
+std::string captured(const std::function<void()>& action)
+{
+    testing::internal::CaptureStdout();
+    action();
+    return testing::internal::GetCapturedStdout();
+}
+
+void rebuild(TileMap& map)
+{
+    map.solidTiles.clear();
+    map.hazards.clear();
+    buildCollision(map);
+}
+
+}  // namespace
+
+TEST(LevelLoading, FiveSectionsGiveMiddleTwoAndFlagPositions)
+{
+    enterEmptyFolder();
+    writeTestFile("Assets/Map/Custom/Five/Five.txt", levelText(4, writeSections("Assets/Map/Custom/Five", 5, 60, 0)));
+    TileMap map;
+    loadLevel(map, "assets/map/custom/five/five.txt");  // reached letter case aside
+    ASSERT_EQ(sectionCount(map), 5);
+    EXPECT_EQ(map.lastSection, 4);
+    EXPECT_EQ(map.lastSection / 2, 2);
+    EXPECT_FLOAT_EQ(map.flag0X, 5 * 3840 - 64);
+    EXPECT_FLOAT_EQ(map.flag1X, 64);
+    EXPECT_EQ(map.sectionFiles.size(), 5u);
+    EXPECT_TRUE(map.solidTiles.empty());  // loading never builds collision
+    for (const Section& section : map.grid) {
+        ASSERT_EQ(section.size(), 60u);
+        EXPECT_EQ(section[59][19], 0);
+    }
+}
+
+TEST(LevelLoading, CollisionListsGroundAndMakesOneHazardPerWaterOrSpikeCell)
+{
+    enterEmptyFolder();
+    writeTestFile("Empty.txt", uniformSection(60, -1));
+    TileMap map;
+    map.grid.assign(1, Section());
+    readSectionCodes("Empty.txt", 60, map.grid[0]);
+    rebuild(map);
+    EXPECT_TRUE(map.solidTiles.empty());
+    EXPECT_TRUE(map.hazards.empty());
+
+    // Three water cells side by side, one spike, two ground tiles, in section 1.
+    map.grid.assign(2, map.grid[0]);
+    for (int column : {10, 11, 12})
+        map.grid[1][static_cast<std::size_t>(column)][15] = waterCode;
+    map.grid[1][20][15] = spikeCode;
+    map.grid[1][5][19] = 3;
+    map.grid[1][4][2] = 17;
+    map.sectionIndex = 1;
+    rebuild(map);
+    ASSERT_EQ(map.solidTiles.size(), 2u);
+    EXPECT_EQ(map.solidTiles[0], sf::Vector2f(3840.f + 4 * 64.f, 2 * 64.f));  // row-major, top row first
+    EXPECT_EQ(map.solidTiles[1], sf::Vector2f(3840.f + 5 * 64.f, 19 * 64.f));
+    ASSERT_EQ(map.hazards.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NE(dynamic_cast<Slow*>(map.hazards[static_cast<std::size_t>(i)].get()), nullptr);
+        EXPECT_EQ(map.hazards[static_cast<std::size_t>(i)]->position, sf::Vector2f(3840.f + (10 + i) * 64.f, 960.f));
+    }
+    EXPECT_NE(dynamic_cast<Spike*>(map.hazards[3].get()), nullptr);
+    EXPECT_EQ(map.hazards[3]->size, sf::Vector2f(60.f, 99.f));
+}
+
+TEST(LevelLoading, MissingSectionFileIsSolidGroundWithOneMessage)
+{
+    enterEmptyFolder();
+    std::vector<std::string> paths = writeSections("L", 3, 60, -1);
+    paths[1] = "L/Gone.txt";
+    writeTestFile("L/L.txt", levelText(2, paths));
+    TileMap map;
+    const std::string out = captured([&] { loadLevel(map, "L/L.txt"); });
+    EXPECT_EQ(out, "Error loading map\n");
+    ASSERT_EQ(sectionCount(map), 3);
+    for (const TileColumn& column : map.grid[1])
+        for (int code : column)
+            EXPECT_EQ(code, 0);
+    EXPECT_EQ(map.grid[0][0][0], -1);
+    EXPECT_EQ(map.grid[2][59][19], -1);
+}
+
+TEST(LevelLoading, ShortGarbledAndNarrowSectionData)
+{
+    enterEmptyFolder();
+    writeTestFile("Short.txt", "-1 5 7 oops 9 9 9");
+    Section codes;
+    EXPECT_TRUE(readSectionCodes("Short.txt", 60, codes));
+    EXPECT_EQ(codes[0][0], -1);
+    EXPECT_EQ(codes[1][0], 5);
+    EXPECT_EQ(codes[2][0], 7);
+    EXPECT_EQ(codes[3][0], 0);  // unread codes stay 0
+    EXPECT_EQ(codes[59][19], 0);
+
+    // A 30-column reader takes a 60-code row as two rows.
+    std::string row;
+    for (int c = 0; c < 60; ++c)
+        row += std::to_string(c % 20) + " ";
+    writeTestFile("Wide.txt", row + "\n");
+    EXPECT_TRUE(readSectionCodes("Wide.txt", 30, codes));
+    ASSERT_EQ(codes.size(), 30u);
+    EXPECT_EQ(codes[29][0], 9);
+    EXPECT_EQ(codes[0][1], 10);
+    EXPECT_EQ(codes[0][2], 0);
+
+    const std::string out = captured([&] { EXPECT_FALSE(readSectionCodes("Missing.txt", 60, codes)); });
+    EXPECT_EQ(out, "Error loading map\n");
+    EXPECT_EQ(codes.size(), 60u);
+}
+
+TEST(LevelLoading, SmallerLevelAfterLargerLeavesNoTrace)
+{
+    enterEmptyFolder();
+    writeTestFile("Big/Big.txt", levelText(4, writeSections("Big", 5, 60, 2)));
+    writeTestFile("Small/Small.txt", levelText(1, writeSections("Small", 2, 60, -1)));
+    TileMap map;
+    loadLevel(map, "Big/Big.txt");
+    map.sectionIndex = 4;
+    rebuild(map);
+    loadLevel(map, "Small/Small.txt");
+    EXPECT_EQ(sectionCount(map), 2);
+    EXPECT_EQ(map.sectionFiles.size(), 2u);
+    EXPECT_EQ(map.lastSection, 1);
+    EXPECT_TRUE(map.solidTiles.empty());
+    for (const Section& section : map.grid)
+        for (const TileColumn& column : section)
+            for (int code : column)
+                EXPECT_EQ(code, -1);
+}
+
+TEST(LevelLoading, FirstValueNeverReachesPastTheSectionsRead)
+{
+    enterEmptyFolder();
+    const std::vector<std::string> two = writeSections("T", 2, 60, 1);
+    TileMap map;
+    for (int stated : {9, -3, 2000000000}) {
+        writeTestFile("T/T.txt", levelText(stated, two));
+        loadLevel(map, "T/T.txt");
+        EXPECT_EQ(sectionCount(map), 2);
+        EXPECT_GE(map.lastSection, 0);
+        EXPECT_LE(map.lastSection, 1) << "first value " << stated;
+    }
+    // A missing level file: empty grid, a message, and nothing indexes it.
+    const std::string out = captured([&] { loadLevel(map, "T/Nothing.txt"); });
+    EXPECT_EQ(out, "load error\n");
+    EXPECT_EQ(sectionCount(map), 0);
+    EXPECT_EQ(map.lastSection, 0);
+    map.sectionIndex = 0;
+    rebuild(map);
+    EXPECT_TRUE(map.solidTiles.empty());
+    EXPECT_EQ(tileCode(map, 0, 0, 0), emptyCode);
+    EXPECT_EQ(tileCode(map, 3, -1, 25), emptyCode);
+}
+
+TEST(CustomLevelList, NamesComeFromTheFileNameAndPathsStayExact)
+{
+    enterEmptyFolder();
+    writeTestFile("Assets/Map/Custom/Custom.txt",
+                  "4\nAssets/Map/Custom/Cliffs/Cliffs.txt\nAssets\\Map\\Custom\\Bay\\Bay.txt\n"
+                  "Assets/Map/Custom/Plain/Plain\nAssets/Map/Custom/a.b/Two.dots.txt");
+    const std::vector<CustomLevelEntry> list = readCustomLevelList();
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].displayName, "Cliffs");
+    EXPECT_EQ(list[0].path, "Assets/Map/Custom/Cliffs/Cliffs.txt");
+    EXPECT_EQ(list[1].displayName, "Bay");
+    EXPECT_EQ(list[2].displayName, "Plain");  // no extension: shown whole
+    EXPECT_EQ(list[3].displayName, "Two.dots");
+
+    writeTestFile("Assets/Map/Custom/Custom.txt", "7\nA/A.txt\nB/B.txt");  // fewer words than the count
+    EXPECT_EQ(readCustomLevelList().size(), 2u);
+    std::string many = "50\n";
+    for (int i = 0; i < 12; ++i)
+        many += "L" + std::to_string(i) + "/L.txt\n";
+    writeTestFile("Assets/Map/Custom/Custom.txt", many);
+    EXPECT_EQ(readCustomLevelList().size(), static_cast<std::size_t>(maxCustomLevels));
+    writeTestFile("Assets/Map/Custom/Custom.txt", "nonsense");
+    EXPECT_TRUE(readCustomLevelList().empty());
+    EXPECT_TRUE(readCustomLevelList("Assets/Map/Custom/Missing.txt").empty());
+}
