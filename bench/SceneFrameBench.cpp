@@ -75,5 +75,3 @@ void TitleDraw(benchmark::State& state)
 BENCHMARK(TitleDraw)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
