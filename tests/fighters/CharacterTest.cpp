@@ -228,3 +228,25 @@ TEST(PlayerDrawing, ProtectedFightersGlow)
     world.game->fightLive = false;
     EXPECT_EQ(centrePixel(3.2f), normal);
 }
+
+TEST(Roster, TheShippedRosterFillsEverySlotInPlayerAndKindOrder)
+{
+    HeadlessGame run;
+    const Game& game = *run.game;
+    const char* const kinds[fighterKindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
+        const Character& c = game.characterSets[slot];
+        ASSERT_GT(c.files.size(), static_cast<std::size_t>(slot));
+        const std::string& path = c.files[static_cast<std::size_t>(slot)];
+        EXPECT_NE(path.find(slot < fighterKindCount ? "P1" : "P2"), std::string::npos) << path;
+        EXPECT_NE(path.find(kinds[slot % fighterKindCount]), std::string::npos) << path;
+        EXPECT_EQ(c.placeholder, nullptr) << "slot " << slot << " has real frames";
+        EXPECT_EQ(c.spriteCount, static_cast<int>(c.sprites.size()));
+        for (const Animation& clip : c.animations)
+            EXPECT_LE(clip.last, c.spriteCount) << path;
+    }
+    // Both fighters start as Atoola with a frame to show.
+    EXPECT_EQ(game.players[0].character, &game.characterSets[1]);
+    EXPECT_EQ(game.players[1].character, &game.characterSets[5]);
+    EXPECT_NE(frameSprite(game.players[1]), nullptr);
+}
