@@ -33,17 +33,6 @@ void expectDefaults(const Game& game)
 
 }  // namespace
 
-TEST(Bindings, DefaultsCoverAllActionsWithoutSharedKeys)
-{
-    const BindingTable one = defaultBindings(0), two = defaultBindings(1);
-    ASSERT_EQ(one.keys.size(), 7u);
-    ASSERT_EQ(one.buttons.size(), 5u);
-    std::vector<int> keys = one.keys;
-    keys.insert(keys.end(), two.keys.begin(), two.keys.end());
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
-}
-
 TEST(Bindings, DefaultsAreTheShippedBindsFile)
 {
     std::istringstream shipped(readTestFile(KESTRELFALL_SOURCE_DIR "/data/settings/Binds.txt"));

@@ -186,27 +186,6 @@ TEST(Roster, MissingRosterOrSlotsGiveVisiblePlaceholderFrames)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error Loading perso.txt\n");
 }
 
-TEST(CharacterStats, KindsSetHitboxHitPointsSpeedAndFacing)
-{
-    FighterWorld world;
-    Player& p = world.p2();
-    p.character = &world.game->characterSets[characterSlot(1, 2)];
-    selectSkill(*p.skill, p, 2);
-    applyCharacterStats(p);
-    EXPECT_EQ(p.size, sf::Vector2f(60.f, 114.f));
-    EXPECT_EQ(p.hitPoints, 2);
-    EXPECT_FLOAT_EQ(p.speedFactor, 0.8f);
-    EXPECT_EQ(p.sprites, &p.character->sprites);
-    selectSkill(*p.skill, p, 7);
-    applyCharacterStats(p);
-    EXPECT_EQ(p.size, sf::Vector2f(60.f, 114.f)) << "an unknown kind changes only the frames";
-    setFacingScale(p, -1.25f, 1.25f);
-    EXPECT_EQ(p.facing, -1);
-    EXPECT_EQ(p.character->sprites[0].getScale(), sf::Vector2f(-1.25f, 1.25f));
-    setFacingScale(p, 0.f, 1.f);
-    EXPECT_EQ(p.facing, 1);
-}
-
 TEST(PlayerDrawing, ProtectedFightersGlow)
 {
     FighterWorld world;

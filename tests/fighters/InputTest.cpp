@@ -102,21 +102,6 @@ TEST(PlayerInput, JumpThenDoubleJumpThenNothingAndTheJumpCut)
     EXPECT_FLOAT_EQ(p.velocity.y, -1600.f);
 }
 
-TEST(PlayerInput, JumpCutOnlyWhileRisingFasterThanTheCut)
-{
-    InputWorld world;
-    Player& p = world.p1();
-    p.onGround = false;
-    p.airborne = true;
-    p.currentState = p.requestedState = AnimState::JUMPING;
-    p.velocity.y = -1500.f;
-    world.input();
-    EXPECT_EQ(p.velocity.y, -200.f);
-    p.velocity.y = -150.f;
-    world.input();
-    EXPECT_EQ(p.velocity.y, -150.f);
-}
-
 TEST(PlayerInput, AttackOncePerPressAndNotWithinTheCooldown)
 {
     InputWorld world;

@@ -2,8 +2,7 @@
 #include "fighters/PlayersTick.h"
 #include "render/Composition.h"
 #include "support/Headless.h"
-#include "support/ReferenceTiles.h"
-#include "support/TestFiles.h"
+#include "level/TileMap.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -13,37 +12,6 @@
 #include <filesystem>
 
 namespace {
-
-const char* const junglePath = "Assets/Map/Officiel/Jungle/Jungle.txt";
-
-// Until the real Jungle level is generated: five sections with a floor, a
-// pool, a spike row and two platforms, written where the real one goes.
-void writeStandInJungle()
-{
-    std::string level = "4\n19136.000000\n64\n";
-    for (int s = 0; s < 5; ++s) {
-        std::string text;
-        for (int row = 0; row < 20; ++row) {
-            for (int column = 0; column < 60; ++column) {
-                int code = -1;
-                if (row >= 17)
-                    code = row == 17 ? 1 : 9 + 2;
-                if (row == 17 && column >= 20 && column < 23)
-                    code = waterCode;
-                if (row == 17 && column >= 44 && column < 46)
-                    code = spikeCode;
-                if (row == 12 && ((column >= 8 && column < 14) || (column >= 34 && column < 40)))
-                    code = 3;
-                text += std::to_string(code) + " ";
-            }
-            text += "\n";
-        }
-        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(s) + ".txt";
-        writeTestFile(path, text);
-        level += path + "\n";
-    }
-    writeTestFile(junglePath, level);
-}
 
 // The longest run of cells in one row of the live section with ground under
 // them and three free cells above, between two columns: the fighters stand
@@ -98,15 +66,6 @@ struct JungleScene {
 
     JungleScene() : game(*run.game)
     {
-        if (sectionCount(game.tileMap) == 0) {
-            writeStandInJungle();
-            loadLevel(game.tileMap, junglePath);
-        }
-        if (game.tilesetSprite.getTexture() == nullptr || game.tilesetSprite.getTexture()->getSize().x == 0) {
-            static sf::Texture standIn;  // the real tileset is not generated yet
-            standIn.loadFromImage(makeTestTileset());
-            game.tilesetSprite.setTexture(standIn, true);
-        }
         TileMap& map = game.tileMap;
         map.sectionIndex = map.lastSection / 2;
         map.solidTiles.clear();

@@ -162,18 +162,3 @@ TEST(Movement, FightersWalkingIntoEachOtherStopAtTheHitboxEdge)
     EXPECT_EQ(a.position.x, b.position.x - b.size.x / 2.f);
     EXPECT_EQ(a.velocity.x, 0.f);
 }
-
-TEST(Movement, BeforeTheFightStartsFightersFaceEachOtherAndStayPut)
-{
-    FloorWorld world;
-    world.game->fightLive = false;
-    world.standOn(world.p1(), 800.f, 15);
-    world.standOn(world.p2(), 1000.f, 15);
-    world.p1().velocity.x = 300.f;
-    world.key(sf::Keyboard::D, true);
-    world.step(10);
-    EXPECT_EQ(world.p1().position.x, 800.f);
-    EXPECT_EQ(world.p1().facing, 1);
-    EXPECT_EQ(world.p2().facing, -1);
-    EXPECT_EQ(world.p1().currentState, AnimState::IDLE);
-}
