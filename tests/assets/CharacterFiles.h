@@ -29,7 +29,7 @@ CharacterFile readCharacterFile(const std::string& path);
 
 // The eight slots: P1's four kinds, then P2's.
 constexpr int slotCount = 8;
-constexpr int kindCount = 4;
+#include "fighters/Character.h"  // kindCount
 extern const char* const kindNames[kindCount];
 // Hitbox heights of the kinds, picture pixels.
 extern const int hitboxHeights[kindCount];
