@@ -21,7 +21,7 @@ struct KindStats {
 };
 
 // Napollo, Atoola, Gigachill, Swapper. The Swapper's speed comes with its skill.
-const KindStats kindStats[fighterKindCount] = {
+const KindStats kindStats[kindCount] = {
     {{60.f, 102.f}, 1, 1.0f},
     {{60.f, 108.f}, 1, 1.0f},
     {{60.f, 114.f}, 2, 0.8f},
@@ -93,7 +93,7 @@ int isOneShot(AnimState state)
 
 int characterSlot(int playerIndex, int kind)
 {
-    return playerIndex * fighterKindCount + kind;
+    return playerIndex * kindCount + kind;
 }
 
 void loadRoster(Character& character)
@@ -156,7 +156,7 @@ void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour)
 
 sf::Vector2f kindHitbox(int kind)
 {
-    return kind >= 0 && kind < fighterKindCount ? kindStats[kind].hitbox : sf::Vector2f(60.f, 99.f);
+    return kind >= 0 && kind < kindCount ? kindStats[kind].hitbox : sf::Vector2f(60.f, 99.f);
 }
 
 sf::Color playerColour(int playerIndex)
@@ -168,7 +168,7 @@ void applyCharacterStats(Player& player)
 {
     player.sprites = player.character ? &player.character->sprites : nullptr;
     const int kind = player.skill ? player.skill->kind : -1;
-    if (kind < 0 || kind >= fighterKindCount)
+    if (kind < 0 || kind >= kindCount)
         return;
     player.size = kindStats[kind].hitbox;
     player.hitPoints = kindStats[kind].hitPoints;

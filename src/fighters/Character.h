@@ -53,7 +53,7 @@ struct Character {
 };
 
 // Fighter kinds: 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper.
-constexpr int fighterKindCount = 4;
+constexpr int kindCount = 4;
 constexpr int characterSlotCount = 8;
 constexpr int maxFrames = 32767;  // frames one character file may list
 

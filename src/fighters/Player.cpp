@@ -24,8 +24,8 @@ void loadCharacterSlots(Game& game)
         Character& character = game.characterSets[slot];
         loadRoster(character);
         loadCharacter(character, slot);
-        const int kind = slot % fighterKindCount;
-        ensureFrames(character, kindHitbox(kind), playerColour(slot / fighterKindCount));
+        const int kind = slot % kindCount;
+        ensureFrames(character, kindHitbox(kind), playerColour(slot / kindCount));
     }
 }
 

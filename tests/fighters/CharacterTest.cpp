@@ -212,13 +212,13 @@ TEST(Roster, TheShippedRosterFillsEverySlotInPlayerAndKindOrder)
 {
     HeadlessGame run;
     const Game& game = *run.game;
-    const char* const kinds[fighterKindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
+    const char* const kinds[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
     for (int slot = 0; slot < characterSlotCount; ++slot) {
         const Character& c = game.characterSets[slot];
         ASSERT_GT(c.files.size(), static_cast<std::size_t>(slot));
         const std::string& path = c.files[static_cast<std::size_t>(slot)];
-        EXPECT_NE(path.find(slot < fighterKindCount ? "P1" : "P2"), std::string::npos) << path;
-        EXPECT_NE(path.find(kinds[slot % fighterKindCount]), std::string::npos) << path;
+        EXPECT_NE(path.find(slot < kindCount ? "P1" : "P2"), std::string::npos) << path;
+        EXPECT_NE(path.find(kinds[slot % kindCount]), std::string::npos) << path;
         EXPECT_EQ(c.placeholder, nullptr) << "slot " << slot << " has real frames";
         EXPECT_EQ(c.spriteCount, static_cast<int>(c.sprites.size()));
         for (const Animation& clip : c.animations)
