@@ -71,6 +71,24 @@ void readClip(Character& character, std::istream& in)
         clip.mode = 1;
 }
 
+constexpr float placeholderClipLength = 0.4f;  // s
+
+int isOneShot(AnimState state)
+{
+    switch (state) {
+    case AnimState::ATTACKING:
+    case AnimState::ATTACK_RUN:
+    case AnimState::DEATH:
+    case AnimState::PARRY:
+    case AnimState::DASH:
+    case AnimState::SHOOT:
+    case AnimState::SEISME:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
 
 int characterSlot(int playerIndex, int kind)
@@ -130,6 +148,10 @@ void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour)
     frame.setOrigin(size.x / 2.f, size.y / 2.f);
     character.sprites.push_back(frame);
     character.spriteCount = 1;
+    // Its clips all show that frame; the one-shot ones still end, so attacks,
+    // parries and shots finish as they would with real frames.
+    for (std::size_t state = 0; state < character.animations.size(); ++state)
+        character.animations[state] = Animation{0, 1, placeholderClipLength, isOneShot(static_cast<AnimState>(state))};
 }
 
 sf::Vector2f kindHitbox(int kind)

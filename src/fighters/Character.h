@@ -64,8 +64,8 @@ int characterSlot(int playerIndex, int kind);
 void loadRoster(Character& character);
 // Reads the character file `character.files[slot]`: frame pictures and clips.
 void loadCharacter(Character& character, int slot);
-// Gives a slot without frames one visible frame (a box of `colour`), so a
-// fighter of that kind is never drawn from missing frames.
+// Gives a slot without frames one visible frame (a box of `colour`) and
+// clips on it, so a fighter of that kind is never drawn from missing frames.
 void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour);
 
 // Copies the chosen slot's frames to the player and applies the kind's
