@@ -8,4 +8,6 @@ bash scripts/build.sh
 export ALSOFT_DRIVERS=null
 export LIBGL_ALWAYS_SOFTWARE=1
 cd "${BUILD_DIR:-build}"
-xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j2 --timeout 600
+# -noreset: without it the server resets whenever its last client leaves, and a
+# test process that connects during the reset is refused.
+xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" ctest --output-on-failure -j2 --timeout 600

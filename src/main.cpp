@@ -21,6 +21,9 @@ int main()
         return 0;
     }
 
+    // The first frame measures itself only, not the loading before it: a slow
+    // start must not skip the splash or throw the fighters a giant time step.
+    game->frameClock.restart();
     std::vector<sf::Event> events;
     while (game->window.isOpen()) {
         const float frameTime = game->frameClock.restart().asSeconds();

@@ -1,6 +1,5 @@
 #include "app/Game.h"
 
-#include "app/Cursor.h"
 #include "audio/Audio.h"
 #include "editor/MapEditor.h"
 #include "menus/MenuRooms.h"
@@ -9,6 +8,7 @@
 #include "resources/Loading.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/TitleScreen.h"
 #include "settings/GameSettings.h"
 
 namespace {
@@ -128,6 +128,7 @@ Game::Game()
     // 12. The title prompt.
     setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
     pressStartText.setOutlineThickness(2.f);
+    pressStartText.setPosition(resolution.x / 2.f, resolution.y / titleTextHeightDivisor);
     // 13. Character slots, players, HUD, bindings, arrows and flag pictures.
     initFighters(*this);
     loadLatePictures(*this);

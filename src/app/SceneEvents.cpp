@@ -65,10 +65,12 @@ void joystickInTitle(Game& game, const sf::Event& event)
 {
     if (event.type != sf::Event::JoystickButtonPressed || game.latchA || game.latchB)
         return;
+    // The press is consumed: a Start that left the title does not also pause
+    // the hub it lands in, though the hub still sees the event.
     game.latchA = true;
     game.latchB = true;
+    game.latchStart = true;
     enterHubFromTitle(game);
-    // The press that left the title reaches the hub as well.
     onJoystick(game, event);
 }
 

@@ -14,14 +14,15 @@ namespace {
 const char* const bindsReadPath = "assets/settings/Binds.txt";
 const char* const bindsWritePath = "assets/settings/binds.txt";
 
-// Two players on one keyboard, each with a controller of the same layout:
-// Jump A (0), Attack X (2), Parry B (1), Skill Y (3), Use Item RB (5).
+// The bindings the game ships with (the same as its seeded binds file): two
+// players on one keyboard, each with a controller of the same layout.
+// Buttons: Jump A (0), Attack X (2), Parry B (1), Skill Y (3), Use Item RB (5).
 const int defaultButtons[buttonActionCount] = {0, 2, 1, 3, 5};
 const int defaultKeys[2][keyActionCount] = {
-    {sf::Keyboard::Q, sf::Keyboard::D, sf::Keyboard::Z, sf::Keyboard::F, sf::Keyboard::G, sf::Keyboard::H,
-     sf::Keyboard::R},
+    {sf::Keyboard::A, sf::Keyboard::D, sf::Keyboard::W, sf::Keyboard::J, sf::Keyboard::K, sf::Keyboard::L,
+     sf::Keyboard::I},
     {sf::Keyboard::Left, sf::Keyboard::Right, sf::Keyboard::Up, sf::Keyboard::Numpad1, sf::Keyboard::Numpad2,
-     sf::Keyboard::Numpad3, sf::Keyboard::Numpad0},
+     sf::Keyboard::Numpad3, sf::Keyboard::Numpad5},
 };
 
 BindingTable& tableOf(Player& player)

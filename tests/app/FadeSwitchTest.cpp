@@ -1,7 +1,5 @@
 #include "app/SceneDriver.h"
 
-#include "app/FadeSwitch.h"
-
 #include <gtest/gtest.h>
 
 // A room asks for a switch the way its doors do: a target, then the curtain.
@@ -78,26 +76,4 @@ TEST(FadeSwitch, ArrivingInAFightFromTheMapRoomStartsTheCountdown)
     EXPECT_EQ(game.state, SceneState::Fight);
     EXPECT_FALSE(game.fightLive);
     EXPECT_FALSE(game.cursorVisible);
-}
-
-TEST(FadeSwitch, TheHubLetsFightersActEveryFrame)
-{
-    HeadlessGame driver;
-    Game& game = *driver.game;
-    game.state = SceneState::MainHub;
-    game.fightLive = false;
-    driver.step();
-    EXPECT_TRUE(game.fightLive);
-}
-
-TEST(FadeSwitch, TheWatchSeesDarkeningThenBlackOnce)
-{
-    ScreenFade fade;
-    bool armed = false;
-    fade.active = fade.darkening = fade.lightening = true;
-    EXPECT_FALSE(watchCurtain(fade, armed).reachedBlack);
-    EXPECT_TRUE(armed);
-    fade.darkening = false;
-    EXPECT_TRUE(watchCurtain(fade, armed).reachedBlack);
-    EXPECT_FALSE(watchCurtain(fade, armed).reachedBlack);
 }

@@ -1,6 +1,7 @@
 #include "app/SceneDriver.h"
 
 #include "app/MousePosition.h"
+#include "editor/MapEditor.h"
 #include "app/Viewport.h"
 
 #include <gtest/gtest.h>
@@ -114,4 +115,25 @@ TEST(MouseMapping, TheGameMapsItsOwnWindowAndPolledMouse)
     EXPECT_EQ(toLogicalScreen(game, {960, 540}), sf::Vector2f(1920.f, 1080.f));
     game.window.close();
     EXPECT_EQ(toLogicalScreen(game, {960, 540}), sf::Vector2f(960.f, 540.f));
+}
+
+TEST(Frame, TheWheelZoomsTheEditorCanvasOnly)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    sf::Event wheel;
+    wheel.type = sf::Event::MouseWheelMoved;
+    wheel.mouseWheel.delta = 2;
+    wheel.mouseWheel.x = wheel.mouseWheel.y = 0;
+    game.state = SceneState::Editor;
+    game.editor.view.setSize(3840.f, 2160.f);
+    routeEvent(game, wheel);
+    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
+    game.editor.panel = EditorPanel::FileMenu;
+    routeEvent(game, wheel);
+    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
+    game.editor.panel = EditorPanel::Canvas;
+    game.state = SceneState::MainHub;
+    routeEvent(game, wheel);
+    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
 }

@@ -34,6 +34,19 @@ TEST(SceneTransitions, TitleLeavesOnAPadPressThatSetsBothLatches)
     EXPECT_TRUE(game.latchA);  // held: it stays set until the button is up
 }
 
+TEST(SceneTransitions, StartThatLeavesTheTitleDoesNotAlsoPauseTheHub)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    game.state = SceneState::Title;
+    pressButton(driver, 1, buttonStart);
+    EXPECT_EQ(game.state, SceneState::MainHub);
+    driver.setButton(1, buttonStart, false);
+    driver.step();
+    pressButton(driver, 1, buttonStart);  // a new press pauses as usual
+    EXPECT_EQ(game.state, SceneState::Pause);
+}
+
 TEST(SceneTransitions, EscapePausesTheRoomsAndReturnsThere)
 {
     const SceneState rooms[] = {SceneState::MainHub, SceneState::ModeSelect, SceneState::MapSelect};

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 TEST(AudioGeneratorDeterminism, SecondRunWritesIdenticalFiles)
 {
     const std::string fresh = enterEmptyFolder();
-    ASSERT_EQ(runAssetGenerator(fresh, "text audio"), 0);
+    ASSERT_EQ(runAssetGenerator(fresh, "text audio").status, 0);
 
     int compared = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fresh)) {

@@ -37,8 +37,8 @@ protected:
     {
         enterFreshRunFolder();
         roster = readRoster();
-        ASSERT_GE(roster.size(), static_cast<std::size_t>(slotCount));
-        for (int slot = 0; slot < slotCount; ++slot)
+        ASSERT_GE(roster.size(), static_cast<std::size_t>(characterSlotCount));
+        for (int slot = 0; slot < characterSlotCount; ++slot)
             files.push_back(readCharacterFile(roster[static_cast<std::size_t>(slot)]));
     }
     std::vector<std::string> roster;
@@ -49,8 +49,8 @@ protected:
 
 TEST_F(CharacterData, RosterNamesEightReadableFilesInSlotOrder)
 {
-    EXPECT_EQ(roster.size(), static_cast<std::size_t>(slotCount));
-    for (int slot = 0; slot < slotCount; ++slot) {
+    EXPECT_EQ(roster.size(), static_cast<std::size_t>(characterSlotCount));
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
         const std::string& path = roster[static_cast<std::size_t>(slot)];
         EXPECT_TRUE(files[static_cast<std::size_t>(slot)].opened) << path;
         const std::string player = slot < kindCount ? "P1" : "P2";
@@ -61,7 +61,7 @@ TEST_F(CharacterData, RosterNamesEightReadableFilesInSlotOrder)
 
 TEST_F(CharacterData, EveryClipLiesInsideTheFrameList)
 {
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
         const CharacterFile& file = files[static_cast<std::size_t>(slot)];
         SCOPED_TRACE(roster[static_cast<std::size_t>(slot)]);
         EXPECT_EQ(static_cast<int>(file.frames.size()), file.declaredFrames);
@@ -82,7 +82,7 @@ TEST_F(CharacterData, EveryClipTheKindCanEnterHasFrames)
 {
     const std::vector<std::string> common = {"IDLE",   "RUNNING", "JUMPING", "FALLING", "ATTACKING",
                                              "ATTACK_RUN", "PARRY", "STUN",    "DEFLECT", "DEATH"};
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
         const CharacterFile& file = files[static_cast<std::size_t>(slot)];
         SCOPED_TRACE(roster[static_cast<std::size_t>(slot)]);
         std::vector<std::string> needed = common;
@@ -96,7 +96,7 @@ TEST_F(CharacterData, EveryClipTheKindCanEnterHasFrames)
 
 TEST_F(CharacterData, SwingsAndParriesShowTheFramesTheRulesLookFor)
 {
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
         const CharacterFile& file = files[static_cast<std::size_t>(slot)];
         const KindFrames& rules = kindFrames[slot % kindCount];
         SCOPED_TRACE(roster[static_cast<std::size_t>(slot)]);
@@ -127,7 +127,7 @@ TEST_F(CharacterData, GroundPoundShowsItsImpactAndStunningFrames)
 
 TEST_F(CharacterData, ClipLengthsSuitTheRulesTiming)
 {
-    for (int slot = 0; slot < slotCount; ++slot) {
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
         const CharacterFile& file = files[static_cast<std::size_t>(slot)];
         SCOPED_TRACE(roster[static_cast<std::size_t>(slot)]);
         for (const auto& [name, clip] : file.clips) {

@@ -5,7 +5,6 @@
 #include <sstream>
 
 const char* const kindNames[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
-const int hitboxHeights[kindCount] = {102, 108, 114, 99};
 
 std::vector<std::string> readRoster()
 {

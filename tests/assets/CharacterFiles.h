@@ -29,8 +29,5 @@ struct CharacterFile {
 std::vector<std::string> readRoster();
 CharacterFile readCharacterFile(const std::string& path);
 
-// The eight slots: P1's four kinds, then P2's.
-constexpr int slotCount = 8;
+// The kinds in slot order (P1's four slots, then P2's).
 extern const char* const kindNames[kindCount];
-// Hitbox heights of the kinds, picture pixels.
-extern const int hitboxHeights[kindCount];

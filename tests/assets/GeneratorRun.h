@@ -2,10 +2,16 @@
 
 #include <string>
 
+struct GeneratorRun {
+    int status = -1;     // exit status; -1 when it could not be started
+    std::string output;  // what it printed
+};
+
 // Runs the asset generator built beside the test program on the repo's data,
 // writing into `runDir`, for the named groups only ("audio", "text", ...).
-// Returns the generator's exit status (-1 when it could not be started).
-int runAssetGenerator(const std::string& runDir, const std::string& groups);
+// `environment` (e.g. "PATH=/nowhere") is set for the generator alone.
+GeneratorRun runAssetGenerator(const std::string& runDir, const std::string& groups,
+                               const std::string& environment = "");
 
 // The whole file, or empty when it cannot be read.
 std::string fileBytes(const std::string& path);

@@ -1,4 +1,6 @@
 #include "assets/LevelFiles.h"
+#include "level/TileMap.h"
+#include "support/Headless.h"
 
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
@@ -16,9 +18,9 @@ constexpr float classicSectionWidth = 3840.f;
 constexpr float caaSectionWidth = 1920.f;
 constexpr float startOffset = 750.f;  // fighters start this far either side of the middle section's centre
 
-std::vector<Section> readSections(const LevelFile& level, int columns)
+std::vector<SectionFile> readSections(const LevelFile& level, int columns)
 {
-    std::vector<Section> sections;
+    std::vector<SectionFile> sections;
     for (const std::string& path : level.sectionPaths) {
         sections.push_back(readSectionFile(runFile(path), columns));
         EXPECT_TRUE(sections.back().ok) << path << ": " << sections.back().error;
@@ -35,7 +37,7 @@ std::string editorFloat(float value)
 
 int columnOf(float x, float sectionLeft)
 {
-    return static_cast<int>((x - sectionLeft) / tilePixels);
+    return static_cast<int>((x - sectionLeft) / tileSize);
 }
 
 }  // namespace
@@ -50,7 +52,7 @@ TEST(LevelData, JungleHasFiveSectionsWrittenAsTheEditorWould)
     EXPECT_EQ(level.flag1Text, "64");
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(level.sectionPaths[i], "Assets/Map/Officiel/Jungle/Map" + std::to_string(i) + ".txt");
-    const std::vector<Section> sections = readSections(level, 60);
+    const std::vector<SectionFile> sections = readSections(level, 60);
     for (std::size_t i = 0; i < sections.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_NE(sections[i].grid, sections[j].grid) << "sections " << i << " and " << j << " are the same";
@@ -60,7 +62,7 @@ TEST(LevelData, JungleFloorsUnderStartsGoalFlagsAndSectionEdges)
 {
     const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
     ASSERT_TRUE(level.ok) << level.error;
-    const std::vector<Section> sections = readSections(level, 60);
+    const std::vector<SectionFile> sections = readSections(level, 60);
     ASSERT_EQ(sections.size(), 5u);
 
     const int middle = level.lastSection / 2;
@@ -69,7 +71,7 @@ TEST(LevelData, JungleFloorsUnderStartsGoalFlagsAndSectionEdges)
     for (float x : {centre - startOffset, centre + startOffset, centre})
         EXPECT_GE(floorRowFromTop(sections[middle], columnOf(x, left)), 0) << "no floor at x " << x;
 
-    const Section& flag0Section = sections[level.lastSection];
+    const SectionFile& flag0Section = sections[level.lastSection];
     EXPECT_GE(floorRowFromTop(flag0Section, columnOf(level.flag0X, level.lastSection * classicSectionWidth)), 0);
     EXPECT_GE(floorRowFromTop(sections[0], columnOf(level.flag1X, 0.f)), 0);
 
@@ -90,7 +92,7 @@ TEST(LevelData, CaaArenaIsOneSectionOfThirtyColumnsWithFloorsUnderBothStarts)
     ASSERT_TRUE(level.ok) << level.error;
     EXPECT_EQ(level.lastSection, 0);
     ASSERT_EQ(level.sectionPaths.size(), 1u);
-    const std::vector<Section> sections = readSections(level, 30);
+    const std::vector<SectionFile> sections = readSections(level, 30);
     const float centre = caaSectionWidth * 0.5f;
     for (float x : {centre - startOffset, centre + startOffset})
         EXPECT_GE(floorRowFromTop(sections[0], columnOf(x, 0.f)), 0) << "no floor at x " << x;
@@ -98,9 +100,9 @@ TEST(LevelData, CaaArenaIsOneSectionOfThirtyColumnsWithFloorsUnderBothStarts)
 
 TEST(LevelData, HubFloorUnderTheStartColumnsAndEveryDoor)
 {
-    const Section hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
+    const SectionFile hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
     ASSERT_TRUE(hub.ok) << hub.error;
-    for (int column : {400 / tilePixels, 450 / tilePixels})
+    for (int column : {400 / tileSize, 450 / tileSize})
         EXPECT_GE(floorRowFromTop(hub, column), 0) << "column " << column;
 
     struct Door {
@@ -115,8 +117,68 @@ TEST(LevelData, HubFloorUnderTheStartColumnsAndEveryDoor)
         sf::Image picture;
         ASSERT_TRUE(picture.loadFromFile(runFile(std::string("Assets/Sprites/Menu/") + door.picture + ".png")));
         const int bottom = doorTop + static_cast<int>(picture.getSize().y);
-        for (int x = door.x; x < door.x + static_cast<int>(picture.getSize().x); x += tilePixels / 2)
-            EXPECT_EQ(floorRowFromTop(hub, x / tilePixels) * tilePixels, bottom)
+        for (int x = door.x; x < door.x + static_cast<int>(picture.getSize().x); x += tileSize / 2)
+            EXPECT_EQ(floorRowFromTop(hub, x / tileSize) * tileSize, bottom)
                 << door.picture << " at x " << x << " does not stand on the floor";
+    }
+}
+
+TEST(LevelData, TheGameLoadsTheJungleAsShipped)
+{
+    HeadlessGame headless;
+    TileMap& map = headless.game->tileMap;
+    ASSERT_EQ(map.lastSection, 4);
+    ASSERT_EQ(sectionCount(map), 5);
+    EXPECT_FLOAT_EQ(map.flag0X, 19136.f);
+    EXPECT_FLOAT_EQ(map.flag1X, 64.f);
+
+    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
+    const std::vector<SectionFile> sections = readSections(level, 60);
+    ASSERT_EQ(sections.size(), 5u);
+    int hazardCells = 0;
+    for (int column = 0; column < 60; ++column)
+        for (int row = 0; row < sectionRows; ++row) {
+            for (int s = 0; s < 5; ++s)
+                ASSERT_EQ(tileCode(map, s, column, row), sections[s].at(column, row)) << s << " " << column << " " << row;
+            const int code = sections[2].at(column, row);
+            hazardCells += code == waterCode || code == spikeCode;
+        }
+    map.sectionIndex = 2;
+    map.solidTiles.clear();
+    map.hazards.clear();
+    buildCollision(map);
+    EXPECT_EQ(static_cast<int>(map.hazards.size()), hazardCells);
+    EXPECT_GT(hazardCells, 0);
+}
+
+TEST(LevelData, PoolsAreWalledAndFlooredAndSpikesStandOnGround)
+{
+    // Water is drawn one cell wider on each side of its run and under the
+    // ground tiles, so a pool needs ground on both sides and below, or the
+    // widened water would hang in the air.
+    std::vector<std::pair<std::string, SectionFile>> all;
+    for (int i = 0; i < 5; ++i) {
+        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(i) + ".txt";
+        all.emplace_back(path, readSectionFile(runFile(path), 60));
+    }
+    all.emplace_back("caa", readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30));
+    all.emplace_back("hub", readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60));
+    for (const auto& [name, section] : all) {
+        ASSERT_TRUE(section.ok) << name << ": " << section.error;
+        for (int column = 0; column < section.columns(); ++column)
+            for (int row = 0; row < sectionRows; ++row) {
+                const int code = section.at(column, row);
+                const int below = section.at(column, row + 1);
+                if (code == waterCode) {
+                    EXPECT_TRUE(isSolid(below) || below == waterCode) << name << " water at " << column << "," << row;
+                    for (int side : {column - 1, column + 1}) {
+                        EXPECT_TRUE(isSolid(section.at(side, row)) || section.at(side, row) == waterCode)
+                            << name << " water at " << column << "," << row << " spills at column " << side;
+                    }
+                }
+                if (code == spikeCode) {
+                    EXPECT_TRUE(isSolid(below)) << name << " spikes at " << column << "," << row << " float";
+                }
+            }
     }
 }

@@ -37,17 +37,17 @@ LevelFile readLevelFile(const std::string& path)
     return level;
 }
 
-int Section::at(int column, int row) const
+int SectionFile::at(int column, int row) const
 {
-    if (column < 0 || column >= columns() || row < 0 || row >= levelRows)
+    if (column < 0 || column >= columns() || row < 0 || row >= sectionRows)
         return emptyCode;
     return grid[column][row];
 }
 
-Section readSectionFile(const std::string& path, int columns)
+SectionFile readSectionFile(const std::string& path, int columns)
 {
-    Section section;
-    section.grid.assign(columns, std::vector<int>(levelRows, emptyCode));
+    SectionFile section;
+    section.grid.assign(columns, std::vector<int>(sectionRows, emptyCode));
     std::ifstream file(path);
     if (!file) {
         section.error = "cannot open " + path;
@@ -56,7 +56,7 @@ Section readSectionFile(const std::string& path, int columns)
     std::string line;
     int row = 0;
     while (std::getline(file, line)) {
-        if (row >= levelRows) {
+        if (row >= sectionRows) {
             section.error = "more than 20 rows";
             return section;
         }
@@ -80,7 +80,7 @@ Section readSectionFile(const std::string& path, int columns)
         }
         ++row;
     }
-    if (row != levelRows) {
+    if (row != sectionRows) {
         section.error = "has " + std::to_string(row) + " rows";
         return section;
     }
@@ -93,9 +93,9 @@ bool isSolid(int code)
     return code != emptyCode && code != waterCode && code != spikeCode;
 }
 
-int floorRowFromTop(const Section& section, int column)
+int floorRowFromTop(const SectionFile& section, int column)
 {
-    for (int row = 0; row + 1 < levelRows; ++row) {
+    for (int row = 0; row + 1 < sectionRows; ++row) {
         const int below = section.at(column, row + 1);
         if (section.at(column, row) == emptyCode && below != emptyCode)
             return isSolid(below) ? row + 1 : -1;

@@ -1,17 +1,13 @@
 #pragma once
 
+#include "level/TileMap.h"
+
 #include <string>
 #include <vector>
 
 // A strict little reader for the shipped level files, independent of the
 // game's own loader: it checks the exact layout the editor writes, so the
 // official levels look like the player's own.
-
-constexpr int levelRows = 20;
-constexpr int tilePixels = 64;
-constexpr int emptyCode = -1;
-constexpr int waterCode = 9;
-constexpr int spikeCode = 10;
 
 // Path of a file in the generated run tree.
 std::string runFile(const std::string& relativePath);
@@ -28,7 +24,7 @@ struct LevelFile {
 LevelFile readLevelFile(const std::string& path);
 
 // grid[column][row], like the game's sections.
-struct Section {
+struct SectionFile {
     bool ok = false;
     std::string error;
     std::vector<std::vector<int>> grid;
@@ -39,11 +35,11 @@ struct Section {
 
 // Reads a section file of `columns` x 20 codes and insists on the editor's
 // layout: 20 lines, each code followed by one space, codes in -1..19.
-Section readSectionFile(const std::string& path, int columns);
+SectionFile readSectionFile(const std::string& path, int columns);
 
 bool isSolid(int code);  // ground the fighters stand on (not empty, water or spikes)
 
 // The row of the first solid cell under an empty one, scanning the column
 // from the top the way things are dropped onto a floor; -1 when the column
 // has none or the scan meets spikes or water first.
-int floorRowFromTop(const Section& section, int column);
+int floorRowFromTop(const SectionFile& section, int column);

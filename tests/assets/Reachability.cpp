@@ -13,19 +13,19 @@ constexpr float jumpImpulse = -1600.f, doubleJumpImpulse = -1200.f;
 constexpr float waterScale = 0.5f;
 constexpr float dt = 1.f / 120.f;
 constexpr float maxFlight = 4.f;
-constexpr float sectionHeight = levelRows * tilePixels;
+constexpr float sectionHeight = sectionRows * tileSize;
 
 struct Body {
     float x, y, vx = 0.f, vy = 0.f;
     bool onGround = true;
 };
 
-bool overlapsCode(const Section& s, const Body& b, bool (*test)(int))
+bool overlapsCode(const SectionFile& s, const Body& b, bool (*test)(int))
 {
-    const int c0 = static_cast<int>(std::floor((b.x - width / 2) / tilePixels));
-    const int c1 = static_cast<int>(std::floor((b.x + width / 2 - 0.001f) / tilePixels));
-    const int r0 = static_cast<int>(std::floor((b.y - height / 2) / tilePixels));
-    const int r1 = static_cast<int>(std::floor((b.y + height / 2 - 0.001f) / tilePixels));
+    const int c0 = static_cast<int>(std::floor((b.x - width / 2) / tileSize));
+    const int c1 = static_cast<int>(std::floor((b.x + width / 2 - 0.001f) / tileSize));
+    const int r0 = static_cast<int>(std::floor((b.y - height / 2) / tileSize));
+    const int r1 = static_cast<int>(std::floor((b.y + height / 2 - 0.001f) / tileSize));
     for (int c = c0; c <= c1; ++c)
         for (int r = r0; r <= r1; ++r)
             if (test(s.at(c, r)))
@@ -46,10 +46,10 @@ struct Move {
 
 // Flies one move; true with the landing place when the fighter ends up
 // standing, false when it dies (spikes, falling out) or never settles.
-bool fly(const Section& s, Stand from, const Move& move, Stand& landing)
+bool fly(const SectionFile& s, Stand from, const Move& move, Stand& landing)
 {
-    const float sectionWidth = static_cast<float>(s.columns() * tilePixels);
-    Body b{from.first * tilePixels + tilePixels / 2.f, from.second * tilePixels - height / 2 - 0.01f};
+    const float sectionWidth = static_cast<float>(s.columns() * tileSize);
+    Body b{from.first * tileSize + tileSize / 2.f, from.second * tileSize - height / 2 - 0.01f};
     if (move.jump) {
         b.vy = jumpImpulse;
         b.onGround = false;
@@ -79,8 +79,8 @@ bool fly(const Section& s, Stand from, const Move& move, Stand& landing)
         b.onGround = false;
         if (overlapsCode(s, b, solidTest)) {
             if (b.vy > 0.f) {  // landed: stand on the tile's top
-                const int row = static_cast<int>(std::floor((b.y + height / 2) / tilePixels));
-                b.y = row * tilePixels - height / 2 - 0.01f;
+                const int row = static_cast<int>(std::floor((b.y + height / 2) / tileSize));
+                b.y = row * tileSize - height / 2 - 0.01f;
                 if (overlapsCode(s, b, solidTest))
                     b.y = oldY;
                 b.onGround = true;
@@ -102,7 +102,7 @@ bool fly(const Section& s, Stand from, const Move& move, Stand& landing)
         if (overlapsCode(s, b, spikeTest) || b.y > sectionHeight)
             return false;
         if (b.onGround && b.vx == 0.f && t >= move.holdTime) {
-            landing = {static_cast<int>(b.x / tilePixels), static_cast<int>(std::lround((b.y + height / 2) / tilePixels))};
+            landing = {static_cast<int>(b.x / tileSize), static_cast<int>(std::lround((b.y + height / 2) / tileSize))};
             return true;
         }
     }
@@ -111,7 +111,7 @@ bool fly(const Section& s, Stand from, const Move& move, Stand& landing)
 
 }  // namespace
 
-std::set<Stand> reachableFrom(const Section& section, Stand start)
+std::set<Stand> reachableFrom(const SectionFile& section, Stand start)
 {
     static const float holds[] = {0.05f, 0.1f, 0.2f, 0.35f, 0.6f, 1.0f};
     static const float doubles[] = {-1.f, 0.12f, 0.22f, 0.32f};
@@ -134,7 +134,7 @@ std::set<Stand> reachableFrom(const Section& section, Stand start)
     return seen;
 }
 
-Stand standOnFloor(const Section& section, int column)
+Stand standOnFloor(const SectionFile& section, int column)
 {
     return {column, floorRowFromTop(section, column)};
 }

@@ -14,7 +14,7 @@
 // solid tile under its feet.
 using Stand = std::pair<int, int>;
 
-std::set<Stand> reachableFrom(const Section& section, Stand start);
+std::set<Stand> reachableFrom(const SectionFile& section, Stand start);
 
 // The place to stand on the column's floor, as found from the top.
-Stand standOnFloor(const Section& section, int column);
+Stand standOnFloor(const SectionFile& section, int column);

@@ -120,7 +120,7 @@ TEST_F(SettingsFiles, RebuildKeepsThePlayersFiles)
     fs::create_directories("Assets/settings");
     std::ofstream("Assets/settings/Binds.txt") << "1 2 3 \n";
     std::ofstream("Assets/settings/gamesettings.txt") << "0\n0.25\n0.8\n";
-    ASSERT_EQ(runAssetGenerator(folder, "text"), 0);
+    ASSERT_EQ(runAssetGenerator(folder, "text").status, 0);
     EXPECT_EQ(fileBytes("Assets/settings/Binds.txt"), "1 2 3 \n");
     EXPECT_EQ(fileBytes("Assets/settings/gamesettings.txt"), "0\n0.25\n0.8\n");
     EXPECT_EQ(linesOf(fileBytes("Assets/settings/keynames.txt")).size(), std::size_t(sf::Keyboard::KeyCount));

@@ -31,7 +31,8 @@ sf::Image testPicture()
         for (unsigned x = 0; x < side; ++x) {
             const sf::Color bar = bars[(x / 8) % 4];
             const float light = (y / 2) % 2 ? 1.f : 0.6f;
-            image.setPixel(x, y, sf::Color(sf::Uint8(bar.r * light), sf::Uint8(bar.g * light), sf::Uint8(bar.b * light)));
+            const sf::Color lit(sf::Uint8(bar.r * light), sf::Uint8(bar.g * light), sf::Uint8(bar.b * light));
+            image.setPixel(x, y, lit);
         }
     return image;
 }

@@ -11,9 +11,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -153,4 +157,43 @@ TEST_F(SoundEffects, WinnerLinesAreSpokenPhrases)
         EXPECT_LE(line.getDuration().asSeconds(), 3.0f);
         EXPECT_GT(rmsBetween(line, 0.f, line.getDuration().asSeconds()), 0.03);
     }
+}
+
+namespace {
+
+// The announcer files of a generator run are there, loadable and of the
+// countdown's timing.
+void expectAnnouncerLines()
+{
+    sf::SoundBuffer line;
+    ASSERT_TRUE(loadSoundFile(line, "Assets/Sounds/Announcer/Fight.wav"));
+    EXPECT_GE(line.getDuration().asSeconds(), 4.0f);
+    EXPECT_LE(line.getDuration().asSeconds(), 4.5f);
+    for (const char* path : {"Assets/Sounds/Announcer/P1Wins.wav", "Assets/Sounds/Announcer/P2Wins.wav"})
+        EXPECT_TRUE(loadSoundFile(line, path)) << path;
+}
+
+}  // namespace
+
+// A machine without the speech synthesiser, or with a broken one, still
+// builds: the lines become signals of the same timing and the generator
+// says why.
+TEST(AnnouncerWithoutSpeech, FallsBackToSignalsWhenEspeakIsMissing)
+{
+    const std::string folder = enterEmptyFolder();
+    const GeneratorRun run = runAssetGenerator(folder, "audio", "PATH=/nonexistent");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("espeak-ng is not installed"), std::string::npos);
+    expectAnnouncerLines();
+}
+
+TEST(AnnouncerWithoutSpeech, FallsBackToSignalsWhenEspeakFails)
+{
+    const std::string folder = enterEmptyFolder();
+    std::ofstream("espeak-ng") << "#!/bin/sh\n[ \"$1\" = --version ]\n";
+    fs::permissions("espeak-ng", fs::perms::owner_all);
+    const GeneratorRun run = runAssetGenerator(folder, "audio", "PATH='" + folder + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("espeak-ng failed"), std::string::npos);
+    expectAnnouncerLines();
 }

@@ -38,12 +38,12 @@ bool fullyOpaque(const sf::Image& image)
 TEST(WorldPictures, TilesetHasACellForEveryCodeAndNothingElse)
 {
     const sf::Image tiles = picture("Assets/Sprites/Map/Tileset.png");
-    ASSERT_EQ(tiles.getSize().x, 8u * tilePixels);
-    ASSERT_EQ(tiles.getSize().y, 3u * tilePixels);
+    ASSERT_EQ(tiles.getSize().x, 8u * tileSize);
+    ASSERT_EQ(tiles.getSize().y, 3u * tileSize);
     for (int code = 0; code < 24; ++code) {
-        const int opaque = opaqueCount(tiles, (code % 8) * tilePixels, (code / 8) * tilePixels, tilePixels, tilePixels);
+        const int opaque = opaqueCount(tiles, (code % 8) * tileSize, (code / 8) * tileSize, tileSize, tileSize);
         if (code < 20)
-            EXPECT_GT(opaque + (code == waterCode ? tilePixels * tilePixels : 0), 0) << "code " << code;
+            EXPECT_GT(opaque + (code == waterCode ? tileSize * tileSize : 0), 0) << "code " << code;
         else
             EXPECT_EQ(opaque, 0) << "cell " << code << " is not a code the editor offers";
     }

@@ -164,3 +164,23 @@ TEST(MusicPlayer, AtMusicVolumeZeroTheTrackKeepsPlayingSilently)
     EXPECT_GE(seconds(title.getPlayingOffset()), 1.9f);
     stopMusic("TITLESCREEN");
 }
+
+TEST(SoundBank, TheGeneratedAssetTreeHoldsEveryEffectAndTrack)
+{
+    enterFreshRunFolder();
+    if (!fs::is_directory("Assets/Sounds"))
+        GTEST_SKIP() << "no generated sounds";
+    const int failuresBefore = loadReport().failures;
+    buildSoundBank();
+    buildMusic();
+    EXPECT_EQ(loadReport().failures, failuresBefore);
+    for (const char* key : effectKeys) {
+        const SoundEntry& entry = soundEntry(key);
+        ASSERT_TRUE(entry.buffer) << key;
+        EXPECT_GT(entry.buffer->getSampleCount(), 0u) << key;
+    }
+    for (const AudioFile& track : musicTable) {
+        ASSERT_NE(musicTrack(track.key), nullptr) << track.key;
+        EXPECT_GT(musicTrack(track.key)->getChannelCount(), 0u) << track.key;
+    }
+}

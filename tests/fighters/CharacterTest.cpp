@@ -186,27 +186,6 @@ TEST(Roster, MissingRosterOrSlotsGiveVisiblePlaceholderFrames)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error Loading perso.txt\n");
 }
 
-TEST(CharacterStats, KindsSetHitboxHitPointsSpeedAndFacing)
-{
-    FighterWorld world;
-    Player& p = world.p2();
-    p.character = &world.game->characterSets[characterSlot(1, 2)];
-    selectSkill(*p.skill, p, 2);
-    applyCharacterStats(p);
-    EXPECT_EQ(p.size, sf::Vector2f(60.f, 114.f));
-    EXPECT_EQ(p.hitPoints, 2);
-    EXPECT_FLOAT_EQ(p.speedFactor, 0.8f);
-    EXPECT_EQ(p.sprites, &p.character->sprites);
-    selectSkill(*p.skill, p, 7);
-    applyCharacterStats(p);
-    EXPECT_EQ(p.size, sf::Vector2f(60.f, 114.f)) << "an unknown kind changes only the frames";
-    setFacingScale(p, -1.25f, 1.25f);
-    EXPECT_EQ(p.facing, -1);
-    EXPECT_EQ(p.character->sprites[0].getScale(), sf::Vector2f(-1.25f, 1.25f));
-    setFacingScale(p, 0.f, 1.f);
-    EXPECT_EQ(p.facing, 1);
-}
-
 TEST(PlayerDrawing, ProtectedFightersGlow)
 {
     FighterWorld world;
@@ -227,4 +206,26 @@ TEST(PlayerDrawing, ProtectedFightersGlow)
     EXPECT_EQ(centrePixel(3.2f), sf::Color::White) << "just respawned";
     world.game->fightLive = false;
     EXPECT_EQ(centrePixel(3.2f), normal);
+}
+
+TEST(Roster, TheShippedRosterFillsEverySlotInPlayerAndKindOrder)
+{
+    HeadlessGame run;
+    const Game& game = *run.game;
+    const char* const kinds[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
+    for (int slot = 0; slot < characterSlotCount; ++slot) {
+        const Character& c = game.characterSets[slot];
+        ASSERT_GT(c.files.size(), static_cast<std::size_t>(slot));
+        const std::string& path = c.files[static_cast<std::size_t>(slot)];
+        EXPECT_NE(path.find(slot < kindCount ? "P1" : "P2"), std::string::npos) << path;
+        EXPECT_NE(path.find(kinds[slot % kindCount]), std::string::npos) << path;
+        EXPECT_EQ(c.placeholder, nullptr) << "slot " << slot << " has real frames";
+        EXPECT_EQ(c.spriteCount, static_cast<int>(c.sprites.size()));
+        for (const Animation& clip : c.animations)
+            EXPECT_LE(clip.last, c.spriteCount) << path;
+    }
+    // Both fighters start as Atoola with a frame to show.
+    EXPECT_EQ(game.players[0].character, &game.characterSets[1]);
+    EXPECT_EQ(game.players[1].character, &game.characterSets[5]);
+    EXPECT_NE(frameSprite(game.players[1]), nullptr);
 }

@@ -2,56 +2,25 @@
 #include "fighters/PlayersTick.h"
 #include "render/Composition.h"
 #include "support/Headless.h"
-#include "support/ReferenceTiles.h"
-#include "support/TestFiles.h"
+#include "level/TileMap.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 
-const char* const junglePath = "Assets/Map/Officiel/Jungle/Jungle.txt";
-
-// Until the real Jungle level is generated: five sections with a floor, a
-// pool, a spike row and two platforms, written where the real one goes.
-void writeStandInJungle()
-{
-    std::string level = "4\n19136.000000\n64\n";
-    for (int s = 0; s < 5; ++s) {
-        std::string text;
-        for (int row = 0; row < 20; ++row) {
-            for (int column = 0; column < 60; ++column) {
-                int code = -1;
-                if (row >= 17)
-                    code = row == 17 ? 1 : 9 + 2;
-                if (row == 17 && column >= 20 && column < 23)
-                    code = waterCode;
-                if (row == 17 && column >= 44 && column < 46)
-                    code = spikeCode;
-                if (row == 12 && ((column >= 8 && column < 14) || (column >= 34 && column < 40)))
-                    code = 3;
-                text += std::to_string(code) + " ";
-            }
-            text += "\n";
-        }
-        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(s) + ".txt";
-        writeTestFile(path, text);
-        level += path + "\n";
-    }
-    writeTestFile(junglePath, level);
-}
-
 // The longest run of cells in one row of the live section with ground under
-// them and two free cells above: the fighters stand there. Returns (first
-// column, last column, ground row).
+// them and three free cells above, between two columns: the fighters stand
+// there. Returns (first column, last column, ground row).
 struct Runway {
     int first = 0, last = -1, groundRow = 0;
 };
 
-Runway findRunway(const TileMap& map)
+Runway findRunway(const TileMap& map, int fromColumn, int toColumn)
 {
     const int s = map.sectionIndex;
     const auto solid = [&](int c, int r) {
@@ -59,13 +28,15 @@ Runway findRunway(const TileMap& map)
         return code != emptyCode && code != waterCode && code != spikeCode;
     };
     const auto standable = [&](int c, int r) {
-        return solid(c, r) && tileCode(map, s, c, r - 1) == emptyCode && tileCode(map, s, c, r - 2) == emptyCode &&
-               tileCode(map, s, c, r - 3) == emptyCode;
+        bool clear = solid(c, r);
+        for (int above = 1; above <= 3; ++above)
+            clear = clear && tileCode(map, s, c, r - above) == emptyCode;
+        return clear;
     };
     Runway best;
     for (int row = 4; row < sectionRows; ++row)
-        for (int column = 0, start = -1; column <= map.columns; ++column) {
-            const bool ok = column < map.columns && standable(column, row);
+        for (int column = fromColumn, start = -1; column <= toColumn + 1; ++column) {
+            const bool ok = column <= toColumn && standable(column, row);
             if (ok && start < 0)
                 start = column;
             if (!ok && start >= 0) {
@@ -81,24 +52,27 @@ struct JungleScene {
     HeadlessGame run;
     Game& game;
     std::string shots;
+    int viewColumn = 0;  // the first column of the live section in view
+
+    // A view that shows the section's first pool, if it has one.
+    static int firstViewColumn(const TileMap& map)
+    {
+        for (int column = 0; column < map.columns; ++column)
+            for (int row = 0; row < sectionRows; ++row)
+                if (tileCode(map, map.sectionIndex, column, row) == waterCode)
+                    return std::clamp(column - 4, 0, map.columns - 30);
+        return std::max(map.columns / 2 - 15, 0);
+    }
 
     JungleScene() : game(*run.game)
     {
-        if (sectionCount(game.tileMap) == 0) {
-            writeStandInJungle();
-            loadLevel(game.tileMap, junglePath);
-        }
-        if (game.tilesetSprite.getTexture() == nullptr || game.tilesetSprite.getTexture()->getSize().x == 0) {
-            static sf::Texture standIn;  // the real tileset is not generated yet
-            standIn.loadFromImage(makeTestTileset());
-            game.tilesetSprite.setTexture(standIn, true);
-        }
         TileMap& map = game.tileMap;
         map.sectionIndex = map.lastSection / 2;
         map.solidTiles.clear();
         map.hazards.clear();
         buildCollision(map);
-        game.camera.view.setCenter(sectionLeft(map, map.sectionIndex) + game.sectionWidth / 2.f, 604.f);
+        viewColumn = firstViewColumn(map);
+        game.camera.view.setCenter(sectionLeft(map, map.sectionIndex) + (viewColumn + 15) * 64.f, 604.f);
         game.state = SceneState::Fight;
         game.fightLive = true;
         game.screenFade.active = false;
@@ -148,14 +122,14 @@ TEST(JungleScene, FightersFallRunJumpDoubleJumpLandAndBlockEachOther)
 {
     JungleScene scene;
     Game& game = scene.game;
-    const Runway runway = findRunway(game.tileMap);
-    ASSERT_GE(runway.last - runway.first, 12) << "the live section needs a floor to fight on";
+    const Runway runway = findRunway(game.tileMap, scene.viewColumn + 1, scene.viewColumn + 28);
+    ASSERT_GE(runway.last - runway.first, 10) << "the live section needs a floor to fight on";
     Player& p1 = game.players[0];
     Player& p2 = game.players[1];
     const float left = sectionLeft(game.tileMap, game.tileMap.sectionIndex);
     const float groundY = static_cast<float>(runway.groundRow * tileSize);
-    p1.position = sf::Vector2f(left + (runway.first + 2) * 64.f, groundY - 300.f);
-    p2.position = sf::Vector2f(left + (runway.last - 1) * 64.f, groundY - 300.f);
+    p1.position = sf::Vector2f(left + (runway.first + 2) * 64.f, groundY - 120.f);
+    p2.position = sf::Vector2f(left + (runway.last - 1) * 64.f, groundY - 120.f);
 
     // They fall onto the live section.
     scene.step(90);

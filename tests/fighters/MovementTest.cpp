@@ -48,7 +48,7 @@ TEST(Movement, WalkingOffALedgeMakesTheNextPressADoubleJump)
     EXPECT_TRUE(p.falling);
     EXPECT_GT(p.position.x, 640.f);
     world.key(sf::Keyboard::D, false);
-    world.key(sf::Keyboard::Z, true);
+    world.key(sf::Keyboard::W, true);
     const float before = p.velocity.y;
     world.step();
     EXPECT_NEAR(p.velocity.y, -1200.f + 5000.f / 60.f, 0.01f) << "was falling at " << before;
@@ -108,7 +108,7 @@ TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
     world.standOn(world.p2(), 1500.f, 15);
     Player& p = world.p1();
     world.standOn(p, 31.f, 15);
-    world.key(sf::Keyboard::Q, true);  // keeps pushing left
+    world.key(sf::Keyboard::A, true);  // keeps pushing left
     world.step(3);
     EXPECT_TRUE(p.knockbackLock);
     EXPECT_GT(p.velocity.x, 0.f) << "thrown right, no steering back";
@@ -125,7 +125,7 @@ TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
     EXPECT_LT(p.velocity.x, 0.f) << "steers again once it walks on the ground";
     // The kill-race hub rule only holds the fighter at the edge.
     world.game->caaMode = true;
-    world.key(sf::Keyboard::Q, false);
+    world.key(sf::Keyboard::A, false);
     world.standOn(p, 20.f, 15);
     world.step();
     EXPECT_FALSE(p.knockbackLock);
@@ -161,19 +161,4 @@ TEST(Movement, FightersWalkingIntoEachOtherStopAtTheHitboxEdge)
     blockBodies(a, b);
     EXPECT_EQ(a.position.x, b.position.x - b.size.x / 2.f);
     EXPECT_EQ(a.velocity.x, 0.f);
-}
-
-TEST(Movement, BeforeTheFightStartsFightersFaceEachOtherAndStayPut)
-{
-    FloorWorld world;
-    world.game->fightLive = false;
-    world.standOn(world.p1(), 800.f, 15);
-    world.standOn(world.p2(), 1000.f, 15);
-    world.p1().velocity.x = 300.f;
-    world.key(sf::Keyboard::D, true);
-    world.step(10);
-    EXPECT_EQ(world.p1().position.x, 800.f);
-    EXPECT_EQ(world.p1().facing, 1);
-    EXPECT_EQ(world.p2().facing, -1);
-    EXPECT_EQ(world.p1().currentState, AnimState::IDLE);
 }

@@ -25,8 +25,10 @@ void plot(sf::Image& image, int x, int y, sf::Color color)
     const int outA = a + under.a * (255 - a) / 255;
     if (outA == 0)
         return;
+    // outA is rounded down, so the weighted sum can exceed 255 by one: clamp
+    // it, or a bright channel wraps round to black.
     auto channel = [&](int top, int bottom) {
-        return static_cast<sf::Uint8>((top * a + bottom * under.a * (255 - a) / 255) / outA);
+        return static_cast<sf::Uint8>(std::min(255, (top * a + bottom * under.a * (255 - a) / 255) / outA));
     };
     image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y),
                    sf::Color(channel(color.r, under.r), channel(color.g, under.g), channel(color.b, under.b),

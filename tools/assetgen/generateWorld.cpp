@@ -10,22 +10,21 @@
 
 namespace {
 
-void writeBackgrounds(AssetContext& ctx)
+void writeBackgrounds(AssetContext& ctx, const BackgroundSet& layers)
 {
     for (int look = 0; look < backgroundLookCount; ++look) {
         const std::string index = std::to_string(look);
-        writePng(ctx, "Assets/Sprites/Map/back1_a_" + index + ".png", drawFarLayer(look));
-        writePng(ctx, "Assets/Sprites/Map/back2_a_" + index + ".png", drawMiddleLayer(look));
+        writePng(ctx, "Assets/Sprites/Map/back1_a_" + index + ".png", layers.far[look]);
+        writePng(ctx, "Assets/Sprites/Map/back2_a_" + index + ".png", layers.middle[look]);
     }
-    const sf::Image near = drawNearLayer();
     sf::Image half = blankImage(1920, 1080);
-    half.copy(near, 0, 0, sf::IntRect(0, 0, 1920, 1080));
+    half.copy(layers.near, 0, 0, sf::IntRect(0, 0, 1920, 1080));
     writePng(ctx, "Assets/Sprites/Map/back3_a.png", half);
-    half.copy(near, 0, 0, sf::IntRect(1920, 0, 1920, 1080));
+    half.copy(layers.near, 0, 0, sf::IntRect(1920, 0, 1920, 1080));
     writePng(ctx, "Assets/Sprites/Map/back3_b.png", half);
 }
 
-void writeRooms(AssetContext& ctx)
+void writeRooms(AssetContext& ctx, const BackgroundSet& layers)
 {
     for (int index = 0; index < roomPictureCount; ++index)
         writePng(ctx, "Assets/Sprites/Menu/" + std::to_string(index) + ".png", drawRoomPicture(index));
@@ -43,7 +42,7 @@ void writeRooms(AssetContext& ctx)
     };
     for (const DoorSpec& door : doors)
         writePng(ctx, std::string("Assets/Sprites/Menu/") + door.file, drawDoor(door.sign, door.accent));
-    writePng(ctx, "Assets/Sprites/Menu/TitleScreenBackGround.png", drawTitleBackground());
+    writePng(ctx, "Assets/Sprites/Menu/TitleScreenBackGround.png", drawTitleBackground(layers));
 }
 
 void writeLevels(AssetContext& ctx)
@@ -65,11 +64,12 @@ void writeLevels(AssetContext& ctx)
 void generateWorld(AssetContext& ctx)
 {
     writePng(ctx, "Assets/Sprites/Map/Tileset.png", drawTileset());
-    writeBackgrounds(ctx);
-    writeRooms(ctx);
+    const BackgroundSet layers = drawBackgrounds();
+    writeBackgrounds(ctx, layers);
+    writeRooms(ctx, layers);
     writePng(ctx, "Assets/Placeholder/onApaDaset.png", drawTitleLogo());
     writePng(ctx, "Assets/Logo/logo-Tessaril.png", drawTessarilLogo());
     writePng(ctx, "Assets/Logo/logo-Pinewhistle.png", drawPinewhistleLogo());
-    writePng(ctx, "Assets/Sprites/Credits/BackgroundCredits.png", drawCreditsPicture());
+    writePng(ctx, "Assets/Sprites/Credits/BackgroundCredits.png", drawCreditsPicture(layers));
     writeLevels(ctx);
 }

@@ -7,10 +7,14 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <system_error>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -37,9 +41,31 @@ struct Voice {
 const Voice callVoice = {32, 140};
 const Voice fightVoice = {48, 120};
 
+// Runs a program found on PATH with its output discarded, without a shell
+// (so no file name needs quoting). Returns its exit status, -1 when it
+// could not be started.
+int runQuietly(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int error = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (error != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
 bool speechAvailable()
 {
-    return std::system("espeak-ng --version >/dev/null 2>&1") == 0;
+    return runQuietly({"espeak-ng", "--version"}) == 0;
 }
 
 Sound readSpeech(const fs::path& file)
@@ -58,22 +84,20 @@ Sound readSpeech(const fs::path& file)
     return sound;
 }
 
-// Speaks `text` (fixed words without quotes) into a scratch file and reads it back.
+// Speaks `text` into a scratch file and reads it back; empty when the
+// synthesiser fails.
 Sound speak(AssetContext& ctx, const std::string& text, Voice voice)
 {
     const fs::path scratch = ctx.runDir / "Assets/Sounds/Announcer/speech.scratch.wav";
     std::error_code error;
     fs::create_directories(scratch.parent_path(), error);
-    const std::string command = "espeak-ng -v en-us -p " + std::to_string(voice.pitch) + " -s " +
-                                std::to_string(voice.speed) + " -w '" + scratch.string() + "' '" + text + "'";
     Sound sound;
-    if (std::system(command.c_str()) == 0)
+    if (runQuietly({"espeak-ng", "-v", "en-us", "-p", std::to_string(voice.pitch), "-s", std::to_string(voice.speed),
+                    "-w", scratch.string(), text}) == 0)
         sound = readSpeech(scratch);
     fs::remove(scratch, error);
-    if (sound.samples.empty()) {
-        ++ctx.failures;
+    if (sound.samples.empty())
         std::printf("assetgen: espeak-ng could not speak \"%s\"\n", text.c_str());
-    }
     return sound;
 }
 
@@ -115,6 +139,8 @@ Sound spokenCountdown(AssetContext& ctx)
     Sound line;
     for (int i = 0; i < 4; ++i) {
         Sound word = trimmed(speak(ctx, words[i], i == 3 ? fightVoice : callVoice));
+        if (word.samples.empty())
+            return Sound();
         normalise(word, i == 3 ? 1.f : 0.8f);
         line.sampleRate = word.sampleRate;
         mixAt(line, word, countdownStep * float(i) + wordLead, 1.f);
@@ -126,6 +152,8 @@ Sound spokenCountdown(AssetContext& ctx)
 Sound spokenWin(AssetContext& ctx, const std::string& text)
 {
     Sound words = trimmed(speak(ctx, text, callVoice));
+    if (words.samples.empty())
+        return Sound();
     Sound line;
     line.sampleRate = words.sampleRate;
     mixAt(line, words, winLead, 1.f);
@@ -158,15 +186,22 @@ Sound signalWin(int player)
 
 void generateAnnouncer(AssetContext& ctx)
 {
-    if (!speechAvailable()) {
-        std::printf("assetgen: espeak-ng is not installed; the announcer lines are synthesised signals "
-                    "instead of speech (bash scripts/setup.sh installs it)\n");
-        writeWav(ctx, fightPath, signalCountdown());
-        writeWav(ctx, p1WinsPath, signalWin(1));
-        writeWav(ctx, p2WinsPath, signalWin(2));
-        return;
+    Sound fight, p1Wins, p2Wins;
+    const bool speech = speechAvailable();
+    if (speech) {
+        fight = spokenCountdown(ctx);
+        p1Wins = spokenWin(ctx, "Player one wins!");
+        p2Wins = spokenWin(ctx, "Player two wins!");
     }
-    writeWav(ctx, fightPath, spokenCountdown(ctx));
-    writeWav(ctx, p1WinsPath, spokenWin(ctx, "Player one wins!"));
-    writeWav(ctx, p2WinsPath, spokenWin(ctx, "Player two wins!"));
+    if (fight.samples.empty() || p1Wins.samples.empty() || p2Wins.samples.empty()) {
+        std::printf("assetgen: %s; the announcer lines are synthesised signals instead of speech "
+                    "(bash scripts/setup.sh installs espeak-ng)\n",
+                    speech ? "espeak-ng failed" : "espeak-ng is not installed");
+        fight = signalCountdown();
+        p1Wins = signalWin(1);
+        p2Wins = signalWin(2);
+    }
+    writeWav(ctx, fightPath, fight);
+    writeWav(ctx, p1WinsPath, p1Wins);
+    writeWav(ctx, p2WinsPath, p2Wins);
 }

@@ -10,22 +10,11 @@ const float edgeFadeOut = 0.015f;  // s
 
 }  // namespace
 
-float waveAt(Wave wave, float phase)
-{
-    switch (wave) {
-    case Wave::Sine: return sineWave(phase);
-    case Wave::Triangle: return triangleWave(phase);
-    case Wave::Square: return squareWave(phase);
-    case Wave::Saw: return sawWave(phase);
-    }
-    return 0.f;
-}
-
 Sound sweepTone(Wave wave, float from, float to, float seconds, float attack, float decay)
 {
     Phase phase;
     return synth(seconds, [&](float t) {
-        return waveAt(wave, phase.advance(glide(from, to, t / seconds), rate)) * attackDecay(t, attack, decay);
+        return phase.next(wave, glide(from, to, t / seconds), rate) * attackDecay(t, attack, decay);
     });
 }
 

@@ -8,9 +8,6 @@
 // Ready-made gestures the sound effects are built from. Every one returns a
 // mono 44.1 kHz sound starting at time 0; effects mix them with mixAt.
 
-enum class Wave { Sine, Triangle, Square, Saw };
-float waveAt(Wave wave, float phase);
-
 // A tone gliding exponentially from `from` to `to` Hz over `seconds`.
 Sound sweepTone(Wave wave, float from, float to, float seconds, float attack, float decay);
 // Band-passed noise whose centre glides from `from` to `to` Hz.

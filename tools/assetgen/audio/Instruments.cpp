@@ -1,6 +1,6 @@
 #include "audio/Instruments.h"
 
-#include "audio/Synth.h"
+#include "audio/EffectKit.h"
 
 #include <algorithm>
 
@@ -21,8 +21,8 @@ Sound pad(float hertz, float held)
     Biquad filter;
     filter.lowpass(1400.f, 0.7f, rate);
     return synth(held + 0.8f, [&](float t) {
-        const float wave = sawWave(a.advance(hertz, rate)) + sawWave(b.advance(hertz * 1.004f, rate)) +
-                           sawWave(c.advance(hertz * 0.996f, rate));
+        const float wave = a.saw(hertz, rate) + b.saw(hertz * 1.004f, rate) +
+                           c.saw(hertz * 0.996f, rate);
         return filter.process(wave) * 0.33f * sustain(t, 0.25f, held, 0.25f);
     });
 }
@@ -33,7 +33,7 @@ Sound bass(float hertz, float held)
     Biquad filter;
     return synth(held + 0.15f, [&](float t) {
         filter.lowpass(200.f + 900.f * std::exp(-t / 0.08f), 1.2f, rate);
-        const float tone = filter.process(sawWave(saw.advance(hertz, rate))) + 0.6f * sineWave(sub.advance(hertz, rate));
+        const float tone = filter.process(saw.saw(hertz, rate)) + 0.6f * sineWave(sub.advance(hertz, rate));
         return tone * sustain(t, 0.005f, held, 0.04f);
     });
 }
@@ -44,7 +44,7 @@ Sound pluck(float hertz)
     Biquad filter;
     return synth(0.6f, [&](float t) {
         filter.lowpass(hertz * (1.f + 6.f * std::exp(-t / 0.05f)), 0.8f, rate);
-        const float wave = sawWave(saw.advance(hertz, rate)) + 0.5f * squareWave(square.advance(hertz * 1.002f, rate));
+        const float wave = saw.saw(hertz, rate) + 0.5f * square.square(hertz * 1.002f, rate);
         return filter.process(wave) * attackDecay(t, 0.002f, 0.18f);
     });
 }
@@ -57,7 +57,7 @@ Sound lead(float hertz, float held)
     return synth(held + 0.25f, [&](float t) {
         const float depth = t > 0.2f ? 0.006f : 0.f;
         const float bend = 1.f + depth * sineWave(vibrato.advance(5.5f, rate));
-        const float wave = squareWave(square.advance(hertz * bend, rate)) + 0.5f * sawWave(saw.advance(hertz * bend * 1.003f, rate));
+        const float wave = square.square(hertz * bend, rate) + 0.5f * saw.saw(hertz * bend * 1.003f, rate);
         return filter.process(wave) * 0.6f * sustain(t, 0.01f, held, 0.08f);
     });
 }
@@ -79,8 +79,8 @@ Sound marimba(float hertz)
 {
     Phase body, overtone;
     return synth(0.6f, [&](float t) {
-        return (sineWave(body.advance(hertz, rate)) + 0.3f * sineWave(overtone.advance(hertz * 4.f, rate)) * std::exp(-t / 0.05f)) *
-               attackDecay(t, 0.002f, 0.25f);
+        const float knock = 0.3f * sineWave(overtone.advance(hertz * 4.f, rate)) * std::exp(-t / 0.05f);
+        return (sineWave(body.advance(hertz, rate)) + knock) * attackDecay(t, 0.002f, 0.25f);
     });
 }
 
@@ -110,9 +110,7 @@ Sound noiseHit(std::uint32_t seed, float hertz, float q, bool highpass, float at
 Sound snare(std::uint32_t seed)
 {
     Sound sound = noiseHit(seed, 1900.f, 0.8f, false, 0.001f, 0.1f, 0.3f);
-    Phase tone;
-    mixAt(sound, synth(0.15f, [&](float t) { return sineWave(tone.advance(185.f, rate)) * attackDecay(t, 0.001f, 0.04f); }),
-          0.f, 0.5f);
+    mixAt(sound, sweepTone(Wave::Sine, 185.f, 185.f, 0.15f, 0.001f, 0.04f), 0.f, 0.5f);
     normalise(sound, 0.9f);
     return sound;
 }
@@ -131,9 +129,7 @@ Sound conga(float hertz, std::uint32_t seed)
 Sound rim(std::uint32_t seed)
 {
     Sound sound = noiseHit(seed, 1700.f, 6.f, false, 0.0005f, 0.02f, 0.1f);
-    Phase tone;
-    mixAt(sound, synth(0.08f, [&](float t) { return sineWave(tone.advance(1700.f, rate)) * attackDecay(t, 0.0005f, 0.015f); }),
-          0.f, 0.3f);
+    mixAt(sound, sweepTone(Wave::Sine, 1700.f, 1700.f, 0.08f, 0.0005f, 0.015f), 0.f, 0.3f);
     return sound;
 }
 

@@ -55,7 +55,7 @@ Sound slowDown()
     Sound sound = synth(seconds, [&](float t) {
         const float vibrato = 1.f + 0.04f * sineWave(wobble.advance(7.f, 44100));
         filter.lowpass(glide(3000.f, 400.f, t / seconds), 1.f, 44100);
-        const float wave = sawWave(phase.advance(glide(700.f, 110.f, t / seconds) * vibrato, 44100));
+        const float wave = phase.saw(glide(700.f, 110.f, t / seconds) * vibrato, 44100);
         return filter.process(wave) * attackDecay(t, 0.01f, 0.35f);
     });
     finishEffect(sound, itemPeak);
@@ -77,7 +77,7 @@ Sound stunZap()
             gateLeft = 200 + int(noise.unit() * 1200.f);
             gate = noise.unit() < 0.7f ? 1.f : 0.15f;
         }
-        const float buzz = sawWave(phase.advance(110.f * (1.f + 0.08f * noise.bipolar()), 44100));
+        const float buzz = phase.saw(110.f * (1.f + 0.08f * noise.bipolar()), 44100);
         const float hiss = sparks.process(noise.bipolar()) * 3.f;
         return (0.6f * buzz + hiss) * gate * attackDecay(t, 0.005f, 0.25f);
     });
@@ -116,7 +116,7 @@ Sound brass(float note, float seconds)
     return synth(seconds, [&](float t) {
         const float opening = std::min(1.f, t / 0.04f);
         filter.lowpass(hertz * (1.5f + 4.f * opening * std::exp(-t / 0.3f)) + 300.f, 0.9f, 44100);
-        const float wave = sawWave(phase.advance(hertz, 44100)) + sawWave(detuned.advance(hertz * 1.004f, 44100));
+        const float wave = phase.saw(hertz, 44100) + detuned.saw(hertz * 1.004f, 44100);
         const float release = std::min(1.f, (seconds - t) / 0.08f);
         return filter.process(wave) * opening * release;
     });

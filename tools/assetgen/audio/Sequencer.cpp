@@ -115,7 +115,8 @@ void addArpeggio(Line& line, const std::vector<Chord>& progression, const std::v
         const int count = int(chord.tones.size());
         for (int i = 0; i < perBar; ++i) {
             const int index = order[std::size_t(i) % order.size()];
-            const float pitch = chord.root + chord.tones[std::size_t(index % count)] + 12.f * float(index / count + octaves);
+            const float octave = 12.f * float(index / count + octaves);
+            const float pitch = chord.root + chord.tones[std::size_t(index % count)] + octave;
             line.notes.push_back({float(bar) * 4.f + float(i) * stepBeats, stepBeats, pitch, velocity});
         }
     }

@@ -43,9 +43,9 @@ Song titleSong()
     Line bass = line(Instrument::Bass, 0.5f, 0.f, 0.f);
     addStepPattern(bass, changes, "r-----r-r-------", 0, 4, 0);
     addStepPattern(bass, changes, "r-----r-r---f-o-", 4, 16, 0);
-    Line arp = line(Instrument::Pluck, 0.18f, -0.35f, 0.35f);
+    Line arp = line(Instrument::Pluck, 0.3f, -0.35f, 0.35f);
     addArpeggio(arp, changes, {0, 1, 2, 3, 4, 3, 2, 1}, 0.5f, 0, 20, 2, 0.8f);
-    Line bells = line(Instrument::Bell, 0.3f, 0.3f, 0.4f);
+    Line bells = line(Instrument::Bell, 0.25f, 0.3f, 0.4f);
     const float tonic = 62;  // D4
     addPhrase(bells, tonic, majorScale,
               "4/1 2/0.5 4/0.5 7/1.5 4/0.5  6/1 4/0.5 6/0.5 8/2  7/1 5/0.5 3/0.5 5/1 4/1  6/1.5 4/0.5 1/1 r/1 "
@@ -55,9 +55,9 @@ Song titleSong()
               16.f, 0.9f);
     Line kick = line(Instrument::Kick, 0.55f, 0.f, 0.f);
     addStepPattern(kick, changes, "X.......X.x.....", 4, 16, 0);
-    Line snare = line(Instrument::Snare, 0.22f, 0.1f, 0.1f);
+    Line snare = line(Instrument::Snare, 0.35f, 0.1f, 0.1f);
     addStepPattern(snare, changes, "....X.......X...", 4, 16, 0);
-    Line hats = line(Instrument::HiHat, 0.12f, 0.25f, 0.f);
+    Line hats = line(Instrument::HiHat, 0.16f, 0.25f, 0.f);
     addStepPattern(hats, changes, "x.x.X.x.x.x.X.x-", 0, 20, 0);
     song.lines = {pad, bass, arp, bells, kick, snare, hats};
     return song;
@@ -97,9 +97,9 @@ Song menuSong()
               16.f, 0.8f);
     Line kick = line(Instrument::Kick, 0.45f, 0.f, 0.f);
     addStepPattern(kick, changes, "X.....x...X.....", 0, 18, 0);
-    Line rim = line(Instrument::Rim, 0.16f, -0.15f, 0.15f);
+    Line rim = line(Instrument::Rim, 0.45f, -0.15f, 0.15f);
     addStepPattern(rim, changes, "....X.......X..x", 0, 18, 0);
-    Line shaker = line(Instrument::Shaker, 0.1f, 0.35f, 0.f);
+    Line shaker = line(Instrument::Shaker, 0.2f, 0.35f, 0.f);
     addStepPattern(shaker, changes, "x.X.x.X.x.X.x.X.", 0, 18, 0);
     song.lines.insert(song.lines.end(), {keys, bass, tune, kick, rim, shaker});
     return song;
@@ -117,9 +117,9 @@ Song jungleSong()
     Line bass = line(Instrument::Bass, 0.5f, 0.f, 0.f);
     addStepPattern(bass, changes, "r.o.r.o.r.o.r-o.", 0, 24, 0);
     addStepPattern(bass, changes, "R.......R..r.-..", 24, 4, 0);
-    Line marimba = line(Instrument::Marimba, 0.28f, -0.3f, 0.25f);
+    Line marimba = line(Instrument::Marimba, 0.2f, -0.3f, 0.25f);
     addArpeggio(marimba, changes, {0, 2, 4, 2, 3, 2, 1, 2}, 0.25f, 0, 24, 2, 0.8f);
-    Line lead = line(Instrument::Lead, 0.2f, 0.15f, 0.35f);
+    Line lead = line(Instrument::Lead, 0.3f, 0.15f, 0.35f);
     const float tonic = 57;  // A3
     const char* call = "4/0.5 4/0.5 7/0.5 4/0.5 r/0.5 2/0.5 4/1  5/0.5 5/0.5 7/0.5 5/0.5 r/0.5 2/0.5 0/1 "
                        "6/0.5 6/0.5 8/0.5 6/0.5 r/0.5 4/0.5 3/1";
@@ -137,14 +137,14 @@ Song jungleSong()
               "4/0.5 6/0.5 7/0.5 8/0.5 9/0.5 10/0.5 11/1",
               beat, 0.9f);
 
-    Line kick = line(Instrument::Kick, 0.6f, 0.f, 0.f);
+    Line kick = line(Instrument::Kick, 0.45f, 0.f, 0.f);
     addStepPattern(kick, changes, "X...X...X...X..x", 0, 24, 0);
     addStepPattern(kick, changes, "X.....X...X.....", 24, 4, 0);
-    Line snare = line(Instrument::Snare, 0.25f, 0.1f, 0.1f);
+    Line snare = line(Instrument::Snare, 0.4f, 0.1f, 0.1f);
     addStepPattern(snare, changes, "....X..x....X...", 0, 24, 0);
     addStepPattern(snare, changes, "....X.......X.xx", 24, 3, 0);
     addStepPattern(snare, changes, "X.x.X.x.XxXxXXXX", 27, 1, 0);
-    Line shaker = line(Instrument::Shaker, 0.12f, 0.4f, 0.f);
+    Line shaker = line(Instrument::Shaker, 0.18f, 0.4f, 0.f);
     addStepPattern(shaker, changes, "xxXxxxXxxxXxxxXx", 0, 28, 0);
     Line congaHigh = line(Instrument::Conga, 0.3f, -0.45f, 0.1f);
     addStepPattern(congaHigh, changes, "..x..x....x.x...", 0, 28, 74);

@@ -23,19 +23,43 @@ float Phase::advance(float hertz, unsigned sampleRate)
     return float(before);
 }
 
+namespace {
+
+// Correction for a unit jump at phase 0, spread over the samples either side.
+float polyBlep(float phase, float increment)
+{
+    if (phase < increment) {
+        const float t = phase / increment;
+        return t + t - t * t - 1.f;
+    }
+    if (phase > 1.f - increment) {
+        const float t = (phase - 1.f) / increment;
+        return t * t + t + t + 1.f;
+    }
+    return 0.f;
+}
+
+}  // namespace
+
+float Phase::next(Wave wave, float hertz, unsigned sampleRate)
+{
+    const float increment = std::min(0.5f, std::fabs(hertz) / float(sampleRate));
+    const float phase = advance(hertz, sampleRate);
+    switch (wave) {
+    case Wave::Sine: return sineWave(phase);
+    case Wave::Triangle: return triangleWave(phase);
+    case Wave::Saw: return 2.f * phase - 1.f - polyBlep(phase, increment);
+    case Wave::Square: {
+        const float half = phase < 0.5f ? phase + 0.5f : phase - 0.5f;
+        return (phase < 0.5f ? 1.f : -1.f) + polyBlep(phase, increment) - polyBlep(half, increment);
+    }
+    }
+    return 0.f;
+}
+
 float sineWave(float phase)
 {
     return std::sin(twoPi * phase);
-}
-
-float sawWave(float phase)
-{
-    return 2.f * phase - 1.f;
-}
-
-float squareWave(float phase, float duty)
-{
-    return phase < duty ? 1.f : -1.f;
 }
 
 float triangleWave(float phase)

@@ -19,16 +19,22 @@ struct Noise {
     float bipolar();  // [-1, 1)
 };
 
+enum class Wave { Sine, Triangle, Square, Saw };
+
 // An oscillator's running phase in cycles, so a frequency can glide without
 // jumps in the wave.
 struct Phase {
     double cycles = 0.0;
     float advance(float hertz, unsigned sampleRate);  // returns the phase before the step, in [0, 1)
+    // The next sample of `wave` at `hertz`. Saw and square are band-limited
+    // (polyBLEP): their jumps are smoothed over a sample so the harmonics above
+    // half the sample rate do not fold back as whistles.
+    float next(Wave wave, float hertz, unsigned sampleRate);
+    float saw(float hertz, unsigned sampleRate) { return next(Wave::Saw, hertz, sampleRate); }
+    float square(float hertz, unsigned sampleRate) { return next(Wave::Square, hertz, sampleRate); }
 };
 
 float sineWave(float phase);
-float sawWave(float phase);
-float squareWave(float phase, float duty = 0.5f);
 float triangleWave(float phase);
 
 // Frequency of a MIDI note number (69 = A 440 Hz).

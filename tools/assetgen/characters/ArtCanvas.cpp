@@ -7,8 +7,9 @@
 
 namespace {
 
-// Light comes from the upper left and a little from the viewer.
-const float lightX = -0.498f, lightY = -0.647f, lightZ = 0.577f;
+// Light comes from above, ahead of the fighter (so faces are lit) and a
+// little from the viewer.
+const float lightX = 0.498f, lightY = -0.647f, lightZ = 0.577f;
 const float highlightAbove = 0.68f;
 const float shadowBelow = 0.25f;
 
@@ -138,9 +139,9 @@ void paintPolygon(ArtCanvas& canvas, const std::vector<Vec>& points, const Tones
             if (!insidePolygon(points, p))
                 return std::nullopt;
             if (!insidePolygon(points, p - Vec(0.f, 1.f)))
-                return Vec(-0.6f, -0.75f);
+                return Vec(0.f, -0.9f);
             if (!insidePolygon(points, p + Vec(0.f, 1.f)))
-                return Vec(0.5f, 0.8f);
+                return Vec(0.f, 0.85f);
             return Vec(0.f, 0.f);
         },
         tones, outline);

@@ -37,7 +37,7 @@ sf::Color outlineColour();
 
 // A shape given by its inside test: the test returns the surface normal's
 // screen part (length up to 1) for points inside, nothing outside. Pixels
-// are lit from the upper left in three tones; a one-pixel outline goes round
+// are lit from above and ahead in three tones; a one-pixel outline goes round
 // the shape when `outline` is not transparent.
 using InsideTest = std::function<std::optional<Vec>(Vec)>;
 void paintShape(ArtCanvas& canvas, Vec boxMin, Vec boxMax, const InsideTest& inside, const Tones& tones,

@@ -155,9 +155,8 @@ void paintHeadGear(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
         paintCapsule(canvas, h + Vec(-r * 0.9f - 2.5f, -r - 3.5f), h + Vec(-r * 0.9f - 2.f, -r - 6.5f), 1.f, bone);
         paintCapsule(canvas, h + Vec(r * 0.35f, -r * 0.8f), h + Vec(r * 0.35f + 1.5f, -r - 3.5f), 1.5f, bone);
         paintCapsule(canvas, h + Vec(r * 0.35f + 1.5f, -r - 3.5f), h + Vec(r * 0.35f + 1.f, -r - 6.f), 1.f, bone);
-        paintEllipse(canvas, h + Vec(0.4f, r * 0.5f), r * 0.75f, r * 0.5f, 0.f, look.hair);
-        paintEllipse(canvas, h + Vec(-0.2f, -r * 0.5f), r + 0.6f, r * 0.6f, 0.f, look.metal);
-        paintCapsule(canvas, h + Vec(r * 0.55f, -r * 0.3f), h + Vec(r * 0.6f, r * 0.15f), 0.7f, look.metal);
+        paintEllipse(canvas, h + Vec(0.4f, r * 0.74f), r * 0.75f, r * 0.36f, 0.f, look.hair);
+        paintEllipse(canvas, h + Vec(-0.2f, -r * 0.6f), r + 0.6f, r * 0.5f, 0.f, look.metal);
         break;
     }
     case Kind::Swapper:

@@ -80,7 +80,9 @@ void paintTorso(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
 void paintFace(ArtCanvas& canvas, const FighterLook& look, const Pose& pose)
 {
     const float r = look.build.headRadius;
-    const Vec eye = pose.head + Vec(r * 0.45f, look.kind == Kind::Swapper ? 0.8f : -0.3f);
+    // Eyes sit just under the cap, helmet or hood rim.
+    const float eyeDrop[] = {0.9f, 0.5f, 0.7f, 0.8f};
+    const Vec eye = pose.head + Vec(r * 0.45f, eyeDrop[static_cast<int>(look.kind)]);
     const int i = static_cast<int>(std::floor(eye.x)) + ArtCanvas::originX;
     const int j = static_cast<int>(std::floor(eye.y)) + ArtCanvas::originY;
     const sf::Color c = look.eyes;

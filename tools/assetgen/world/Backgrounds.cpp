@@ -34,7 +34,7 @@ SkyLook skyLook(int look)
                 {236, 236, 214}, 690, 120, 34, true, true, false, false};
     case 1:  // dawn
         return {{66, 88, 158}, {226, 148, 150}, {255, 204, 136}, {168, 132, 160}, {122, 100, 140}, {180, 130, 150},
-                {255, 228, 160}, 250, 400, 46, false, false, true, false};
+                {255, 228, 160}, 250, 310, 46, false, false, true, false};
     case 2:  // day
         return {{64, 146, 228}, {126, 192, 244}, {204, 236, 250}, {146, 184, 196}, {96, 142, 152}, {150, 200, 220},
                 {255, 250, 214}, 760, 90, 38, false, false, true, false};
@@ -83,15 +83,17 @@ void sunOrMoon(sf::Image& art, const SkyLook& sky)
     }
 }
 
-// A bank of puffy clouds: rows of overlapping ellipses with a flat underside.
-void cloud(sf::Image& art, int x, int y, int width, sf::Color body, sf::Color shadow, std::uint32_t seed)
+// A bank of puffy clouds: overlapping round puffs, each over its own
+// shadow a few art pixels lower.
+void cloud(sf::Image& art, int x, int y, int width, int puffSize, sf::Color body, sf::Color shadow, std::uint32_t seed)
 {
-    for (int k = 0; k < width / 14; ++k) {
-        const int cx = x + k * 14 + static_cast<int>(hashNoise(k, 1, seed) * 8);
-        const int h = 14 + static_cast<int>(hashNoise(k, 2, seed) * 18);
-        fillEllipse(art, cx - h / 2, y - h + 6, h + 10, h, body);
-    }
-    fillRect(art, x - 4, y, width + 12, 4, shadow);
+    const int step = puffSize / 2 + 4;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int k = 0; k < width / step; ++k) {
+            const int cx = x + k * step + static_cast<int>(hashNoise(k, 1, seed) * 8);
+            const int h = puffSize / 2 + static_cast<int>(hashNoise(k, 2, seed) * puffSize);
+            fillEllipse(art, cx - h / 2, y - h + 6 + (pass == 0 ? 4 : 0), h + 10, h, pass == 0 ? shadow : body);
+        }
 }
 
 void clouds(sf::Image& art, const SkyLook& sky, int look)
@@ -101,19 +103,18 @@ void clouds(sf::Image& art, const SkyLook& sky, int look)
     for (int k = 0; k < 5; ++k) {
         const int x = 40 + k * 190 + static_cast<int>(hashNoise(k, look, 5) * 60);
         const int y = 70 + static_cast<int>(hashNoise(k, look, 6) * 190);
-        cloud(art, x, y, 80 + static_cast<int>(hashNoise(k, look, 7) * 90), body, shadow, 30u + k);
+        cloud(art, x, y, 80 + static_cast<int>(hashNoise(k, look, 7) * 90), 28, body, shadow, 30u + k);
     }
 }
 
 void stormSky(sf::Image& art, const SkyLook& sky)
 {
-    for (int k = 0; k < 9; ++k) {
-        const int x = -40 + k * 120;
-        cloud(art, x, 60 + (k % 3) * 50, 200, shade(sky.middle, 0.7f), shade(sky.top, 0.8f), 90u + k);
-    }
+    const sf::Color body = mix(sky.middle, sf::Color::White, 0.12f), shadow = shade(sky.top, 0.8f);
+    for (int k = 0; k < 7; ++k)
+        cloud(art, -60 + k * 160, 70 + (k % 3) * 55, 220, 56, body, shadow, 90u + k);
     // a lightning bolt frozen mid-strike
     const int xs[] = {700, 684, 702, 676, 690, 664};
-    const int ys[] = {120, 190, 200, 290, 300, 420};
+    const int ys[] = {150, 210, 220, 300, 310, 420};
     for (int k = 0; k + 1 < 6; ++k) {
         drawLine(art, xs[k], ys[k], xs[k + 1], ys[k + 1], 5, sf::Color(180, 200, 255, 90));
         drawLine(art, xs[k], ys[k], xs[k + 1], ys[k + 1], 2, sf::Color(245, 248, 255));
@@ -239,15 +240,26 @@ sf::Image drawNearLayer()
     return upscale(art, artPixel);
 }
 
-sf::Image drawBackdrop(int look, int middleLeft, bool withNear)
+BackgroundSet drawBackgrounds()
 {
-    sf::Image backdrop = drawFarLayer(look);
+    BackgroundSet layers;
+    for (int look = 0; look < backgroundLookCount; ++look) {
+        layers.far.push_back(drawFarLayer(look));
+        layers.middle.push_back(drawMiddleLayer(look));
+    }
+    layers.near = drawNearLayer();
+    return layers;
+}
+
+sf::Image drawBackdrop(const BackgroundSet& layers, int look, int middleLeft, bool withNear)
+{
+    sf::Image backdrop = layers.far[look];
     sf::Image window = blankImage(1920, 1080);
-    window.copy(drawMiddleLayer(look), 0, 0, sf::IntRect(middleLeft, 0, 1920, 1080));
+    window.copy(layers.middle[look], 0, 0, sf::IntRect(middleLeft, 0, 1920, 1080));
     blit(backdrop, window, 0, 0);
     if (withNear) {
         window = blankImage(1920, 1080);
-        window.copy(drawNearLayer(), 0, 0, sf::IntRect(0, 0, 1920, 1080));
+        window.copy(layers.near, 0, 0, sf::IntRect(0, 0, 1920, 1080));
         blit(backdrop, window, 0, 0);
     }
     return backdrop;

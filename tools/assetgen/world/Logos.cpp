@@ -130,9 +130,9 @@ sf::Image drawPinewhistleLogo()
     return upscale(art, 3);
 }
 
-sf::Image drawCreditsPicture()
+sf::Image drawCreditsPicture(const BackgroundSet& layers)
 {
-    sf::Image picture = drawBackdrop(0, 300, false);
+    sf::Image picture = drawBackdrop(layers, 0, 300, false);
     fillRect(picture, 260, 60, 1400, 960, sf::Color(8, 14, 20, 210));
     strokeRect(picture, 260, 60, 1400, 960, 6, palette::sand);
     strokeRect(picture, 272, 72, 1376, 936, 2, palette::sandDark);

@@ -180,9 +180,9 @@ sf::Image drawRoomPicture(int index)
         torch(art, 240, 200);
         break;
     case 1:
-        archWindow(art, 560, 150, 90, 150);
-        banner(art, 428, 150, palette::p1);
-        banner(art, 668, 150, palette::p2);
+        archWindow(art, 640, 140, 90, 108);  // its sill clears the hub platform below
+        banner(art, 440, 150, palette::p1);
+        banner(art, 500, 150, palette::p2);
         break;
     case 2:
         stoneFace(art, 380, 150);
@@ -239,9 +239,9 @@ sf::Image drawDoor(const std::string& sign, sf::Color accent)
     return door;
 }
 
-sf::Image drawTitleBackground()
+sf::Image drawTitleBackground(const BackgroundSet& layers)
 {
-    sf::Image picture = drawBackdrop(3, 600, true);
+    sf::Image picture = drawBackdrop(layers, 3, 600, true);
     // darken the bottom so the "press any button" line stands out
     for (int y = 760; y < 1080; ++y)
         fillRect(picture, 0, y, 1920, 1, sf::Color(0, 0, 0, static_cast<sf::Uint8>((y - 760) * 140 / 320)));

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -28,8 +29,11 @@ sf::Image upscale(const sf::Image& source, int factor)
 void speckle(sf::Image& image, int x, int y, int width, int height, sf::Color dark, sf::Color light, float amount,
              std::uint32_t seed)
 {
-    for (int j = y; j < y + height; ++j)
-        for (int i = x; i < x + width; ++i) {
+    const sf::Vector2u size = image.getSize();
+    for (int j = std::max(y, 0); j < std::min(y + height, static_cast<int>(size.y)); ++j)
+        for (int i = std::max(x, 0); i < std::min(x + width, static_cast<int>(size.x)); ++i) {
+            if (image.getPixel(static_cast<unsigned>(i), static_cast<unsigned>(j)).a == 0)
+                continue;  // grain only on what is already painted
             const float n = hashNoise(i - x, j - y, seed);
             if (n < amount)
                 plot(image, i, j, dark);

@@ -40,8 +40,8 @@ const sf::Color p1(64, 220, 236);   // P1's cyan
 const sf::Color p2(232, 64, 64);    // P2's red
 }  // namespace palette
 
-// Scatters darker and lighter art pixels over a box: the grain of dirt, stone
-// and wood. `seed` keeps each surface's grain its own.
+// Scatters darker and lighter art pixels over the painted pixels of a box:
+// the grain of dirt, stone and wood. `seed` keeps each surface's grain its own.
 void speckle(sf::Image& image, int x, int y, int width, int height, sf::Color dark, sf::Color light, float amount,
              std::uint32_t seed);
 

@@ -4,6 +4,7 @@
 #include <SFML/Graphics/Image.hpp>
 
 #include <string>
+#include <vector>
 
 // The jungle world's pictures, each drawn deterministically into an image.
 
@@ -22,19 +23,28 @@ sf::Image drawMiddleLayer(int look);  // middleLayerWidth x 1080, transparent ab
 // The near foliage as one 3840 x 1080 strip; the game shows it as two
 // 1920-wide halves side by side.
 sf::Image drawNearLayer();
+
+// Every look's layers, drawn once and shared by the files and the screens
+// that show the same scenery.
+struct BackgroundSet {
+    std::vector<sf::Image> far, middle;  // one per look
+    sf::Image near;
+};
+BackgroundSet drawBackgrounds();
+
 // One screen of a look's far and middle layers (the middle layer from its
 // column `middleLeft`), optionally with the near foliage: the scenery behind
 // the title and the credits.
-sf::Image drawBackdrop(int look, int middleLeft, bool withNear);
+sf::Image drawBackdrop(const BackgroundSet& layers, int look, int middleLeft, bool withNear);
 
 // Menu rooms: pictures 0..3 (1920 x 1080), each pair meeting without a seam.
 constexpr int roomPictureCount = 4;
 sf::Image drawRoomPicture(int index);
 // A door with its sign: 256 x 256, standing on the room floor 256 px below its top.
 sf::Image drawDoor(const std::string& sign, sf::Color accent);
-sf::Image drawTitleBackground();
+sf::Image drawTitleBackground(const BackgroundSet& layers);
 
 sf::Image drawTitleLogo();        // "Kestrelfall"
 sf::Image drawTessarilLogo();     // studio logo, shown at a quarter of its size
 sf::Image drawPinewhistleLogo();  // studio logo, shown at 0.3 of its size
-sf::Image drawCreditsPicture();   // 1920 x 1080
+sf::Image drawCreditsPicture(const BackgroundSet& layers);  // 1920 x 1080
