@@ -1,16 +1,13 @@
 #include "fighters/CombatWorld.h"
 
 #include "fighters/Combat.h"
-#include "fighters/PixelOverlap.h"
 #include "fighters/PlayersTick.h"
 
 #include <gtest/gtest.h>
 
-#include <SFML/Graphics/Image.hpp>
-
 namespace {
 
-constexpr int napollo = 0, atoola = 1, gigachill = 2, swapper = 3;
+constexpr int napollo = 0, atoola = 1, gigachill = 2;
 
 // The attacker swings on an active frame; the defender stands beside it.
 void swingFrame(CombatWorld& w, Player& attacker, int frame)
@@ -22,39 +19,6 @@ void swingFrame(CombatWorld& w, Player& attacker, int frame)
 }
 
 }  // namespace
-
-TEST(AttackAndParryFrames, OnlyTheKindsWindowsCount)
-{
-    CombatWorld w;
-    struct Case {
-        int kind;
-        std::vector<int> hitting;
-        std::vector<int> parrying;
-    };
-    const Case cases[] = {
-        {napollo, {20, 21, 22, 23, 34, 35, 36}, {46, 47}},
-        {atoola, {20, 21, 22, 23, 33, 34, 35}, {46, 47}},
-        {gigachill, {17, 18, 19, 27, 28, 29}, {38, 39}},
-        {swapper, {}, {54, 55, 56, 57}},
-    };
-    Player& p = w.p1();
-    for (const Case& c : cases) {
-        w.setKind(0, c.kind);
-        for (int frame = 0; frame < 60; ++frame) {
-            p.frame = frame;
-            p.attacking = true;
-            attackFrames(p);
-            const bool hits = std::find(c.hitting.begin(), c.hitting.end(), frame) != c.hitting.end();
-            EXPECT_EQ(p.hitboxActive, hits) << "kind " << c.kind << " frame " << frame;
-            p.attacking = false;
-            attackFrames(p);
-            EXPECT_FALSE(p.hitboxActive);
-            parryFrames(p);
-            const bool parries = std::find(c.parrying.begin(), c.parrying.end(), frame) != c.parrying.end();
-            EXPECT_EQ(p.parryActive, parries) << "kind " << c.kind << " frame " << frame;
-        }
-    }
-}
 
 TEST(Wounds, GigachillLosesItsShieldThenFalls)
 {
@@ -131,7 +95,6 @@ TEST(Parry, FacingParryStunsTheAttackerAndOnlyItsFramesCount)
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 0);
     // Inside the window the parry turns the swing.
-    w.setKind(1, atoola);
     d.hitPoints = 1;
     setBothStates(d, AnimState::PARRY);
     w.showFrame(d, 46);
