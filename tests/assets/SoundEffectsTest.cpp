@@ -1,3 +1,4 @@
+#include "audio/Audio.h"
 #include "resources/Loading.h"
 
 #include "assets/GeneratorRun.h"
@@ -20,40 +21,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct EffectFile {
-    const char* key;
-    const char* path;
-};
-
-// The sound bank's table, announcer lines included.
-const EffectFile effectFiles[] = {
-    {"HOVER", "Assets/Sounds/Menu_SFX/Hover.wav"},
-    {"CONFIRM", "Assets/Sounds/Menu_SFX/Confirm.wav"},
-    {"FIGHT", "Assets/Sounds/Announcer/Fight.wav"},
-    {"P1WINS", "Assets/Sounds/Announcer/P1Wins.wav"},
-    {"P2WINS", "Assets/Sounds/Announcer/P2Wins.wav"},
-    {"A_ATTACK", "Assets/Sounds/1_Atoola/A_Attack.wav"},
-    {"A_DASH", "Assets/Sounds/1_Atoola/A_Dash.wav"},
-    {"N_ATTACK", "Assets/Sounds/2_Napollo/N_Attack.wav"},
-    {"N_SHOOT", "Assets/Sounds/2_Napollo/N_Shoot.wav"},
-    {"G_ATTACK", "Assets/Sounds/3_Gigachill/G_Attack.wav"},
-    {"G_IMPACT", "Assets/Sounds/3_Gigachill/G_Impact.wav"},
-    {"G_LOSESHIELD", "Assets/Sounds/3_Gigachill/G_LoseShield.wav"},
-    {"CRATEOPEN", "Assets/Sounds/Items/CrateOpen.wav"},
-    {"SPEED", "Assets/Sounds/Items/Speed.wav"},
-    {"SLOW", "Assets/Sounds/Items/Slow.wav"},
-    {"STUN", "Assets/Sounds/Items/Stun.wav"},
-    {"SWAP", "Assets/Sounds/Items/Swap.wav"},
-    {"STOP", "Assets/Sounds/Items/Stop.wav"},
-    {"DEATH", "Assets/Sounds/Common_SFX/Death/Death.wav"},
-    {"RESPAWN", "Assets/Sounds/Common_SFX/Death/Respawn.wav"},
-    {"FLAGOBTAINED", "Assets/Sounds/Common_SFX/Flags/FlagObtained.wav"},
-    {"JUMP", "Assets/Sounds/Common_SFX/Jumps/Jump.wav"},
-    {"DOUBLEJUMP", "Assets/Sounds/Common_SFX/Jumps/DoubleJump.wav"},
-    {"PARRY", "Assets/Sounds/Common_SFX/Parry/Parry.wav"},
-    {"PARRYSUCESS", "Assets/Sounds/Common_SFX/Parry/ParrySuccess.wav"},
-};
 
 const int clipLevel = 32000;   // about -0.2 dBFS: a sample this loud counts as clipped
 const int audibleLevel = 8000;  // every effect peaks at least this loud
@@ -91,7 +58,7 @@ protected:
 
 TEST_F(SoundEffects, EveryEffectLoadsShortAudibleAndUnclipped)
 {
-    for (const EffectFile& effect : effectFiles) {
+    for (const AudioFile& effect : effectTable) {
         SCOPED_TRACE(effect.key);
         sf::SoundBuffer buffer;
         ASSERT_TRUE(loadSoundFile(buffer, effect.path));
@@ -108,7 +75,7 @@ TEST_F(SoundEffects, EveryEffectLoadsShortAudibleAndUnclipped)
 
 TEST_F(SoundEffects, FilesAre16BitPcm)
 {
-    for (const EffectFile& effect : effectFiles) {
+    for (const AudioFile& effect : effectTable) {
         SCOPED_TRACE(effect.key);
         const std::string bytes = fileBytes(effect.path);
         ASSERT_GE(bytes.size(), 44u);
@@ -122,7 +89,7 @@ TEST_F(SoundEffects, FilesAre16BitPcm)
 TEST_F(SoundEffects, NoTwoEffectsSoundTheSame)
 {
     std::set<std::vector<sf::Int16>> seen;
-    for (const EffectFile& effect : effectFiles) {
+    for (const AudioFile& effect : effectTable) {
         sf::SoundBuffer buffer;
         ASSERT_TRUE(loadSoundFile(buffer, effect.path));
         const std::vector<sf::Int16> samples(buffer.getSamples(), buffer.getSamples() + buffer.getSampleCount());
