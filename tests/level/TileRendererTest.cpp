@@ -46,13 +46,6 @@ struct TileScene {
         map.tileSprite = &sprite;
         map.columns = classicColumns;
     }
-    void emptySections(int count)
-    {
-        TileColumn empty;
-        empty.fill(emptyCode);
-        map.grid.assign(static_cast<std::size_t>(count), Section(classicColumns, empty));
-        map.lastSection = count - 1;
-    }
 };
 
 bool samePixels(const sf::Image& a, const sf::Image& b)
@@ -86,26 +79,4 @@ TEST(TileRenderer, BatchedDrawingMatchesOneByOneDrawing)
             EXPECT_TRUE(samePixels(batched.waterImage(), plain.waterImage())) << "live section " << live;
         }
     }
-}
-
-TEST(TileRenderer, WaterIsWidenedAndLoweredOnItsOwnLayer)
-{
-    TileScene scene;
-    scene.emptySections(1);
-    scene.map.grid[0][10][5] = waterCode;  // x 640, y 320
-    scene.map.grid[0][20][5] = spikeCode;  // x 1280: drawn like ground
-    Layers layers(viewAt(0.f, 0.f, 1920.f, 1080.f));
-    drawTiles(scene.map, layers.tiles, layers.water);
-    const sf::Image water = layers.waterImage();
-    const sf::Image tiles = layers.tileImage();
-    for (int x : {576, 640, 704})
-        EXPECT_EQ(water.getPixel(static_cast<unsigned>(x) + 30, 325 + 30).a, 160) << x;
-    EXPECT_EQ(water.getPixel(576 + 1, 325 + 1), sf::Color::White);  // cell corner 5 px lower
-    EXPECT_EQ(water.getPixel(576 + 1, 320 + 1).a, 0);
-    EXPECT_EQ(water.getPixel(512 + 30, 330).a, 0);
-    EXPECT_EQ(water.getPixel(768 + 30, 330).a, 0);
-    EXPECT_EQ(tiles.getPixel(640 + 30, 330).a, 0);  // no water on the tile layer
-    const sf::Color spike = tiles.getPixel(1280 + 30, 320 + 30);
-    EXPECT_EQ(spike.a, 255);
-    EXPECT_EQ(spike.r, 40 + 9 * spikeCode);
 }

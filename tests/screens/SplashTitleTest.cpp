@@ -10,13 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <memory>
 
 namespace {
-
-constexpr float frame60 = 1.f / 60.f;
 
 void writePicture(const std::string& path, unsigned width, unsigned height, sf::Color colour)
 {
@@ -70,28 +67,6 @@ TEST(SplashScreen, DrawsBothLogosScaledAtTheirPlacesFromOneAndAHalfSeconds)
     EXPECT_EQ(screen.getPixel(640 + 55, 540).a, 0);
     EXPECT_EQ(screen.getPixel(1280 + 55, 540).a, 255);
     EXPECT_EQ(screen.getPixel(1280 + 65, 540).a, 0);
-}
-
-TEST(TitleScreen, PromptFadesOutAtAQuarterTurnAndLogoBobsWithOvershoot)
-{
-    auto game = gameWithScreenPictures();
-    game->state = SceneState::Title;
-    const int quarterTurnFrames = static_cast<int>(std::round(1.5707963f / frame60));
-    for (int i = 0; i < quarterTurnFrames; ++i)
-        runFrame(*game, frame60, {}, false);
-    EXPECT_LE(game->pressStartText.getFillColor().a, 2);
-    EXPECT_FLOAT_EQ(game->pressStartText.getPosition().x, 960.f);
-    EXPECT_FLOAT_EQ(game->pressStartText.getPosition().y, 900.f);
-
-    // Half-second frames move the logo 5 px: it turns only once past the ends.
-    game->titleLogo.setPosition(960.f, 270.f);
-    game->titleBobRising = false;
-    const float expected[] = {275.f, 280.f, 275.f, 270.f, 265.f, 260.f, 265.f};
-    for (float y : expected) {
-        runFrame(*game, 0.5f, {}, false);
-        EXPECT_FLOAT_EQ(game->titleLogo.getPosition().y, y);
-        EXPECT_FLOAT_EQ(game->titleLogo.getPosition().x, 960.f);
-    }
 }
 
 TEST(CreditsScreen, ThePictureStandsOverWhatTheTitleLeftInTheBackgroundLayer)
