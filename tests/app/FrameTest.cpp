@@ -1,14 +1,11 @@
 #include "app/SceneDriver.h"
 
-#include "app/MousePosition.h"
-#include "editor/MapEditor.h"
 #include "app/Viewport.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
 {
@@ -23,10 +20,7 @@ TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
     EXPECT_TRUE(game.fightLive);                  // and the hub's update ran once
     EXPECT_DOUBLE_EQ(game.time.now, before + testFrame);
     saveOnExit(game);
-    std::ifstream file("assets/settings/gamesettings.txt");
-    std::ostringstream text;
-    text << file.rdbuf();
-    EXPECT_EQ(text.str().substr(0, 2), "0\n");  // the test window is windowed
+    EXPECT_EQ(readTestFile("assets/settings/gamesettings.txt").substr(0, 2), "0\n");  // the test window is windowed
 }
 
 TEST(Frame, CursorFollowsMouseMovesPadEventsAndTheScenes)
