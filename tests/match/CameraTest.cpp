@@ -37,21 +37,6 @@ TEST(Camera, FollowsTheAdvancingPlayerAndRestsOneTileBelowMidScreen)
     EXPECT_FLOAT_EQ(camera.view.getCenter().x, 3840.f - 960.f);
 }
 
-TEST(Camera, AScreenWideSectionHoldsTheCentreOnItsMiddle)
-{
-    CombatWorld w;
-    w.game.sectionWidth = 1920.f;
-    w.game.tileMap.sectionIndex = 1;
-    Camera& camera = w.game.camera;
-    w.p1().advancing = true;
-    for (float x : {1950.f, 2500.f, 3800.f, 100.f}) {
-        w.p1().position.x = x;
-        cameraFrames(w.game, 30);
-        EXPECT_EQ(camera.centre.x, 1920.f + 960.f);
-        EXPECT_EQ(camera.view.getCenter().x, 1920.f + 960.f);
-    }
-}
-
 TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
 {
     CombatWorld w;
@@ -96,25 +81,4 @@ TEST(Camera, NothingMovesWhileTheCurtainDarkens)
     w.game.screenFade.darkening = false;
     cameraFrames(w.game, 1);
     EXPECT_FALSE(camera.shaking);
-}
-
-TEST(Camera, ASectionPanEndsNearItsTargetThenTheClampResumes)
-{
-    CombatWorld w;
-    Camera& camera = w.game.camera;
-    w.game.tileMap.sectionIndex = 1;
-    w.p1().advancing = true;
-    w.p1().position.x = 4000.f;
-    camera.inTransition = true;
-    camera.targetFixed = false;
-    int frames = 0;
-    while (camera.inTransition && frames < 2000) {
-        cameraFrames(w.game, 1);
-        ++frames;
-    }
-    ASSERT_FALSE(camera.inTransition);
-    EXPECT_EQ(camera.panTarget.x, 3840.f + 20.f + 960.f);
-    EXPECT_LT(std::fabs(camera.view.getCenter().x - camera.panTarget.x), 20.f);
-    cameraFrames(w.game, 1);
-    EXPECT_GE(camera.view.getCenter().x - 960.f, 3840.f);
 }

@@ -29,18 +29,6 @@ constexpr float left = 10 * 64.f;  // section 1's left edge
 
 }  // namespace
 
-TEST(FloorSearch, FindsTheFirstFloorDownTheColumn)
-{
-    TileMap map = emptyMap(10);
-    put(map, 3, 12, 1);
-    put(map, 3, 16, 1);
-    const FloorCell cell = findFloorCell(map, left + 3 * 64.f + 10.f, 1, 60.f);
-    EXPECT_TRUE(cell.onFloor);
-    EXPECT_EQ(cell.column, 3);
-    EXPECT_EQ(cell.row, 11);
-    EXPECT_EQ(cell.position, sf::Vector2f(left + 3 * 64.f + 30.f, 11 * 64.f));
-}
-
 TEST(FloorSearch, StepsOverSpikeColumnsInTheSearchDirection)
 {
     TileMap map = emptyMap(10);
@@ -57,10 +45,16 @@ TEST(FloorSearch, StepsOverSpikeColumnsInTheSearchDirection)
     EXPECT_EQ(findFloorCell(map, left + 4 * 64.f, -1, 60.f).column, 0);
 }
 
-TEST(FloorSearch, NeverLeavesTheSection)
+TEST(FloorSearch, FindsTheFirstFloorAndNeverLeavesTheSection)
 {
     TileMap map = emptyMap(10);
     put(map, 2, 15, 1);
+    put(map, 2, 17, 1);
+    // The first floor down the column: the cell above it.
+    const FloorCell here = findFloorCell(map, left + 2 * 64.f + 10.f, 1, 60.f);
+    EXPECT_TRUE(here.onFloor);
+    EXPECT_EQ(here.row, 14);
+    EXPECT_EQ(here.position, sf::Vector2f(left + 2 * 64.f + 30.f, 14 * 64.f));
     // Nothing to the right of column 6: the search turns back and finds column 2.
     const FloorCell back = findFloorCell(map, left + 6 * 64.f, 1, 60.f);
     EXPECT_TRUE(back.onFloor);

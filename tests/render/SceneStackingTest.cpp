@@ -34,7 +34,7 @@ struct SceneStackingTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(SceneStackingTest, FightersStandBehindWaterAndTilesWithTheHudOnTop)
+TEST_F(SceneStackingTest, FightersStandBehindWaterAndTilesInTheFightAndInFrontInTheRooms)
 {
     game.state = SceneState::Fight;
     drawFightScene(game);
@@ -43,41 +43,13 @@ TEST_F(SceneStackingTest, FightersStandBehindWaterAndTilesWithTheHudOnTop)
     EXPECT_EQ(screenAt(1500, 120), sf::Color::Green);
     EXPECT_EQ(screenAt(500, 160), sf::Color::Blue);
     EXPECT_EQ(screenAt(1500, 160), sf::Color::Blue);
-}
 
-TEST_F(SceneStackingTest, OnlySuddenDeathWarpsTheBackground)
-{
-    if (!sf::Shader::isAvailable())
-        GTEST_SKIP() << "no shader support";
-    ASSERT_TRUE(loadFlatShader(game.uv, "1.0, 0.0, 1.0"));
-    game.state = SceneState::Fight;
-    drawFightScene(game);
-    EXPECT_NE(screenAt(500, 600), sf::Color::Magenta);
-    EXPECT_EQ(screenAt(500, 50), sf::Color::Red);
-
-    game.suddenDeath = true;
+    // A room: fighters walk in front of the doors, with no water and no HUD.
     game.screenLayer.clear(sf::Color::Transparent);
-    drawFightScene(game);
-    EXPECT_EQ(screenAt(500, 600), sf::Color::Magenta);
-    EXPECT_EQ(screenAt(500, 50), sf::Color::Red);
-}
-
-TEST_F(SceneStackingTest, RoomFightersWalkInFrontOfTheDoorsWithNoWaterAndNoHud)
-{
     fillRect(game.tileLayer, sf::FloatRect(0.f, 400.f, 1920.f, 50.f), sf::Color::Green);
     drawRoomScene(game, SceneState::MainHub);
     EXPECT_EQ(screenAt(1500, 420), sf::Color::Green);
     EXPECT_EQ(screenAt(1500, 120), sf::Color::Red);
     EXPECT_EQ(screenAt(500, 120), sf::Color::Red);
     EXPECT_EQ(screenAt(500, 160), sf::Color::Red);
-}
-
-TEST_F(SceneStackingTest, EachRoomHangsItsOwnTwoPictures)
-{
-    drawRoomScene(game, SceneState::MapSelect);
-    EXPECT_EQ(game.roomBackgrounds[2].getPosition(), sf::Vector2f(1920.f, 64.f));
-    EXPECT_EQ(game.roomBackgrounds[3].getPosition(), sf::Vector2f(0.f, 64.f));
-    drawRoomScene(game, SceneState::ModeSelect);
-    EXPECT_EQ(game.roomBackgrounds[1].getPosition(), sf::Vector2f(0.f, 64.f));
-    EXPECT_EQ(game.roomBackgrounds[2].getPosition(), sf::Vector2f(1920.f, 64.f));
 }

@@ -1,52 +1,38 @@
 #include "resources/Paths.h"
 
 #include "support/Headless.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
-TEST(Paths, BothSpellingsReachTheSameFile)
+TEST(Paths, AnySpellingReachesTheFileAndNewFilesGoIntoTheExistingFolder)
 {
     enterEmptyFolder();
-    fs::create_directories("Assets/Settings");
-    std::ofstream("Assets/Settings/Binds.txt") << "42";
+    writeTestFile("Assets/Settings/Binds.txt", "42");
     EXPECT_EQ(resolvePath("assets/settings/binds.txt"), "Assets/Settings/Binds.txt");
     EXPECT_EQ(resolvePath("Assets/Settings/Binds.txt"), "Assets/Settings/Binds.txt");
     std::string text;
     ASSERT_TRUE(readWholeFile("ASSETS/SETTINGS/BINDS.TXT", text));
     EXPECT_EQ(text, "42");
-}
 
-TEST(Paths, NewFileGoesIntoTheExistingFolder)
-{
-    enterEmptyFolder();
-    fs::create_directories("Assets/Map/Custom");
-    EXPECT_EQ(resolvePath("assets/map/custom/New.txt"), "Assets/Map/Custom/New.txt");
-    ASSERT_TRUE(writeFileAtomically("assets/map/custom/New.txt", "hello"));
-    EXPECT_TRUE(fs::exists("Assets/Map/Custom/New.txt"));
+    EXPECT_EQ(resolvePath("assets/settings/New.txt"), "Assets/Settings/New.txt");
+    ASSERT_TRUE(writeFileAtomically("assets/settings/New.txt", "hello"));
+    EXPECT_EQ(readTestFile("Assets/Settings/New.txt"), "hello");
     EXPECT_FALSE(fs::exists("assets"));
 }
 
-TEST(Paths, AtomicWriteReplacesAndLeavesNoTemporary)
+TEST(Paths, AtomicWriteReplacesLeavesNoTemporaryAndFailsCleanly)
 {
     enterEmptyFolder();
-    std::ofstream("settings.txt") << "old";
+    writeTestFile("settings.txt", "old");
     ASSERT_TRUE(writeFileAtomically("Settings.txt", "new"));
-    std::string text;
-    ASSERT_TRUE(readWholeFile("settings.txt", text));
-    EXPECT_EQ(text, "new");
+    EXPECT_EQ(readTestFile("settings.txt"), "new");
     EXPECT_FALSE(fs::exists("settings.txt.new"));
-}
 
-TEST(Paths, WriteIntoMissingFolderFailsAndChangesNothing)
-{
-    enterEmptyFolder();
     EXPECT_FALSE(writeFileAtomically("nowhere/settings.txt", "x"));
     EXPECT_FALSE(fs::exists("nowhere"));
-    std::string text;
-    EXPECT_FALSE(readWholeFile("nowhere/settings.txt", text));
 }
