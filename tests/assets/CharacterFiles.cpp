@@ -6,6 +6,13 @@
 
 const char* const kindNames[kindCount] = {"Napollo", "Atoola", "Gigachill", "Swapper"};
 
+const KindFrames kindFrames[kindCount] = {
+    {{{20, 23}, {34, 36}}, {46, 47}, "SHOOT"},
+    {{{20, 23}, {33, 35}}, {46, 47}, "DASH"},
+    {{{17, 19}, {27, 29}}, {38, 39}, "SEISME"},
+    {{}, {54, 57}, ""},
+};
+
 std::vector<std::string> readRoster()
 {
     std::string text;
@@ -21,9 +28,6 @@ std::vector<std::string> readRoster()
 
 CharacterFile readCharacterFile(const std::string& path)
 {
-    static const char* const clipNames[] = {"RUNNING", "JUMPING", "FALLING", "IDLE",  "ATTACKING",
-                                            "ATTACK_RUN", "DEATH", "PARRY", "DASH", "SHOOT",
-                                            "STUN", "DEFLECT", "SEISME"};
     CharacterFile file;
     std::string text;
     if (!readWholeFile(path, text))
@@ -41,11 +45,6 @@ CharacterFile readCharacterFile(const std::string& path)
             std::string name;
             ClipLine clip;
             words >> name >> clip.first >> clip.last >> clip.duration >> clip.mode;
-            bool known = false;
-            for (const char* n : clipNames)
-                known = known || name == n;
-            if (!known)
-                file.unknownClipNames.push_back(name);
             file.clips[name] = clip;
         }
     }

@@ -22,7 +22,6 @@ struct CharacterFile {
     int declaredFrames = -1;
     std::vector<std::string> frames;
     std::map<std::string, ClipLine> clips;
-    std::vector<std::string> unknownClipNames;
 };
 
 // Reads from the working directory (the names are resolved letter case aside).
@@ -31,3 +30,14 @@ CharacterFile readCharacterFile(const std::string& path);
 
 // The kinds in slot order (P1's four slots, then P2's).
 extern const char* const kindNames[kindCount];
+
+// The frame numbers the fight rules look at, per kind.
+struct FrameWindow {
+    int first, last;  // inclusive
+};
+struct KindFrames {
+    std::vector<FrameWindow> hits;  // standing swing, running swing
+    FrameWindow parry;
+    std::string skillClip;  // empty: the kind's skill has no clip
+};
+extern const KindFrames kindFrames[kindCount];

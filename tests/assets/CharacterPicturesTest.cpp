@@ -1,35 +1,22 @@
 #include "assets/CharacterFiles.h"
+#include "assets/Pictures.h"
 
 #include "fighters/Character.h"
-#include "resources/Loading.h"
-#include "resources/Paths.h"
 #include "support/Headless.h"
-
-#include <SFML/Graphics/Image.hpp>
-#include <SFML/Graphics/Texture.hpp>
-#include <SFML/Window/Context.hpp>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
-// The frame pictures as a player meets them: they load, the fighters stand
-// on the ground, a swing reaches an opponent in front, each player wears its
-// colour. A contact sheet of every slot is left in the temp folder to look at.
+// The frame pictures as a player meets them (that they load is the start-up
+// test's job): the fighters stand on the ground, a swing reaches an opponent
+// in front, each player wears its colour.
 
 namespace {
 
 const int pictureHalf = 96;
 
 int hitboxHeight(int kind) { return static_cast<int>(kindHitbox(kind).y); }
-
-sf::Image picture(const std::string& path)
-{
-    sf::Image image;
-    image.loadFromFile(resolvePath(path));
-    return image;
-}
 
 bool opaqueAt(const sf::Image& image, int x, int y)
 {
@@ -93,52 +80,28 @@ protected:
 
 }  // namespace
 
-TEST_F(CharacterPictures, EverySlotLoadsWithTheGamesLoader)
-{
-    // One context for all the loads: without it each texture opens a
-    // transient one, and hundreds of them exhaust the X server's clients.
-    sf::Context context;
-    const int failuresBefore = loadReport().failures;
-    for (int slot = 0; slot < characterSlotCount; ++slot) {
-        Character character;
-        loadRoster(character);
-        loadCharacter(character, slot);
-        EXPECT_EQ(character.spriteCount, static_cast<int>(frames(slot).size())) << slot;
-        for (const sf::Sprite& sprite : character.sprites) {
-            ASSERT_NE(sprite.getTexture(), nullptr) << slot;
-            EXPECT_EQ(sprite.getTexture()->getSize(), sf::Vector2u(2 * pictureHalf, 2 * pictureHalf)) << slot;
-        }
-    }
-    const std::vector<std::string>& failed = loadReport().failedPaths;
-    for (std::size_t i = static_cast<std::size_t>(failuresBefore); i < failed.size(); ++i)
-        ADD_FAILURE() << failed[i] << " failed to load";
-}
-
 TEST_F(CharacterPictures, FightersStandOnTheBottomOfTheirHitbox)
 {
     // The picture is centred on the hitbox, so the soles belong on the row
     // just above centre + half the hitbox height: no floating, no sinking.
     for (int slot = 0; slot < characterSlotCount; ++slot) {
         const int height = hitboxHeight(slot % kindCount);
-        const sf::Image idle = picture(frames(slot).front());
+        const sf::Image idle = readPicture(frames(slot).front());
         EXPECT_EQ(lowestOpaqueRow(idle), (2 * pictureHalf + height) / 2 - 1) << frames(slot).front();
     }
 }
 
 TEST_F(CharacterPictures, EverySwingFrameReachesAnOpponentAtMeleeRange)
 {
-    // Hitting frames of the two swings; the Swapper's swing never hits.
-    const std::vector<std::pair<int, int>> hitting[kindCount] = {
-        {{20, 23}, {34, 36}}, {{20, 23}, {33, 35}}, {{17, 19}, {27, 29}}, {}};
-    // Hitboxes touching, and a third of a hitbox apart.
+    // Hitboxes touching, and a third of a hitbox apart. The Swapper's swing never hits.
     const int distances[] = {60, 80};
     for (int attackerSlot = 0; attackerSlot < kindCount; ++attackerSlot)
-        for (const auto& [first, last] : hitting[attackerSlot])
+        for (const auto& [first, last] : kindFrames[attackerSlot].hits)
             for (int frame = first; frame <= last; ++frame) {
-                const sf::Image swing = picture(frames(attackerSlot)[static_cast<std::size_t>(frame)]);
+                const sf::Image swing = readPicture(frames(attackerSlot)[static_cast<std::size_t>(frame)]);
                 const Placed attacker{&swing, 0, -hitboxHeight(attackerSlot) / 2, false};
                 for (int defenderKind = 0; defenderKind < kindCount; ++defenderKind) {
-                    const sf::Image idle = picture(frames(kindCount + defenderKind).front());
+                    const sf::Image idle = readPicture(frames(kindCount + defenderKind).front());
                     for (int distance : distances)
                         for (bool facingLeft : {true, false}) {
                             const Placed defender{&idle, distance, -hitboxHeight(defenderKind) / 2, facingLeft};
@@ -150,12 +113,13 @@ TEST_F(CharacterPictures, EverySwingFrameReachesAnOpponentAtMeleeRange)
             }
 }
 
-TEST_F(CharacterPictures, EachPlayerWearsItsColour)
+TEST_F(CharacterPictures, EveryFrameShowsSomethingInItsPlayersColour)
 {
     for (int slot = 0; slot < characterSlotCount; ++slot) {
         long cyan = 0, red = 0;
         for (const std::string& path : frames(slot)) {
-            const sf::Image image = picture(path);
+            const sf::Image image = readPicture(path);
+            EXPECT_GE(lowestOpaqueRow(image), 0) << path << " is blank";
             for (unsigned y = 0; y < image.getSize().y; ++y)
                 for (unsigned x = 0; x < image.getSize().x; ++x) {
                     const sf::Color c = image.getPixel(x, y);
@@ -175,13 +139,12 @@ TEST_F(CharacterPictures, EachPlayerWearsItsColour)
 TEST_F(CharacterPictures, MarkersAndShotAreDrawn)
 {
     for (const char* path : {"Assets/Placeholder/SummonB.png", "Assets/Placeholder/SummonR.png"}) {
-        const sf::Image marker = picture(path);
+        const sf::Image marker = readPicture(path);
         ASSERT_GT(marker.getSize().x, 0u) << path;
         // The picture is the marker's collision box: it rests on its stone.
         EXPECT_EQ(lowestOpaqueRow(marker), static_cast<int>(marker.getSize().y) - 1) << path;
-        EXPECT_LE(marker.getSize().y, 64u) << path;
     }
-    const sf::Image shot = picture("Assets/Sprites/Attack Distance/0.png");
+    const sf::Image shot = readPicture("Assets/Sprites/Attack Distance/0.png");
     ASSERT_GT(shot.getSize().x, shot.getSize().y);
     // The shot flies left as drawn (the game mirrors it for shots flying
     // right): its head, the bulk of it, is on the left.
@@ -192,37 +155,4 @@ TEST_F(CharacterPictures, MarkersAndShotAreDrawn)
             if (shot.getPixel(x, y).a > 200)
                 (x < w / 2 ? left : right) += 1;
     EXPECT_GT(left, right);
-}
-
-TEST_F(CharacterPictures, ContactSheetShowsEveryFrame)
-{
-    const unsigned cell = 2 * pictureHalf, columns = 12;
-    for (int slot = 0; slot < characterSlotCount; ++slot) {
-        const std::vector<std::string>& list = frames(slot);
-        const unsigned rows = static_cast<unsigned>((list.size() + columns - 1) / columns);
-        sf::Image sheet;
-        sheet.create(columns * cell, rows * cell, sf::Color(74, 92, 80));
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const sf::Image frame = picture(list[i]);
-            EXPECT_GE(lowestOpaqueRow(frame), 0) << list[i] << " is blank";
-            const unsigned left = static_cast<unsigned>(i % columns) * cell;
-            const unsigned top = static_cast<unsigned>(i / columns) * cell;
-            for (unsigned y = 0; y < cell; ++y)
-                for (unsigned x = 0; x < cell; ++x) {
-                    const sf::Color c = frame.getPixel(x, y);
-                    const sf::Color under = (x / 16 + y / 16) % 2 ? sf::Color(84, 102, 90) : sf::Color(92, 110, 98);
-                    const float a = c.a / 255.f;
-                    auto channel = [a](sf::Uint8 top, sf::Uint8 bottom) {
-                        return static_cast<sf::Uint8>(top * a + bottom * (1.f - a));
-                    };
-                    sheet.setPixel(left + x, top + y,
-                                   x == 0 || y == 0 ? sf::Color(30, 30, 30)
-                                                    : sf::Color(channel(c.r, under.r), channel(c.g, under.g),
-                                                                channel(c.b, under.b)));
-                }
-        }
-        const std::filesystem::path out =
-            std::filesystem::temp_directory_path() / ("kestrelfall-contact-" + std::to_string(slot) + ".png");
-        EXPECT_TRUE(sheet.saveToFile(out.string()));
-    }
 }

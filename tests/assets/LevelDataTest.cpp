@@ -5,7 +5,6 @@
 #include <SFML/Graphics/Image.hpp>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,13 +27,6 @@ std::vector<SectionFile> readSections(const LevelFile& level, int columns)
     return sections;
 }
 
-std::string editorFloat(float value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%f", value);
-    return text;
-}
-
 int columnOf(float x, float sectionLeft)
 {
     return static_cast<int>((x - sectionLeft) / tileSize);
@@ -42,37 +34,29 @@ int columnOf(float x, float sectionLeft)
 
 }  // namespace
 
-TEST(LevelData, JungleHasFiveSectionsWrittenAsTheEditorWould)
+TEST(LevelData, JungleIsWrittenAsTheEditorWouldWithFloorsWhereThingsDrop)
 {
     const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
     ASSERT_TRUE(level.ok) << level.error;
-    EXPECT_EQ(level.lastSection, 4);
+    ASSERT_EQ(level.lastSection, 4);
+    // Each flag stands one tile in from its end of the level.
+    EXPECT_FLOAT_EQ(level.flag0X, (level.lastSection + 1) * classicSectionWidth - 64.f);
+    EXPECT_FLOAT_EQ(level.flag1X, 64.f);
     ASSERT_EQ(level.sectionPaths.size(), 5u);
-    EXPECT_EQ(level.flag0Text, editorFloat((level.lastSection + 1) * classicSectionWidth - 64.f));
-    EXPECT_EQ(level.flag1Text, "64");
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(level.sectionPaths[i], "Assets/Map/Officiel/Jungle/Map" + std::to_string(i) + ".txt");
     const std::vector<SectionFile> sections = readSections(level, 60);
     for (std::size_t i = 0; i < sections.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             EXPECT_NE(sections[i].grid, sections[j].grid) << "sections " << i << " and " << j << " are the same";
-}
 
-TEST(LevelData, JungleFloorsUnderStartsGoalFlagsAndSectionEdges)
-{
-    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
-    ASSERT_TRUE(level.ok) << level.error;
-    const std::vector<SectionFile> sections = readSections(level, 60);
-    ASSERT_EQ(sections.size(), 5u);
-
+    // Floors under both starts and the goal in the middle section, and under each flag.
     const int middle = level.lastSection / 2;
     const float left = middle * classicSectionWidth;
     const float centre = left + classicSectionWidth * 0.5f;
     for (float x : {centre - startOffset, centre + startOffset, centre})
         EXPECT_GE(floorRowFromTop(sections[middle], columnOf(x, left)), 0) << "no floor at x " << x;
-
-    const SectionFile& flag0Section = sections[level.lastSection];
-    EXPECT_GE(floorRowFromTop(flag0Section, columnOf(level.flag0X, level.lastSection * classicSectionWidth)), 0);
+    EXPECT_GE(floorRowFromTop(sections[4], columnOf(level.flag0X, 4 * classicSectionWidth)), 0);
     EXPECT_GE(floorRowFromTop(sections[0], columnOf(level.flag1X, 0.f)), 0);
 
     // A fighter crossing into the next section arrives at the same height.
@@ -80,22 +64,18 @@ TEST(LevelData, JungleFloorsUnderStartsGoalFlagsAndSectionEdges)
         EXPECT_GE(floorRowFromTop(sections[i], 0), 0) << "section " << i;
         EXPECT_GE(floorRowFromTop(sections[i], 59), 0) << "section " << i;
         if (i + 1 < sections.size()) {
-            EXPECT_EQ(floorRowFromTop(sections[i], 59), floorRowFromTop(sections[i + 1], 0))
-                << "sections " << i << "|" << i + 1;
+            EXPECT_EQ(floorRowFromTop(sections[i], 59), floorRowFromTop(sections[i + 1], 0)) << i << "|" << i + 1;
         }
     }
-}
 
-TEST(LevelData, CaaArenaIsOneSectionOfThirtyColumnsWithFloorsUnderBothStarts)
-{
-    const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/caa/caa.txt"));
-    ASSERT_TRUE(level.ok) << level.error;
-    EXPECT_EQ(level.lastSection, 0);
-    ASSERT_EQ(level.sectionPaths.size(), 1u);
-    const std::vector<SectionFile> sections = readSections(level, 30);
-    const float centre = caaSectionWidth * 0.5f;
-    for (float x : {centre - startOffset, centre + startOffset})
-        EXPECT_GE(floorRowFromTop(sections[0], columnOf(x, 0.f)), 0) << "no floor at x " << x;
+    // The kill-race arena: one section of 30 columns, floors under both starts.
+    const LevelFile caa = readLevelFile(runFile("Assets/Map/Officiel/caa/caa.txt"));
+    ASSERT_TRUE(caa.ok) << caa.error;
+    EXPECT_EQ(caa.lastSection, 0);
+    const std::vector<SectionFile> arena = readSections(caa, 30);
+    ASSERT_EQ(arena.size(), 1u);
+    for (float x : {caaSectionWidth * 0.5f - startOffset, caaSectionWidth * 0.5f + startOffset})
+        EXPECT_GE(floorRowFromTop(arena[0], columnOf(x, 0.f)), 0) << "no floor at x " << x;
 }
 
 TEST(LevelData, HubFloorUnderTheStartColumnsAndEveryDoor)
@@ -126,29 +106,18 @@ TEST(LevelData, HubFloorUnderTheStartColumnsAndEveryDoor)
 TEST(LevelData, TheGameLoadsTheJungleAsShipped)
 {
     HeadlessGame headless;
-    TileMap& map = headless.game->tileMap;
-    ASSERT_EQ(map.lastSection, 4);
-    ASSERT_EQ(sectionCount(map), 5);
-    EXPECT_FLOAT_EQ(map.flag0X, 19136.f);
-    EXPECT_FLOAT_EQ(map.flag1X, 64.f);
-
+    const TileMap& map = headless.game->tileMap;
     const LevelFile level = readLevelFile(runFile("Assets/Map/Officiel/Jungle/Jungle.txt"));
     const std::vector<SectionFile> sections = readSections(level, 60);
+    ASSERT_EQ(sectionCount(map), 5);
     ASSERT_EQ(sections.size(), 5u);
-    int hazardCells = 0;
-    for (int column = 0; column < 60; ++column)
-        for (int row = 0; row < sectionRows; ++row) {
-            for (int s = 0; s < 5; ++s)
+    EXPECT_EQ(map.lastSection, level.lastSection);
+    EXPECT_FLOAT_EQ(map.flag0X, level.flag0X);
+    EXPECT_FLOAT_EQ(map.flag1X, level.flag1X);
+    for (int s = 0; s < 5; ++s)
+        for (int column = 0; column < 60; ++column)
+            for (int row = 0; row < sectionRows; ++row)
                 ASSERT_EQ(tileCode(map, s, column, row), sections[s].at(column, row)) << s << " " << column << " " << row;
-            const int code = sections[2].at(column, row);
-            hazardCells += code == waterCode || code == spikeCode;
-        }
-    map.sectionIndex = 2;
-    map.solidTiles.clear();
-    map.hazards.clear();
-    buildCollision(map);
-    EXPECT_EQ(static_cast<int>(map.hazards.size()), hazardCells);
-    EXPECT_GT(hazardCells, 0);
 }
 
 TEST(LevelData, PoolsAreWalledAndFlooredAndSpikesStandOnGround)

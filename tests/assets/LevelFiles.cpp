@@ -16,15 +16,15 @@ LevelFile readLevelFile(const std::string& path)
         level.error = "cannot open " + path;
         return level;
     }
-    std::string lastText;
-    if (!std::getline(file, lastText) || !std::getline(file, level.flag0Text) || !std::getline(file, level.flag1Text)) {
+    std::string lastText, flag0Text, flag1Text;
+    if (!std::getline(file, lastText) || !std::getline(file, flag0Text) || !std::getline(file, flag1Text)) {
         level.error = "short header";
         return level;
     }
     try {
         level.lastSection = std::stoi(lastText);
-        level.flag0X = std::stof(level.flag0Text);
-        level.flag1X = std::stof(level.flag1Text);
+        level.flag0X = std::stof(flag0Text);
+        level.flag1X = std::stof(flag1Text);
     } catch (const std::exception&) {
         level.error = "header is not numeric";
         return level;

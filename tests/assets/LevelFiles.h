@@ -16,7 +16,6 @@ struct LevelFile {
     bool ok = false;
     std::string error;
     int lastSection = 0;
-    std::string flag0Text, flag1Text;  // as written, to check the editor's formatting
     float flag0X = 0.f, flag1X = 0.f;
     std::vector<std::string> sectionPaths;
 };

@@ -4,66 +4,53 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // Every section can be crossed both ways by the slowest, heaviest fighter,
-// and the places a match needs (starts, goal, flag bases) are on the way.
+// and the places a match needs (starts, goal, flag bases, doors) are on the way.
 
 namespace {
 
-// The column, within the middle section, of a point `offset` px from its centre.
-int middleColumn(float offset)
+// Every column in `columns` can be reached from the first one, and the
+// first one from every other: together, any of them leads to any other.
+void expectConnected(const SectionFile& section, const std::vector<int>& columns, const std::string& what)
 {
-    return static_cast<int>((3840.f / 2 + offset) / tileSize);
-}
-
-SectionFile jungleSection(int index)
-{
-    return readSectionFile(runFile("Assets/Map/Officiel/Jungle/Map" + std::to_string(index) + ".txt"), 60);
-}
-
-void expectRoundTrip(const SectionFile& section, int fromColumn, int toColumn, const std::string& what)
-{
-    const Stand from = standOnFloor(section, fromColumn), to = standOnFloor(section, toColumn);
-    ASSERT_GE(from.second, 0) << what;
-    ASSERT_GE(to.second, 0) << what;
-    EXPECT_TRUE(reachableFrom(section, from).count(to)) << what << ": cannot get from column " << fromColumn
-                                                        << " to column " << toColumn;
-    EXPECT_TRUE(reachableFrom(section, to).count(from)) << what << ": cannot get back from column " << toColumn
-                                                        << " to column " << fromColumn;
-}
-
-}  // namespace
-
-TEST(LevelReach, EverySectionCrossesBothWays)
-{
-    for (int index = 0; index < 5; ++index) {
-        const SectionFile section = jungleSection(index);
-        ASSERT_TRUE(section.ok) << section.error;
-        expectRoundTrip(section, 0, 59, "section " + std::to_string(index));
+    ASSERT_TRUE(section.ok) << what << ": " << section.error;
+    std::vector<Stand> stands;
+    for (int column : columns) {
+        stands.push_back(standOnFloor(section, column));
+        ASSERT_GE(stands.back().second, 0) << what << ": no floor at column " << column;
+    }
+    const std::set<Stand> fromFirst = reachableFrom(section, stands.front());
+    for (std::size_t i = 1; i < stands.size(); ++i) {
+        EXPECT_TRUE(fromFirst.count(stands[i])) << what << ": cannot get from column " << columns.front()
+                                                << " to column " << columns[i];
+        EXPECT_TRUE(reachableFrom(section, stands[i]).count(stands.front()))
+            << what << ": cannot get back from column " << columns[i] << " to column " << columns.front();
     }
 }
 
-TEST(LevelReach, StartsGoalAndFlagBasesAreOnTheWay)
+int columnAt(float x) { return static_cast<int>(x / tileSize); }
+
+}  // namespace
+
+TEST(LevelReach, JungleSectionsCrossBothWaysPastStartsGoalAndFlagBases)
 {
-    const SectionFile middle = jungleSection(2);
-    expectRoundTrip(middle, middleColumn(-750.f), 59, "P1's start to the right edge");
-    expectRoundTrip(middle, middleColumn(750.f), 0, "P2's start to the left edge");
-    expectRoundTrip(middle, middleColumn(0.f), 0, "goal to the left edge");
-    expectRoundTrip(middle, middleColumn(0.f), 59, "goal to the right edge");
-    expectRoundTrip(jungleSection(0), 1, 59, "P2's flag base");
-    expectRoundTrip(jungleSection(4), 59, 0, "P1's flag base");
+    for (int index = 0; index < 5; ++index) {
+        std::vector<int> columns = {0, 59};
+        if (index == 0)
+            columns.push_back(1);  // P2's flag base
+        if (index == 2)            // both starts and the goal
+            columns.insert(columns.end(), {columnAt(1920.f - 750.f), columnAt(1920.f + 750.f), columnAt(1920.f)});
+        const std::string path = "Assets/Map/Officiel/Jungle/Map" + std::to_string(index) + ".txt";
+        expectConnected(readSectionFile(runFile(path), 60), columns, path);
+    }
 }
 
-TEST(LevelReach, CaaFightersCanReachEachOther)
+TEST(LevelReach, ArenaStartsAndHubDoorsAreWithinReach)
 {
-    const SectionFile arena = readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30);
-    ASSERT_TRUE(arena.ok) << arena.error;
-    expectRoundTrip(arena, static_cast<int>((960.f - 750.f) / tileSize), static_cast<int>((960.f + 750.f) / tileSize),
-                    "caa starts");
-}
-
-TEST(LevelReach, HubStartReachesEveryDoorColumn)
-{
+    expectConnected(readSectionFile(runFile("Assets/Map/Officiel/caa/Map0.txt"), 30),
+                    {columnAt(960.f - 750.f), columnAt(960.f + 750.f)}, "caa starts");
     const SectionFile hub = readSectionFile(runFile("Assets/Map/Menu/MainMenuMap.txt"), 60);
     ASSERT_TRUE(hub.ok) << hub.error;
     const std::set<Stand> reach = reachableFrom(hub, standOnFloor(hub, 6));

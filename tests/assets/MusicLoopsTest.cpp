@@ -61,25 +61,17 @@ double rms(const Decoded& track, std::size_t firstFrame, std::size_t frames)
 
 }  // namespace
 
-TEST(MusicLoops, TracksOpenAndLastAtLeast45Seconds)
+// Each track opens as a stereo stream of at least 45 s. When it wraps round,
+// the last sample leads into the first as any two neighbouring samples of the
+// music do: no jump, and no fade to silence. And nothing clips.
+TEST(MusicLoops, TracksLoopWithoutClickOrGapAndNeverClip)
 {
     enterFreshRunFolder();
     for (const char* path : trackPaths) {
         SCOPED_TRACE(path);
         sf::Music music;
         ASSERT_TRUE(openMusicFile(music, path));
-        EXPECT_GE(music.getDuration().asSeconds(), shortestTrack);
         EXPECT_EQ(music.getChannelCount(), 2u);
-    }
-}
-
-// When the track wraps round, the last sample leads into the first as any two
-// neighbouring samples of the music do: no jump, and no fade to silence.
-TEST(MusicLoops, LoopSeamHasNoClickAndNoGap)
-{
-    enterFreshRunFolder();
-    for (const char* path : trackPaths) {
-        SCOPED_TRACE(path);
         const Decoded track = decode(path);
         ASSERT_GT(track.frames(), std::size_t(shortestTrack * float(track.rate)));
         const int limit = sharpStep(track);
@@ -90,16 +82,6 @@ TEST(MusicLoops, LoopSeamHasNoClickAndNoGap)
         const std::size_t window = std::size_t(seamWindow * float(track.rate));
         EXPECT_GT(rms(track, 0, window), 0.03);
         EXPECT_GT(rms(track, track.frames() - window, window), 0.03);
-    }
-}
-
-TEST(MusicLoops, NothingClips)
-{
-    enterFreshRunFolder();
-    for (const char* path : trackPaths) {
-        SCOPED_TRACE(path);
-        const Decoded track = decode(path);
-        ASSERT_FALSE(track.samples.empty());
         const auto loudest = std::max_element(track.samples.begin(), track.samples.end(),
                                               [](sf::Int16 a, sf::Int16 b) { return std::abs(a) < std::abs(b); });
         EXPECT_LT(std::abs(int(*loudest)), clipLevel);
