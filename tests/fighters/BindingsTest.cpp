@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace {
 
@@ -33,37 +32,18 @@ void expectDefaults(const Game& game)
 
 }  // namespace
 
-TEST(Bindings, DefaultsAreTheShippedBindsFile)
-{
-    std::istringstream shipped(readTestFile(KESTRELFALL_SOURCE_DIR "/data/settings/Binds.txt"));
-    for (int i = 0; i < 2; ++i) {
-        const BindingTable expected = defaultBindings(i);
-        std::vector<int> buttons(5), keys(7);
-        for (int& b : buttons)
-            shipped >> b;
-        for (int& k : keys)
-            shipped >> k;
-        ASSERT_TRUE(shipped) << "the shipped file holds 24 numbers";
-        EXPECT_EQ(buttons, expected.buttons);
-        EXPECT_EQ(keys, expected.keys);
-    }
-}
-
 TEST(Bindings, MissingShortOrGarbledFilesGiveTheDefaults)
 {
     FighterWorld world;
-    Game& game = *world.game;
-    EXPECT_EQ(loadWithFile(game, nullptr), "Load error");
-    expectDefaults(game);
-    const std::string shortFile = "0 2 1 3 5\n16 3 25 5 6 7 17\n0 2 1 3\n";
-    EXPECT_EQ(loadWithFile(game, &shortFile), "");
-    expectDefaults(game);
-    const std::string garbled = "0 2 1 3 5\n16 3 twenty 5 6 7 17\n0 2 1 3 5\n71 72 73 76 77 78 75\n";
-    loadWithFile(game, &garbled);
-    expectDefaults(game);
-    const std::string empty;
-    loadWithFile(game, &empty);
-    expectDefaults(game);
+    EXPECT_EQ(loadWithFile(*world.game, nullptr), "Load error");
+    expectDefaults(*world.game);
+    for (const std::string& text : {std::string("0 2 1 3 5\n16 3 25 5 6 7 17\n0 2 1 3\n"),
+                                    std::string("0 2 1 3 5\n16 3 twenty 5 6 7 17\n0 2 1 3 5\n71 72 73 76 77 78 75\n"),
+                                    std::string()}) {
+        SCOPED_TRACE(text);
+        loadWithFile(*world.game, &text);
+        expectDefaults(*world.game);
+    }
 }
 
 TEST(Bindings, SavedFileReadsBackIntoTheSameBindingsInPlaceOfTheOldOne)
@@ -94,20 +74,10 @@ TEST(Bindings, SavedFileReadsBackIntoTheSameBindingsInPlaceOfTheOldOne)
     }
 }
 
-TEST(Bindings, UnwritableFolderReportsAndKeepsNothingHalfWritten)
-{
-    FighterWorld world;
-    testing::internal::CaptureStdout();
-    saveBindings(*world.game);  // no settings folder in this run folder
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "file error\n");
-}
-
 TEST(Bindings, NumbersTheInputSourceDoesNotKnowAreUnbound)
 {
-    FighterWorld world;
-    world.floorRow(15);
+    FighterWorld world(withFloor);
     world.standOn(world.p1(), 800.f, 15);
-    world.standOn(world.p2(), 3000.f, 15);
     BindingTable& table = world.p1().input->bindings;
     table.keys = {-5, 100000, sf::Keyboard::KeyCount, -1, 2147483647, -2147483647, 999};
     table.buttons = {32, -1, 1000000, 77, -9};
@@ -127,24 +97,4 @@ TEST(Bindings, NumbersTheInputSourceDoesNotKnowAreUnbound)
     table.buttons.clear();
     world.step(5);
     EXPECT_EQ(world.p1().position.x, 800.f);
-}
-
-TEST(Bindings, KeyPressesAndControllerEventsSwitchTheirOwnPlayersMode)
-{
-    FighterWorld world;
-    Game& game = *world.game;
-    game.players[0].keyboardMode = game.players[1].keyboardMode = false;
-    noteKeyPressed(game, defaultBindings(1).keys[JumpKey]);
-    EXPECT_FALSE(game.players[0].keyboardMode);
-    EXPECT_TRUE(game.players[1].keyboardMode);
-    noteKeyPressed(game, sf::Keyboard::Escape);
-    EXPECT_FALSE(game.players[0].keyboardMode);
-    noteJoystickEvent(game, 3);
-    EXPECT_TRUE(game.players[1].keyboardMode);
-    game.state = SceneState::MainHub;
-    noteJoystickEvent(game, 1);
-    EXPECT_TRUE(game.players[1].keyboardMode) << "only the fight switches back to the stick";
-    game.state = SceneState::Fight;
-    noteJoystickEvent(game, 1);
-    EXPECT_FALSE(game.players[1].keyboardMode);
 }

@@ -86,128 +86,106 @@ struct Duel {
         frames(1);
         key(i, action, false);
     }
-    void frames(int count) { run.step(count, 1.f / 60.f); }
+    void frames(int count, float dt = 1.f / 60.f) { run.step(count, dt); }
     void save(const std::string& name) { ASSERT_TRUE(run.saveScreenshot(shots + "/" + name)); }
 };
 
 }  // namespace
 
-TEST(CombatDuel, EachKindsSwingReachesTheOther)
+// One game for the whole script: opening the window and loading the level
+// is most of the cost.
+TEST(CombatDuel, SwingsParriesSkillsAndASpikeDeath)
 {
     Duel duel;
-    // Atoola wounds Gigachill through its shield.
-    duel.faceOff(atoola, 45.f, gigachill);
-    duel.tap(0, AttackKey);
-    duel.frames(8);
-    duel.save("1-atoola-swing.png");
-    duel.frames(20);
-    EXPECT_EQ(duel.p(1).hitPoints, 1);
-    // Gigachill's swing brings Atoola down.
-    duel.faceOff(gigachill, 45.f);
-    duel.tap(0, AttackKey);
-    duel.frames(30);
-    EXPECT_LT(duel.p(1).hitPoints, 1);
-    // Napollo's swing launches instead of wounding.
-    duel.faceOff(napollo, 45.f);
-    duel.tap(0, AttackKey);
-    duel.frames(10);
-    duel.save("2-napollo-launch.png");
-    EXPECT_EQ(duel.p(1).hitPoints, 1);
-    EXPECT_EQ(duel.p(1).currentState, AnimState::DEFLECT);
-    EXPECT_GT(duel.p(1).position.x, duel.p(0).position.x + 60.f);
-    // The Swapper's swing never hits.
-    duel.faceOff(swapper, 45.f);
-    duel.tap(0, AttackKey);
-    duel.frames(30);
-    EXPECT_EQ(duel.p(1).hitPoints, 1);
-    EXPECT_NE(duel.p(1).currentState, AnimState::DEFLECT);
-}
-
-TEST(CombatDuel, EachKindsParryStunsTheSwinger)
-{
-    Duel duel;
+    Player& a = duel.p(0);
+    Player& b = duel.p(1);
+    const auto stunnedWithin = [&](int frames) {
+        for (int i = 0; i < frames; ++i) {
+            duel.frames(1);
+            if (b.currentState == AnimState::STUN)
+                return true;
+        }
+        return false;
+    };
+    {
+        SCOPED_TRACE("swings");
+        duel.faceOff(atoola, 45.f, gigachill);  // Atoola wounds Gigachill through its shield
+        duel.tap(0, AttackKey);
+        duel.frames(28);
+        EXPECT_EQ(b.hitPoints, 1);
+        duel.faceOff(gigachill, 45.f);
+        duel.tap(0, AttackKey);
+        duel.frames(30);
+        EXPECT_LT(b.hitPoints, 1);
+        duel.faceOff(napollo, 45.f);  // launches instead of wounding
+        duel.tap(0, AttackKey);
+        duel.frames(10);
+        duel.save("1-napollo-launch.png");
+        EXPECT_EQ(b.hitPoints, 1);
+        EXPECT_EQ(b.currentState, AnimState::DEFLECT);
+        EXPECT_GT(b.position.x, a.position.x + 60.f);
+        duel.faceOff(swapper, 45.f);  // never hits
+        duel.tap(0, AttackKey);
+        duel.frames(30);
+        EXPECT_EQ(b.hitPoints, 1);
+        EXPECT_NE(b.currentState, AnimState::DEFLECT);
+    }
     for (int kind : {napollo, atoola, gigachill, swapper}) {
+        SCOPED_TRACE("parry of kind " + std::to_string(kind));
         duel.faceOff(kind, 45.f);
-        const int hitPoints = duel.p(0).hitPoints;
+        const int hitPoints = a.hitPoints;
         duel.key(0, ParryKey, true);
         duel.frames(kind == gigachill ? 5 : 1);  // Gigachill's parry frames come later
         duel.tap(1, AttackKey);
         duel.key(0, ParryKey, false);
-        bool stunned = false;
-        for (int i = 0; i < 30 && !stunned; ++i) {
-            duel.frames(1);
-            stunned = duel.p(1).currentState == AnimState::STUN;
-        }
-        EXPECT_TRUE(stunned) << "kind " << kind;
-        EXPECT_EQ(duel.p(0).hitPoints, hitPoints) << "kind " << kind;
-        if (kind == gigachill)
-            duel.save("3-gigachill-parry.png");
+        EXPECT_TRUE(stunnedWithin(30));
+        EXPECT_EQ(a.hitPoints, hitPoints);
     }
-}
-
-TEST(CombatDuel, EachKindsSkillActsOnTheOther)
-{
-    Duel duel;
-    // Napollo's shot wounds from afar.
-    duel.faceOff(napollo, 500.f);
-    duel.tap(0, SkillKey);
-    duel.frames(12);
-    duel.save("4-napollo-shot.png");
-    duel.frames(30);
-    EXPECT_LT(duel.p(1).hitPoints, 1);
-    EXPECT_EQ(duel.p(0).skill->ammo, 3);
-    // Atoola dashes straight through the other.
-    duel.faceOff(atoola, 150.f);
-    duel.tap(0, SkillKey);
-    duel.frames(5);
-    duel.save("5-atoola-dash.png");
-    duel.frames(20);
-    EXPECT_GT(duel.p(0).position.x, duel.p(1).position.x);
-    EXPECT_EQ(duel.p(1).hitPoints, 1);
-    // Gigachill's pound stuns the grounded opponent across the screen.
-    duel.faceOff(gigachill, 900.f);
-    duel.tap(0, SkillKey);
-    bool stunned = false;
-    for (int i = 0; i < 60 && !stunned; ++i) {
-        duel.frames(1);
-        stunned = duel.p(1).currentState == AnimState::STUN;
+    {
+        SCOPED_TRACE("skills");
+        duel.faceOff(napollo, 500.f);  // the shot wounds from afar
+        duel.tap(0, SkillKey);
+        duel.frames(42);
+        EXPECT_LT(b.hitPoints, 1);
+        EXPECT_EQ(a.skill->ammo, 3);
+        duel.faceOff(atoola, 150.f);  // the dash goes straight through
+        duel.tap(0, SkillKey);
+        duel.frames(25);
+        EXPECT_GT(a.position.x, b.position.x);
+        EXPECT_EQ(b.hitPoints, 1);
+        duel.faceOff(gigachill, 900.f);  // the pound stuns across the screen
+        duel.tap(0, SkillKey);
+        EXPECT_TRUE(stunnedWithin(60));
+        duel.save("2-gigachill-pound.png");
+        duel.faceOff(swapper, 100.f);  // marker beyond the other, then swap behind it
+        duel.tap(0, SkillKey);
+        duel.frames(30);
+        duel.tap(0, SkillKey);
+        duel.frames(2);
+        EXPECT_GT(a.position.x, b.position.x);
     }
-    EXPECT_TRUE(stunned);
-    duel.save("6-gigachill-pound.png");
-    // The Swapper sets its marker beyond the other and swaps behind it.
-    duel.faceOff(swapper, 100.f);
-    duel.tap(0, SkillKey);
-    duel.frames(30);
-    duel.save("7-swapper-marker.png");
-    duel.tap(0, SkillKey);
-    duel.frames(2);
-    EXPECT_GT(duel.p(0).position.x, duel.p(1).position.x);
-}
-
-TEST(CombatDuel, SpikesKillAndTheFighterComesBackProtected)
-{
-    Duel duel;
-    duel.ready(0, atoola, spikeColumn - 7, 1);
-    duel.ready(1, gigachill, spikeColumn, -1);
-    duel.p(1).position.y -= 200.f;  // drops onto the spikes
-    duel.p(0).advancing = true;
-    Camera& camera = duel.game.camera;  // looking at the spikes from the start
-    camera.view.setCenter(duel.p(0).position.x, camera.centre.y);
-    camera.centre = camera.view.getCenter();
-    duel.frames(30);
-    EXPECT_TRUE(duel.p(1).dead);
-    EXPECT_EQ(duel.p(1).currentState, AnimState::DEATH);
-    duel.save("8-spike-death.png");
-    int frames = 0;
-    while (!duel.p(1).alive && frames++ < 300)
-        duel.frames(1);
-    ASSERT_TRUE(duel.p(1).alive);
-    EXPECT_EQ(duel.p(1).hitPoints, 1);
-    EXPECT_TRUE(isProtected(duel.p(1)));
-    EXPECT_GT(std::fabs(duel.p(1).position.x - duel.p(0).position.x), 700.f);
-    duel.frames(10);
-    duel.save("9-respawn-protected.png");
-    EXPECT_TRUE(duel.p(1).onGround);
-    duel.frames(30);
-    EXPECT_FALSE(isProtected(duel.p(1)));
+    {
+        SCOPED_TRACE("spike death and respawn");
+        duel.ready(0, atoola, spikeColumn - 7, 1);
+        duel.ready(1, gigachill, spikeColumn, -1);
+        b.position.y -= 200.f;  // drops onto the spikes
+        a.advancing = true;
+        Camera& camera = duel.game.camera;  // looking at the spikes from the start
+        camera.view.setCenter(a.position.x, camera.centre.y);
+        camera.centre = camera.view.getCenter();
+        duel.frames(30);
+        EXPECT_TRUE(b.dead);
+        EXPECT_EQ(b.currentState, AnimState::DEATH);
+        duel.save("3-spike-death.png");
+        for (int frames = 0; !b.alive && frames < 100; ++frames)
+            duel.frames(1, 1.f / 20.f);  // nothing moves while it waits: longer frames
+        ASSERT_TRUE(b.alive);
+        EXPECT_EQ(b.hitPoints, 1);
+        EXPECT_TRUE(isProtected(b));
+        EXPECT_GT(std::fabs(b.position.x - a.position.x), 700.f);
+        duel.frames(10);
+        EXPECT_TRUE(b.onGround);
+        duel.frames(30);
+        EXPECT_FALSE(isProtected(b));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "audio/Audio.h"
 #include "fighters/BoxFrames.h"
+#include "fighters/FighterWorld.h"
 #include "fighters/PlayersTick.h"
 #include "fighters/Projectile.h"
 #include "match/Camera.h"
@@ -32,28 +33,10 @@ CombatWorld::CombatWorld(int kindP1, int kindP2) : headless(), game(*headless.ga
         loadMissingClips(game.characterSets[slot], slot);
         fillMissingFrames(game.characterSets[slot], kindHitbox(slot % kindCount), 70, boxes);
     }
-    TileMap& map = game.tileMap;
-    map.columns = classicColumns;
-    TileColumn column;
-    column.fill(emptyCode);
-    column[floorRow] = 1;
-    map.grid.assign(1, Section(classicColumns, column));
-    map.sectionIndex = 0;
-    map.lastSection = 0;
-    game.sectionWidth = classicColumns * 64.f;
-    map.solidTiles.clear();
-    buildCollision(map);
-    game.state = SceneState::Fight;
-    game.fightLive = true;
-    game.screenFade.active = false;
-    game.screenFade.darkening = false;
-    game.screenFade.lightening = false;
-    game.screenFade.clock.startedAt = -10.0;
+    startTinyFight(game, floorRow);
     game.camera.reset();
-    for (int i = 0; i < 2; ++i) {
-        setKind(i, i == 0 ? kindP1 : kindP2);
-        game.players[i].deathTimer = 10.f;  // long past any protection
-    }
+    setKind(0, kindP1);
+    setKind(1, kindP2);
     stand(p1(), 1000.f, 1);
     stand(p2(), 1040.f, -1);
 }
@@ -68,9 +51,7 @@ void CombatWorld::setKind(int index, int kind)
 
 void CombatWorld::setCell(int column, int row, int code)
 {
-    game.tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
-    game.tileMap.solidTiles.clear();
-    buildCollision(game.tileMap);
+    setTinyCell(game, column, row, code);
 }
 
 void CombatWorld::stand(Player& p, float x, int facing)

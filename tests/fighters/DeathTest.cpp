@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int napollo = 0, atoola = 1, gigachill = 2;
+constexpr int atoola = 1;
 
 // The x a respawn aimed at `x` lands on (floor everywhere): the cell's left
 // edge plus half the width.
@@ -83,27 +83,4 @@ TEST(Respawn, LandsOnTheSideTheFlagsDecideFacingTheOpponent)
     EXPECT_EQ(p1.position.x, cellX(1075.f, p1));
     EXPECT_EQ(p2.position.x, cellX(1925.f, p2));
     EXPECT_EQ(p1.position.y, (floorRow - 1) * 64.f);
-}
-
-TEST(Respawn, PerKindValues)
-{
-    CombatWorld w(napollo, gigachill);
-    Player& n = w.p1();
-    Player& g = w.p2();
-    w.frames(1);  // Gigachill's first skill call sets up its shield
-    n.skill->ammo = 0;
-    n.hitPoints = 0;
-    g.hitPoints = 0;
-    w.frames(1);
-    for (int i = 0; i < 400 && !g.alive; ++i)
-        w.frames(1);
-    ASSERT_TRUE(n.alive);
-    ASSERT_TRUE(g.alive);
-    EXPECT_EQ(n.skill->ammo, 4);
-    EXPECT_EQ(g.hitPoints, 1);
-    // Gigachill's second point returns 4 s after the respawn.
-    w.frames(3 * 60 + 50);
-    EXPECT_EQ(g.hitPoints, 1);
-    w.frames(20);
-    EXPECT_EQ(g.hitPoints, 2);
 }

@@ -25,51 +25,59 @@ void giveClips(Character& character)
 
 }  // namespace
 
-FighterWorld::FighterWorld()
+void startTinyFight(Game& game, int floor)
+{
+    TileMap& map = game.tileMap;
+    map.columns = classicColumns;
+    game.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    TileColumn column;
+    column.fill(emptyCode);
+    if (floor >= 0)
+        column[static_cast<std::size_t>(floor)] = 1;
+    map.grid.assign(1, Section(classicColumns, column));
+    map.lastSection = 0;
+    map.sectionIndex = 0;
+    map.solidTiles.clear();
+    buildCollision(map);
+    game.state = SceneState::Fight;
+    game.fightLive = true;
+    game.screenFade.active = false;
+    game.screenFade.darkening = false;
+    game.screenFade.lightening = false;
+    game.screenFade.clock.startedAt = -10.0;
+    for (Player& p : game.players)
+        p.deathTimer = 10.f;
+}
+
+void setTinyCell(Game& game, int column, int row, int code)
+{
+    game.tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
+    game.tileMap.solidTiles.clear();
+    buildCollision(game.tileMap);
+}
+
+FighterWorld::FighterWorld(bool floor)
 {
     enterEmptyFolder();
     game = std::make_unique<Game>();
-    game->state = SceneState::Fight;
-    game->fightLive = true;
-    game->screenFade.active = false;
-    game->screenFade.clock.startedAt = -10.0;
-    TileMap& map = game->tileMap;
-    map.columns = classicColumns;
-    game->sectionWidth = static_cast<float>(classicColumns * tileSize);
-    TileColumn empty;
-    empty.fill(emptyCode);
-    map.grid.assign(1, Section(classicColumns, empty));
-    map.lastSection = 0;
-    map.sectionIndex = 0;
-    rebuild();
+    startTinyFight(*game);
     game->camera.view.setCenter(960.f, 604.f);
     for (Character& character : game->characterSets)
         giveClips(character);
     for (Player& p : game->players) {
-        p.deathTimer = 10.f;
         p.keyboardMode = true;
         p.position = sf::Vector2f(-5000.f, -5000.f);
     }
-}
-
-void FighterWorld::rebuild()
-{
-    game->tileMap.solidTiles.clear();
-    game->tileMap.hazards.clear();
-    buildCollision(game->tileMap);
-}
-
-void FighterWorld::setTile(int column, int row, int code)
-{
-    game->tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
-    rebuild();
+    if (floor) {
+        floorRow(15);
+        standOn(p2(), 3500.f, 15);
+    }
 }
 
 void FighterWorld::floorRow(int row)
 {
     for (int column = 0; column < classicColumns; ++column)
-        game->tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = 0;
-    rebuild();
+        setTile(column, row, 0);
 }
 
 void FighterWorld::standOn(Player& player, float x, int row)

@@ -6,10 +6,8 @@ namespace {
 
 // P1 standing on a floor, P2 parked far away; the test drives P1's input.
 struct InputWorld : FighterWorld {
-    InputWorld()
+    InputWorld() : FighterWorld(withFloor)
     {
-        floorRow(15);
-        standOn(p2(), 3500.f, 15);
         standOn(p1(), 800.f, 15);
         game->frameTime = 1.f / 60.f;
     }
@@ -149,26 +147,4 @@ TEST(PlayerInput, StunAndDeflectWearOff)
     world.step(10, dt);
     EXPECT_FALSE(p.airborne);
     EXPECT_FALSE(p.attacking);
-}
-
-TEST(PlayerInput, SkillAndItemRequestsAndTheParry)
-{
-    InputWorld world;
-    Player& p = world.p1();
-    world.key(sf::Keyboard::L, true);
-    world.input();
-    EXPECT_TRUE(p.skill->pressed);
-    p.skill->pressed = false;
-    world.input();
-    EXPECT_FALSE(p.skill->pressed) << "held: one request per press";
-    world.key(sf::Keyboard::I, true);
-    world.input();
-    EXPECT_FALSE(p.useItemRequest) << "no item held";
-    p.item = std::make_unique<Crate>();
-    world.input();
-    EXPECT_TRUE(p.useItemRequest);
-    world.key(sf::Keyboard::K, true);
-    world.input();
-    EXPECT_TRUE(p.parryActive);
-    EXPECT_EQ(p.requestedState, AnimState::PARRY);
 }

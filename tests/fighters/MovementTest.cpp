@@ -6,15 +6,6 @@
 
 namespace {
 
-// A world with a floor on row 15 and P2 parked out of the way on it.
-struct FloorWorld : FighterWorld {
-    FloorWorld()
-    {
-        floorRow(15);
-        standOn(p2(), 3500.f, 15);
-    }
-};
-
 // Seconds until the fighter's horizontal speed has halved from 1000 px/s.
 float halvingTime(FighterWorld& world, Player& p)
 {
@@ -57,7 +48,7 @@ TEST(Movement, WalkingOffALedgeMakesTheNextPressADoubleJump)
 
 TEST(Movement, AMoveOfTheFightersOwnSizeIsDroppedInsteadOfTunnelling)
 {
-    FloorWorld world;
+    FighterWorld world(withFloor);
     Player& p = world.p1();
     world.standOn(p, 1000.f, 15);
     p.velocity.x = 3700.f;  // 61.7 px at 60 frames per second, the fighter is 60 wide
@@ -73,7 +64,7 @@ TEST(Movement, AMoveOfTheFightersOwnSizeIsDroppedInsteadOfTunnelling)
 
 TEST(Movement, FrictionHalvesSpeedFastOnTheGroundSlowlyInTheAir)
 {
-    FloorWorld world;
+    FighterWorld world(withFloor);
     Player& p = world.p1();
     world.standOn(p, 500.f, 15);
     EXPECT_NEAR(halvingTime(world, p), 0.069f, 0.005f);
@@ -86,24 +77,9 @@ TEST(Movement, FrictionHalvesSpeedFastOnTheGroundSlowlyInTheAir)
     EXPECT_EQ(p.velocity.x, 0.f);
 }
 
-TEST(Movement, FallingBelowTheLevelKills)
-{
-    FighterWorld world;
-    world.floorRow(15);
-    world.standOn(world.p2(), 3500.f, 15);
-    Player& p = world.p1();
-    p.position = sf::Vector2f(500.f, 1250.f);
-    p.velocity = sf::Vector2f(0.f, 600.f);
-    world.game->tileMap.solidTiles.clear();  // a gap under the fighter
-    world.game->tileMap.solidIndex = SolidTileIndex{};
-    while (p.position.y <= 1280.f)
-        world.step();
-    EXPECT_EQ(p.hitPoints, 0);
-}
-
 TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
 {
-    FloorWorld world;
+    FighterWorld world(withFloor);
     world.game->state = SceneState::MainHub;
     world.standOn(world.p2(), 1500.f, 15);
     Player& p = world.p1();
@@ -123,18 +99,11 @@ TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
     EXPECT_TRUE(p.onGround);
     world.step();
     EXPECT_LT(p.velocity.x, 0.f) << "steers again once it walks on the ground";
-    // The kill-race hub rule only holds the fighter at the edge.
-    world.game->caaMode = true;
-    world.key(sf::Keyboard::A, false);
-    world.standOn(p, 20.f, 15);
-    world.step();
-    EXPECT_FALSE(p.knockbackLock);
-    EXPECT_FLOAT_EQ(p.position.x - p.size.x / 2.f, 0.f);
 }
 
 TEST(Movement, FightersWalkingIntoEachOtherStopAtTheHitboxEdge)
 {
-    FloorWorld world;
+    FighterWorld world(withFloor);
     Player& a = world.p1();
     Player& b = world.p2();
     world.standOn(a, 800.f, 15);
@@ -147,18 +116,10 @@ TEST(Movement, FightersWalkingIntoEachOtherStopAtTheHitboxEdge)
     const float gap = b.position.x - a.position.x;
     world.step(30);
     EXPECT_NEAR(b.position.x - a.position.x, gap, 12.f) << "they stay blocked";
-    // A dashing fighter is not stopped, and neither is one walking into a fallen fighter.
+    // A dashing fighter passes.
     a.currentState = AnimState::DASH;
     a.velocity.x = 1750.f;
     const float x = a.position.x;
     blockBodies(a, b);
     EXPECT_EQ(a.position.x, x);
-    a.currentState = AnimState::RUNNING;
-    b.hitPoints = 0;
-    blockBodies(a, b);
-    EXPECT_EQ(a.position.x, x);
-    b.hitPoints = 1;
-    blockBodies(a, b);
-    EXPECT_EQ(a.position.x, b.position.x - b.size.x / 2.f);
-    EXPECT_EQ(a.velocity.x, 0.f);
 }

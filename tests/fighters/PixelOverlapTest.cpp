@@ -4,45 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <SFML/Graphics/Image.hpp>
-
-namespace {
-
-// A 40 x 40 picture, opaque only on its left or right half.
-sf::Texture halfPicture(bool leftHalf)
-{
-    sf::Image image;
-    image.create(40, 40, sf::Color::Transparent);
-    for (unsigned x = 0; x < 20; ++x)
-        for (unsigned y = 0; y < 40; ++y)
-            image.setPixel(leftHalf ? x : x + 20, y, sf::Color::Red);
-    sf::Texture texture;
-    texture.loadFromImage(image);
-    return texture;
-}
-
-}  // namespace
-
-TEST(PixelOverlap, TransparentPixelsDoNotTouch)
-{
-    CombatWorld w;  // a graphics context
-    const sf::Texture left = halfPicture(true);
-    const sf::Texture right = halfPicture(false);
-    sf::Sprite a(left), b(right);
-    PixelMasks masks;
-    // Bounds overlap by 30 px, but a's opaque half ends before b's begins.
-    a.setPosition(100.f, 100.f);
-    b.setPosition(110.f, 100.f);
-    EXPECT_FALSE(pixelOverlap(a, b, masks));
-    // Mirrored, a's opaque half now faces b.
-    a.setOrigin(40.f, 0.f);
-    a.setScale(-1.f, 1.f);
-    a.setPosition(100.f, 100.f);
-    EXPECT_TRUE(pixelOverlap(a, b, masks));
-    // No picture, no hit.
-    EXPECT_FALSE(pixelOverlap(sf::Sprite(), b, masks));
-}
-
 // The cached test gives the read-back test's answer on the fighters' own
 // frames, across frames, offsets and facings.
 TEST(PixelOverlap, CachedTestAgreesWithReadBackOnRealFrames)

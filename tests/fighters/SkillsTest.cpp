@@ -26,11 +26,7 @@ TEST(NapolloShoot, FourShotsThenNothingUntilAReload)
     ASSERT_EQ(w.game.projectiles.shots.size(), 4u);
     EXPECT_EQ(p.skill->ammo, 0);
     EXPECT_FALSE(p.skill->active);
-    const Projectile& shot = w.game.projectiles.shots.front();
-    EXPECT_EQ(shot.position, p.position);
-    EXPECT_EQ(shot.speed, 1500.f);
-    EXPECT_EQ(shot.effect, 0);  // wounds in the fight
-    EXPECT_FALSE(shot.fromP2);
+    EXPECT_FALSE(w.game.projectiles.shots.front().fromP2);
 }
 
 TEST(AtoolaDash, NeedsAFullGaugeRunsAFifthOfASecondAndEmptiesIt)
@@ -80,7 +76,6 @@ TEST(GigachillPound, SpendsTheShieldStunsOnlyAGroundedOpponentAndRegenerates)
     w.frames(31, 1.f / 30.f);
     EXPECT_EQ(g.hitPoints, 2);
     EXPECT_TRUE(g.skill->shieldReady);
-
     // An airborne opponent is not stunned.
     w.stand(o, 2500.f, -1);
     o.position.y = -2000.f;
@@ -94,19 +89,18 @@ TEST(GigachillPound, SpendsTheShieldStunsOnlyAGroundedOpponentAndRegenerates)
     EXPECT_EQ(g.hitPoints, 1);
 }
 
-TEST(SwapperSwap, PlacesTheMarkerThenSwapsWithIt)
+TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
 {
     CombatWorld w(swapper, atoola);
     Player& p = w.p1();
+    Player& o = w.p2();
     SwapMarker& m = *p.marker;
     const sf::Vector2f start = p.position;
     press(p);
     swapperSwap(*p.skill, p);
     ASSERT_TRUE(m.placed);
     EXPECT_EQ(m.position, start + sf::Vector2f(150.f, -50.f));
-    EXPECT_EQ(p.skill->marker, &m);
-    // It falls onto the floor.
-    w.frames(60);
+    w.frames(60);  // it falls onto the floor
     EXPECT_TRUE(m.onGround);
     EXPECT_NEAR(m.position.y + m.size.y / 2.f, floorTop, 1.f);
     const sf::Vector2f markerAt = m.position;
@@ -118,22 +112,10 @@ TEST(SwapperSwap, PlacesTheMarkerThenSwapsWithIt)
     EXPECT_TRUE(p.skill->active);
     w.frames(7);
     EXPECT_FALSE(p.skill->active);
-}
-
-TEST(SwapMarker, ASwingKnocksItAndLeavingTheViewRemovesIt)
-{
-    CombatWorld w(swapper, atoola);
-    Player& p = w.p1();
-    Player& o = w.p2();
-    SwapMarker& m = *p.marker;
-    press(p);
-    swapperSwap(*p.skill, p);
-    w.frames(60);
     // The opponent swings at it from the right.
     w.stand(o, m.position.x + 20.f, -1);
     o.hitboxActive = true;
     o.hitLanded = false;
-    w.game.frameTime = 1.f / 60.f;
     updateMarker(m);
     EXPECT_LT(m.velocity.x, -1900.f);
     EXPECT_LT(m.velocity.y, -1300.f);
@@ -142,7 +124,6 @@ TEST(SwapMarker, ASwingKnocksItAndLeavingTheViewRemovesIt)
     m.position.x = w.game.camera.view.getCenter().x + 1200.f;
     updateMarker(m);
     EXPECT_FALSE(m.placed);
-    EXPECT_EQ(m.position, sf::Vector2f(32767.f, 32767.f));
     press(p);
     swapperSwap(*p.skill, p);
     EXPECT_TRUE(m.placed);
