@@ -77,6 +77,20 @@ TEST(Movement, FrictionHalvesSpeedFastOnTheGroundSlowlyInTheAir)
     EXPECT_EQ(p.velocity.x, 0.f);
 }
 
+TEST(Movement, FallingBelowTheLevelKills)
+{
+    FighterWorld world(withFloor);
+    world.standOn(world.p2(), 3500.f, 15);
+    Player& p = world.p1();
+    p.position = sf::Vector2f(500.f, 1250.f);
+    p.velocity = sf::Vector2f(0.f, 600.f);
+    world.game->tileMap.solidTiles.clear();  // a gap under the fighter
+    world.game->tileMap.solidIndex = SolidTileIndex{};
+    while (p.position.y <= 1280.f)
+        world.step();
+    EXPECT_EQ(p.hitPoints, 0);
+}
+
 TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
 {
     FighterWorld world(withFloor);
