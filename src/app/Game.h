@@ -20,6 +20,7 @@
 #include "menus/PauseMenu.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "settings/KeyNames.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -103,6 +104,7 @@ struct Game {
     PauseMenu pauseMenu;
     CreditsScreen credits;
     std::unique_ptr<Crate> crate;
+    KeyNames keyNames;  // shown names of key codes and controller buttons
 
     // Graphics resources
     sf::Font font;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SFML/Graphics/Text.hpp>
+
 namespace sf { class RenderTarget; }
 struct Game;
 struct Player;
@@ -9,6 +11,10 @@ struct Player;
 struct Hud {
     float countdown = 4.f;     // s, runs from 4 down to 0 before a fight
     float matchTimer = 300.f;  // s of match time left
+    float suddenDeathTime = 0.f;  // s since sudden death began
+    float timerBlinkPhase = 0.f;  // advanced while the time is out
+    sf::Text centreText;  // countdown digits, "FIGHT !" or "SUDDEN DEATH"
+    sf::Text timerText;   // "m : ss" at the top of the screen
 };
 
 void hudUpdate(Game& game);

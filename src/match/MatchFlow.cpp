@@ -7,3 +7,7 @@ void setUpCaaFight(Game&) {}
 void placeForFight(Game&) {}
 void caaRules(Game&) {}
 void matchRules(Game&) {}
+void updateCountdown(Game&) {}
+void updateTimer(Game&) {}
+void startSuddenDeath(Game&) {}
+void declareWinner(Game&, int) {}

@@ -8,6 +8,8 @@ void updateChaseSituation(Game& game);
 // A player that went down loses the right of way; the other one, standing,
 // takes it (unless both are down). Run by the camera's follow step.
 void rightOfWay(Game& game);
+// Puts the goal on the floor of the middle section (the classic fight's arrival).
+void placeGoal(Game& game);
 // The flags' update and carrier following, each fight frame.
 void updateFlags(Game& game);
 

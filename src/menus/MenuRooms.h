@@ -3,6 +3,7 @@
 #include "app/SceneState.h"
 #include "level/TileMap.h"
 
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
@@ -25,6 +26,8 @@ struct MainHub {
     Section grid = Section(hubColumns, TileColumn{});  // [column][row] tile codes, all 0 until read
     SceneState targetState = SceneState::Title;
     bool armed = false;  // the curtain was seen darkening for this room's switch
+    int winCount[2] = {0, 0};  // classic wins of P1 and P2
+    sf::Text winText[2];       // those counts as shown in the rooms
 };
 
 struct ModeSelectRoom {
