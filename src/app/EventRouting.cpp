@@ -11,17 +11,17 @@ namespace {
 
 constexpr float wheelZoomStep = 0.05f;  // view size change per wheel notch
 
-void mousePressed(Game& game, sf::Vector2f mouse)
+void mousePressed(Game& game, sf::Vector2f mouse, sf::Mouse::Button button)
 {
     switch (game.state) {
     case SceneState::Editor:
         onMousePressed(game.editor, mouse);
         break;
     case SceneState::Options:
-        onMousePressed(game.options, mouse);
+        onMousePressed(game.options, mouse, button);
         break;
     case SceneState::Pause:
-        onMousePressed(game.pauseMenu, mouse);
+        onMousePressed(game.pauseMenu, mouse, button);
         break;
     case SceneState::KeyBindings:
         onBindClick(game.options.keyBindingScreen, mouse);
@@ -71,7 +71,7 @@ void routeEvent(Game& game, const sf::Event& event)
             game.window.close();
         break;
     case sf::Event::MouseButtonPressed:
-        mousePressed(game, toLogicalScreen(game, {event.mouseButton.x, event.mouseButton.y}));
+        mousePressed(game, toLogicalScreen(game, {event.mouseButton.x, event.mouseButton.y}), event.mouseButton.button);
         break;
     case sf::Event::MouseMoved:
         mouseMoved(game, toLogicalScreen(game, {event.mouseMove.x, event.mouseMove.y}));

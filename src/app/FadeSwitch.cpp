@@ -4,7 +4,6 @@
 #include "app/Game.h"
 #include "match/Camera.h"
 #include "match/MatchFlow.h"
-#include "menus/MenuRooms.h"
 
 namespace {
 
@@ -18,12 +17,14 @@ void arriveInFight(Game& game)
 }
 
 // Every other arrival: the camera comes over to P1 (keeping its height).
-void arriveWithP1(Game& game)
+// The caa door's fight starts from the fight-start places, wherever the
+// fighters stood when the door was taken.
+void arriveWithP1(Game& game, SceneState target)
 {
     Camera& camera = game.camera;
     camera.view.setCenter(game.players[0].position.x, camera.view.getCenter().y);
     camera.centre = camera.view.getCenter();
-    if (game.state == SceneState::ModeSelect && atCaaDoor(game))
+    if (game.state == SceneState::ModeSelect && target == SceneState::Fight)
         placeForFight(game);
 }
 
@@ -52,6 +53,6 @@ void fadeDrivenSwitch(Game& game, bool& armed, SceneState target)
     if (target == SceneState::Fight && fromMapChoice)
         arriveInFight(game);
     else
-        arriveWithP1(game);
+        arriveWithP1(game, target);
     game.state = target;
 }

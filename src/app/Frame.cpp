@@ -4,12 +4,14 @@
 #include "app/Latches.h"
 #include "app/SceneUpdate.h"
 #include "fighters/Projectile.h"
+#include "menus/PauseMenu.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
-    // 1. Time: every clock of the game reads the game's own time.
+    // 1. Time: the menus' clock runs in every frame; the world's clock
+    // advances with the scene update that uses it.
     game.frameTime = frameTime;
-    game.time.now += frameTime;
+    game.menuTime.now += frameTime;
     // 2. Events, all of them before the update.
     for (const sf::Event& event : events)
         routeEvent(game, event);
@@ -33,8 +35,14 @@ void update(Game& game)
     stepFade(game.screenFade);
     // 2. Latches whose buttons are up again.
     releaseLatches(game);
-    // 3. Shots in flight.
-    updateProjectiles(game);
-    // 4. The scene.
+    // 3. A controller unplugged in a room or a running fight pauses the game.
+    pauseOnLostPad(game);
+    // 4. The world's clock and the shots in flight stand still under the pause
+    // menus, so a fight resumes exactly where it stopped.
+    if (!worldPaused(game)) {
+        game.time.now += game.frameTime;
+        updateProjectiles(game);
+    }
+    // 5. The scene.
     updateScene(game);
 }

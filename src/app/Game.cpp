@@ -108,11 +108,11 @@ Game::Game()
     initOptions(options, *this);
     initCredits(credits, *this);
     initPauseMenu(pauseMenu, *this);
-    mapSelectRoom.game = this;
+    initMapSelectRoom(mapSelectRoom, *this);
     camera.game = this;
     initProjectiles(projectiles, *this);
     initEditor(editor, *this);
-    modeSelectRoom.game = this;
+    initModeSelectRoom(modeSelectRoom, *this);
     initCustomMapSelect(customMapSelect, *this);
     // 7. Sound bank, then music.
     buildSoundBank();

@@ -41,7 +41,8 @@ struct Game {
     sf::RenderWindow window;
     sf::Clock frameClock;  // wall clock, read only by the program's frame loop
     float frameTime = 0.f;
-    GameTime time;         // the game's own clock, advanced by frameTime
+    GameTime time;         // the world's clock (rooms, fights): stands still under the pause menus
+    GameTime menuTime;     // the menus' clock: runs every frame, paused or not
     InputState input;      // polled device state (SFML in the program, scripted in tests)
     sf::Vector2f resolution{1920.f, 1080.f};
     float sectionWidth = 3840.f;

@@ -19,15 +19,9 @@ bool escapeDown(const Game& game)
 
 // The mode and map rooms: Enter confirms, Tab and keypad Add cycle the
 // fighters, Escape pauses.
-template <class Room>
-void roomKeys(Game& game, Room& room, SceneState paused)
+void roomKeyEvent(Game& game, MenuRoom& room, SceneState paused)
 {
-    if (game.input.keyDown(sf::Keyboard::Enter)) {
-        playSound("CONFIRM", 100.f);
-        enterDoor(room);
-    }
-    cycleFighterByKey(game, sf::Keyboard::Tab, game.players[0]);
-    cycleFighterByKey(game, sf::Keyboard::Add, game.players[1]);
+    roomKeys(room);
     if (escapeDown(game))
         pauseFrom(game, paused);
 }
@@ -57,8 +51,7 @@ bool pauseWithStart(Game& game, SceneState paused)
     if (!startPressed(game) || game.latchStart)
         return false;
     game.latchStart = true;
-    pauseFrom(game, paused);
-    return true;
+    return pauseFrom(game, paused);
 }
 
 void joystickInTitle(Game& game, const sf::Event& event)
@@ -76,8 +69,8 @@ void joystickInTitle(Game& game, const sf::Event& event)
 
 void joystickInMainHub(Game& game, const sf::Event& event)
 {
-    pauseWithStart(game, SceneState::MainHub);
-    hubButtons(game.mainHub, event);
+    if (!pauseWithStart(game, SceneState::MainHub))
+        hubButtons(game.mainHub, event);
 }
 
 void joystickInFight(Game& game, const sf::Event& event)
@@ -117,17 +110,17 @@ void onKeyPressed(Game& game, const sf::Event::KeyEvent& key)
         break;
     case SceneState::Options:
         if (key.code == sf::Keyboard::Escape)
-            game.state = game.options.returnState;
+            leaveOptions(game.options);
         break;
     case SceneState::Credits:
         if (escapeDown(game))
             game.state = SceneState::MainHub;
         break;
     case SceneState::ModeSelect:
-        roomKeys(game, game.modeSelectRoom, SceneState::ModeSelect);
+        roomKeyEvent(game, game.modeSelectRoom, SceneState::ModeSelect);
         break;
     case SceneState::MapSelect:
-        roomKeys(game, game.mapSelectRoom, SceneState::MapSelect);
+        roomKeyEvent(game, game.mapSelectRoom, SceneState::MapSelect);
         break;
     case SceneState::Fight:
         if (escapeDown(game) && game.fightLive)

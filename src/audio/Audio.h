@@ -61,6 +61,9 @@ void playMusic(const std::string& key, float scale);
 void stopMusic(const std::string& key);
 // Pauses every playing track.
 void pauseAllMusic();
+// Pauses every playing track but `key`, which plays on (or continues where it
+// was paused) at scale x musicVolume, the volume applied at once.
+void playOnlyMusic(const std::string& key, float scale);
 bool isMusicPlaying(const std::string& key);
 
 // The entry of a key, created empty when the key is unknown (options sliders, tests).

@@ -48,6 +48,16 @@ void pauseAllMusic()
             slot.second->pause();
 }
 
+void playOnlyMusic(const std::string& key, float scale)
+{
+    for (auto& slot : audio().musicPlayer)
+        if (slot.first != key && slot.second && slot.second->getStatus() == sf::Music::Playing)
+            slot.second->pause();
+    playMusic(key, scale);
+    if (sf::Music* track = openedTrack(key))
+        track->setVolume(scale * audio().musicVolume);
+}
+
 bool isMusicPlaying(const std::string& key)
 {
     const sf::Music* track = openedTrack(key);

@@ -21,6 +21,7 @@ struct InputController {
     float attackCooldown = 0.4f;  // s between attack starts
     GameClock parryClock;
     float stateTimer = 0.f;    // s spent in STUN or DEFLECT
+    GameClock choiceRepeatClock;  // paces the fighter choice on a held direction pad (menus' clock)
     int joystick = 0;          // 0 for P1, 1 for P2
     Player* player = nullptr;
     Game* game = nullptr;

@@ -21,7 +21,9 @@ void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target
     const sf::Sprite* sprite = frameSprite(player);
     if (!sprite)
         return;
-    const bool glowing = game.fightLive && !inHubRoom(game.state) && player.alive && isProtected(player);
+    // Under the pause menu the paused scene is drawn as it runs.
+    const SceneState scene = game.state == SceneState::Pause ? game.pauseMenu.returnState : game.state;
+    const bool glowing = game.fightLive && !inHubRoom(scene) && player.alive && isProtected(player);
     if (!glowing) {
         target.draw(*sprite);
         return;

@@ -35,9 +35,12 @@ void prepareFighter(Game& game, Player& p)
     else if (!game.screenFade.active)
         clampToScreen(p);
     if (!inFight(game)) {
-        inputStep(*p.input);
+        // While the curtain falls on a room the door's set-up is done: the
+        // fighters take no more input until the next scene.
+        if (!game.screenFade.darkening)
+            inputStep(*p.input);
         setFacingScale(p, hubScale * static_cast<float>(p.facing), hubScale);
-        if (p.attacking)
+        if (p.attacking && !game.screenFade.darkening)
             resolveHubHit(p, other);
     }
 }

@@ -26,12 +26,7 @@ sf::Vector2f cellCorner(int code)
 
 void addCell(TileBatch& batch, int code, float x, float y, sf::Color colour)
 {
-    const float size = static_cast<float>(tileSize);
-    const sf::Vector2f uv = cellCorner(code);
-    batch.vertices.emplace_back(sf::Vector2f(x, y), colour, uv);
-    batch.vertices.emplace_back(sf::Vector2f(x, y + size), colour, sf::Vector2f(uv.x, uv.y + size));
-    batch.vertices.emplace_back(sf::Vector2f(x + size, y + size), colour, sf::Vector2f(uv.x + size, uv.y + size));
-    batch.vertices.emplace_back(sf::Vector2f(x + size, y), colour, sf::Vector2f(uv.x + size, uv.y));
+    appendTileQuad(batch.vertices, code, x, y, colour);
 }
 
 // Whether the cell beside a water tile is water. Beyond a section's edge the
@@ -71,6 +66,16 @@ void addSection(const TileMap& map, int s, sf::Color colour, TileBatch& tiles, T
 }
 
 }  // namespace
+
+void appendTileQuad(std::vector<sf::Vertex>& quads, int code, float x, float y, sf::Color colour)
+{
+    const float size = static_cast<float>(tileSize);
+    const sf::Vector2f uv = cellCorner(code);
+    quads.emplace_back(sf::Vector2f(x, y), colour, uv);
+    quads.emplace_back(sf::Vector2f(x, y + size), colour, sf::Vector2f(uv.x, uv.y + size));
+    quads.emplace_back(sf::Vector2f(x + size, y + size), colour, sf::Vector2f(uv.x + size, uv.y + size));
+    quads.emplace_back(sf::Vector2f(x + size, y), colour, sf::Vector2f(uv.x + size, uv.y));
+}
 
 void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
 {

@@ -1,7 +1,16 @@
 #pragma once
 
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Vertex.hpp>
+
+#include <vector>
+
 namespace sf { class RenderTarget; }
 struct TileMap;
+
+// Appends the quad of one tile of code `code` with its top-left corner at
+// (x, y), cut from the tileset picture (8 cells of 64 px per row).
+void appendTileQuad(std::vector<sf::Vertex>& quads, int code, float x, float y, sf::Color colour);
 
 // Draws the live section and its neighbours: ground and spikes into
 // `tileLayer`, water into `waterLayer`, widened by one cell on each side of a

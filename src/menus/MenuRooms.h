@@ -2,13 +2,16 @@
 
 #include "app/SceneState.h"
 #include "level/TileMap.h"
+#include "menus/Doors.h"
 
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
-#include <SFML/Window/Keyboard.hpp>
 
 #include <string>
+#include <vector>
 
 struct Game;
 struct Player;
@@ -20,30 +23,35 @@ constexpr int hubColumns = 60;
 const sf::Vector2f hubStartP1{400.f, 320.f};  // px
 const sf::Vector2f hubStartP2{450.f, 320.f};  // px
 
-// The three walkable menu rooms. All three use the main hub's map.
-struct MainHub {
+// What the three walkable menu rooms share: their doors and the switch the
+// chosen door asked for. All three use the main hub's map and prompts.
+struct MenuRoom {
     Game* game = nullptr;
-    Section grid = Section(hubColumns, TileColumn{});  // [column][row] tile codes, all 0 until read
+    std::vector<Door> doors;  // in the order they are tested
+    bool everyDoor = false;   // the confirm runs every door a player stands at, not just the first
     SceneState targetState = SceneState::Title;
     bool armed = false;  // the curtain was seen darkening for this room's switch
+};
+
+struct MainHub : MenuRoom {
+    bool promptShown[2] = {false, false};  // the player stands in front of some door
+    sf::Sprite prompts[2];                 // "press the key" over that door
     int winCount[2] = {0, 0};  // classic wins of P1 and P2
-    sf::Text winText[2];       // those counts as shown in the rooms
+    sf::Text separatorText;    // " - " between the two counts
+    sf::Text winText[2];       // those counts as shown in the rooms and on the result screen
+    int shownWinCount[2] = {-1, -1};  // the counts the texts were last set to
+    Section grid = Section(hubColumns, TileColumn{});  // [column][row] tile codes, all 0 until read
+    std::vector<sf::Vertex> mapPicture;  // quads of the grid's tiles, drawn in one batch
 };
 
-struct ModeSelectRoom {
-    Game* game = nullptr;
-    SceneState targetState = SceneState::ModeSelect;
-    bool armed = false;
-};
+struct ModeSelectRoom : MenuRoom {};
+struct MapSelectRoom : MenuRoom {};
 
-struct MapSelectRoom {
-    Game* game = nullptr;
-    SceneState targetState = SceneState::MapSelect;
-    bool armed = false;
-};
-
-// Construction of the main hub: its map (and, later, doors, prompts and texts).
+// Construction of the rooms: the hub map, its collision and picture, the
+// doors, the prompts and the score texts.
 void initMainHub(MainHub& hub, Game& game);
+void initModeSelectRoom(ModeSelectRoom& room, Game& game);
+void initMapSelectRoom(MapSelectRoom& room, Game& game);
 
 // Reads the hub map. A missing file prints "Error loading map" and leaves an
 // all-zero (all solid) grid; a short or garbled file fills the cells it can
@@ -66,28 +74,22 @@ void placeAtHubStart(Game& game);
 // back from the victory screen.
 void rebuildHubCollision(MainHub& hub);
 
-// The room updates: which player stands in front of which door.
-void updatePrompts(MainHub& hub);
-void updatePrompts(ModeSelectRoom& room);
-void updatePrompts(MapSelectRoom& room);
+// While the curtain darkens towards a room's switch, the rooms take no
+// confirms, fighter changes, pauses or fighter input.
+bool roomCurtainFalling(const Game& game);
 
-// The room actions, run by the confirm key or button.
-void enterDoor(MainHub& hub);
-void enterDoor(ModeSelectRoom& room);
-void enterDoor(MapSelectRoom& room);
-
-// Key event in the main hub: confirm and the fighter choice keys.
+// Key event in a room: Enter confirms, Tab (P1) and keypad Add (P2) cycle the
+// fighters. The pause on Escape is the scene machine's.
 void hubKeys(MainHub& hub);
-// Joystick event in the main hub, after the scene machine's Start test.
+void roomKeys(MenuRoom& room);
+// Joystick event in the main hub (after the scene machine's Start test) and
+// in the mode and map rooms: button 3 of a mark holder's pad confirms, the
+// direction pad cycles the fighters.
 void hubButtons(MainHub& hub, const sf::Event& event);
-// Joystick event in the mode and map rooms.
-void roomButtons(ModeSelectRoom& room, const sf::Event& event);
-void roomButtons(MapSelectRoom& room, const sf::Event& event);
+void roomButtons(MenuRoom& room, const sf::Event& event);
 
-// The fighter choice: a key held during a key event, or the direction pad.
-void cycleFighterByKey(Game& game, sf::Keyboard::Key key, Player& player);
-void cycleFighterByPad(Game& game);
-
-// Whether P1 stands in front of the caa door of the mode room (the arrival
-// of that room places the fighters for the fight then).
-bool atCaaDoor(const Game& game);
+// The doors, the hub map, the prompts and the score of a room, on the tile
+// layer in the camera's view.
+void drawRoomDoorsMapAndScore(Game& game, SceneState room);
+// The score over the result screen, centred at `place` of `target`'s view.
+void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place);

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 #include "app/Viewport.h"
+#include "menus/MenuRooms.h"
 #include "render/Composition.h"
 #include "render/Layers.h"
 
@@ -29,10 +30,6 @@ void feedVortexShader(Game& game, sf::Shader& shader, float progress)
     shader.setUniform("factor1", progress);
     shader.setUniform("time", game.vortexTime);
 }
-
-// The main hub's score over the victory picture. Empty until the menu rooms
-// provide their score drawing.
-void drawVictoryScore(Game&, sf::RenderTarget&, sf::Vector2f) {}
 
 // Victory: the frozen match swirls in over one second, red-tinted when the
 // match ended in its last minute, with the winner's picture over it.

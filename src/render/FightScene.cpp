@@ -46,7 +46,9 @@ void drawFightActors(Game& game)
 
 void feedWaterShader(Game& game)
 {
-    game.waterTime += game.frameTime;
+    // The water stands still under the pause menu, with the rest of the fight.
+    if (game.state != SceneState::Pause)
+        game.waterTime += game.frameTime;
     game.water.setUniform("timer", game.waterTime);
     game.water.setUniform("posX", game.camera.view.getCenter().x / waterScreenWidth);
 }

@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "fighters/PlayerDrawing.h"
 #include "fighters/Projectile.h"
+#include "menus/MenuRooms.h"
 #include "render/Composition.h"
 #include "render/Layers.h"
 
@@ -36,10 +37,6 @@ void drawRoomPictures(Game& game, SceneState room)
         }
     }
 }
-
-// The room's doors at their places, then the hub's map and the score texts.
-// Empty until the menu rooms provide their drawing.
-void drawRoomDoorsMapAndScore(Game&, SceneState) {}
 
 }  // namespace
 

@@ -36,3 +36,26 @@ void animateButton(ButtonAnimator& animator, sf::Sprite& sprite, bool& hovered, 
     sprite.setTextureRect(sf::IntRect(static_cast<int>(animator.stride) * animator.frame, 0,
                                       static_cast<int>(animator.frameSize.x), static_cast<int>(animator.frameSize.y)));
 }
+
+void prepareButton(Button& button, sf::Vector2u frameSize, float pressDuration)
+{
+    button.animator.frameSize = frameSize;
+    button.animator.stride = frameSize.x;
+    button.animator.pressDuration = pressDuration;
+    button.sprite.setOrigin(static_cast<float>(frameSize.x) / 2.f, static_cast<float>(frameSize.y) / 2.f);
+    button.sprite.setPosition(button.position);
+    button.sprite.setTextureRect(sf::IntRect(0, 0, static_cast<int>(frameSize.x), static_cast<int>(frameSize.y)));
+}
+
+sf::Vector2u stripFrameSize(const Button& button)
+{
+    return sf::Vector2u(button.frameWidth, button.frameHeight);
+}
+
+bool buttonContains(const Button& button, sf::Vector2f point)
+{
+    const sf::Vector2f half(static_cast<float>(button.animator.frameSize.x) / 2.f,
+                            static_cast<float>(button.animator.frameSize.y) / 2.f);
+    return point.x > button.position.x - half.x && point.x < button.position.x + half.x &&
+           point.y > button.position.y - half.y && point.y < button.position.y + half.y;
+}

@@ -29,6 +29,15 @@ struct Button {
     Button(std::string path, sf::Vector2f position, unsigned frameCount);
 };
 
+// The owning screen's set-up: the frame the animator cuts out (and the
+// stride between frames), the press time, the idle frame shown, and the
+// sprite put at `position`.
+void prepareButton(Button& button, sf::Vector2u frameSize, float pressDuration);
+// The strip's own frame size.
+sf::Vector2u stripFrameSize(const Button& button);
+// Whether `point` lies strictly inside the frame centred on `position`.
+bool buttonContains(const Button& button, sf::Vector2f point);
+
 // Once per frame per button: picks the frame from `hovered` / `clicked` and
 // holds the pressed frame for `pressDuration` seconds after a click.
 void animateButton(ButtonAnimator& animator, sf::Sprite& sprite, bool& hovered, bool& clicked, float frameTime);

@@ -1,0 +1,82 @@
+#include "app/Game.h"
+#include "menus/MenuRooms.h"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+
+#include <string>
+
+namespace {
+
+const sf::Vector2i roomScorePixel{960, 98};  // window pixel the rooms' score stands under
+
+const MenuRoom& roomOf(const Game& game, SceneState room)
+{
+    if (room == SceneState::ModeSelect)
+        return game.modeSelectRoom;
+    if (room == SceneState::MapSelect)
+        return game.mapSelectRoom;
+    return game.mainHub;
+}
+
+void drawHubMap(Game& game, sf::RenderTarget& target)
+{
+    const std::vector<sf::Vertex>& quads = game.mainHub.mapPicture;
+    if (quads.empty())
+        return;
+    sf::RenderStates states;
+    states.texture = game.tilesetSprite.getTexture();
+    target.draw(quads.data(), quads.size(), sf::Quads, states);
+}
+
+// The prompt of each mark holder that stands in front of a door.
+void drawPrompts(Game& game, sf::RenderTarget& target)
+{
+    const MainHub& hub = game.mainHub;
+    for (int i = 0; i < 2; ++i)
+        if (hub.promptShown[i] && game.players[i].advancing)
+            target.draw(hub.prompts[i]);
+}
+
+void centreOrigin(sf::Text& text)
+{
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f);
+}
+
+// "blue - red", centred at `place`: each count centred on an end of the separator.
+void drawScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)
+{
+    MainHub& hub = game.mainHub;
+    centreOrigin(hub.separatorText);
+    hub.separatorText.setPosition(place);
+    const sf::FloatRect separator = hub.separatorText.getGlobalBounds();
+    const float ends[2] = {separator.left, separator.left + separator.width};
+    for (int i = 0; i < 2; ++i) {
+        if (hub.shownWinCount[i] != hub.winCount[i]) {
+            hub.winText[i].setString(std::to_string(hub.winCount[i]));
+            hub.shownWinCount[i] = hub.winCount[i];
+        }
+        centreOrigin(hub.winText[i]);
+        hub.winText[i].setPosition(ends[i], place.y);
+        target.draw(hub.winText[i]);
+    }
+    target.draw(hub.separatorText);
+}
+
+}  // namespace
+
+void drawRoomDoorsMapAndScore(Game& game, SceneState room)
+{
+    sf::RenderTexture& layer = game.tileLayer;
+    for (const Door& door : roomOf(game, room).doors)
+        layer.draw(door.sprite);
+    drawHubMap(game, layer);
+    drawPrompts(game, layer);
+    // The score stays at the top centre of the screen while the camera moves.
+    drawScore(game, layer, layer.mapPixelToCoords(roomScorePixel));
+}
+
+void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)
+{
+    drawScore(game, target, place);
+}

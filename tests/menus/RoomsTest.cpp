@@ -1,0 +1,148 @@
+#include "menus/FighterChoice.h"
+#include "menus/MenuDriver.h"
+
+#include <gtest/gtest.h>
+
+TEST(MenuRooms, TheMarkHolderTakesADoorAndTheRoomSwitchesAtBlack)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    ASSERT_EQ(game.state, SceneState::MainHub);
+    // The first visit already opens doors: P1 holds the mark.
+    EXPECT_TRUE(game.players[0].advancing);
+    EXPECT_FALSE(game.players[1].advancing);
+
+    // P2 at the Play door gets its prompt but cannot open it.
+    standAt(game, 0, 1100.f);
+    standAt(game, 1, doorCentre(game.mainHub, DoorKind::Play));
+    lookAt(game, 1100.f);
+    driver.step();
+    EXPECT_FALSE(game.mainHub.promptShown[0]);
+    EXPECT_TRUE(game.mainHub.promptShown[1]);
+    tapKey(driver, sf::Keyboard::Enter);
+    EXPECT_FALSE(game.screenFade.active);
+
+    // Once the mark has passed to P2 (a hub hit), P2's confirm opens the door.
+    game.players[0].advancing = false;
+    game.players[1].advancing = true;
+    tapKey(driver, sf::Keyboard::Enter);
+    EXPECT_TRUE(game.screenFade.darkening);
+    EXPECT_EQ(game.mainHub.targetState, SceneState::ModeSelect);
+    // Both fighters are already at their start places, on the floor.
+    EXPECT_FLOAT_EQ(game.players[0].position.x, hubStartP1.x);
+    EXPECT_FLOAT_EQ(game.players[1].position.x, hubStartP2.x);
+    EXPECT_FLOAT_EQ(game.players[0].position.y, hubFloorY(game.mainHub, hubStartP1.x));
+    driver.step(50);
+    EXPECT_EQ(game.state, SceneState::MainHub);
+    driver.step();
+    EXPECT_EQ(game.state, SceneState::ModeSelect);
+}
+
+TEST(MenuRooms, ADoorReachesFarDownAndOnlyOverTheDoorsWidth)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    const Door& play = game.mainHub.doors[0];
+    Player& p1 = game.players[0];
+    const float halfHeight = frameBounds(p1).height / 2.f;
+    p1.position = sf::Vector2f(doorCentre(game.mainHub, DoorKind::Play), doorTop + 1900.f + halfHeight);
+    EXPECT_TRUE(atDoor(p1, play));
+    p1.position.y = doorTop + 2000.f + halfHeight;
+    EXPECT_FALSE(atDoor(p1, play));
+    // Above the door's top, or beside it, does not count.
+    p1.position.y = doorTop - 2.f * halfHeight - 1.f;
+    EXPECT_FALSE(atDoor(p1, play));
+    p1.position = sf::Vector2f(play.sprite.getPosition().x + play.sprite.getLocalBounds().width +
+                                   frameBounds(p1).width / 2.f + 1.f,
+                               doorTop + 100.f);
+    EXPECT_FALSE(atDoor(p1, play));
+}
+
+TEST(MenuRooms, TabStepsForwardAndTheDirectionPadBothWaysOncePerQuarterSecond)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    game.state = SceneState::ModeSelect;
+    Player& p1 = game.players[0];
+    ASSERT_EQ(characterKind(p1), 1);
+    const int kinds[3] = {2, 0, 1};
+    for (int kind : kinds) {
+        tapKey(driver, sf::Keyboard::Tab);
+        EXPECT_EQ(characterKind(p1), kind);
+        EXPECT_EQ(p1.character, &game.characterSets[characterSlot(0, kind)]);
+    }
+    EXPECT_EQ(p1.size, kindHitbox(1));
+    // Gigachill from the keypad's Add for P2, with its two hit points.
+    tapKey(driver, sf::Keyboard::Add);
+    EXPECT_EQ(characterKind(game.players[1]), 2);
+    EXPECT_EQ(game.players[1].hitPoints, 2);
+
+    // P2's direction pad held right: a step now, the next one a quarter second later.
+    driver.step(20);
+    holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
+    EXPECT_EQ(characterKind(game.players[1]), 0);
+    for (int frame = 0; frame < 14; ++frame)
+        holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
+    EXPECT_EQ(characterKind(game.players[1]), 0);
+    for (int frame = 0; frame < 2; ++frame)
+        holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
+    EXPECT_EQ(characterKind(game.players[1]), 1);
+    // Left goes back, past the first kind to the last; P1's pad is its own.
+    driver.step(16);
+    holdAxis(driver, 1, sf::Joystick::PovX, -100.f);
+    EXPECT_EQ(characterKind(game.players[1]), 0);
+    driver.step(16);
+    holdAxis(driver, 1, sf::Joystick::PovX, -100.f);
+    EXPECT_EQ(characterKind(game.players[1]), 2);
+    EXPECT_EQ(characterKind(p1), 1);
+}
+
+TEST(MenuRooms, WhileTheCurtainFallsTheRoomTakesNoMoreInput)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    game.state = SceneState::ModeSelect;
+    standAt(game, 0, doorCentre(game.modeSelectRoom, DoorKind::Caa));
+    standAt(game, 1, doorCentre(game.modeSelectRoom, DoorKind::Back) + 300.f);
+    lookAt(game, 1500.f);
+    driver.step(5);
+    tapKey(driver, sf::Keyboard::Enter);
+    ASSERT_TRUE(game.screenFade.darkening);
+    EXPECT_TRUE(game.caaMode);
+    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.players[0].advancing);
+
+    // The mark comes back (a hub hit) and P1 stands at the Back door: no
+    // second door, no pause, no fighter change and no running or jumping.
+    game.players[0].advancing = true;
+    standAt(game, 0, doorCentre(game.modeSelectRoom, DoorKind::Back));
+    tapKey(driver, sf::Keyboard::Enter);
+    tapKey(driver, sf::Keyboard::Escape);
+    tapKey(driver, sf::Keyboard::Tab);
+    holdAxis(driver, 0, sf::Joystick::PovX, 100.f);
+    driver.setKey(sf::Keyboard::A, true);
+    driver.setKey(sf::Keyboard::W, true);
+    driver.step(10);
+    EXPECT_EQ(game.modeSelectRoom.targetState, SceneState::Fight);
+    EXPECT_EQ(game.state, SceneState::ModeSelect);
+    EXPECT_EQ(characterKind(game.players[0]), 1);
+    EXPECT_EQ(game.players[0].velocity, sf::Vector2f(0.f, 0.f));
+    driver.step(40);
+    EXPECT_EQ(game.state, SceneState::Fight);
+}
+
+TEST(MenuRooms, TheQuitDoorClosesTheWindow)
+{
+    HeadlessGame driver(true);
+    Game& game = *driver.game;
+    enterHub(driver);
+    standAt(game, 0, doorCentre(game.mainHub, DoorKind::Quit));
+    lookAt(game, game.players[0].position.x - 500.f);
+    driver.step();
+    ASSERT_TRUE(game.window.isOpen());
+    tapKey(driver, sf::Keyboard::Enter);
+    EXPECT_FALSE(game.window.isOpen());
+}
