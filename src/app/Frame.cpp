@@ -3,18 +3,21 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "app/SceneUpdate.h"
-#include "fighters/Projectile.h"
+#include "app/SubSteps.h"
 #include "menus/PauseMenu.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
     // 1. Time: the menus' clock runs in every frame; the world's clock
-    // advances with the scene update that uses it.
-    game.frameTime = frameTime;
-    game.menuTime.now += frameTime;
-    // 2. Events, all of them before the update.
+    // advances with the simulation that uses it. A stall counts as a bounded
+    // frame, so that nothing jumps after it.
+    game.frameTime = boundedFrameTime(frameTime);
+    game.menuTime.now += game.frameTime;
+    // 2. Events, all of them before the update; without focus only the
+    // window's own (close, focus, size) and mouse moves count.
     for (const sf::Event& event : events)
-        routeEvent(game, event);
+        if (eventAllowed(game.input, event))
+            routeEvent(game, event);
     // 3. Update.
     update(game);
     if (!drawFrame)
@@ -37,12 +40,13 @@ void update(Game& game)
     releaseLatches(game);
     // 3. A controller unplugged in a room or a running fight pauses the game.
     pauseOnLostPad(game);
-    // 4. The world's clock and the shots in flight stand still under the pause
-    // menus, so a fight resumes exactly where it stopped.
-    if (!worldPaused(game)) {
-        game.time.now += game.frameTime;
-        updateProjectiles(game);
+    // 4-5. The world's clock, the shots in flight and the scene; long frames
+    // of the rooms and the fight in sub-steps. Under the pause menus the world
+    // stands still, so a fight resumes exactly where it stopped.
+    if (worldPaused(game)) {
+        updateScene(game);
+        return;
     }
-    // 5. The scene.
-    updateScene(game);
+    game.time.now += game.frameTime;
+    simulateFrame(game);
 }
