@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "audio/Audio.h"
+#include "match/Hud.h"
 #include "match/MatchFlow.h"
 #include "menus/MenuNavigation.h"
 #include "menus/MenuRooms.h"
@@ -125,6 +126,8 @@ void drawPause(PauseMenu& menu)
     layer.draw(menu.dimmer);
     for (const Button& button : menu.buttons)
         layer.draw(button.sprite);
+    // The fighter cards (and the off-screen markers of a room) stay in sight.
+    hudDrawRoom(*menu.game, layer);
 }
 
 void onMouseMoved(PauseMenu& menu, sf::Vector2f mouse)
