@@ -159,3 +159,28 @@ TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
     EXPECT_FLOAT_EQ(game.projectiles.shots[0].speed, 1500.f);
     EXPECT_FALSE(fight.p2().item);
 }
+
+TEST(Items, AFightWinsACrateWithTheAttackKeyAndSpendsItWithTheUseKey)
+{
+    JungleFight fight;
+    Game& game = fight.game;
+    fight.p1().advancing = true;
+    game.chaseSituation = P1Attacking;
+    fight.headless.step(185);
+    ASSERT_TRUE(game.crate);
+    fight.headless.step(60);
+    ASSERT_TRUE(game.crate);
+    fight.stand(fight.p2(), game.crate->position.x, -1);
+    fight.headless.setKey(sf::Keyboard::Numpad1, true);
+    for (int frame = 0; frame < 60 && !fight.p2().item; ++frame)
+        fight.headless.step();
+    fight.headless.setKey(sf::Keyboard::Numpad1, false);
+    ASSERT_TRUE(fight.p2().item);
+    EXPECT_FALSE(game.crate);
+    fight.headless.step(40);  // the swing ends: items are used from a standing start
+    fight.headless.setKey(sf::Keyboard::Numpad5, true);
+    fight.headless.step(5);
+    fight.headless.setKey(sf::Keyboard::Numpad5, false);
+    fight.headless.step(190);
+    EXPECT_FALSE(fight.p2().item);
+}
