@@ -1,5 +1,5 @@
 #include "match/Items.h"
-#include "match/JungleFight.h"
+#include "match/FightStage.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ float viewLeft(const Game& game)
 }
 
 // Both fighters mid-swing over the spot where a fresh crate lies.
-void swingAtCrate(JungleFight& fight)
+void swingAtCrate(FightStage& fight)
 {
     spawnCrate(fight.game);
     fight.stand(fight.p2(), fight.p1().position.x, -1);
@@ -30,7 +30,7 @@ void swingAtCrate(JungleFight& fight)
 
 TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     game.chaseSituation = NoAttacker;
     fight.itemFrames(300);
@@ -66,7 +66,7 @@ TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
 
 TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     // Both swing in the same frame: P1 gets it, P2's hit passes and P2 keeps its STOP.
     swingAtCrate(fight);
@@ -91,7 +91,7 @@ TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
 
 TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 {
-    JungleFight fight;
+    FightStage fight;
     fight.setKind(0, gigachill);
     EXPECT_FLOAT_EQ(fight.p1().speedFactor, 0.8f);
     fight.give(fight.p1(), SPEED, true);
@@ -119,7 +119,7 @@ TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 
 TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     const sf::Vector2f p1Was = fight.p1().position, p2Was = fight.p2().position;
     // SWAP on a downed opponent, STOP while nobody has the right of way or with a dead opponent.
@@ -162,7 +162,7 @@ TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
 
 TEST(Items, AFightWinsACrateWithTheAttackKeyAndSpendsItWithTheUseKey)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     fight.p1().advancing = true;
     game.chaseSituation = P1Attacking;
