@@ -133,6 +133,7 @@ Game::Game()
     keyNames = loadKeyNames();
     initFighters(*this);
     loadLatePictures(*this);
+    initFlags(*this);
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }
 
