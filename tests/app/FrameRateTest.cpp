@@ -72,6 +72,7 @@ Replay replay(float dt)
     world.stand(p2, 3400.f, -1);
     game.time.now = 10.0;  // past every cool-down
     p1.keyboardMode = true;
+    p1.advancing = true;  // the camera follows P1; only P2 is held in view
     Replay out;
     Moment walked{1.5f}, takeOff{1.55f}, jumped{2.9f}, top{3.f}, fell{3.9f}, dashKey{4.f}, dashed{4.9f}, meet{5.f};
     float from = 0.f;

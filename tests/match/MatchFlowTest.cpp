@@ -59,7 +59,8 @@ TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
     f.frames(1);
     EXPECT_EQ(timerText(game), "0 : 05");
     game.hud.matchTimer = 0.3f;
-    f.frames(1, 1.f);  // one long frame
+    game.frameTime = 1.5f;  // a step longer than the time left
+    updateTimer(game);
     EXPECT_EQ(game.hud.matchTimer, 0.f);
     EXPECT_EQ(timerText(game), "0 : 00");
 }
