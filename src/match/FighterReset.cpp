@@ -1,6 +1,7 @@
 #include "match/FighterReset.h"
 
 #include "fighters/Player.h"
+#include "match/Items.h"
 
 void reviveFighter(Player& p)
 {
@@ -22,6 +23,6 @@ void discardItem(Player& p)
 {
     if (p.item) {
         p.useItemRequest = false;
-        p.item.reset();
+        destroyItem(p);
     }
 }

@@ -11,8 +11,11 @@ namespace {
 
 const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts camera positions in screens
 
-// The fight's crate; empty until the crates provide their drawing.
-void drawCrate(Game&, sf::RenderTarget&) {}
+void drawCrate(Game& game, sf::RenderTarget& target)
+{
+    game.crate->sprite.setPosition(game.crate->position);
+    target.draw(game.crate->sprite);
+}
 
 constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
 constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is not attacking

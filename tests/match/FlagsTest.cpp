@@ -1,4 +1,4 @@
-#include "match/JungleFight.h"
+#include "match/JungleMatch.h"
 
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
@@ -33,7 +33,7 @@ void expectOnFloor(const Game& game, const Flag& flag)
 
 TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     Flag& flag = game.flags[0];
     // Dropped over the spikes of the middle section: put on the next floor to its right.
@@ -71,7 +71,7 @@ TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
 
 TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     Player& p1 = f.p1();
     Player& p2 = f.p2();
@@ -121,7 +121,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
 
 TEST(Flags, ACaptureEndsWithinItsFlightTimeAtAnyFrameRate)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     const sf::Vector2f goal = game.goal.getPosition();
     const sf::Vector2f target = goal - sf::Vector2f(0.f, 256.f / 2.25f);

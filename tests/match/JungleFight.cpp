@@ -1,44 +1,69 @@
 #include "match/JungleFight.h"
 
-#include "app/Frame.h"
-#include "match/MatchFlow.h"
-#include "match/Sections.h"
+#include "fighters/FighterWorld.h"
+#include "match/Camera.h"
+#include "match/FloorSearch.h"
+#include "match/Items.h"
 
-JungleFight::JungleFight(bool window) : headless(window), game(*headless.game)
+JungleFight::JungleFight(bool openWindow, int section) : headless(openWindow), game(*headless.game)
 {
-    game.state = SceneState::MapSelect;
-    setUpClassicFight(game);
-    placeGoal(game);
-    game.state = SceneState::Fight;
-    game.time.now = 10.0;  // the curtain's settle time is long past
+    startFightNow(game);
+    goToSection(section);
+    const float middle = static_cast<float>(section) * game.sectionWidth + game.sectionWidth / 2.f;
+    stand(p1(), middle - 300.f, 1);
+    stand(p2(), middle + 300.f, -1);
     for (Player& p : game.players)
         p.keyboardMode = true;
 }
 
-void JungleFight::frames(int count, float dt)
+void JungleFight::setKind(int index, int kind)
 {
-    for (int i = 0; i < count; ++i)
-        runFrame(game, dt, {}, drawing && game.window.isOpen());
+    Player& p = game.players[index];
+    p.character = &game.characterSets[characterSlot(index, kind)];
+    selectSkill(*p.skill, p, kind);
+    applyCharacterStats(p);
 }
 
-void JungleFight::goLive()
+void JungleFight::give(Player& player, int kind, bool inUse)
 {
-    runUntil([this] { return game.fightLive; }, 5.f);
+    player.item = std::make_unique<Crate>();
+    player.item->kind = kind;
+    player.item->icon = game.itemIcons[kind];
+    player.useItemRequest = inUse;
 }
 
-void JungleFight::knockDown(Player& p)
+void JungleFight::goToSection(int section)
 {
-    p.hitPoints = 0;
+    game.tileMap.sectionIndex = section;
+    game.tileMap.solidTiles.clear();
+    buildCollision(game.tileMap);
+    lookAt(static_cast<float>(section) * game.sectionWidth + game.sectionWidth / 2.f);
 }
 
-void JungleFight::standOn(Player& p, int section, int column, int row)
+void JungleFight::stand(Player& player, float x, int facing)
 {
-    p.position = sf::Vector2f(cellCentreX(section, column), static_cast<float>(row * 64) - p.size.y / 2.f);
-    p.velocity = sf::Vector2f(0.f, 0.f);
-    p.knockbackLock = false;
+    const FloorCell cell = findFloorCell(game.tileMap, x, -1, player.size.x);
+    // The cell's top is the floor's top less one tile: the feet go on the floor.
+    player.position = sf::Vector2f(cell.position.x, cell.position.y + 64.f - player.size.y / 2.f);
+    player.velocity = sf::Vector2f(0.f, 0.f);
+    player.onGround = true;
+    setFacingScale(player, static_cast<float>(facing), 1.f);
+    if (sf::Sprite* sprite = frameSprite(player))
+        sprite->setPosition(player.position);
 }
 
-float cellCentreX(int section, int column)
+void JungleFight::lookAt(float x)
 {
-    return static_cast<float>(section) * 3840.f + static_cast<float>(column * 64 + 32);
+    game.camera.view.setCenter(x, restCentreY);
+    game.camera.centre = game.camera.view.getCenter();
+}
+
+void JungleFight::itemFrames(int count, float dt)
+{
+    for (int i = 0; i < count; ++i) {
+        game.frameTime = dt;
+        game.time.now += dt;
+        crateStep(game);
+        activeItems(game);
+    }
 }

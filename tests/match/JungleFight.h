@@ -2,43 +2,28 @@
 
 #include "support/Headless.h"
 
-#include <SFML/System/Vector2.hpp>
-
-// A classic fight on the real Jungle level, entered as the map room's Jungle
-// door enters it (set-up, goal, Fight), with the curtain settled. Frames run
-// the whole frame loop with fixed frame times; nothing is drawn unless the
-// fight was made with a window.
+// A classic fight on the real Jungle level (its character files and
+// pictures too): section `section` live, the curtain settled, the fight
+// running and both fighters past their protection, standing on the floor.
 struct JungleFight {
     HeadlessGame headless;
     Game& game;
-    bool drawing = true;  // with a window: draw every frame
 
-    explicit JungleFight(bool window = false);
+    explicit JungleFight(bool openWindow = false, int section = 2);
 
     Player& p1() { return game.players[0]; }
     Player& p2() { return game.players[1]; }
 
-    void frames(int count, float dt = 1.f / 60.f);
-    // Runs frames until `done` holds or `seconds` of game time have passed;
-    // the game time it took.
-    template <typename Done>
-    float runUntil(Done done, float seconds, float dt = 1.f / 60.f)
-    {
-        float elapsed = 0.f;
-        while (!done() && elapsed < seconds) {
-            frames(1, dt);
-            elapsed += dt;
-        }
-        return elapsed;
-    }
-    // Runs the start countdown out.
-    void goLive();
-    // Knocks a fighter down (it dies in its next update).
-    void knockDown(Player& player);
-    // Stands a fighter on the top of the tile at (column, row) of section
-    // `section`, at rest.
-    void standOn(Player& player, int section, int column, int row);
+    // Gives player `index` fighter kind `kind` (0 Napollo .. 3 Swapper).
+    void setKind(int index, int kind);
+    // Hands a player an item of `kind`, in use or waiting.
+    void give(Player& player, int kind, bool inUse = false);
+    // Makes `section` the live one, the view on its middle.
+    void goToSection(int section);
+    // Puts a fighter on the floor found from world x, facing `facing`.
+    void stand(Player& player, float x, int facing = 1);
+    // Points the view at world x (its vertical rest place).
+    void lookAt(float x);
+    // Runs the crate step and the item step `count` times with `dt` (nothing else moves).
+    void itemFrames(int count, float dt = 1.f / 60.f);
 };
-
-// World x of the middle of a Jungle cell.
-float cellCentreX(int section, int column);

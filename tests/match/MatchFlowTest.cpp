@@ -1,4 +1,4 @@
-#include "match/JungleFight.h"
+#include "match/JungleMatch.h"
 
 #include "app/Victory.h"
 #include "fighters/Death.h"
@@ -37,7 +37,7 @@ void timeOut(Game& game, int d0, int d1, int chase)
 
 TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     f.frames(1);
     EXPECT_EQ(centreText(game), "3");
@@ -67,7 +67,7 @@ TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
 
 TEST(MatchFlow, TimeOutWaitsForACarriedFlagThatMayStillScore)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     timeOut(game, 2, 1, P2CarryingFlag);  // P2 carries: play goes on
     EXPECT_EQ(game.state, SceneState::Fight);
@@ -82,7 +82,7 @@ TEST(MatchFlow, TimeOutWaitsForACarriedFlagThatMayStillScore)
 
 TEST(MatchFlow, SuddenDeathLosersEvenWithALongDeathOrBothAtOnce)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     f.goLive();
     // A death clip longer than the respawn delay: the loser is back on its
@@ -115,7 +115,7 @@ TEST(MatchFlow, SuddenDeathLosersEvenWithALongDeathOrBothAtOnce)
 
 TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     setUpCaaFight(game);
     Player& p1 = f.p1();
@@ -151,7 +151,7 @@ TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
 
 TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     // A kill race rematch stays a kill race, with fresh counters and fighters.
     setUpCaaFight(game);

@@ -1,6 +1,6 @@
 // A Jungle match drawn at its key moments; the pictures are kept in
 // kestrelfall-match under the temporary folder for a person to look at.
-#include "match/JungleFight.h"
+#include "match/JungleMatch.h"
 
 #include "match/Sections.h"
 
@@ -15,7 +15,7 @@
 namespace {
 
 struct Pictures {
-    JungleFight f{true};
+    JungleMatch f{true};
     std::string folder;
 
     Pictures()
@@ -59,7 +59,7 @@ struct Pictures {
 TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
 {
     Pictures pictures;
-    JungleFight& f = pictures.f;
+    JungleMatch& f = pictures.f;
     Game& game = f.game;
     pictures.skip(150);
     EXPECT_GT(pictures.save("1-countdown-goal.png"), 20u);

@@ -1,6 +1,6 @@
 // Whole matches played by script on the real levels, from the countdown to
 // the result screen.
-#include "match/JungleFight.h"
+#include "match/JungleMatch.h"
 
 #include "audio/Audio.h"
 #include "match/MatchFlow.h"
@@ -11,7 +11,7 @@
 namespace {
 
 // Holds a key until the live section changes (or a few seconds pass).
-bool runAcross(JungleFight& f, sf::Keyboard::Key key, int toSection)
+bool runAcross(JungleMatch& f, sf::Keyboard::Key key, int toSection)
 {
     f.headless.setKey(key, true);
     f.runUntil([&] { return f.game.tileMap.sectionIndex == toSection; }, 3.f);
@@ -23,7 +23,7 @@ bool runAcross(JungleFight& f, sf::Keyboard::Key key, int toSection)
 
 TEST(MatchRun, JungleMatchFromCountdownThroughCrossingsAndPickUpToCapture)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     // The countdown holds both fighters; nobody has the right of way yet.
     f.frames(200);
@@ -118,7 +118,7 @@ TEST(MatchRun, KillRaceToSixKillsWithTheKindChanges)
 
 TEST(MatchRun, TimeOutIsWonByTheFlagNearerTheMiddle)
 {
-    JungleFight f;
+    JungleMatch f;
     f.goLive();
     f.game.hud.matchTimer = 2.f;
     f.game.flags[1].section = 1;  // P2's flag was left one section from the middle
@@ -132,7 +132,7 @@ TEST(MatchRun, TimeOutIsWonByTheFlagNearerTheMiddle)
 
 TEST(MatchRun, TieGoesToSuddenDeathWhichTheFirstKillEnds)
 {
-    JungleFight f;
+    JungleMatch f;
     f.goLive();
     f.game.hud.matchTimer = 1.f;
     f.runUntil([&] { return f.game.suddenDeath; }, 3.f);
@@ -150,7 +150,7 @@ TEST(MatchRun, TieGoesToSuddenDeathWhichTheFirstKillEnds)
 
 TEST(MatchRun, CarrierLostInAPitLeavesItsFlagOnThatSectionsFloor)
 {
-    JungleFight f;
+    JungleMatch f;
     Game& game = f.game;
     f.goLive();
     // P1 carries its flag in section 3 and walks off into the bottomless pit.
