@@ -146,3 +146,50 @@ TEST(MenuRooms, TheQuitDoorClosesTheWindow)
     tapKey(driver, sf::Keyboard::Enter);
     EXPECT_FALSE(game.window.isOpen());
 }
+
+TEST(MenuRooms, TheJungleDoorOpensOnTheCountdownInTheMiddleSection)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    game.state = SceneState::MapSelect;
+    game.customMapChosen = true;  // left over from a custom fight
+    standAt(game, 0, doorCentre(game.mapSelectRoom, DoorKind::Jungle));
+    lookAt(game, game.players[0].position.x);
+    driver.step();
+    tapKey(driver, sf::Keyboard::Enter);
+    driver.step(51);
+    ASSERT_EQ(game.state, SceneState::Fight);
+    EXPECT_FALSE(game.customMapChosen);
+    EXPECT_FALSE(game.fightLive);
+    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_FLOAT_EQ(game.camera.view.getCenter().x, 2.5f * game.sectionWidth);
+    EXPECT_FALSE(game.players[0].advancing);
+    driver.step(60);
+    EXPECT_LT(game.hud.countdown, 4.f);
+    EXPECT_FALSE(game.fightLive);
+}
+
+TEST(MenuRooms, TheKillRaceStartsWithBothAtoolasAtTheirPlacesThoughP1HeldLeft)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    game.state = SceneState::ModeSelect;
+    tapKey(driver, sf::Keyboard::Tab);  // P1 takes Gigachill first
+    standAt(game, 0, doorCentre(game.modeSelectRoom, DoorKind::Caa));
+    lookAt(game, game.players[0].position.x);
+    driver.step();
+    tapKey(driver, sf::Keyboard::Enter);
+    driver.setKey(sf::Keyboard::A, true);
+    driver.step(51);
+    ASSERT_EQ(game.state, SceneState::Fight);
+    driver.step(51);  // the reveal
+    const float centre = game.sectionWidth / 2.f;
+    for (int i = 0; i < 2; ++i) {
+        const Player& p = game.players[i];
+        EXPECT_EQ(characterKind(p), 1);
+        EXPECT_NEAR(p.position.x, centre + (i == 0 ? -750.f : 750.f), 64.f);
+        EXPECT_EQ(p.velocity.x, 0.f);
+    }
+}
