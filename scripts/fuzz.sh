@@ -29,8 +29,9 @@ mkdir -p "$FUZZ_DIR/crashes"
 for fuzzer in $(printf '%s\n' "${!seeds[@]}" | sort); do
   corpus="$FUZZ_DIR/corpus/$fuzzer"
   mkdir -p "$corpus"
-  # shellcheck disable=SC2086
-  cp ${seeds[$fuzzer]} "$corpus/"
+  for seed in ${seeds[$fuzzer]}; do
+    cp "$seed" "$corpus/seed-$(echo "${seed#run/}" | tr / _)"
+  done
   log="$FUZZ_DIR/$fuzzer.log"
   if ! nice "$FUZZ_DIR/$fuzzer" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
       -artifact_prefix="$FUZZ_DIR/crashes/$fuzzer-" "$corpus" >"$log" 2>&1; then

@@ -38,6 +38,7 @@ bool isKeyword(std::string_view word)
 // The words of a character file, with one word of look-ahead so that a block
 // cut short gives its keyword back to the main loop.
 struct Reader {
+    explicit Reader(std::string_view text) : words(text) {}
     WordScanner words;
     Word held;
     bool holding = false;
@@ -208,7 +209,7 @@ RosterRecord parseRoster(std::string_view text)
 CharacterRecord parseCharacterFile(std::string_view text)
 {
     Parse parse;
-    Reader in{WordScanner(text)};
+    Reader in(text);
     Word word;
     while (in.next(word)) {
         if (word.text == "SPRITES")

@@ -43,7 +43,7 @@ const Row settingsRows[] = {
     {"VolumesOutOfRange", bytesFile("1\n7\n-3\n"), settingsAre(true, 1.f, 0.f),
      "the effect volume \"7\" is outside 0..1; it is read as 1", ""},
     {"RandomBytes", bytesFile(randomBytes(4096)), settingsAre(true, 0.5f, 1.f), "is not 0 or 1", ""},
-    {"FiftyMegabytes", bytesFile(good + repeatedTo("0.5 ", 50u << 20)), settingsAre(false, 0.25f, 0.8f),
+    {"FiftyMegabytes", fiftyMegabytes(good, "0.5 "), settingsAre(false, 0.25f, 0.8f),
      "is larger than 4 MiB; only its first 4 MiB are read", ""},
     {"OneMegabyteLine", bytesFile(good + oneLongLine(1u << 18, "xyz")), settingsAre(false, 0.25f, 0.8f), "", ""},
 };

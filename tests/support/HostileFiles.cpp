@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 HostileFile missingFile()
@@ -20,12 +21,26 @@ HostileFile bytesFile(std::string bytes)
     return {HostileFile::Bytes, std::move(bytes)};
 }
 
+HostileFile fiftyMegabytes(std::string start, std::string padding)
+{
+    return {HostileFile::Bytes, std::move(start), std::move(padding), 50u << 20};
+}
+
 void placeHostileFile(const std::string& path, const HostileFile& file)
 {
     if (file.kind == HostileFile::Folder)
         std::filesystem::create_directories(path + "/inside");
-    else if (file.kind == HostileFile::Bytes)
-        writeTestFile(path, file.bytes);
+    if (file.kind != HostileFile::Bytes)
+        return;
+    writeTestFile(path, file.bytes);
+    if (file.padding.empty())
+        return;
+    std::string chunk;
+    while (chunk.size() < (1u << 20))
+        chunk += file.padding;
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    for (std::size_t written = file.bytes.size(); written < file.size; written += chunk.size())
+        out << chunk;
 }
 
 std::string randomBytes(std::size_t count)
@@ -44,15 +59,6 @@ std::string oneLongLine(std::size_t count, const std::string& word)
     for (std::size_t i = 0; i < count; ++i)
         line += word + " ";
     return line;
-}
-
-std::string repeatedTo(const std::string& text, std::size_t size)
-{
-    std::string out;
-    out.reserve(size + text.size());
-    while (out.size() < size)
-        out += text;
-    return out;
 }
 
 std::string problemText(const Problems& problems)

@@ -9,22 +9,26 @@
 #include <string>
 
 // What stands where a reader looks for its file: nothing, a folder, or bytes.
+// Large files are written when placed, not held: every test process builds
+// the tables.
 struct HostileFile {
     enum Kind { Missing, Folder, Bytes } kind = Bytes;
     std::string bytes;
+    std::string padding;   // repeated after `bytes` ...
+    std::size_t size = 0;  // ... until the file holds this many bytes
 };
 HostileFile missingFile();
 HostileFile folderInstead();
 HostileFile bytesFile(std::string bytes);
+HostileFile fiftyMegabytes(std::string start, std::string padding);
 
 // Puts `file` at `path` (creating the folders), in the working folder.
 void placeHostileFile(const std::string& path, const HostileFile& file);
 
 // Bytes the tables reuse: random ones (fixed seed), one line of `count`
-// copies of `word`, `text` repeated up to `size` bytes, a byte-order mark.
+// copies of `word`, a byte-order mark.
 std::string randomBytes(std::size_t count);
 std::string oneLongLine(std::size_t count, const std::string& word);
-std::string repeatedTo(const std::string& text, std::size_t size);
 inline const std::string byteOrderMark = "\xEF\xBB\xBF";
 
 // All problems as the terminal would show them, one per line.
