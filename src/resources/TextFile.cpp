@@ -158,9 +158,10 @@ std::string listedPathProblem(std::string_view path)
         return "is an empty path";
     if (path.size() > maxListedPath)
         return "is longer than 255 characters";
+    // Messages and the media library echo paths: only plain text may pass.
     for (char c : path)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "holds control characters";
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+            return "holds characters other than plain letters, digits and signs";
     if (path.front() == '/' || path.front() == '\\' || (path.size() > 1 && path[1] == ':'))
         return "is an absolute path; only files inside the game folder are read";
     std::size_t start = 0;
@@ -177,6 +178,7 @@ std::string listedPathProblem(std::string_view path)
 
 void reportProblems(const std::string& file, const Problems& problems)
 {
+    std::cout << std::flush;  // the game's own message comes first
     std::size_t shown = 0;
     for (const Problem& problem : problems) {
         if (shown++ == maxShownProblems) {

@@ -65,7 +65,8 @@ bool parseFloatWord(std::string_view word, float& value);
 std::string quotedWord(std::string_view word);
 
 // Why a path listed in a file is refused, or "" when it may be read: empty,
-// absolute, climbing out with "..", control bytes, or longer than 255 bytes.
+// absolute, climbing out with "..", bytes other than printable ASCII, or
+// longer than 255 bytes.
 std::string listedPathProblem(std::string_view path);
 
 // Says every problem on standard error as "<file>:<line>: <what>", at most

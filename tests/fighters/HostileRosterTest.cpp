@@ -64,7 +64,7 @@ const Row rosterRows[] = {
     {"ByteOrderMarkAndCrlf", bytesFile(byteOrderMark + asLines(eightPaths(), "\r\n")), filesAre(eightPaths()), "",
      ""},
     {"RandomBytes", bytesFile(randomBytes(4096)),
-     [](const RosterRecord& roster) { EXPECT_EQ(roster.files.size(), 8u); }, "holds control characters", ""},
+     [](const RosterRecord& roster) { EXPECT_EQ(roster.files.size(), 8u); }, "holds characters other than plain letters, digits and signs", ""},
 };
 
 class HostileRoster : public testing::TestWithParam<Row> {};
