@@ -18,6 +18,11 @@ struct BindingTable {
     std::vector<int> buttons;  // 5, by ButtonAction
 };
 
+// The bindings a player gets when the binds file cannot give them.
+BindingTable defaultBindings(int playerIndex);
+// The binds file's text for both players' bindings.
+std::string bindingsText(const BindingTable& first, const BindingTable& second);
+
 // Reads "assets/settings/Binds.txt" into both players (the reading rules are
 // `parseBindings`'s). A file that cannot be read prints "Load error" and
 // gives both players their default bindings; problems go to standard error.

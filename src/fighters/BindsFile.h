@@ -16,9 +16,6 @@ struct BindsRecord {
     Problems problems;
 };
 
-// The bindings a player gets when the binds file cannot give them.
-BindingTable defaultBindings(int playerIndex);
-
 // Reads the 24 numbers of a binds file (per player 5 buttons, then 7 keys).
 // Every number that is missing, not a number, or not a key code or button
 // the input source knows keeps the default binding of its action, and says
@@ -28,6 +25,3 @@ BindsRecord parseBindings(std::string_view text, const KeyNames& names);
 // Reads "assets/settings/Binds.txt". A file that cannot be read prints
 // "Load error" and gives both players the default bindings. False then.
 bool readBindsFile(const KeyNames& names, BindsRecord& record);
-
-// The binds file's text for both players' bindings.
-std::string bindingsText(const BindingTable& first, const BindingTable& second);

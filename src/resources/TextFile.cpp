@@ -25,24 +25,23 @@ bool isSpace(char c)
 
 void readStart(const std::string& resolved, TextFile& file)
 {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(resolved, error);
     std::ifstream in(resolved, std::ios::binary);
-    if (!in) {
+    if (error || !in) {
         file.status = TextFileStatus::Unreadable;
         return;
     }
-    file.text.resize(maxTextFileBytes + 1);
+    file.cut = size > maxTextFileBytes;
+    file.text.resize(static_cast<std::size_t>(file.cut ? maxTextFileBytes : size));
     in.read(file.text.data(), static_cast<std::streamsize>(file.text.size()));
-    file.text.resize(static_cast<std::size_t>(in.gcount()));
+    file.text.resize(static_cast<std::size_t>(in.gcount()));  // a file that shrank meanwhile
     if (in.bad()) {
         file.status = TextFileStatus::Unreadable;
         file.text.clear();
         return;
     }
     file.status = TextFileStatus::Read;
-    if (file.text.size() > maxTextFileBytes) {
-        file.text.resize(maxTextFileBytes);
-        file.cut = true;
-    }
     if (std::string_view(file.text).substr(0, byteOrderMark.size()) == byteOrderMark)
         file.text.erase(0, byteOrderMark.size());
 }
