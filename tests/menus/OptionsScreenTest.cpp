@@ -111,7 +111,9 @@ TEST(OptionsScreen, ATrackWithoutItsPictureKeepsTheVolumeFinite)
     EXPECT_EQ(audio().sfxVolume, 0.f);
     saveGameSettings(game);
     GameSettings saved;
-    ASSERT_TRUE(readGameSettings(saved));
+    Problems problems;
+    ASSERT_TRUE(readGameSettings(saved, problems));
+    EXPECT_TRUE(problems.empty());
     EXPECT_EQ(saved.sfxVolume, 0.f);
 }
 
