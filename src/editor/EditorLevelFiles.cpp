@@ -146,7 +146,7 @@ LevelHeader parseLevelHeader(std::string_view bytes, const std::string& label)
         ++index;
         return static_cast<int>(header.sectionPaths.size()) < maxSections;
     });
-    if (index == 0)
+    if (index == 0 && header.problem.empty())
         header.problem = label + " is empty";
     return header;
 }
