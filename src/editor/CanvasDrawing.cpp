@@ -16,13 +16,24 @@ bool sectionInView(int section, const sf::View& view)
     return left < viewRight && left + editorSectionWidth > viewLeft;
 }
 
-void drawQuads(sf::RenderTarget& target, const std::vector<sf::Vertex>& quads, const sf::Sprite& picture,
-               float left)
+// The empty cell picture repeated over the whole section, then its tiles.
+void drawSection(sf::RenderTarget& target, const SectionQuads& quads, const ToolMenu& menu, float left)
 {
+    const sf::Vector2f size(editorSectionWidth, editorSectionHeight);
+    const sf::Vertex background[4] = {
+        sf::Vertex(sf::Vector2f(0.f, 0.f), sf::Vector2f(0.f, 0.f)),
+        sf::Vertex(sf::Vector2f(0.f, size.y), sf::Vector2f(0.f, size.y)),
+        sf::Vertex(size, size),
+        sf::Vertex(sf::Vector2f(size.x, 0.f), sf::Vector2f(size.x, 0.f)),
+    };
     sf::RenderStates states;
-    states.texture = picture.getTexture();
     states.transform.translate(left, 0.f);
-    target.draw(quads.data(), quads.size(), sf::Quads, states);
+    states.texture = &menu.emptyTileTexture;
+    target.draw(background, 4, sf::Quads, states);
+    if (quads.tiles.empty())
+        return;
+    states.texture = menu.palette.getTexture();
+    target.draw(quads.tiles.data(), quads.tiles.size(), sf::Quads, states);
 }
 
 void drawHover(const EditorCanvas& canvas, ToolMenu& menu, sf::RenderTarget& target, int selectedTile)
@@ -48,9 +59,7 @@ void drawCanvas(const EditorCanvas& canvas, ToolMenu& menu, sf::RenderTarget& ta
     for (int s = 0; s <= lastSectionOf(canvas) && s < static_cast<int>(canvas.quads.size()); ++s) {
         if (!sectionInView(s, view))
             continue;
-        const SectionQuads& quads = canvas.quads[static_cast<std::size_t>(s)];
-        drawQuads(target, quads.empty, menu.emptyTile, sectionStart(s));
-        drawQuads(target, quads.tiles, menu.palette, sectionStart(s));
+        drawSection(target, canvas.quads[static_cast<std::size_t>(s)], menu, sectionStart(s));
     }
     drawHover(canvas, menu, target, selectedTile);
 }

@@ -28,7 +28,7 @@ bool holdsCell(const EditorCanvas& canvas, int section, int column, int row)
 void setCode(EditorCanvas& canvas, int section, int column, int row, int code)
 {
     codeAt(canvas, section, column, row) = code;
-    updateCellQuads(canvas.quads[static_cast<std::size_t>(section)], column, row, code);
+    canvas.quads[static_cast<std::size_t>(section)] = buildSectionQuads(canvas.sections[static_cast<std::size_t>(section)]);
 }
 
 void rebuildQuads(EditorCanvas& canvas)

@@ -89,6 +89,8 @@ void placeDialog(ToolMenu& menu)
 void initToolMenu(ToolMenu& menu, const sf::Font& font)
 {
     menu.emptyTile = picture("EmptyTile.png", false);
+    loadTextureFile(menu.emptyTileTexture, std::string(editorPictures) + "EmptyTile.png");
+    menu.emptyTileTexture.setRepeated(true);
     menu.palette = loadSprite("Assets/Sprites/Map/Tileset.png", false, false);
     menu.hoverTile = menu.palette;
     menu.hoverTile.setColor(sf::Color(255, 255, 255, 130));

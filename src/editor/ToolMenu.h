@@ -5,6 +5,7 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace sf { class Font; class RenderTarget; }
 // dialogs, and the list of saved names. Everything is placed once, so a
 // click on the first frame meets the buttons where they are drawn.
 struct ToolMenu {
+    sf::Texture emptyTileTexture;  // repeated over each section's background
     sf::Sprite emptyTile, palette, hoverTile;
     sf::Sprite fileButton, backButton;
     sf::Sprite saveFileButton, openFileButton, deleteFileButton, addMapsButton, removeMapsButton;
