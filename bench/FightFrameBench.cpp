@@ -2,7 +2,9 @@
 // other (so the pixel-exact hit test runs every frame) and three shots in
 // flight; and the pixel test alone, with its alpha cache and with the
 // read-back from the graphics card it replaces.
+#include "app/Frame.h"
 #include "app/Game.h"
+#include "app/SubSteps.h"
 #include "fighters/BoxFrames.h"
 #include "fighters/Combat.h"
 #include "fighters/PixelOverlap.h"
@@ -98,6 +100,22 @@ void BM_FightFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FightFrame)->Arg(0)->Arg(1)->ArgNames({"readBack"})->Unit(benchmark::kMicrosecond);
+
+// The whole fight update of one frame as the program runs it (shots, camera,
+// HUD, fighters, crates, rules), at 300 FPS in one step and at 25 FPS in
+// sub-steps. The counter shows the sub-steps of the frame.
+void BM_FightUpdate(benchmark::State& state)
+{
+    Game& game = fightGame();
+    const float frame = 1.f / static_cast<float>(state.range(0));
+    for (auto _ : state) {
+        setUpClash(game);
+        runFrame(game, frame, {}, false);
+        benchmark::DoNotOptimize(game.players[0].currentState);
+    }
+    state.counters["subSteps"] = splitFrame(frame).count;
+}
+BENCHMARK(BM_FightUpdate)->Arg(300)->Arg(25)->ArgNames({"fps"})->Unit(benchmark::kMicrosecond);
 
 void BM_PixelOverlap(benchmark::State& state)
 {

@@ -1,5 +1,6 @@
 #include "app/Frame.h"
 #include "app/Game.h"
+#include "app/ShutdownSignals.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -8,6 +9,8 @@
 
 int main()
 {
+    // A signal during the loading still ends in the save below.
+    catchShutdownSignals();
     auto game = std::make_unique<Game>();
 
     // All randomness of the game comes from rand, seeded once from the clock.
@@ -25,13 +28,9 @@ int main()
     // start must not skip the splash or throw the fighters a giant time step.
     game->frameClock.restart();
     std::vector<sf::Event> events;
-    while (game->window.isOpen()) {
+    while (game->window.isOpen() && !shutdownRequested()) {
         const float frameTime = game->frameClock.restart().asSeconds();
-        events.clear();
-        sf::Event event;
-        while (game->window.pollEvent(event))
-            events.push_back(event);
-        pollDeviceInput(game->input, game->window);
+        pollFrameInput(game->window, game->input, events);
         runFrame(*game, frameTime, events);
     }
     saveOnExit(*game);

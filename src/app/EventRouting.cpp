@@ -89,6 +89,10 @@ void routeEvent(Game& game, const sf::Event& event)
     case sf::Event::TextEntered:
         onTextEntered(game, event.text.unicode);
         break;
+    case sf::Event::LostFocus:
+    case sf::Event::GainedFocus:
+        setWindowFocus(game.input, event.type == sf::Event::GainedFocus);
+        break;
     default:
         break;
     }

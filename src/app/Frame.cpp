@@ -2,17 +2,19 @@
 
 #include "app/Game.h"
 #include "app/Latches.h"
-#include "app/SceneUpdate.h"
-#include "fighters/Projectile.h"
+#include "app/SubSteps.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
-    // 1. Time: every clock of the game reads the game's own time.
-    game.frameTime = frameTime;
-    game.time.now += frameTime;
-    // 2. Events, all of them before the update.
+    // 1. Time: every clock of the game reads the game's own time. A stall
+    // counts as a bounded frame, so that nothing jumps after it.
+    game.frameTime = boundedFrameTime(frameTime);
+    game.time.now += game.frameTime;
+    // 2. Events, all of them before the update; without focus only the
+    // window's own (close, focus, size) and mouse moves count.
     for (const sf::Event& event : events)
-        routeEvent(game, event);
+        if (eventAllowed(game.input, event))
+            routeEvent(game, event);
     // 3. Update.
     update(game);
     if (!drawFrame)
@@ -33,8 +35,7 @@ void update(Game& game)
     stepFade(game.screenFade);
     // 2. Latches whose buttons are up again.
     releaseLatches(game);
-    // 3. Shots in flight.
-    updateProjectiles(game);
-    // 4. The scene.
-    updateScene(game);
+    // 3-4. Shots in flight, then the scene; long frames of the rooms and the
+    // fight in sub-steps.
+    simulateFrame(game);
 }

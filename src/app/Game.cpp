@@ -146,6 +146,8 @@ void createWindow(Game& game)
     game.window.setFramerateLimit(300);
     // A new window shows its cursor until a scene hides it.
     game.cursorVisible = true;
+    // Keys held in the old window are never released in the new one.
+    releaseAllInput(game.input);
 }
 
 void saveOnExit(Game& game)

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <SFML/Window/Event.hpp>
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
 #include <SFML/System/Vector2.hpp>
 
+#include <vector>
+
 namespace sf { class Window; }
 
 // The one input source of the game. Every keyboard, controller and mouse
-// *state* that game logic polls is read from this record. The program fills it
-// from SFML at the start of each frame; tests write it directly. Out-of-range
-// key, button or axis numbers read as "up" / 0 instead of indexing outside.
+// *state* that game logic polls is read from this record. The program keeps
+// keys and mouse from the window's events and reads the controllers once per
+// frame; tests write it directly. Out-of-range key, button or axis numbers
+// read as "up" / 0 instead of indexing outside.
 struct JoystickState {
     bool connected = false;
     bool buttons[sf::Joystick::ButtonCount] = {};
@@ -22,6 +26,7 @@ struct InputState {
     JoystickState joysticks[sf::Joystick::Count];
     bool mouseButtons[sf::Mouse::ButtonCount] = {};
     sf::Vector2i mousePixel;  // mouse position in window pixels
+    bool focused = true;      // the window has the keyboard focus; without it nothing is down
 
     bool keyDown(int key) const
     {
@@ -45,6 +50,26 @@ struct InputState {
     }
 };
 
-// Fills `input` from the real devices (keyboard, controllers, the mouse
-// relative to `window`). Only the program calls this; tests script `input`.
-void pollDeviceInput(InputState& input, const sf::Window& window);
+// Keeps the key and mouse state from one window event: presses and releases,
+// mouse moves, and focus. Losing focus releases everything; presses that
+// arrive without focus are ignored.
+void trackInputEvent(InputState& input, const sf::Event& event);
+
+// Gains or loses the focus; losing it releases every key, button and axis.
+void setWindowFocus(InputState& input, bool focused);
+
+// Every key, mouse button, controller button and axis up / centred.
+void releaseAllInput(InputState& input);
+
+// Whether an event of this kind may reach the scenes: without focus no key,
+// text, mouse button, wheel or controller event does.
+bool eventAllowed(const InputState& input, const sf::Event& event);
+
+// Reads the controllers (buttons and axes), all released without focus. Only
+// the program calls this, once per frame; tests script `input`.
+void pollControllers(InputState& input);
+
+// One frame's input in the program: takes every pending event of `window`
+// into `events` (cleared first), keeping the key and mouse state from them,
+// then reads the controllers.
+void pollFrameInput(sf::Window& window, InputState& input, std::vector<sf::Event>& events);

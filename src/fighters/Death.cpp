@@ -77,6 +77,7 @@ void respawn(Player& p, Game& game)
 {
     // 1. A fresh, idle fighter with one hit point.
     p.attacking = false;
+    p.hitLanded = false;
     p.velocity = sf::Vector2f(0.f, 0.f);
     setBothStates(p, AnimState::IDLE);
     p.dead = false;

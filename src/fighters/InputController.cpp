@@ -126,6 +126,7 @@ void attack(InputController& c)
             c.attackLatch = true;
             c.attackClock.restart(c.game->time);
             p.attacking = true;
+            p.hitLanded = false;  // a swing cut short by a clash or a parry left it set
         } else if (!attackDown(c)) {
             c.attackLatch = false;
         }

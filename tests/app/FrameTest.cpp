@@ -11,7 +11,6 @@ TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
 {
     HeadlessGame driver(true);
     Game& game = *driver.game;
-    std::filesystem::create_directories("assets/settings");
     game.state = SceneState::Title;
     const double before = game.time.now;
     driver.step(1, testFrame, {closedEvent(), keyPressedEvent(sf::Keyboard::Space)});
@@ -20,7 +19,7 @@ TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
     EXPECT_TRUE(game.fightLive);                  // and the hub's update ran once
     EXPECT_DOUBLE_EQ(game.time.now, before + testFrame);
     saveOnExit(game);
-    EXPECT_EQ(readTestFile("assets/settings/gamesettings.txt").substr(0, 2), "0\n");  // the test window is windowed
+    EXPECT_EQ(readTestFile("Assets/settings/gamesettings.txt").substr(0, 2), "0\n");  // the test window is windowed
 }
 
 TEST(Frame, CursorFollowsMouseMovesPadEventsAndTheScenes)

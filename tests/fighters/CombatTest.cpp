@@ -161,3 +161,46 @@ TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
     EXPECT_FALSE(d.advancing);
     EXPECT_EQ(d.hitPoints, 1);
 }
+
+TEST(Wounds, ASwingCutShortOrADeathNeverLeavesTheNextSwingDead)
+{
+    CombatWorld w(atoola, gigachill);
+    Player& a = w.p1();
+    Player& d = w.p2();
+    w.game.time.now = 10.0;  // past the attack cool-down
+    a.keyboardMode = true;
+    const auto attackKey = static_cast<sf::Keyboard::Key>(a.input->bindings.keys[AttackKey]);
+    // A press of the attack key, then the frames until the swing lands or ends.
+    auto swing = [&] {
+        w.stand(a, 1000.f, 1);
+        w.stand(d, 1040.f, -1);
+        w.headless.setKey(attackKey, true);
+        w.frames(1);
+        w.headless.setKey(attackKey, false);
+        for (int i = 0; i < 60 && a.attacking && !a.hitLanded; ++i)
+            w.frames(1);
+    };
+    swing();
+    ASSERT_EQ(d.hitPoints, 1);
+    ASSERT_TRUE(a.attacking && a.hitLanded);
+    // The Gigachill swings back: a clash cuts the wounding swing short.
+    swingFrame(w, d, 17);
+    swingFrame(w, a, 21);
+    resolveHit(a, d);
+    ASSERT_EQ(a.currentState, AnimState::STUN);
+    w.frames(120);
+    swing();
+    EXPECT_EQ(d.hitPoints, 0) << "the swing after the clash wounds";
+
+    // Killed in the middle of a swing that hit: back from the dead, the first swing wounds.
+    w.frames(240);
+    ASSERT_TRUE(d.alive);
+    swingFrame(w, a, 21);
+    a.hitLanded = true;
+    loseHitPoint(a, true);
+    w.frames(240);
+    ASSERT_TRUE(a.alive);
+    const int standing = d.hitPoints;
+    swing();
+    EXPECT_EQ(d.hitPoints, standing - 1);
+}
