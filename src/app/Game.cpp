@@ -129,9 +129,10 @@ Game::Game()
     setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
     pressStartText.setOutlineThickness(2.f);
     pressStartText.setPosition(resolution.x / 2.f, resolution.y / titleTextHeightDivisor);
-    // 13. Key and button names, character slots, players, HUD, bindings, arrows and flag pictures.
+    // 13. Key and button names, character slots, players and bindings, HUD, arrows and flag pictures.
     keyNames = loadKeyNames();
     initFighters(*this);
+    initHud(hud, *this);
     loadLatePictures(*this);
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }

@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "editor/MapEditor.h"
+#include "match/Hud.h"
 #include "menus/KeyBindingScreen.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
@@ -22,6 +23,8 @@ void drawPausedScene(Game& game)
         paused == SceneState::Fight)
         drawScene(game, paused);
     drawPause(game.pauseMenu);
+    game.screenLayer.setView(game.screenLayer.getDefaultView());
+    hudDrawRoom(game, game.screenLayer);
 }
 
 void drawScene(Game& game, SceneState state)

@@ -1,24 +1,92 @@
 #pragma once
 
+#include "render/QuadBatch.h"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 
 namespace sf { class RenderTarget; }
 struct Game;
 struct Player;
 
+// What a use-key text shows now, so that its string is set only when it changes.
+struct ShownKey {
+    bool keyboard = true;
+    int code = -2;  // never a real key or button: the first update sets the string
+};
+
 // The in-fight display; it also owns the countdown, the match timer and the
-// sudden-death clock.
+// sudden-death clock. Positions are in the 1920 x 1080 screen.
 struct Hud {
+    Game* game = nullptr;
     float countdown = 4.f;     // s, runs from 4 down to 0 before a fight
     float matchTimer = 300.f;  // s of match time left
     float suddenDeathTime = 0.f;  // s since sudden death began
     float timerBlinkPhase = 0.f;  // advanced while the time is out
     sf::Text centreText;  // countdown digits, "FIGHT !" or "SUDDEN DEATH"
     sf::Text timerText;   // "m : ss" at the top of the screen
+
+    // Room part: each player's fighter card and the key that changes it.
+    sf::Sprite cards[4];  // by fighter kind
+    sf::Sprite cycleHints[2];
+
+    // The STOP item's flash: one frame opaque, then fading.
+    bool stopFlash = false;
+    float stopFlashLevel = 0.f;  // alpha, 255 down to 0
+
+    // Minimap and item frames.
+    sf::Sprite flagIcons[2];
+    sf::Sprite mapFrame, mapArrow;
+    sf::Sprite itemFrames[2];
+    sf::RectangleShape effectBars[2];
+    sf::Sprite effectFrame, effectBack;
+    sf::Text useKeyTexts[2];
+    ShownKey shownKeys[2];
+
+    // Above the fighters' heads.
+    sf::Sprite ammoIcon, ammoEmptyIcon;
+    sf::Sprite gaugeFrames[2];
+    sf::RectangleShape gaugeFills[2];
+    sf::Sprite gaugeBack;
+
+    sf::Sprite directionArrow;
+
+    // The kill race's plaque and bars.
+    sf::Sprite caaFrame, caaBack;
+    sf::RectangleShape caaBars[2];
+
+    // Repeated pictures, one draw call each.
+    QuadBatch mapCells, loadedShots, emptyShots;
 };
 
+// Where a fighter outside the view is marked at the screen edge.
+struct OffScreenMarker {
+    bool shown = false;
+    sf::Vector2f position;  // screen px
+    float scale = 1.f;      // 0.5 .. 2.0
+    bool mirrored = false;  // pointing left
+};
+
+// Construction: pictures, texts and bars.
+void initHud(Hud& hud, Game& game);
+
+// Each fight frame: countdown, timer, use-key names, gauges, kill bars.
 void hudUpdate(Game& game);
-// The fixed HUD into the HUD layer in screen view.
+// The fight part of the HUD (Fight and Pause) into the HUD layer in screen view.
 void hudDraw(Game& game, sf::RenderTarget& hudLayer);
-// The per-player mark in camera view.
+// The menu rooms' part (rooms and Pause): markers, fighter cards and, outside
+// the pause, the hints under them; in screen view.
+void hudDrawRoom(Game& game, sf::RenderTarget& target);
+// The way to go for the player with the right of way, in camera view.
 void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer);
+
+// The marker of a player outside the view (none while the camera pans).
+OffScreenMarker offScreenMarker(const Game& game, const Player& player);
+void drawOffScreenMarkers(Game& game, sf::RenderTarget& target);
+// The point the direction arrow of `player` aims at (world px).
+sf::Vector2f arrowTarget(const Game& game, const Player& player);
+// Where a world point shows on the screen (the camera's view, unzoomed).
+sf::Vector2f worldToScreen(const Game& game, sf::Vector2f world);
+// Screen position of player `index`'s item frame.
+sf::Vector2f itemFramePosition(const Game& game, int index);

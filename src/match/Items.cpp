@@ -1,5 +1,156 @@
 #include "match/Items.h"
 
-// Placeholders until the crates and items are written.
-void crateStep(Game&) {}
-void activeItems(Game&) {}
+#include "app/Game.h"
+#include "audio/Audio.h"
+#include "fighters/Collision.h"
+#include "match/FloorSearch.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr float spawnInterval = 3.f;   // s of right of way between crates
+constexpr float crateLifetime = 12.f;  // s
+constexpr float crateGravity = 4000.f; // px/s^2
+constexpr float spawnOffset = 200.f;   // px from the reference player, and the step back into view
+constexpr float itemVolume = 100.f;
+constexpr int noAttacker = 4;          // chase situation while nobody has the right of way
+
+float viewLeft(const Game& game)
+{
+    return game.camera.view.getCenter().x - game.camera.view.getSize().x / 2.f;
+}
+
+float viewRight(const Game& game)
+{
+    return game.camera.view.getCenter().x + game.camera.view.getSize().x / 2.f;
+}
+
+// Moves x by whole steps of `step` until it lies strictly beyond `edge` in
+// the step's direction (x already beyond stays). Computed rather than looped,
+// so a fighter thrown absurdly far away cannot stall the frame.
+float stepPast(float x, float edge, float step)
+{
+    const float gap = (edge - x) / step;  // steps still missing; < 0 when already beyond
+    if (!(gap >= 0.f))
+        return x;
+    return x + (std::floor(gap) + 1.f) * step;
+}
+
+// The crate meets a swing: a player whose attack is active and has not hit
+// yet, holding nothing or an item it is not using.
+bool swingOpens(const Crate& crate, const Player& player)
+{
+    return crate.sprite.getGlobalBounds().intersects(frameBounds(player)) && player.hitboxActive &&
+           !player.hitLanded && (!player.item || !player.useItemRequest);
+}
+
+bool outOfView(const Game& game, const Crate& crate)
+{
+    return crate.position.x + crate.size.x / 2.f < viewLeft(game) ||
+           crate.position.x - crate.size.x / 2.f > viewRight(game);
+}
+
+}  // namespace
+
+void crateStep(Game& game)
+{
+    // 1. Crates come only while someone has the right of way.
+    if (game.chaseSituation != noAttacker) {
+        game.crateTimer += game.frameTime;
+        if (game.crateTimer >= spawnInterval && !game.crate)
+            spawnCrate(game);
+    }
+    // 2. An ended crate goes; a live one moves on.
+    if (!game.crate)
+        return;
+    if (!game.crate->alive) {
+        game.crateTimer = 0.f;
+        game.crate.reset();
+        return;
+    }
+    updateCrate(game, *game.crate);
+}
+
+void spawnCrate(Game& game)
+{
+    // 1. The crate comes to the player without the right of way.
+    const Player& p1 = game.players[0];
+    const Player& reference = p1.advancing ? game.players[1] : p1;
+    const Player& other = game.players[reference.index == 0 ? 1 : 0];
+    // 2. Between the two players, on the reference's side, inside the view.
+    float x;
+    int direction;
+    // A reference player beyond the far edge would put it out of view, where
+    // it would end at once: it is stepped back in from that edge too.
+    if (reference.position.x - other.position.x >= 0.f) {
+        x = stepPast(reference.position.x - spawnOffset, viewLeft(game), spawnOffset);
+        x = stepPast(x, viewRight(game), -spawnOffset);
+        direction = 1;
+    } else {
+        x = stepPast(reference.position.x + spawnOffset, viewRight(game), -spawnOffset);
+        x = stepPast(x, viewLeft(game), spawnOffset);
+        direction = -1;
+    }
+    // 3. On the floor found from there.
+    auto crate = std::make_unique<Crate>();
+    crate->game = &game;
+    crate->sprite = game.crateSprite;
+    if (const sf::Texture* texture = game.crateSprite.getTexture())
+        crate->size = sf::Vector2f(texture->getSize());
+    else
+        crate->size = sf::Vector2f(0.f, 0.f);
+    crate->position = findFloorCell(game.tileMap, x, direction, crate->size.x).position;
+    crate->sprite.setPosition(crate->position);
+    game.crate = std::move(crate);
+}
+
+void updateCrate(Game& game, Crate& crate)
+{
+    const float dt = game.frameTime;
+    // 1. Fall onto the live section's ground.
+    if (!crate.onGround)
+        crate.velocity.y += dt * crateGravity;
+    crate.position += crate.velocity * dt;
+    collideWithTiles(game, crate);
+    crate.sprite.setPosition(crate.position);
+    // 2. Lifetime.
+    crate.age += dt;
+    if (crate.age >= crateLifetime)
+        crate.alive = false;
+    // 3. A swing opens it; when both swing in the same frame P1 gets it and
+    // P2's swing passes through.
+    if (swingOpens(crate, game.players[0])) {
+        crate.alive = false;
+        crate.openedByP1 = true;
+    } else if (swingOpens(crate, game.players[1])) {
+        crate.alive = false;
+        crate.openedByP2 = true;
+    }
+    // 4. A crate the view left behind ends.
+    if (outOfView(game, crate))
+        crate.alive = false;
+    // 5. The opener gets the item.
+    if (crate.openedByP1) {
+        crate.openedByP1 = false;
+        openCrate(game, game.players[0]);
+    } else if (crate.openedByP2) {
+        crate.openedByP2 = false;
+        openCrate(game, game.players[1]);
+    }
+}
+
+void openCrate(Game& game, Player& player)
+{
+    if (!game.crate)
+        return;
+    Crate& crate = *game.crate;
+    // 1-2. A random kind; the player holds it now (any idle item it had is replaced).
+    crate.kind = std::rand() % itemKindCount;
+    player.item = std::move(game.crate);
+    game.crateTimer = 0.f;
+    // 3-4. Sound and icon.
+    playSound("CRATEOPEN", itemVolume);
+    crate.icon = game.itemIcons[crate.kind];
+}

@@ -1,8 +1,27 @@
 #pragma once
 
-struct Game;
+#include <memory>
 
-// The crate part of each fight frame, after the players' tick.
+struct Crate;
+struct Game;
+struct Player;
+
+// Crate timing and the crate's own update, each fight frame after the players' tick.
 void crateStep(Game& game);
-// Each fight frame: the items the players asked to use, and the running effects.
+// Drops a crate into view beside the player without the right of way.
+void spawnCrate(Game& game);
+// Falls, ages, opens on a swing and ends out of view or after its lifetime.
+void updateCrate(Game& game, Crate& crate);
+// The lying crate becomes `player`'s item, of a random kind.
+void openCrate(Game& game, Player& player);
+
+// Each fight frame: the items the players asked to use (P1 first), and the
+// running SPEED and SLOW effects.
 void activeItems(Game& game);
+void useItem(Crate& item, Player& user);
+// The player's item is gone (used up, match reset, sudden death).
+void destroyItem(Player& player);
+
+// Whether the player's SPEED or SLOW is running, and for how long (s).
+bool effectRunning(const Player& player);
+float effectTime(const Player& player);

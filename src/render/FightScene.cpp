@@ -10,10 +10,14 @@ namespace {
 
 const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts camera positions in screens
 
-// The fight's own pieces that their owners do not draw yet: the crate and a
-// player's flag (only while its section is live, at the opacity of its right
-// of way). They stay empty until the crates and the flags provide their drawing.
-void drawCrate(Game&, sf::RenderTarget&) {}
+void drawCrate(Game& game, sf::RenderTarget& target)
+{
+    game.crate->sprite.setPosition(game.crate->position);
+    target.draw(game.crate->sprite);
+}
+
+// A player's flag (only while its section is live, at the opacity of its right
+// of way). Empty until the flags provide their drawing.
 void drawPlayerFlag(Game&, int, sf::RenderTarget&) {}
 
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).

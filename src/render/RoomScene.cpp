@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "fighters/PlayerDrawing.h"
 #include "fighters/Projectile.h"
+#include "match/Hud.h"
 #include "render/Composition.h"
 #include "render/Layers.h"
 
@@ -61,4 +62,7 @@ void drawRoomScene(Game& game, SceneState room)
     stackLayer(game.screenLayer, game.backgroundLayer, game.backgroundLayerSprite);
     stackLayer(game.screenLayer, game.tileLayer, game.tileLayerSprite);
     stackLayer(game.screenLayer, game.actorLayer, game.actorLayerSprite);
+    // 5. Markers and fighter cards over the room (the pause menu draws its own over its dimmer).
+    if (game.state != SceneState::Pause)
+        hudDrawRoom(game, game.screenLayer);
 }

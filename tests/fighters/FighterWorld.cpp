@@ -39,6 +39,11 @@ void startTinyFight(Game& game, int floor)
     map.sectionIndex = 0;
     map.solidTiles.clear();
     buildCollision(map);
+    startFightNow(game);
+}
+
+void startFightNow(Game& game)
+{
     game.state = SceneState::Fight;
     game.fightLive = true;
     game.screenFade.active = false;

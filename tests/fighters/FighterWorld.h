@@ -8,6 +8,9 @@
 // along `floor` unless it is -1), the curtain settled and both fighters long
 // past any protection.
 void startTinyFight(Game& game, int floor = -1);
+// The fight running on whatever level is loaded: curtain settled, both
+// fighters long past any protection.
+void startFightNow(Game& game);
 // Sets one cell of that section and rebuilds its collision.
 void setTinyCell(Game& game, int column, int row, int code);
 

@@ -38,10 +38,10 @@ TEST_F(SceneStackingTest, FightersStandBehindWaterAndTilesInTheFightAndInFrontIn
 {
     game.state = SceneState::Fight;
     drawFightScene(game);
-    EXPECT_EQ(screenAt(500, 50), sf::Color::Red);
-    EXPECT_EQ(screenAt(500, 120), sf::Color::Cyan);
+    EXPECT_EQ(screenAt(300, 50), sf::Color::Red);
+    EXPECT_EQ(screenAt(300, 120), sf::Color::Cyan);
     EXPECT_EQ(screenAt(1500, 120), sf::Color::Green);
-    EXPECT_EQ(screenAt(500, 160), sf::Color::Blue);
+    EXPECT_EQ(screenAt(300, 160), sf::Color::Blue);
     EXPECT_EQ(screenAt(1500, 160), sf::Color::Blue);
 
     // A room: fighters walk in front of the doors, with no water and no HUD.
@@ -49,7 +49,7 @@ TEST_F(SceneStackingTest, FightersStandBehindWaterAndTilesInTheFightAndInFrontIn
     fillRect(game.tileLayer, sf::FloatRect(0.f, 400.f, 1920.f, 50.f), sf::Color::Green);
     drawRoomScene(game, SceneState::MainHub);
     EXPECT_EQ(screenAt(1500, 420), sf::Color::Green);
-    EXPECT_EQ(screenAt(1500, 120), sf::Color::Red);
-    EXPECT_EQ(screenAt(500, 120), sf::Color::Red);
-    EXPECT_EQ(screenAt(500, 160), sf::Color::Red);
+    EXPECT_EQ(screenAt(1700, 120), sf::Color::Red);
+    EXPECT_EQ(screenAt(900, 120), sf::Color::Red);
+    EXPECT_EQ(screenAt(900, 160), sf::Color::Red);
 }

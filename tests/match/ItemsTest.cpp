@@ -1,0 +1,161 @@
+#include "match/Items.h"
+#include "match/JungleFight.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int P1Attacking = 0;
+constexpr int NoAttacker = 4;
+constexpr int gigachill = 2;
+
+float viewLeft(const Game& game)
+{
+    return game.camera.view.getCenter().x - game.camera.view.getSize().x / 2.f;
+}
+
+// Both fighters mid-swing over the spot where a fresh crate lies.
+void swingAtCrate(JungleFight& fight)
+{
+    spawnCrate(fight.game);
+    fight.stand(fight.p2(), fight.p1().position.x, -1);
+    fight.game.crate->position = fight.p1().position;
+    for (Player& p : fight.game.players) {
+        p.hitboxActive = true;
+        p.hitLanded = false;
+    }
+}
+
+}  // namespace
+
+TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
+{
+    JungleFight fight;
+    Game& game = fight.game;
+    game.chaseSituation = NoAttacker;
+    fight.itemFrames(300);
+    EXPECT_FALSE(game.crate);
+    EXPECT_EQ(game.crateTimer, 0.f);
+
+    // With an attacker a crate drops 3 s later beside the other fighter, in view, onto the floor.
+    game.chaseSituation = P1Attacking;
+    fight.p2().advancing = true;
+    fight.itemFrames(179);
+    EXPECT_FALSE(game.crate);
+    fight.itemFrames(2);
+    ASSERT_TRUE(game.crate);
+    fight.itemFrames(60);
+    const Crate& crate = *game.crate;
+    EXPECT_TRUE(crate.onGround);
+    EXPECT_GT(crate.position.x, viewLeft(game));
+    EXPECT_LT(crate.position.x, viewLeft(game) + 1920.f);
+    EXPECT_LE(std::abs(crate.position.x - fight.p1().position.x), 400.f);
+
+    // The view leaves it behind: it ends, and the next comes 3 s later.
+    fight.lookAt(crate.position.x + 3000.f);
+    fight.itemFrames(2);
+    EXPECT_FALSE(game.crate);
+    fight.lookAt(fight.p1().position.x);
+    fight.itemFrames(181);
+    ASSERT_TRUE(game.crate);
+    fight.itemFrames(12 * 60 - 10);
+    EXPECT_TRUE(game.crate && game.crate->alive);
+    fight.itemFrames(12);
+    EXPECT_FALSE(game.crate && game.crate->alive);
+}
+
+TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
+{
+    JungleFight fight;
+    Game& game = fight.game;
+    // Both swing in the same frame: P1 gets it, P2's hit passes and P2 keeps its STOP.
+    swingAtCrate(fight);
+    fight.give(fight.p2(), STOP);
+    const Crate* kept = fight.p2().item.get();
+    fight.itemFrames(1);
+    EXPECT_FALSE(game.crate);
+    ASSERT_TRUE(fight.p1().item);
+    EXPECT_EQ(fight.p2().item.get(), kept);
+    EXPECT_EQ(game.crateTimer, 0.f);
+
+    // P1 runs a SPEED: its swing cannot open the next one; P2's idle STOP is replaced.
+    fight.give(fight.p1(), SPEED, true);
+    const Crate* running = fight.p1().item.get();
+    swingAtCrate(fight);
+    fight.itemFrames(1);
+    EXPECT_EQ(fight.p1().item.get(), running);
+    ASSERT_TRUE(fight.p2().item);
+    EXPECT_NE(fight.p2().item.get(), kept);
+    EXPECT_FALSE(game.crate);
+}
+
+TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
+{
+    JungleFight fight;
+    fight.setKind(0, gigachill);
+    EXPECT_FLOAT_EQ(fight.p1().speedFactor, 0.8f);
+    fight.give(fight.p1(), SPEED, true);
+    fight.itemFrames(60);
+    EXPECT_FLOAT_EQ(fight.p1().speedFactor, 1.4f);
+    fight.itemFrames(130);
+    EXPECT_FLOAT_EQ(fight.p1().speedFactor, 0.8f);
+    EXPECT_FALSE(fight.p1().item);
+    EXPECT_FALSE(fight.p1().useItemRequest);
+
+    // P1 slows P2 while P2 speeds itself up: P2's item runs later and wins.
+    fight.give(fight.p1(), SLOW, true);
+    fight.give(fight.p2(), SPEED, true);
+    fight.itemFrames(90);
+    EXPECT_FLOAT_EQ(fight.p2().speedFactor, 1.4f);
+    fight.itemFrames(100);
+    EXPECT_FLOAT_EQ(fight.p2().speedFactor, 1.f);
+    EXPECT_FALSE(fight.p1().item);
+    EXPECT_FALSE(fight.p2().item);
+    // Alone, the SLOW holds P2 down.
+    fight.give(fight.p1(), SLOW, true);
+    fight.itemFrames(30);
+    EXPECT_FLOAT_EQ(fight.p2().speedFactor, 0.65f);
+}
+
+TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
+{
+    JungleFight fight;
+    Game& game = fight.game;
+    const sf::Vector2f p1Was = fight.p1().position, p2Was = fight.p2().position;
+    // SWAP on a downed opponent, STOP while nobody has the right of way or with a dead opponent.
+    fight.give(fight.p1(), SWAP, true);
+    fight.p2().hitPoints = 0;
+    game.chaseSituation = NoAttacker;
+    fight.give(fight.p2(), STOP, true);
+    fight.itemFrames(1);
+    game.chaseSituation = P1Attacking;
+    fight.p1().dead = true;
+    fight.p2().useItemRequest = true;
+    fight.itemFrames(1);
+    for (const Player& p : game.players) {
+        EXPECT_TRUE(p.item);
+        EXPECT_FALSE(p.useItemRequest);
+    }
+    EXPECT_EQ(fight.p1().position, p1Was);
+
+    // Both standing with an attacker: both go through.
+    fight.p1().dead = false;
+    fight.p2().hitPoints = 1;
+    fight.p1().advancing = true;
+    fight.p1().useItemRequest = fight.p2().useItemRequest = true;
+    fight.itemFrames(1);
+    EXPECT_EQ(fight.p1().position, p2Was);
+    EXPECT_EQ(fight.p2().position, p1Was);
+    EXPECT_FALSE(fight.p1().advancing);
+    EXPECT_TRUE(game.hud.stopFlash);
+    EXPECT_FALSE(fight.p1().item || fight.p2().item);
+
+    // STUN: one stunning shot the way the user faces, at 1500 px/s.
+    fight.give(fight.p2(), STUN, true);
+    fight.itemFrames(1);
+    ASSERT_EQ(game.projectiles.shots.size(), 1u);
+    EXPECT_EQ(game.projectiles.shots[0].effect, 1);
+    EXPECT_EQ(game.projectiles.shots[0].direction, fight.p2().facing);
+    EXPECT_FLOAT_EQ(game.projectiles.shots[0].speed, 1500.f);
+    EXPECT_FALSE(fight.p2().item);
+}
