@@ -218,10 +218,15 @@ sf::Vector2f itemFramePosition(const Game& game, int index)
     const Hud& hud = game.hud;
     const int last = game.tileMap.lastSection;
     const int m = middleSection(game);
-    const float y = pictureSize(hud.itemFrames[index]).y / itemFrameDrop;
+    const sf::Vector2f size = pictureSize(hud.itemFrames[index]);
+    const float y = size.y / itemFrameDrop;
+    // A level of many sections widens the minimap past the screen; the frames stay on it.
     if (index == 0)
-        return sf::Vector2f(screenCentreX - static_cast<float>(m) * mapCellSpacing - itemFrameGap, y);
-    return sf::Vector2f(screenCentreX + static_cast<float>(last - m) * mapCellSpacing + itemFrameGap, y);
+        return sf::Vector2f(
+            std::max(screenCentreX - static_cast<float>(m) * mapCellSpacing - itemFrameGap, size.x / 2.f), y);
+    return sf::Vector2f(std::min(screenCentreX + static_cast<float>(last - m) * mapCellSpacing + itemFrameGap,
+                                 game.resolution.x - size.x / 2.f),
+                        y);
 }
 
 void hudDraw(Game& game, sf::RenderTarget& hudLayer)

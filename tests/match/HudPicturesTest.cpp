@@ -1,7 +1,7 @@
 #include "app/Frame.h"
 #include "match/Hud.h"
 #include "match/Items.h"
-#include "match/JungleFight.h"
+#include "match/FightStage.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace {
 
 // Saves what the window shows when KESTRELFALL_SCREENSHOTS names a folder.
-void keepScreenshot(JungleFight& fight, const std::string& name)
+void keepScreenshot(FightStage& fight, const std::string& name)
 {
     if (const char* folder = std::getenv("KESTRELFALL_SCREENSHOTS"))
         fight.headless.saveScreenshot(std::string(folder) + "/" + name + ".png");
@@ -44,7 +44,7 @@ int differingPixels(const sf::Image& a, const sf::Image& b, sf::Vector2f centre,
 
 TEST(HudPictures, ClassicFightShowsTheWholeHud)
 {
-    JungleFight fight(true, 1);
+    FightStage fight(true, 1);
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
     game.hud.timerText.setString("4 : 37");
@@ -78,7 +78,7 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
 
 TEST(HudPictures, CaaPlaqueRoomCardsAndPause)
 {
-    JungleFight fight(true, 1);
+    FightStage fight(true, 1);
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
     game.caaMode = true;

@@ -1,5 +1,5 @@
 #include "match/Hud.h"
-#include "match/JungleFight.h"
+#include "match/FightStage.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ sf::IntRect around(sf::Vector2f centre, int half)
 
 TEST(Hud, SuddenDeathHidesTimerMinimapAndItemFrames)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     game.hud.timerText.setString("0 : 05");
     const sf::IntRect timer(900, 115, 120, 40), minimap(930, 60, 60, 40);
@@ -56,7 +56,7 @@ TEST(Hud, SuddenDeathHidesTimerMinimapAndItemFrames)
 
 TEST(Hud, CaaBarsGrowBy54PixelsPerKill)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     game.caaMode = true;
     game.p1Kills = 6;
@@ -77,7 +77,7 @@ TEST(Hud, CaaBarsGrowBy54PixelsPerKill)
 
 TEST(Hud, OffScreenMarkersShrinkWithDistanceAndHideDuringAPan)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     Player& p2 = fight.p2();
     const float viewRight = game.camera.view.getCenter().x + 960.f;
@@ -104,7 +104,7 @@ TEST(Hud, OffScreenMarkersShrinkWithDistanceAndHideDuringAPan)
 
 TEST(Hud, StopFlashShowsOneOpaqueFrameThenFadesToNothing)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     sf::RenderTexture target;
     target.create(64, 64);
@@ -133,7 +133,7 @@ TEST(Hud, StopFlashShowsOneOpaqueFrameThenFadesToNothing)
 
 TEST(Hud, UseKeyTextNamesTheKeyOrButtonInUse)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     game.keyNames.keys = {"A", "B", "C"};
     game.keyNames.buttons = {"Pad0", "Pad1"};
@@ -152,7 +152,7 @@ TEST(Hud, UseKeyTextNamesTheKeyOrButtonInUse)
 
 TEST(Hud, DirectionArrowPointsTheWayForTheAdvancingPlayer)
 {
-    JungleFight fight(false, 1);
+    FightStage fight(false, 1);
     Game& game = fight.game;
     sf::RenderTexture target;
     target.create(64, 64);

@@ -1,5 +1,5 @@
 #include "match/Items.h"
-#include "match/JungleFight.h"
+#include "match/FightStage.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ float viewLeft(const Game& game)
 }
 
 // Both fighters mid-swing over the spot where a fresh crate lies.
-void swingAtCrate(JungleFight& fight)
+void swingAtCrate(FightStage& fight)
 {
     spawnCrate(fight.game);
     fight.stand(fight.p2(), fight.p1().position.x, -1);
@@ -30,7 +30,7 @@ void swingAtCrate(JungleFight& fight)
 
 TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     game.chaseSituation = NoAttacker;
     fight.itemFrames(300);
@@ -66,7 +66,7 @@ TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
 
 TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     // Both swing in the same frame: P1 gets it, P2's hit passes and P2 keeps its STOP.
     swingAtCrate(fight);
@@ -91,7 +91,7 @@ TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
 
 TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 {
-    JungleFight fight;
+    FightStage fight;
     fight.setKind(0, gigachill);
     EXPECT_FLOAT_EQ(fight.p1().speedFactor, 0.8f);
     fight.give(fight.p1(), SPEED, true);
@@ -119,7 +119,7 @@ TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 
 TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
 {
-    JungleFight fight;
+    FightStage fight;
     Game& game = fight.game;
     const sf::Vector2f p1Was = fight.p1().position, p2Was = fight.p2().position;
     // SWAP on a downed opponent, STOP while nobody has the right of way or with a dead opponent.
@@ -157,5 +157,30 @@ TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
     EXPECT_EQ(game.projectiles.shots[0].effect, 1);
     EXPECT_EQ(game.projectiles.shots[0].direction, fight.p2().facing);
     EXPECT_FLOAT_EQ(game.projectiles.shots[0].speed, 1500.f);
+    EXPECT_FALSE(fight.p2().item);
+}
+
+TEST(Items, AFightWinsACrateWithTheAttackKeyAndSpendsItWithTheUseKey)
+{
+    FightStage fight;
+    Game& game = fight.game;
+    fight.p1().advancing = true;
+    game.chaseSituation = P1Attacking;
+    fight.headless.step(185);
+    ASSERT_TRUE(game.crate);
+    fight.headless.step(60);
+    ASSERT_TRUE(game.crate);
+    fight.stand(fight.p2(), game.crate->position.x, -1);
+    fight.headless.setKey(sf::Keyboard::Numpad1, true);
+    for (int frame = 0; frame < 60 && !fight.p2().item; ++frame)
+        fight.headless.step();
+    fight.headless.setKey(sf::Keyboard::Numpad1, false);
+    ASSERT_TRUE(fight.p2().item);
+    EXPECT_FALSE(game.crate);
+    fight.headless.step(40);  // the swing ends: items are used from a standing start
+    fight.headless.setKey(sf::Keyboard::Numpad5, true);
+    fight.headless.step(5);
+    fight.headless.setKey(sf::Keyboard::Numpad5, false);
+    fight.headless.step(190);
     EXPECT_FALSE(fight.p2().item);
 }

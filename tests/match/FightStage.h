@@ -5,11 +5,11 @@
 // A classic fight on the real Jungle level (its character files and
 // pictures too): section `section` live, the curtain settled, the fight
 // running and both fighters past their protection, standing on the floor.
-struct JungleFight {
+struct FightStage {
     HeadlessGame headless;
     Game& game;
 
-    explicit JungleFight(bool openWindow = false, int section = 2);
+    explicit FightStage(bool openWindow = false, int section = 2);
 
     Player& p1() { return game.players[0]; }
     Player& p2() { return game.players[1]; }

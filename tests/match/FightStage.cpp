@@ -1,11 +1,11 @@
-#include "match/JungleFight.h"
+#include "match/FightStage.h"
 
 #include "fighters/FighterWorld.h"
 #include "match/Camera.h"
 #include "match/FloorSearch.h"
 #include "match/Items.h"
 
-JungleFight::JungleFight(bool openWindow, int section) : headless(openWindow), game(*headless.game)
+FightStage::FightStage(bool openWindow, int section) : headless(openWindow), game(*headless.game)
 {
     startFightNow(game);
     goToSection(section);
@@ -16,7 +16,7 @@ JungleFight::JungleFight(bool openWindow, int section) : headless(openWindow), g
         p.keyboardMode = true;
 }
 
-void JungleFight::setKind(int index, int kind)
+void FightStage::setKind(int index, int kind)
 {
     Player& p = game.players[index];
     p.character = &game.characterSets[characterSlot(index, kind)];
@@ -24,7 +24,7 @@ void JungleFight::setKind(int index, int kind)
     applyCharacterStats(p);
 }
 
-void JungleFight::give(Player& player, int kind, bool inUse)
+void FightStage::give(Player& player, int kind, bool inUse)
 {
     player.item = std::make_unique<Crate>();
     player.item->kind = kind;
@@ -32,7 +32,7 @@ void JungleFight::give(Player& player, int kind, bool inUse)
     player.useItemRequest = inUse;
 }
 
-void JungleFight::goToSection(int section)
+void FightStage::goToSection(int section)
 {
     game.tileMap.sectionIndex = section;
     game.tileMap.solidTiles.clear();
@@ -40,7 +40,7 @@ void JungleFight::goToSection(int section)
     lookAt(static_cast<float>(section) * game.sectionWidth + game.sectionWidth / 2.f);
 }
 
-void JungleFight::stand(Player& player, float x, int facing)
+void FightStage::stand(Player& player, float x, int facing)
 {
     const FloorCell cell = findFloorCell(game.tileMap, x, -1, player.size.x);
     // The cell's top is the floor's top less one tile: the feet go on the floor.
@@ -52,13 +52,13 @@ void JungleFight::stand(Player& player, float x, int facing)
         sprite->setPosition(player.position);
 }
 
-void JungleFight::lookAt(float x)
+void FightStage::lookAt(float x)
 {
     game.camera.view.setCenter(x, restCentreY);
     game.camera.centre = game.camera.view.getCenter();
 }
 
-void JungleFight::itemFrames(int count, float dt)
+void FightStage::itemFrames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
         game.frameTime = dt;
