@@ -1,80 +1,8 @@
-#include "app/SceneDriver.h"
-#include "editor/MapEditor.h"
+#include "editor/EditorDriver.h"
 
 #include <gtest/gtest.h>
 
-// The canvas driven as a player drives it: mouse events with the buttons held,
-// key events with the keys held, wheel events.
-
-namespace {
-
-sf::Event mouseEvent(sf::Event::EventType type, int x, int y)
-{
-    sf::Event event;
-    event.type = type;
-    if (type == sf::Event::MouseButtonPressed) {
-        event.mouseButton.button = sf::Mouse::Left;
-        event.mouseButton.x = x;
-        event.mouseButton.y = y;
-    } else {
-        event.mouseMove.x = x;
-        event.mouseMove.y = y;
-    }
-    return event;
-}
-
-sf::Event wheelEvent(int delta)
-{
-    sf::Event event;
-    event.type = sf::Event::MouseWheelMoved;
-    event.mouseWheel.delta = delta;
-    event.mouseWheel.x = 960;
-    event.mouseWheel.y = 540;
-    return event;
-}
-
-struct EditorDriver {
-    HeadlessGame driver;
-    Game& game = *driver.game;
-    MapEditor& editor = game.editor;
-
-    EditorDriver() { game.state = SceneState::Editor; }
-
-    void press(int x, int y, sf::Mouse::Button button = sf::Mouse::Left)
-    {
-        game.input.mouseButtons[button] = true;
-        driver.step(1, testFrame, {mouseEvent(sf::Event::MouseButtonPressed, x, y)});
-    }
-    void move(int x, int y) { driver.step(1, testFrame, {mouseEvent(sf::Event::MouseMoved, x, y)}); }
-    void release()
-    {
-        for (bool& down : game.input.mouseButtons)
-            down = false;
-    }
-    // A click on a screen point, released at once.
-    void click(sf::Vector2f at)
-    {
-        press(static_cast<int>(at.x), static_cast<int>(at.y));
-        release();
-    }
-    void key(sf::Keyboard::Key k)
-    {
-        pressKey(driver, k);
-        driver.setKey(k, false);
-    }
-    void undo()
-    {
-        driver.setKey(sf::Keyboard::LControl, true);
-        key(sf::Keyboard::Z);
-        driver.setKey(sf::Keyboard::LControl, false);
-    }
-    int code(int section, int column, int row) const
-    {
-        return editor.canvas.sections[section][column][row];
-    }
-};
-
-}  // namespace
+// The canvas: painting, undo, the section buttons, zoom, scrolling and keys.
 
 TEST(EditorCanvas, StartsWithThreeEmptySectionsAroundTheMiddleOne)
 {

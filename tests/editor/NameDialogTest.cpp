@@ -1,5 +1,4 @@
-#include "app/SceneDriver.h"
-#include "editor/MapEditor.h"
+#include "editor/EditorDriver.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -8,54 +7,9 @@
 
 // The name dialogs as a player uses them: clicks on the buttons, typed text.
 
-namespace {
-
-sf::Event textEvent(unsigned codePoint)
-{
-    sf::Event event;
-    event.type = sf::Event::TextEntered;
-    event.text.unicode = codePoint;
-    return event;
-}
-
-struct DialogDriver {
-    HeadlessGame driver;
-    Game& game = *driver.game;
-    MapEditor& editor = game.editor;
-
-    DialogDriver() { game.state = SceneState::Editor; }
-
-    void click(sf::Vector2f at)
-    {
-        game.input.mouseButtons[sf::Mouse::Left] = true;
-        sf::Event event;
-        event.type = sf::Event::MouseButtonPressed;
-        event.mouseButton = {sf::Mouse::Left, static_cast<int>(at.x), static_cast<int>(at.y)};
-        driver.step(1, testFrame, {event});
-        game.input.mouseButtons[sf::Mouse::Left] = false;
-    }
-    void type(const std::string& text)
-    {
-        std::vector<sf::Event> events;
-        for (unsigned char c : text)
-            events.push_back(textEvent(c));
-        driver.step(1, testFrame, events);
-    }
-    // From the canvas or the tool menu into a dialog, through the menu button.
-    void openDialog(const sf::Sprite& menuButton)
-    {
-        if (editor.panel == EditorPanel::Canvas)
-            click({10.f, 10.f});
-        click(menuButton.getPosition());
-    }
-    void confirm(const sf::Sprite& actionButton) { click(actionButton.getPosition()); }
-};
-
-}  // namespace
-
 TEST(NameDialog, TypingTakesOnlyNameCharactersUpToThirty)
 {
-    DialogDriver d;
+    EditorDriver d;
     d.openDialog(d.editor.menu.saveFileButton);
     ASSERT_EQ(d.editor.panel, EditorPanel::SaveDialog);
     d.type("ab");
@@ -80,17 +34,17 @@ TEST(NameDialog, TypingTakesOnlyNameCharactersUpToThirty)
 
 TEST(NameDialog, SaveOpenAndDeleteThroughTheDialogs)
 {
-    DialogDriver d;
+    EditorDriver d;
     MapEditor& editor = d.editor;
     const ToolMenu& menu = editor.menu;
     paintCell(editor.canvas, CellHit{true, 2, 59, 19}, 12);
 
     // The action button does nothing until a name is typed.
     d.openDialog(menu.saveFileButton);
-    d.confirm(menu.saveButton);
+    d.click(menu.saveButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::SaveDialog);
     d.type("Mine");
-    d.confirm(menu.saveButton);
+    d.click(menu.saveButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::FileMenu);
     EXPECT_EQ(editor.savedNames, std::vector<std::string>{"Mine"});
     ASSERT_EQ(menu.nameTexts.size(), 1u);
@@ -99,7 +53,7 @@ TEST(NameDialog, SaveOpenAndDeleteThroughTheDialogs)
     // A refusal keeps the dialog open with its reason.
     d.openDialog(menu.saveFileButton);
     d.type("mine");
-    d.confirm(menu.saveButton);
+    d.click(menu.saveButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::SaveDialog);
     EXPECT_NE(editor.message.find("Mine"), std::string::npos);
 
@@ -121,7 +75,7 @@ TEST(NameDialog, SaveOpenAndDeleteThroughTheDialogs)
     const sf::Vector2f centre = editor.view.getCenter();
     d.openDialog(menu.openFileButton);
     d.type("Mine");
-    d.confirm(menu.openButton);
+    d.click(menu.openButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::OpenDialog);
     EXPECT_NE(editor.message.find("Map2.txt"), std::string::npos);
     EXPECT_EQ(editor.canvas.sections, sections);
@@ -131,7 +85,7 @@ TEST(NameDialog, SaveOpenAndDeleteThroughTheDialogs)
     d.click(menu.crossButton.getPosition() + sf::Vector2f(20.f, 20.f));
     d.openDialog(menu.deleteFileButton);
     d.type("Mine");
-    d.confirm(menu.deleteButton);
+    d.click(menu.deleteButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::FileMenu);
     EXPECT_TRUE(editor.savedNames.empty());
     EXPECT_FALSE(std::filesystem::exists("Assets/Map/Custom/Mine"));
