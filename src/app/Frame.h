@@ -7,8 +7,9 @@
 struct Game;
 
 // One iteration of the frame loop, after `frameTime` was measured (the program)
-// or chosen (tests): advance the game's clock, route the events, update, and,
-// when `drawFrame` is set, clear, draw and present the window.
+// or chosen (tests): advance the game's clock (a frame counts at most 0.25 s),
+// route the events, update (long frames of the rooms and the fight in
+// sub-steps), and, when `drawFrame` is set, clear, draw and present the window.
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame = true);
 
 // Routes one window event to the handler of the current scene.

@@ -83,9 +83,8 @@ bool eventAllowed(const InputState& input, const sf::Event& event)
     }
 }
 
-void pollControllers(InputState& input)
+void readControllers(InputState& input)
 {
-    sf::Joystick::update();
     for (unsigned j = 0; j < sf::Joystick::Count; ++j) {
         JoystickState& pad = input.joysticks[j];
         pad.connected = sf::Joystick::isConnected(j);
@@ -108,5 +107,6 @@ void pollFrameInput(sf::Window& window, InputState& input, std::vector<sf::Event
         trackInputEvent(input, event);
         events.push_back(event);
     }
-    pollControllers(input);
+    // The last, empty poll of the window refreshed the controllers' state.
+    readControllers(input);
 }

@@ -65,9 +65,10 @@ void releaseAllInput(InputState& input);
 // text, mouse button, wheel or controller event does.
 bool eventAllowed(const InputState& input, const sf::Event& event);
 
-// Reads the controllers (buttons and axes), all released without focus. Only
-// the program calls this, once per frame; tests script `input`.
-void pollControllers(InputState& input);
+// Copies the controllers' buttons and axes as the window's event poll last
+// refreshed them; all released without focus. Only the program calls this,
+// once per frame; tests script `input`.
+void readControllers(InputState& input);
 
 // One frame's input in the program: takes every pending event of `window`
 // into `events` (cleared first), keeping the key and mouse state from them,
