@@ -134,6 +134,7 @@ Game::Game()
     initFighters(*this);
     initHud(hud, *this);
     loadLatePictures(*this);
+    initFlags(*this);
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }
 

@@ -67,12 +67,13 @@ struct Game {
     bool fullscreen = true;
     bool fightLive = false;
     bool suddenDeath = false;
+    bool suddenDeathFalls[2] = {false, false};  // P1, P2 went down during sudden death
     bool caaMode = false;
     bool customMapChosen = false;
     std::string customMapPath;
     bool flagTaken = false;
     bool bothDown = false;
-    int chaseSituation = 0;
+    int chaseSituation = 4;  // ChaseSituation: nobody attacks before a fight
     int p1Kills = 0;
     int p2Kills = 0;
     int caaStage = 0;

@@ -27,6 +27,8 @@ struct Hud {
     float timerBlinkPhase = 0.f;  // advanced while the time is out
     sf::Text centreText;  // countdown digits, "FIGHT !" or "SUDDEN DEATH"
     sf::Text timerText;   // "m : ss" at the top of the screen
+    int shownSeconds = -1;    // whole seconds `timerText` shows (-1: not yet set)
+    int shownCountdown = -1;  // 3, 2, 1 or 0 ("FIGHT !") in `centreText` (-1: other text)
 
     // Room part: each player's fighter card and the key that changes it.
     sf::Sprite cards[4];  // by fighter kind

@@ -3,6 +3,7 @@
 #include "fighters/Projectile.h"
 #include "level/TileRenderer.h"
 #include "match/Hud.h"
+#include "match/Sections.h"
 #include "render/Composition.h"
 #include "render/Layers.h"
 
@@ -16,9 +17,21 @@ void drawCrate(Game& game, sf::RenderTarget& target)
     target.draw(game.crate->sprite);
 }
 
-// A player's flag (only while its section is live, at the opacity of its right
-// of way). Empty until the flags provide their drawing.
-void drawPlayerFlag(Game&, int, sf::RenderTarget&) {}
+constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
+constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is not attacking
+
+// A player's flag, only while its section is live: opaque while it is in
+// play (carried, captured, or its player attacking), faded otherwise.
+void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
+{
+    Flag& flag = game.flags[index];
+    if (flag.section != game.tileMap.sectionIndex)
+        return;
+    const int attacking = index == 0 ? P1Attacking : P2Attacking;
+    const bool inPlay = game.flagTaken || flag.carried || game.chaseSituation == attacking;
+    flag.sprite.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
+    target.draw(flag.sprite);
+}
 
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).
 void drawSkillObject(const Player& player, sf::RenderTarget& target)

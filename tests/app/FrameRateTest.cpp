@@ -38,6 +38,7 @@ Replay replay(float dt)
     world.stand(p2, 3400.f, -1);
     game.time.now = 10.0;  // past every cool-down
     p1.keyboardMode = true;
+    p1.advancing = true;  // the camera follows P1; only P2 is held in view
     Replay out;
     float dashFrom = 0.f;
     bool falling = false;

@@ -1,0 +1,44 @@
+#include "match/JungleMatch.h"
+
+#include "app/Frame.h"
+#include "match/MatchFlow.h"
+#include "match/Sections.h"
+
+JungleMatch::JungleMatch(bool window) : headless(window), game(*headless.game)
+{
+    game.state = SceneState::MapSelect;
+    setUpClassicFight(game);
+    placeGoal(game);
+    game.state = SceneState::Fight;
+    game.time.now = 10.0;  // the curtain's settle time is long past
+    for (Player& p : game.players)
+        p.keyboardMode = true;
+}
+
+void JungleMatch::frames(int count, float dt)
+{
+    for (int i = 0; i < count; ++i)
+        runFrame(game, dt, {}, drawing && game.window.isOpen());
+}
+
+void JungleMatch::goLive()
+{
+    runUntil([this] { return game.fightLive; }, 5.f);
+}
+
+void JungleMatch::knockDown(Player& p)
+{
+    p.hitPoints = 0;
+}
+
+void JungleMatch::standOn(Player& p, int section, int column, int row)
+{
+    p.position = sf::Vector2f(cellCentreX(section, column), static_cast<float>(row * 64) - p.size.y / 2.f);
+    p.velocity = sf::Vector2f(0.f, 0.f);
+    p.knockbackLock = false;
+}
+
+float cellCentreX(int section, int column)
+{
+    return static_cast<float>(section) * 3840.f + static_cast<float>(column * 64 + 32);
+}

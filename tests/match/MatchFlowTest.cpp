@@ -1,0 +1,183 @@
+#include "match/JungleMatch.h"
+
+#include "app/Victory.h"
+#include "fighters/Death.h"
+#include "match/MatchFlow.h"
+#include "match/Sections.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string centreText(const Game& game)
+{
+    return game.hud.centreText.getString().toAnsiString();
+}
+
+std::string timerText(const Game& game)
+{
+    return game.hud.timerText.getString().toAnsiString();
+}
+
+// The time is out; the flags lie `d0` and `d1` sections from the middle.
+void timeOut(Game& game, int d0, int d1, int chase)
+{
+    game.fightLive = true;
+    game.hud.matchTimer = 0.f;
+    game.flags[0].section = 2 + d0;
+    game.flags[1].section = 2 - d1;
+    game.chaseSituation = chase;
+    updateTimer(game);
+    matchRules(game);
+}
+
+}  // namespace
+
+TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    f.frames(1);
+    EXPECT_EQ(centreText(game), "3");
+    f.frames(60);
+    EXPECT_EQ(centreText(game), "2");
+    f.frames(60);
+    EXPECT_EQ(centreText(game), "1");
+    f.frames(60);
+    EXPECT_EQ(centreText(game), "FIGHT !");
+    f.frames(52);  // 3.9 s
+    EXPECT_FALSE(game.fightLive);
+    EXPECT_EQ(timerText(game), "5 : 00");
+    f.goLive();
+    EXPECT_LE(game.time.now - 10.0, 4.0 + 1.5 / 60.0);
+    EXPECT_FLOAT_EQ(game.hud.countdown, 4.f);
+    f.frames(58);  // the timer ran on the live frame too: 59 frames, just short of a second
+    EXPECT_EQ(timerText(game), "4 : 59");
+    game.hud.matchTimer = 5.5f;
+    f.frames(1);
+    EXPECT_EQ(timerText(game), "0 : 05");
+    game.hud.matchTimer = 0.3f;
+    game.frameTime = 1.5f;  // a step longer than the time left
+    updateTimer(game);
+    EXPECT_EQ(game.hud.matchTimer, 0.f);
+    EXPECT_EQ(timerText(game), "0 : 00");
+}
+
+TEST(MatchFlow, TimeOutWaitsForACarriedFlagThatMayStillScore)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    timeOut(game, 2, 1, P2CarryingFlag);  // P2 carries: play goes on
+    EXPECT_EQ(game.state, SceneState::Fight);
+    timeOut(game, 2, 2, P1CarryingFlag);  // P1 carries, not nearer: play goes on
+    EXPECT_EQ(game.state, SceneState::Fight);
+    EXPECT_FALSE(game.suddenDeath);
+    timeOut(game, 1, 2, P1CarryingFlag);  // P1 carries and is strictly nearer: it wins
+    EXPECT_EQ(game.state, SceneState::Victory);
+    EXPECT_TRUE(f.p1().isWinner);
+    EXPECT_FALSE(f.p2().isWinner);
+}
+
+TEST(MatchFlow, SuddenDeathLosersEvenWithALongDeathOrBothAtOnce)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    f.goLive();
+    // A death clip longer than the respawn delay: the loser is back on its
+    // feet before its clip ends, and still loses.
+    float& p2Death = game.players[1].character->animations[static_cast<int>(AnimState::DEATH)].duration;
+    const float usualDeath = p2Death;
+    p2Death = 4.f;
+    f.p1().hitPoints = 0;  // down before sudden death: revived for the duel
+    f.frames(1);
+    startSuddenDeath(game);
+    EXPECT_EQ(f.p1().hitPoints, 1);
+    f.knockDown(f.p2());
+    const float took = f.runUntil([&] { return game.state != SceneState::Fight; }, 6.f);
+    EXPECT_TRUE(f.p1().isWinner);
+    EXPECT_NEAR(took, 3.f, 0.1f);
+    // Both down in the same frame: both win.
+    p2Death = usualDeath;
+    startRematch(game);
+    game.time.now += 10.0;
+    f.goLive();
+    startSuddenDeath(game);
+    f.knockDown(f.p1());
+    f.knockDown(f.p2());
+    f.runUntil([&] { return game.state != SceneState::Fight; }, 6.f);
+    EXPECT_TRUE(f.p1().isWinner);
+    EXPECT_TRUE(f.p2().isWinner);
+    EXPECT_EQ(game.mainHub.winCount[0], 2);
+    EXPECT_EQ(game.mainHub.winCount[1], 1);
+}
+
+TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    setUpCaaFight(game);
+    Player& p1 = f.p1();
+    Player& p2 = f.p2();
+    const auto die = [&](Player& p) {
+        p.hitPoints = 0;
+        p.dead = true;
+        caaRules(game);
+    };
+    // Two quick deaths count twice; the second kill makes P1 Napollo.
+    die(p2);
+    respawn(p2, game);
+    die(p2);
+    EXPECT_EQ(game.p1Kills, 2);
+    EXPECT_EQ(characterKind(p1), 0);
+    p1.skill->ammo = 1;
+    respawn(p2, game);
+    die(p2);
+    EXPECT_EQ(game.p1Kills, 3);
+    EXPECT_EQ(p1.skill->ammo, 1);  // changed once, not again
+    // P2's second kill comes while it is down itself: it changes once it stands.
+    game.p2Kills = 1;
+    die(p2);
+    die(p1);
+    EXPECT_EQ(game.p2Kills, 2);
+    EXPECT_EQ(characterKind(p2), 1);
+    EXPECT_EQ(p2.hitPoints, 0);
+    respawn(p2, game);
+    caaRules(game);
+    EXPECT_EQ(characterKind(p2), 0);
+    EXPECT_EQ(p2.hitPoints, 1);
+}
+
+TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    // A kill race rematch stays a kill race, with fresh counters and fighters.
+    setUpCaaFight(game);
+    game.p1Kills = 6;
+    game.state = SceneState::Victory;
+    startRematch(game);
+    EXPECT_TRUE(game.caaMode);
+    EXPECT_EQ(game.p1Kills, 0);
+    EXPECT_EQ(characterKind(f.p1()), 1);
+    EXPECT_FALSE(game.fightLive);
+    // Back in the hub: classic settings, P1 leads, the timer is full.
+    returnToHub(game);
+    EXPECT_FALSE(game.caaMode);
+    EXPECT_FLOAT_EQ(game.sectionWidth, 3840.f);
+    EXPECT_EQ(game.tileMap.lastSection, 4);
+    EXPECT_TRUE(f.p1().advancing);
+    EXPECT_FLOAT_EQ(game.hud.matchTimer, 300.f);
+    EXPECT_EQ(game.crate, nullptr);
+    // A custom level that cannot be read: the Jungle is played instead.
+    game.customMapChosen = true;
+    game.customMapPath = "Assets/Map/Custom/gone/gone.txt";
+    setUpClassicFight(game);
+    EXPECT_EQ(game.tileMap.lastSection, 4);
+    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.flags[0].section, 4);
+    EXPECT_FLOAT_EQ(game.flags[0].position.x, game.tileMap.flag0X);
+    EXPECT_NEAR(f.p1().position.x, 9600.f - 750.f, 64.f);
+    EXPECT_NEAR(f.p2().position.x, 9600.f + 750.f, 64.f);
+}
