@@ -10,7 +10,12 @@
 #include "fighters/PixelOverlap.h"
 #include "fighters/PlayersTick.h"
 #include "fighters/Projectile.h"
+#include "app/SceneUpdate.h"
 #include "match/Camera.h"
+#include "match/Crate.h"
+#include "match/Items.h"
+#include "match/MatchFlow.h"
+#include "match/Sections.h"
 
 #include <benchmark/benchmark.h>
 
@@ -116,6 +121,78 @@ void BM_FightUpdate(benchmark::State& state)
     state.counters["subSteps"] = splitFrame(frame).count;
 }
 BENCHMARK(BM_FightUpdate)->Arg(300)->Arg(25)->ArgNames({"fps"})->Unit(benchmark::kMicrosecond);
+
+// A classic match in full swing on the Jungle level, entered as the map
+// room's door enters it: P1 carries its flag through section 3 with SPEED
+// running, P2 stands, a crate falls, the HUD and the timer run.
+Game& matchGame()
+{
+    static Game* game = nullptr;
+    if (game)
+        return *game;
+    Game& fight = fightGame();  // the same game: a second one would load every asset again
+    game = &fight;
+    fight.state = SceneState::MapSelect;
+    setUpClassicFight(fight);
+    placeGoal(fight);
+    fight.state = SceneState::Fight;
+    fight.fightLive = true;
+    fight.time.now += 10.0;
+    makeLive(fight, 3);
+    Flag& flag = fight.flags[0];
+    flag.section = 3;
+    flag.placed = true;
+    flag.carried = true;
+    return fight;
+}
+
+void setUpCarry(Game& game)
+{
+    Player& p1 = game.players[0];
+    Player& p2 = game.players[1];
+    p1.advancing = true;
+    p2.advancing = false;
+    p1.position = sf::Vector2f(3 * 3840.f + 1600.f, 14 * 64.f - p1.size.y / 2.f);
+    p1.velocity = sf::Vector2f(-900.f, 0.f);
+    p2.position = sf::Vector2f(3 * 3840.f + 2560.f, 14 * 64.f - p2.size.y / 2.f);
+    p2.velocity = sf::Vector2f(0.f, 0.f);
+    game.camera.centre = sf::Vector2f(p1.position.x, restCentreY);
+    game.camera.view.setCenter(game.camera.centre);
+    game.flags[0].carried = true;
+    if (!p1.item)
+        p1.item = std::make_unique<Crate>();
+    p1.item->kind = SPEED;
+    p1.item->speedTime = 1.f;
+    p1.useItemRequest = true;
+    if (!game.crate) {
+        game.crate = std::make_unique<Crate>();
+        game.crate->game = &game;
+        game.crate->sprite = game.crateSprite;
+    }
+    game.crate->alive = true;
+    game.crate->age = 1.f;
+    game.crate->onGround = false;
+    game.crate->position = sf::Vector2f(p1.position.x + 300.f, 200.f);
+    game.crate->velocity = sf::Vector2f(0.f, 0.f);
+    game.hud.matchTimer = 200.f;
+}
+
+// One whole fight update of the classic match (its rules, flags, crate,
+// items and HUD included), one 1/120 s step as the program runs it at 60 FPS.
+void BM_MatchFrame(benchmark::State& state)
+{
+    Game& game = matchGame();
+    for (auto _ : state) {
+        setUpCarry(game);
+        game.frameTime = maxSubStep;
+        game.time.now += maxSubStep;
+        updateFightScene(game);
+        benchmark::DoNotOptimize(game.flags[0].position);
+    }
+    if (game.state != SceneState::Fight || !game.flags[0].carried || !game.crate)
+        state.SkipWithError("the match left the carried-flag situation");
+}
+BENCHMARK(BM_MatchFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_PixelOverlap(benchmark::State& state)
 {

@@ -7,6 +7,7 @@ packages=(
   libsfml-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   espeak-ng fonts-league-spartan
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,10 @@ bash scripts/setup.sh
 bash scripts/build.sh
 export ALSOFT_DRIVERS=null
 export LIBGL_ALWAYS_SOFTWARE=1
+# For a sanitizer build: any report ends the test; the textures the game keeps
+# for its whole run are not leaks.
+export ASAN_OPTIONS=detect_leaks=0:halt_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 cd "${BUILD_DIR:-build}"
 # -noreset: without it the server resets whenever its last client leaves, and a
 # test process that connects during the reset is refused.

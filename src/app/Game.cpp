@@ -11,6 +11,8 @@
 #include "screens/TitleScreen.h"
 #include "settings/GameSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const shaderFiles[6] = {
@@ -146,6 +148,14 @@ void createWindow(Game& game)
         game.window.close();
     game.window.create(mode, "Kestrelfall", style, sf::ContextSettings(0, 0, 0));
     game.window.setFramerateLimit(300);
+    // SFML does not always centre a new window on the desktop (under some X
+    // servers it opens partly below the screen's bottom edge): place it ourselves.
+    if (!game.fullscreen) {
+        const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+        const int left = std::max(0, (static_cast<int>(desktop.width) - static_cast<int>(mode.width)) / 2);
+        const int top = std::max(0, (static_cast<int>(desktop.height) - static_cast<int>(mode.height)) / 2);
+        game.window.setPosition(sf::Vector2i(left, top));
+    }
     // A new window shows its cursor until a scene hides it.
     game.cursorVisible = true;
     // Keys held in the old window are never released in the new one.

@@ -21,6 +21,7 @@
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "settings/KeyNames.h"
+#include "settings/PlayerFile.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -106,6 +107,7 @@ struct Game {
     CreditsScreen credits;
     std::unique_ptr<Crate> crate;
     KeyNames keyNames;  // shown names of key codes and controller buttons
+    PlayerFiles playerFiles;  // how the settings and binds files are saved back
 
     // Graphics resources
     sf::Font font;

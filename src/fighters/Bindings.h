@@ -20,16 +20,17 @@ struct BindingTable {
 
 // The bindings a player gets when the binds file cannot give them.
 BindingTable defaultBindings(int playerIndex);
-
-// Reads "assets/settings/Binds.txt" into both players. A missing file prints
-// "Load error"; a missing, short or garbled file leaves both players with
-// their default bindings.
-void loadBindings(Game& game);
-// Writes both players' bindings to "assets/settings/binds.txt" (the same
-// file), replacing it in one step. Prints "file error\n" when it cannot.
-void saveBindings(const Game& game);
 // The binds file's text for both players' bindings.
 std::string bindingsText(const BindingTable& first, const BindingTable& second);
+
+// Reads "assets/settings/Binds.txt" into both players (the reading rules are
+// `parseBindings`'s). A file that cannot be read prints "Load error" and
+// gives both players their default bindings; problems go to standard error.
+void loadBindings(Game& game);
+// Writes both players' bindings to "assets/settings/binds.txt" (the same
+// file), replacing it in one step, keeping a damaged file as "Binds.txt.bad"
+// and leaving a read-only one. Prints "file error\n" when it cannot write.
+void saveBindings(Game& game);
 
 // Whether `key` is one of the player's keyboard bindings.
 bool keyBelongsToPlayer(const Player& player, int key);

@@ -1,18 +1,20 @@
 #include "fighters/Character.h"
 
+#include "fighters/CharacterFile.h"
 #include "fighters/Player.h"
 #include "resources/Loading.h"
 #include "resources/Paths.h"
+#include "resources/TextFile.h"
 
 #include <SFML/Graphics/Image.hpp>
 
 #include <algorithm>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
+#include <map>
+#include <system_error>
 
 namespace {
-
-const char* const rosterPath = "persos.txt";
 
 struct KindStats {
     sf::Vector2f hitbox;  // px
@@ -28,47 +30,31 @@ const KindStats kindStats[kindCount] = {
     {{60.f, 99.f}, 1, 1.0f},
 };
 
-struct ClipKeyword {
-    const char* word;
-    AnimState state;
-};
+// A slot's pictures, each loaded once however often the file lists it.
+using PictureCache = std::map<std::string, sf::Sprite>;
 
-const ClipKeyword clipKeywords[] = {
-    {"RUNNING", AnimState::RUNNING}, {"JUMPING", AnimState::JUMPING},       {"FALLING", AnimState::FALLING},
-    {"IDLE", AnimState::IDLE},       {"ATTACKING", AnimState::ATTACKING},   {"ATTACK_RUN", AnimState::ATTACK_RUN},
-    {"DEATH", AnimState::DEATH},     {"PARRY", AnimState::PARRY},           {"DASH", AnimState::DASH},
-    {"SHOOT", AnimState::SHOOT},     {"STUN", AnimState::STUN},             {"DEFLECT", AnimState::DEFLECT},
-    {"SEISME", AnimState::SEISME},
-};
-
-void readSprites(Character& character, std::istream& in)
+// The frame of a listed picture: no texture when the path was refused or the
+// picture is missing (`ensureFrames` then draws a box), which is said once.
+sf::Sprite framePicture(const std::string& path, PictureCache& cache, Problems& problems)
 {
-    int count = 0;
-    if (!(in >> count))
-        return;
-    count = std::clamp(count, 0, maxFrames);
-    character.spriteCount = count;
-    character.sprites.assign(static_cast<std::size_t>(count), sf::Sprite());
-    std::string path;
-    for (int i = 0; i < count && in >> path; ++i)
-        character.sprites[static_cast<std::size_t>(i)] = loadSprite(path, true, false);
+    if (path.empty())
+        return sf::Sprite();
+    const auto known = cache.find(path);
+    if (known != cache.end())
+        return known->second;
+    std::error_code error;
+    sf::Sprite frame;
+    if (std::filesystem::is_regular_file(resolvePath(path), error))
+        frame = loadSprite(path, true, false);
+    else
+        problems.push_back({0, "the picture " + quotedWord(path) + " is missing; its frames are drawn as a box"});
+    cache.emplace(path, frame);
+    return frame;
 }
 
-void readClip(Character& character, std::istream& in)
+bool hasPicture(const sf::Sprite& frame)
 {
-    std::string name;
-    in >> name;
-    for (const ClipKeyword& keyword : clipKeywords)
-        if (name == keyword.word)
-            character.parseSlot = static_cast<int>(keyword.state);
-    Animation& clip = character.animations[static_cast<std::size_t>(character.parseSlot)];
-    in >> clip.first >> clip.last >> clip.duration;
-    std::string mode;
-    in >> mode;
-    if (mode == "LOOP")
-        clip.mode = 0;
-    else if (mode == "ONCE")
-        clip.mode = 1;
+    return frame.getTexture() && frame.getTexture()->getSize().x > 0;
 }
 
 constexpr float placeholderClipLength = 0.4f;  // s
@@ -98,42 +84,36 @@ int characterSlot(int playerIndex, int kind)
 
 void loadRoster(Character& character)
 {
-    std::ifstream in(resolvePath(rosterPath));
-    if (!in) {
-        std::cout << "Error Loading perso.txt" << std::endl;
-        return;
-    }
-    std::string word;
-    while (in >> word)
-        character.files.push_back(word);
+    RosterRecord roster;
+    readRosterFile(roster);
+    reportProblems(shownPath(rosterPath), roster.problems);
+    character.files = std::move(roster.files);
 }
 
 void loadCharacter(Character& character, int slot)
 {
-    if (slot < 0 || slot >= static_cast<int>(character.files.size())) {
-        std::cout << "Error Loading " << std::endl;  // the roster names no file for this slot
+    // A slot the roster does not fill (or fills with a refused path) was said by the roster.
+    if (slot < 0 || slot >= static_cast<int>(character.files.size()) ||
+        character.files[static_cast<std::size_t>(slot)].empty())
         return;
-    }
     const std::string& path = character.files[static_cast<std::size_t>(slot)];
-    std::ifstream in(resolvePath(path));
-    if (!in) {
-        std::cout << "Error Loading " << path << std::endl;
-        return;
+    CharacterRecord record;
+    if (readCharacterFile(path, record)) {
+        PictureCache pictures;
+        character.sprites.clear();
+        character.sprites.reserve(record.framePaths.size());
+        for (const std::string& picture : record.framePaths)
+            character.sprites.push_back(framePicture(picture, pictures, record.problems));
+        character.spriteCount = static_cast<int>(character.sprites.size());
+        character.animations = record.clips;
     }
-    std::string word;
-    while (in >> word) {
-        if (word == "SPRITES")
-            readSprites(character, in);
-        else if (word == "ANIM")
-            readClip(character, in);
-        if (in.fail() && !in.eof())
-            in.clear();  // a garbled number: skip on to the next word
-    }
+    reportProblems(shownPath(path), record.problems);
 }
 
 void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour)
 {
-    if (!character.sprites.empty())
+    const bool noFrames = character.sprites.empty();
+    if (!noFrames && std::all_of(character.sprites.begin(), character.sprites.end(), hasPicture))
         return;
     sf::Image box;
     const unsigned width = static_cast<unsigned>(size.x), height = static_cast<unsigned>(size.y);
@@ -146,6 +126,13 @@ void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour)
     character.placeholder->loadFromImage(box);
     sf::Sprite frame(*character.placeholder);
     frame.setOrigin(size.x / 2.f, size.y / 2.f);
+    if (!noFrames) {
+        // Frames whose picture is missing show the box; the clips stay as read.
+        for (sf::Sprite& missing : character.sprites)
+            if (!hasPicture(missing))
+                missing = frame;
+        return;
+    }
     character.sprites.push_back(frame);
     character.spriteCount = 1;
     // Its clips all show that frame; the one-shot ones still end, so attacks,

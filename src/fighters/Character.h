@@ -60,12 +60,15 @@ constexpr int maxFrames = 32767;  // frames one character file may list
 // The slot of a player's kind.
 int characterSlot(int playerIndex, int kind);
 
-// Reads "persos.txt" into `character.files`.
+// Reads "persos.txt" into `character.files` (see `parseRoster`); problems
+// go to standard error.
 void loadRoster(Character& character);
-// Reads the character file `character.files[slot]`: frame pictures and clips.
+// Reads the character file `character.files[slot]` (see `parseCharacterFile`):
+// clips, and frame pictures, each distinct picture loaded once.
 void loadCharacter(Character& character, int slot);
 // Gives a slot without frames one visible frame (a box of `colour`) and
-// clips on it, so a fighter of that kind is never drawn from missing frames.
+// clips on it, and every frame whose picture is missing that box, so a
+// fighter of that kind is never drawn from missing frames.
 void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour);
 
 // Copies the chosen slot's frames to the player and applies the kind's

@@ -20,9 +20,11 @@ constexpr float fullDashCharge = 1000.f;
 
 void loadCharacterSlots(Game& game)
 {
+    // The roster is read (and its problems said) once; every slot keeps a copy.
+    loadRoster(game.characterSets[0]);
     for (int slot = 0; slot < characterSlotCount; ++slot) {
         Character& character = game.characterSets[slot];
-        loadRoster(character);
+        character.files = game.characterSets[0].files;
         loadCharacter(character, slot);
         const int kind = slot % kindCount;
         ensureFrames(character, kindHitbox(kind), playerColour(slot / kindCount));

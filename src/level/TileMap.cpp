@@ -1,12 +1,12 @@
 #include "level/TileMap.h"
 
 #include "app/Game.h"
+#include "level/LevelFile.h"
 #include "resources/Loading.h"
-#include "resources/Paths.h"
+#include "resources/TextFile.h"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iostream>
 
 namespace {
@@ -29,23 +29,17 @@ int cellOf(float v)
 
 bool readSectionCodes(const std::string& path, int columns, Section& codes)
 {
-    TileColumn zeros;
-    zeros.fill(0);
-    codes.assign(static_cast<std::size_t>(std::max(columns, 0)), zeros);
-    std::ifstream in(resolvePath(path));
-    if (!in) {
-        std::cout << "Error loading map" << std::endl;
-        return false;
+    SectionRecord section;
+    bool read = false;
+    if (path.empty()) {  // a path the level file may not name: ground everywhere, said by the level
+        section = parseSectionFile("", columns);
+        section.problems.clear();
+    } else {
+        read = readSectionFile(path, columns, section);
+        reportProblems(shownPath(path), section.problems);
     }
-    for (int row = 0; row < sectionRows; ++row) {
-        for (TileColumn& column : codes) {
-            int code = 0;
-            if (!(in >> code))
-                return true;  // short or garbled data: the rest stays 0
-            column[static_cast<std::size_t>(row)] = code;
-        }
-    }
-    return true;
+    codes = std::move(section.codes);
+    return read;
 }
 
 void loadSection(TileMap& map, const std::string& path, int section)
@@ -60,23 +54,26 @@ void loadSection(TileMap& map, const std::string& path, int section)
 void loadLevel(TileMap& map, const std::string& path)
 {
     map.sectionFiles.clear();
-    std::ifstream in(resolvePath(path));
-    if (!in) {
-        std::cout << "load error\n";
-    } else {
-        int lastSection = 0;
-        float flag0X = 0.f, flag1X = 0.f;
-        in >> lastSection >> flag0X >> flag1X;
-        map.lastSection = lastSection;
-        map.flag0X = flag0X;
-        map.flag1X = flag1X;
-        std::string word;
-        while (static_cast<int>(map.sectionFiles.size()) < maxSections && in >> word)
-            map.sectionFiles.push_back(word);
+    LevelRecord level;
+    if (readLevelFile(path, map.columns, level)) {
+        map.lastSection = level.lastSection;
+        map.flag0X = level.flag0X;
+        map.flag1X = level.flag1X;
+        map.sectionFiles = std::move(level.sectionFiles);
     }
+    reportProblems(shownPath(path), level.problems);
     map.grid.resize(map.sectionFiles.size());
-    for (std::size_t i = 0; i < map.sectionFiles.size(); ++i)
-        loadSection(map, map.sectionFiles[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < map.sectionFiles.size(); ++i) {
+        // A section file named twice is read once.
+        const auto first = std::find(map.sectionFiles.begin(), map.sectionFiles.begin() + static_cast<long>(i),
+                                     map.sectionFiles[i]);
+        if (first != map.sectionFiles.begin() + static_cast<long>(i) && !first->empty())
+            map.grid[i] = map.grid[static_cast<std::size_t>(first - map.sectionFiles.begin())];
+        else
+            loadSection(map, map.sectionFiles[i], static_cast<int>(i));
+    }
+    map.solidTiles.clear();
+    map.solidIndex = SolidTileIndex{};
     // A first value that disagrees with the section paths (or is negative)
     // must not send the flags, the camera or the drawing to a missing section.
     map.lastSection = std::clamp(map.lastSection, 0, std::max(sectionCount(map) - 1, 0));

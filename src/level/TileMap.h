@@ -59,9 +59,11 @@ void loadSection(TileMap& map, const std::string& path, int section);
 // with one hazard per water and spike cell of the live section.
 void buildCollision(TileMap& map);
 
-// Fills `codes` (made `columns` columns of 20 zeros first) from a section
-// file, row by row; codes that cannot be read stay 0. Prints "Error loading
-// map" when the file cannot be opened. Also reads the hub's room grid.
+// Fills `codes` with `columns` columns of 20 codes from a section file, by
+// the rules of `parseSectionFile`; problems go to standard error. Prints
+// "Error loading map" when the file cannot be read (all codes 0 then); an
+// empty path (one the level file may not name) gives all 0 silently. Also
+// reads the hub's room grid.
 bool readSectionCodes(const std::string& path, int columns, Section& codes);
 
 // Number of sections the grid holds.

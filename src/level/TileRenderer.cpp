@@ -17,11 +17,12 @@ struct TileBatch {
     std::vector<sf::Vertex> vertices;  // quads
 };
 
-// The tileset cell of a code: column c mod 8, row c div 8.
+// The tileset cell of a code: column c mod 8, row c div 8 (in float, so
+// that no code can overflow the multiplication).
 sf::Vector2f cellCorner(int code)
 {
-    return sf::Vector2f(static_cast<float>(tileSize * (code % tilesetColumns)),
-                        static_cast<float>(tileSize * (code / tilesetColumns)));
+    return sf::Vector2f(static_cast<float>(tileSize) * static_cast<float>(code % tilesetColumns),
+                        static_cast<float>(tileSize) * static_cast<float>(code / tilesetColumns));
 }
 
 void addCell(TileBatch& batch, int code, float x, float y, sf::Color colour)

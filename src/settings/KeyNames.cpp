@@ -1,25 +1,65 @@
 #include "settings/KeyNames.h"
 
-#include "resources/Paths.h"
-
-#include <fstream>
 #include <iostream>
 
 const char* const keyNamesPath = "assets/settings/keynames.txt";
 const char* const buttonNamesPath = "assets/settings/controllerbuttonnames.txt";
 
+namespace {
+
+bool showable(std::string_view word)
+{
+    if (word.size() > maxNameBytes)
+        return false;
+    for (char c : word)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+NameList parseNameList(std::string_view text)
+{
+    NameList list;
+    WordScanner words(text);
+    Word word;
+    while (words.next(word)) {
+        const int code = static_cast<int>(list.names.size());
+        if (code == maxNames) {
+            list.problems.push_back({word.line, "names after the " + std::to_string(maxNames) + "th are ignored"});
+            break;
+        }
+        if (showable(word.text)) {
+            list.names.emplace_back(word.text);
+            continue;
+        }
+        list.problems.push_back({word.line, quotedWord(word.text) + " cannot be shown as a name; code " +
+                                                std::to_string(code) + " shows its number"});
+        list.names.emplace_back();
+    }
+    return list;
+}
+
+bool readNameFile(const std::string& path, NameList& list)
+{
+    Problems problems;
+    const TextFile file = readTextFile(path, problems, "codes show their numbers");
+    list = NameList{};
+    if (file.status == TextFileStatus::Read)
+        list = parseNameList(file.text);
+    else
+        std::cout << "File error\n";
+    list.problems.insert(list.problems.begin(), problems.begin(), problems.end());
+    return file.status == TextFileStatus::Read;
+}
+
 std::vector<std::string> readNameList(const std::string& path)
 {
-    std::vector<std::string> names;
-    std::ifstream file(resolvePath(path));
-    if (!file) {
-        std::cout << "File error\n";
-        return names;
-    }
-    std::string word;
-    while (file >> word)
-        names.push_back(word);
-    return names;
+    NameList list;
+    readNameFile(path, list);
+    reportProblems(shownPath(path), list.problems);
+    return list.names;
 }
 
 KeyNames loadKeyNames()
@@ -32,7 +72,7 @@ KeyNames loadKeyNames()
 
 std::string displayName(const std::vector<std::string>& names, int code)
 {
-    if (code >= 0 && code < static_cast<int>(names.size()))
+    if (code >= 0 && code < static_cast<int>(names.size()) && !names[static_cast<std::size_t>(code)].empty())
         return names[static_cast<std::size_t>(code)];
     return std::to_string(code);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 // A character file with `frames` frame paths (pictures need not exist) and the given clip lines.
@@ -63,15 +65,39 @@ TEST(CharacterFile, HostileFilesAndRostersNeverCrash)
             }
         }
     }
+}
+
+// A slot loads each distinct picture once however often its file lists it,
+// and a missing picture shows the slot's box: the fighter never vanishes.
+TEST(CharacterFile, EachPictureLoadsOncePerSlotAndMissingOnesShowTheBox)
+{
     enterEmptyFolder();
-    writeTestFile("persos.txt", "Chars/A.txt\nChars/Missing.txt\n\n\x01\xff\n");
-    writeTestFile("Chars/A.txt", characterText(3, "ANIM IDLE 0 3 0.3 LOOP\n"));
+    std::filesystem::create_directories("Frames");
+    std::filesystem::copy_file(std::string(KESTRELFALL_RUN_DIR) + "/Assets/Sprites/Characters/P1/Atoola/0.png",
+                               "Frames/a.png");
+    std::string text = "SPRITES 3000\n";
+    for (int i = 0; i < 2999; ++i)
+        text += "Frames/a.png\n";
+    writeTestFile("Chars/A.txt", text + "Frames/gone.png\nANIM IDLE 0 3000 1.0 LOOP\n");
+    writeTestFile("persos.txt", "Chars/A.txt\nChars/Missing.txt\n");
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     Game game;
+    const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Error Loading Chars/Missing.txt\n"), std::string::npos);
-    EXPECT_EQ(game.characterSets[0].spriteCount, 3);
-    for (int slot = 1; slot < characterSlotCount; ++slot)
-        EXPECT_NE(game.characterSets[slot].sprites.at(0).getTexture(), nullptr) << slot;
+    EXPECT_NE(said.find("persos.txt: lists 2 character files where 8 are needed; slots 3 to 8 are drawn as boxes\n"),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("Chars/A.txt: the picture \"Frames/gone.png\" is missing; its frames are drawn as a box\n"),
+              std::string::npos)
+        << said;
+    const Character& slot = game.characterSets[0];
+    ASSERT_EQ(slot.sprites.size(), 3000u);
+    EXPECT_EQ(slot.sprites[0].getTexture(), slot.sprites[2998].getTexture());
+    EXPECT_EQ(slot.sprites[0].getTexture()->getSize().x, 192u);
+    EXPECT_EQ(slot.sprites[2999].getTexture(), slot.placeholder.get());
+    for (int i = 1; i < characterSlotCount; ++i)
+        EXPECT_NE(game.characterSets[i].sprites.at(0).getTexture(), nullptr) << i;
     EXPECT_NE(frameSprite(game.players[1]), nullptr);
 }
 

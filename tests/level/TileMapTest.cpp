@@ -13,7 +13,7 @@ namespace {
 std::string levelText(int lastSection, const std::vector<std::string>& paths)
 {
     std::ostringstream out;
-    out << lastSection << "\n" << (lastSection + 1) * 3840 - 64 << ".000000\n64\n";
+    out << lastSection << "\n" << (static_cast<long long>(lastSection) + 1) * 3840 - 64 << ".000000\n64\n";
     for (const std::string& path : paths)
         out << path << "\n";
     return out.str();

@@ -4,13 +4,9 @@
 
 #include "match/Sections.h"
 
-#include <SFML/Graphics/Image.hpp>
-#include <SFML/Graphics/Texture.hpp>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 namespace {
 
@@ -30,21 +26,11 @@ struct Pictures {
         f.frames(count);
         f.drawing = true;
     }
-    // Draws two frames, saves the window, and tells how many colours a
-    // coarse grid of its pixels shows.
-    std::size_t save(const std::string& name)
+    // Draws two frames and saves the window.
+    void save(const std::string& name)
     {
         f.frames(2);
         EXPECT_TRUE(f.headless.saveScreenshot(folder + "/" + name));
-        sf::Texture texture;
-        texture.create(f.game.window.getSize().x, f.game.window.getSize().y);
-        texture.update(f.game.window);
-        const sf::Image image = texture.copyToImage();
-        std::set<sf::Uint32> colours;
-        for (unsigned y = 0; y < image.getSize().y; y += 40)
-            for (unsigned x = 0; x < image.getSize().x; x += 40)
-                colours.insert(image.getPixel(x, y).toInteger());
-        return colours.size();
     }
     void walk(sf::Keyboard::Key key, int frames)
     {
@@ -62,7 +48,7 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     JungleMatch& f = pictures.f;
     Game& game = f.game;
     pictures.skip(150);
-    EXPECT_GT(pictures.save("1-countdown-goal.png"), 20u);
+    pictures.save("1-countdown-goal.png");
     pictures.skip(100);
     f.knockDown(f.p2());
     pictures.skip(2);
@@ -73,15 +59,15 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     game.camera.view.setCenter(game.camera.centre);
     pictures.walk(sf::Keyboard::D, 40);
     ASSERT_EQ(game.tileMap.sectionIndex, 4);
-    EXPECT_GT(pictures.save("2-section-crossing.png"), 20u);
+    pictures.save("2-section-crossing.png");
     pictures.skip(120);
     f.standOn(f.p1(), 4, 55, 12);
     game.camera.centre.x = 5 * 3840.f - 960.f;
     game.camera.view.setCenter(game.camera.centre);
-    EXPECT_GT(pictures.save("3-flag-lying.png"), 20u);
+    pictures.save("3-flag-lying.png");
     pictures.walk(sf::Keyboard::D, 60);
     ASSERT_TRUE(game.flags[0].carried);
-    EXPECT_GT(pictures.save("4-flag-carried.png"), 20u);
+    pictures.save("4-flag-carried.png");
     // Straight to the middle with the flag, up on the goal's ledge.
     makeLive(game, 2);
     f.standOn(f.p1(), 2, 27, 6);
@@ -90,10 +76,10 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     pictures.walk(sf::Keyboard::D, 30);
     ASSERT_TRUE(game.flagTaken);
     pictures.skip(20);
-    EXPECT_GT(pictures.save("5-capture.png"), 20u);
+    pictures.save("5-capture.png");
     f.drawing = false;
     f.runUntil([&] { return game.state == SceneState::Victory; }, 10.f);
     ASSERT_EQ(game.state, SceneState::Victory);
     pictures.skip(30);
-    EXPECT_GT(pictures.save("6-victory.png"), 5u);
+    pictures.save("6-victory.png");
 }

@@ -9,69 +9,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-GameSettings parsed(const std::string& text)
-{
-    GameSettings settings;
-    parseGameSettings(text, settings);
-    return settings;
-}
-
-}  // namespace
-
-TEST(GameSettingsFile, AbsentFileSaysLoadErrorAndKeepsDefaults)
-{
-    enterEmptyFolder();
-    GameSettings settings;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(readGameSettings(settings));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load error");
-    EXPECT_TRUE(settings.fullscreen);
-    EXPECT_FLOAT_EQ(settings.sfxVolume, 0.5f);
-    EXPECT_FLOAT_EQ(settings.musicVolume, 1.0f);
-}
-
-TEST(GameSettingsFile, EmptyShortGarbledAndOutOfRangeFilesFillWhatTheyCan)
-{
-    const GameSettings empty = parsed("");
-    EXPECT_TRUE(empty.fullscreen);
-    EXPECT_FLOAT_EQ(empty.sfxVolume, 0.f);
-    EXPECT_FLOAT_EQ(empty.musicVolume, 0.f);
-
-    // Only the flag and one volume: the music volume repeats the effect volume.
-    const GameSettings shortFile = parsed("0\n0.3");
-    EXPECT_FALSE(shortFile.fullscreen);
-    EXPECT_FLOAT_EQ(shortFile.sfxVolume, 0.3f);
-    EXPECT_FLOAT_EQ(shortFile.musicVolume, 0.3f);
-
-    const GameSettings badFlag = parsed("2\n0.5\n1\n");
-    EXPECT_TRUE(badFlag.fullscreen);
-    EXPECT_FLOAT_EQ(badFlag.sfxVolume, 0.f);
-
-    // Volumes outside 0..1, or not numbers at all, stay inside the mixer's range.
-    const GameSettings huge = parsed("1\n-7\n1e30\n");
-    EXPECT_FLOAT_EQ(huge.sfxVolume, 0.f);
-    EXPECT_FLOAT_EQ(huge.musicVolume, 1.f);
-    const GameSettings notNumbers = parsed("1\nnan\ninf\n");
-    EXPECT_GE(notNumbers.sfxVolume, 0.f);
-    EXPECT_LE(notNumbers.sfxVolume, 1.f);
-    EXPECT_GE(notNumbers.musicVolume, 0.f);
-    EXPECT_LE(notNumbers.musicVolume, 1.f);
-
-    // Anything after the third value is ignored; line breaks do not matter.
-    const GameSettings extra = parsed("0 0.7 0.2 and more\n");
-    EXPECT_FALSE(extra.fullscreen);
-    EXPECT_FLOAT_EQ(extra.sfxVolume, 0.7f);
-    EXPECT_FLOAT_EQ(extra.musicVolume, 0.2f);
-}
-
 TEST(GameSettingsFile, WindowedQuarterAndEightyRoundTripByteForByte)
 {
     enterEmptyFolder();
     writeTestFile("Assets/settings/gamesettings.txt", "0\n0.25\n0.8\n");
     GameSettings settings;
-    ASSERT_TRUE(readGameSettings(settings));
+    Problems problems;
+    ASSERT_TRUE(readGameSettings(settings, problems));
+    EXPECT_TRUE(problems.empty());
     EXPECT_FALSE(settings.fullscreen);
     EXPECT_FLOAT_EQ(settings.sfxVolume * 100.f, 25.f);
     EXPECT_FLOAT_EQ(settings.musicVolume * 100.f, 80.f);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+// The player's own files the game rewrites at exit (settings, bindings) are
+// never lost to it: a file that was read with problems is first kept beside
+// as "<name>.bad" (one copy, the latest), and a read-only file is left as it is.
+struct PlayerFileState {
+    bool damaged = false;       // read with problems: keep a copy before replacing it
+    bool readOnlySaid = false;  // the read-only message was given (it is said once)
+};
+
+// Both of them, as the Game keeps them.
+struct PlayerFiles {
+    PlayerFileState settings;
+    PlayerFileState binds;
+};
+
+enum class SaveOutcome { Written, LeftReadOnly, Failed };
+
+// Replaces the file at `path` with `text` under the rules above; messages go
+// to standard error. `Failed` leaves the old file untouched.
+SaveOutcome savePlayerFile(const std::string& path, const std::string& text, PlayerFileState& state);
