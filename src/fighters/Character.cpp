@@ -30,26 +30,42 @@ const KindStats kindStats[kindCount] = {
     {{60.f, 99.f}, 1, 1.0f},
 };
 
-// A slot's pictures, each loaded once however often the file lists it.
-using PictureCache = std::map<std::string, sf::Sprite>;
+// A slot's pictures, each loaded once however often the file lists it, and
+// the ones that are missing (said in one line).
+struct SlotPictures {
+    std::map<std::string, sf::Sprite> loaded;
+    int missing = 0;
+    std::string firstMissing;
+};
 
 // The frame of a listed picture: no texture when the path was refused or the
-// picture is missing (`ensureFrames` then draws a box), which is said once.
-sf::Sprite framePicture(const std::string& path, PictureCache& cache, Problems& problems)
+// picture is missing (`ensureFrames` then draws a box).
+sf::Sprite framePicture(const std::string& path, SlotPictures& pictures)
 {
     if (path.empty())
         return sf::Sprite();
-    const auto known = cache.find(path);
-    if (known != cache.end())
+    const auto known = pictures.loaded.find(path);
+    if (known != pictures.loaded.end())
         return known->second;
     std::error_code error;
     sf::Sprite frame;
-    if (std::filesystem::is_regular_file(resolvePath(path), error))
+    if (std::filesystem::is_regular_file(resolvePath(path), error)) {
         frame = loadSprite(path, true, false);
-    else
-        problems.push_back({0, "the picture " + quotedWord(path) + " is missing; its frames are drawn as a box"});
-    cache.emplace(path, frame);
+    } else if (pictures.missing++ == 0) {
+        pictures.firstMissing = path;
+    }
+    pictures.loaded.emplace(path, frame);
     return frame;
+}
+
+void noteMissingPictures(const SlotPictures& pictures, Problems& problems)
+{
+    if (pictures.missing == 1)
+        problems.push_back({0, "the picture " + quotedWord(pictures.firstMissing, 64) +
+                                   " is missing; its frames are drawn as a box"});
+    else if (pictures.missing > 1)
+        problems.push_back({0, std::to_string(pictures.missing) + " pictures are missing (the first " +
+                                   quotedWord(pictures.firstMissing, 64) + "); their frames are drawn as a box"});
 }
 
 bool hasPicture(const sf::Sprite& frame)
@@ -99,11 +115,12 @@ void loadCharacter(Character& character, int slot)
     const std::string& path = character.files[static_cast<std::size_t>(slot)];
     CharacterRecord record;
     if (readCharacterFile(path, record)) {
-        PictureCache pictures;
+        SlotPictures pictures;
         character.sprites.clear();
         character.sprites.reserve(record.framePaths.size());
         for (const std::string& picture : record.framePaths)
-            character.sprites.push_back(framePicture(picture, pictures, record.problems));
+            character.sprites.push_back(framePicture(picture, pictures));
+        noteMissingPictures(pictures, record.problems);
         character.spriteCount = static_cast<int>(character.sprites.size());
         character.animations = record.clips;
     }

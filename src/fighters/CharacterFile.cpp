@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 
 const char* const rosterPath = "persos.txt";
 
@@ -105,7 +106,7 @@ void readSprites(Reader& in, const Word& keyword, Parse& parse)
     }
     if (refused > 0)
         record.problems.push_back({firstRefused.line, std::to_string(refused) + " picture paths are refused (" +
-                                                          quotedWord(firstRefused.text) + " " + why +
+                                                          quotedWord(firstRefused.text, 64) + " " + why +
                                                           "); those frames are drawn as a box"});
     if (static_cast<int>(record.framePaths.size()) < count)
         record.problems.push_back({keyword.line, "SPRITES " + std::to_string(count) + " lists only " +
@@ -163,8 +164,10 @@ void checkClips(Parse& parse)
             continue;
         Animation& clip = record.clips[state];
         if (!(clip.duration > 0.f)) {
-            record.problems.push_back({0, std::string("the clip ") + clipName(state) + " lasts " +
-                                              std::to_string(clip.duration) + " s; it plays in 0.4 s"});
+            std::ostringstream length;
+            length << clip.duration;
+            record.problems.push_back(
+                {0, std::string("the clip ") + clipName(state) + " lasts " + length.str() + " s; it plays in 0.4 s"});
             clip.duration = fallbackClipLength;
         }
         if (frames > 0 && !(clip.first >= 0 && clip.first < clip.last && clip.last <= frames)) {
@@ -194,14 +197,15 @@ RosterRecord parseRoster(std::string_view text)
         }
         const std::string refused = listedPathProblem(word.text);
         if (!refused.empty())
-            roster.problems.push_back({word.line, "the character file " + quotedWord(word.text) + " " + refused +
+            roster.problems.push_back({word.line, "the character file " + quotedWord(word.text, 64) + " " + refused +
                                                       "; slot " + std::to_string(roster.files.size() + 1) +
                                                       " is drawn as a box"});
         roster.files.emplace_back(refused.empty() ? std::string(word.text) : std::string());
     }
     const std::size_t listed = roster.files.size();
     if (listed < static_cast<std::size_t>(characterSlotCount))
-        roster.problems.push_back({0, "lists " + std::to_string(listed) + " character files where 8 are needed; slots " +
+        roster.problems.push_back({0, "lists " + std::to_string(listed) +
+                                          " character files where 8 are needed; slots " +
                                           std::to_string(listed + 1) + " to 8 are drawn as boxes"});
     return roster;
 }

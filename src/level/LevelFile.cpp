@@ -67,7 +67,7 @@ LevelRecord parseLevelFile(std::string_view text, int columns)
         }
         const std::string refused = listedPathProblem(word.text);
         if (!refused.empty())
-            level.problems.push_back({word.line, "the section path " + quotedWord(word.text) + " " + refused +
+            level.problems.push_back({word.line, "the section path " + quotedWord(word.text, 64) + " " + refused +
                                                      "; that section is ground everywhere"});
         level.sectionFiles.emplace_back(refused.empty() ? std::string(word.text) : std::string());
     }

@@ -56,11 +56,13 @@ void settle(Game& game, Flag& flag)
         flag.position.y = 0.f;
         placeFlag(game, flag);
     }
+    if (!sectionLive(game, flag) || flag.carried)
+        return;
+    // Fallen out of the level (a carrier's pit): back on the nearest floor.
     const float halfHeight = static_cast<float>(flag.sprite.getTextureRect().height) / 2.f;
-    if (!flag.carried && halfHeight + flag.position.y >= levelBottom)
+    if (halfHeight + flag.position.y >= levelBottom)
         placeFlag(game, flag);
-    if (sectionLive(game, flag) && !flag.carried)
-        fall(game, flag);
+    fall(game, flag);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@ constexpr float classicSectionWidth = 3840.f;  // px: 60 columns
 constexpr float caaSectionWidth = 1920.f;      // px: 30 columns
 constexpr float startOffset = 750.f;           // px either side of the middle section's centre
 constexpr float fullDashCharge = 1000.f;       // px
-constexpr float gigachillSpeed = 0.8f;
 constexpr int parkedSection = 320;             // never live: the kill race has no flags
 const sf::Vector2f resetSpotP1{400.f, 300.f};  // px, in the main hub
 const sf::Vector2f resetSpotP2{450.f, 300.f};

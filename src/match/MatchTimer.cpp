@@ -68,7 +68,7 @@ void reviveForDuel(Player& p)
     p.velocity = sf::Vector2f(0.f, 0.f);
     if (!p.skill)
         return;
-    p.speedFactor = p.skill->kind == gigachillKind ? 0.8f : 1.f;
+    p.speedFactor = p.skill->kind == gigachillKind ? gigachillSpeed : 1.f;
 }
 
 }  // namespace

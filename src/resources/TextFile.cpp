@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t maxShownChars = 24;      // characters of a word a message shows
 constexpr std::size_t maxListedPath = 255;     // bytes of a path a file may list
 constexpr std::size_t maxShownProblems = 12;   // lines per file on standard error
 const std::string_view byteOrderMark = "\xEF\xBB\xBF";
@@ -129,26 +128,25 @@ bool parseFloatWord(std::string_view word, float& value)
     return true;
 }
 
-std::string quotedWord(std::string_view word)
+std::string quotedWord(std::string_view word, std::size_t shown)
 {
     static const char digits[] = "0123456789ABCDEF";
-    std::string shown = "\"";
-    std::size_t count = 0;
+    std::string text = "\"";
     for (char c : word) {
-        if (count++ == maxShownChars) {
-            shown += "...";
+        if (text.size() > shown) {  // counted as shown, escapes included
+            text += "...";
             break;
         }
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') {
-            shown += c;
+            text += c;
         } else {
-            shown += "\\x";
-            shown += digits[byte >> 4];
-            shown += digits[byte & 0xF];
+            text += "\\x";
+            text += digits[byte >> 4];
+            text += digits[byte & 0xF];
         }
     }
-    return shown + "\"";
+    return text + "\"";
 }
 
 std::string listedPathProblem(std::string_view path)

@@ -60,9 +60,10 @@ private:
 bool parseIntWord(std::string_view word, int& value);
 bool parseFloatWord(std::string_view word, float& value);
 
-// A word as a message may show it: quoted, at most 24 characters, anything
-// but printable ASCII written as \xNN. Raw file bytes never reach a terminal.
-std::string quotedWord(std::string_view word);
+// A word as a message may show it: quoted, at most `shown` characters,
+// anything but printable ASCII written as \xNN. Raw file bytes never reach
+// a terminal.
+std::string quotedWord(std::string_view word, std::size_t shown = 24);
 
 // Why a path listed in a file is refused, or "" when it may be read: empty,
 // absolute, climbing out with "..", bytes other than printable ASCII, or

@@ -24,7 +24,8 @@ void readFlag(const Word& word, GameSettings& settings, Problems& problems)
         settings.fullscreen = flag == 1;
         return;
     }
-    problems.push_back({word.line, quotedWord(word.text) + " is not 0 or 1 (windowed or full screen); the display stays " +
+    problems.push_back({word.line, quotedWord(word.text) +
+                                       " is not 0 or 1 (windowed or full screen); the display stays " +
                                        (settings.fullscreen ? "full screen" : "windowed")});
 }
 

@@ -24,6 +24,8 @@ NameList parseNameList(std::string_view text)
     NameList list;
     WordScanner words(text);
     Word word;
+    int unshown = 0;
+    Word firstUnshown;
     while (words.next(word)) {
         const int code = static_cast<int>(list.names.size());
         if (code == maxNames) {
@@ -34,10 +36,17 @@ NameList parseNameList(std::string_view text)
             list.names.emplace_back(word.text);
             continue;
         }
-        list.problems.push_back({word.line, quotedWord(word.text) + " cannot be shown as a name; code " +
-                                                std::to_string(code) + " shows its number"});
+        if (unshown++ == 0)
+            firstUnshown = word;
         list.names.emplace_back();
     }
+    if (unshown == 1)
+        list.problems.push_back({firstUnshown.line, quotedWord(firstUnshown.text) +
+                                                        " cannot be shown as a name; its code shows its number"});
+    else if (unshown > 1)
+        list.problems.push_back({firstUnshown.line, std::to_string(unshown) + " names cannot be shown (the first " +
+                                                        quotedWord(firstUnshown.text) +
+                                                        "); their codes show their numbers"});
     return list;
 }
 

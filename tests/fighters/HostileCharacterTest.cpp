@@ -80,7 +80,7 @@ const Row characterRows[] = {
     {"RepeatedBlocks", bytesFile(repeatedBlocks(200)), asGood,
      "a second SPRITES block replaces the frames listed before", ""},
     {"ZeroLength", bytesFile(withIdle("ANIM IDLE 0 3 0 LOOP")), framesAndIdle(abc, 0, 3, 0.4f),
-     "the clip IDLE lasts 0.000000 s; it plays in 0.4 s", ""},
+     "the clip IDLE lasts 0 s; it plays in 0.4 s", ""},
     {"NanLength", bytesFile(withIdle("ANIM IDLE 0 3 nan LOOP")), framesAndIdle(abc, 0, 3, 0.4f),
      "5: \"nan\" is not a length in seconds of the clip IDLE", ""},
     {"FramesPastTheEnd", bytesFile(withIdle("ANIM IDLE 0 99 0.3 ONCE")), framesAndIdle(abc, 0, 3, 0.3f, 1),
