@@ -1,21 +1,55 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One entry of the player's list of custom levels.
 struct CustomLevelEntry {
     std::string path;         // the level file, exactly as the list stores it
     std::string displayName;  // what the list screen shows
+    std::string levelName;    // N for an entry shaped "Assets/Map/Custom/N/N.txt", otherwise empty
 };
 
-// At most this many custom levels exist; longer lists are cut.
+// At most this many custom levels are saved and shown.
 constexpr int maxCustomLevels = 9;
+// A longer list file, or one with more entries, is damaged: it is never rewritten.
+constexpr std::size_t maxCustomListBytes = std::size_t{4} << 20;
+constexpr std::size_t maxCustomListEntries = 4096;
 
-// Reads "Assets/Map/Custom/Custom.txt" (a count, then that many level file
-// paths). A missing file gives an empty list.
+extern const char* const customListPath;    // "Assets/Map/Custom/Custom.txt"
+extern const char* const customLevelFolder;  // "Assets/Map/Custom/"
+
+// The list file as read: every entry it holds (not cut at nine), and whether
+// it may be rewritten.
+struct CustomLevelList {
+    std::vector<CustomLevelEntry> entries;
+    bool found = false;    // the file exists
+    bool damaged = false;  // unreadable, too large, or its first word is not a count
+    std::vector<std::string> problems;  // one line each, naming the file and the line
+};
+
+// Turns the bytes of a list file into the list: a count, then level file
+// paths separated by white space. An empty file is an empty list. Entries are
+// the words after the count, whatever the count says (a disagreement is a
+// problem, not damage).
+CustomLevelList parseCustomLevelList(std::string_view bytes);
+// Reads and parses the list file; a missing file is an empty list.
+CustomLevelList loadCustomLevelList(const std::string& listPath = customListPath);
+
+// The first nine entries of the list file (what the list screen shows).
 std::vector<CustomLevelEntry> readCustomLevelList();
 std::vector<CustomLevelEntry> readCustomLevelList(const std::string& listPath);
+
+// The text of a list file: the count, then each path on its own line; the
+// last path ends with a line break only when `finalLineBreak`.
+std::string customListText(const std::vector<std::string>& paths, bool finalLineBreak);
+
+// "Assets/Map/Custom/N/N.txt", the level file of the custom level N.
+std::string customLevelFilePath(const std::string& name);
+// N when `path` is exactly "Assets/Map/Custom/N/N.txt" with N free of separators, otherwise "".
+std::string shapedLevelName(const std::string& path);
 
 // The name shown for a level file path: the part after the last '/' or '\',
 // without its extension ("Assets/Map/Custom/Cliffs/Cliffs.txt" -> "Cliffs").
