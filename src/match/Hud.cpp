@@ -100,6 +100,7 @@ ShownKey useKeyOf(const Player& player)
 {
     const BindingTable& bindings = player.input->bindings;
     ShownKey key;
+    key.set = true;
     key.keyboard = player.keyboardMode;
     const std::vector<int>& codes = key.keyboard ? bindings.keys : bindings.buttons;
     const std::size_t action = key.keyboard ? static_cast<std::size_t>(UseItemKey) : static_cast<std::size_t>(UseItemButton);
@@ -113,7 +114,7 @@ void updateUseKeyTexts(Game& game)
     for (int i = 0; i < 2; ++i) {
         const ShownKey key = useKeyOf(game.players[i]);
         ShownKey& shown = hud.shownKeys[i];
-        if (key.keyboard == shown.keyboard && key.code == shown.code)
+        if (shown.set && key.keyboard == shown.keyboard && key.code == shown.code)
             continue;
         shown = key;
         const auto& names = key.keyboard ? game.keyNames.keys : game.keyNames.buttons;

@@ -12,8 +12,9 @@ struct Player;
 
 // What a use-key text shows now, so that its string is set only when it changes.
 struct ShownKey {
+    bool set = false;  // the text shows something already
     bool keyboard = true;
-    int code = -2;  // never a real key or button: the first update sets the string
+    int code = 0;
 };
 
 // The in-fight display; it also owns the countdown, the match timer and the

@@ -31,6 +31,8 @@ constexpr float shotSpacingPad = 40.f;      // px added to the fighter's width b
 constexpr float shotSpacingShare = 0.25f;
 constexpr int shotCount = 4;
 constexpr int napollo = 0;
+constexpr int atoola = 1;
+constexpr int gigachill = 2;
 
 sf::Vector2f pictureSize(const sf::Sprite& sprite)
 {
@@ -179,6 +181,8 @@ void drawAboveHeads(Game& game, sf::RenderTarget& target)
             }
             continue;
         }
+        if (characterKind(player) != atoola && characterKind(player) != gigachill)
+            continue;
         sf::Sprite& frame = hud.gaugeFrames[i];
         const sf::Vector2f size = pictureSize(frame);
         frame.setPosition(sx, y);

@@ -2,6 +2,7 @@
 #include "audio/Audio.h"
 #include "fighters/Projectile.h"
 #include "match/Items.h"
+#include "match/Sections.h"
 
 namespace {
 
@@ -13,7 +14,6 @@ constexpr float gigachillSpeedFactor = 0.8f;
 constexpr float stunShotSpeed = 1500.f;  // px/s
 constexpr float itemVolume = 100.f;
 constexpr int gigachill = 2;
-constexpr int noAttacker = 4;
 
 float restingSpeedFactor(const Player& player)
 {
@@ -55,7 +55,7 @@ void stunShot(Player& user)
 void stop(Player& user, Player& other)
 {
     Game& game = *user.game;
-    if (game.chaseSituation == noAttacker || other.dead) {
+    if (game.chaseSituation == NoAttacker || other.dead) {
         user.useItemRequest = false;
         return;
     }

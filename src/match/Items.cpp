@@ -4,6 +4,7 @@
 #include "audio/Audio.h"
 #include "fighters/Collision.h"
 #include "match/FloorSearch.h"
+#include "match/Sections.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -15,7 +16,6 @@ constexpr float crateLifetime = 12.f;  // s
 constexpr float crateGravity = 4000.f; // px/s^2
 constexpr float spawnOffset = 200.f;   // px from the reference player, and the step back into view
 constexpr float itemVolume = 100.f;
-constexpr int noAttacker = 4;          // chase situation while nobody has the right of way
 
 float viewLeft(const Game& game)
 {
@@ -57,7 +57,7 @@ bool outOfView(const Game& game, const Crate& crate)
 void crateStep(Game& game)
 {
     // 1. Crates come only while someone has the right of way.
-    if (game.chaseSituation != noAttacker) {
+    if (game.chaseSituation != NoAttacker) {
         game.crateTimer += game.frameTime;
         if (game.crateTimer >= spawnInterval && !game.crate)
             spawnCrate(game);

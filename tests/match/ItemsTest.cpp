@@ -1,12 +1,11 @@
 #include "match/Items.h"
+#include "match/Sections.h"
 #include "match/FightStage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr int P1Attacking = 0;
-constexpr int NoAttacker = 4;
 constexpr int gigachill = 2;
 
 float viewLeft(const Game& game)
