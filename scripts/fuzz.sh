@@ -18,6 +18,7 @@ cmake --build "$FUZZ_DIR" -j"$(nproc)"
 declare -A seeds=(
   [FuzzGameSettings]="run/Assets/settings/gamesettings.txt"
   [FuzzBinds]="run/Assets/settings/Binds.txt"
+  [FuzzCustomList]="run/Assets/Map/Custom/Custom.txt"
   [FuzzKeyNames]="run/Assets/settings/keynames.txt run/Assets/settings/controllerbuttonnames.txt"
   [FuzzRoster]="run/persos.txt"
   [FuzzCharacter]="$(echo run/Assets/Characters/*/*.txt)"

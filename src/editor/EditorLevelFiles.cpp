@@ -3,6 +3,7 @@
 #include "editor/LevelName.h"
 #include "resources/BoundedFile.h"
 #include "resources/Paths.h"
+#include "resources/TextFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -153,8 +154,12 @@ LevelHeader parseLevelHeader(std::string_view bytes, const std::string& label)
 
 std::string playableLevelProblem(const std::string& path, const std::string& shownName)
 {
+    // Only files inside the game folder are played, as every listed path.
+    const std::string refused = listedPathProblem(path);
+    if (!refused.empty())
+        return shownName + " cannot be played: its path " + refused;
     std::string bytes;
-    const FileRead read = hasControlBytes(path) ? FileRead::Missing : readFileBounded(path, maxLevelFileBytes, bytes);
+    const FileRead read = readFileBounded(path, maxLevelFileBytes, bytes);
     if (read == FileRead::Missing)
         return shownName + " cannot be played: its level file is missing";
     if (read != FileRead::Read)
@@ -166,9 +171,14 @@ std::string playableLevelProblem(const std::string& path, const std::string& sho
     if (sections < minPlayableSections)
         return shownName + " cannot be played: it has " + std::to_string(std::max(sections, 0)) +
                " sections, a level needs 3";
-    for (int i = 0; i < sections; ++i)
-        if (!isRegularFile(header.sectionPaths[static_cast<std::size_t>(i)]))
-            return shownName + " cannot be played: " + header.sectionPaths[static_cast<std::size_t>(i)] +
-                   " is missing";
+    for (int i = 0; i < sections; ++i) {
+        const std::string& section = header.sectionPaths[static_cast<std::size_t>(i)];
+        const std::string sectionRefused = listedPathProblem(section);
+        if (!sectionRefused.empty())
+            return shownName + " cannot be played: the section path " + quotedWord(section, 64) + " " +
+                   sectionRefused;
+        if (!isRegularFile(section))
+            return shownName + " cannot be played: " + section + " is missing";
+    }
     return "";
 }

@@ -1,6 +1,6 @@
 #include "level/CustomLevelList.h"
 
-#include "resources/BoundedFile.h"
+#include "resources/TextFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,41 +10,24 @@ const char* const customLevelFolder = "Assets/Map/Custom/";
 
 namespace {
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 bool isCount(std::string_view word)
 {
     return !word.empty() && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string lineNote(int line, const std::string& what)
+// What the list screen shows of a name: a hostile file could hold one word
+// of megabytes, which no thumbnail label has room for.
+std::string shownName(const std::string& path)
 {
-    return "Custom.txt line " + std::to_string(line) + ": " + what;
+    std::string name = levelDisplayName(path);
+    if (name.size() > maxShownNameBytes)
+        name = name.substr(0, maxShownNameBytes) + "...";
+    // The name reaches the screen and the terminal: plain text only.
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+            c = '?';
+    return name;
 }
-
-// Walks the bytes word by word, keeping the line each word starts on.
-struct WordReader {
-    std::string_view bytes;
-    std::size_t at = 0;
-    int line = 1;
-
-    bool next(std::string_view& word, int& wordLine)
-    {
-        while (at < bytes.size() && isSpace(bytes[at]))
-            line += bytes[at++] == '\n';
-        if (at >= bytes.size())
-            return false;
-        const std::size_t start = at;
-        while (at < bytes.size() && !isSpace(bytes[at]))
-            ++at;
-        word = bytes.substr(start, at - start);
-        wordLine = line;
-        return true;
-    }
-};
 
 }  // namespace
 
@@ -52,70 +35,58 @@ CustomLevelList parseCustomLevelList(std::string_view bytes)
 {
     CustomLevelList list;
     list.found = true;
-    WordReader reader{bytes};
-    std::string_view word;
-    int line = 0;
-    if (!reader.next(word, line))
+    WordScanner words(bytes);
+    Word word;
+    if (!words.next(word))
         return list;  // an empty file is an empty list
-    if (!isCount(word)) {
+    if (!isCount(word.text)) {
         list.damaged = true;
-        list.problems.push_back(lineNote(line, "the first word is not a count"));
+        list.problems.push_back({word.line, quotedWord(word.text) +
+                                                " is not a count of levels; no custom level is shown and "
+                                                "the list is not rewritten"});
         return list;
     }
-    std::string_view countWord = word;
-    const int countLine = line;
-    while (reader.next(word, line)) {
+    const Word count = word;
+    while (words.next(word)) {
         if (list.entries.size() >= maxCustomListEntries) {
             list.damaged = true;
-            list.problems.push_back(lineNote(line, "more than " + std::to_string(maxCustomListEntries) + " entries"));
+            list.problems.push_back({word.line, "lists more than " + std::to_string(maxCustomListEntries) +
+                                                    " levels; the list is not rewritten"});
             return list;
         }
         CustomLevelEntry entry;
-        entry.path = std::string(word);
-        entry.displayName = levelDisplayName(entry.path);
+        entry.path = std::string(word.text);
+        entry.displayName = shownName(entry.path);
         entry.levelName = shapedLevelName(entry.path);
         list.entries.push_back(std::move(entry));
     }
     // The count is compared as text, so no value of it is ever trusted.
     const std::string counted = std::to_string(list.entries.size());
-    while (countWord.size() > 1 && countWord.front() == '0')
-        countWord.remove_prefix(1);
-    if (countWord != counted)
-        list.problems.push_back(lineNote(countLine, "the count says " + std::string(countWord.substr(0, 20)) +
-                                                        " but the list holds " + counted + " entries"));
+    std::string_view stated = count.text;
+    while (stated.size() > 1 && stated.front() == '0')
+        stated.remove_prefix(1);
+    if (stated != counted)
+        list.problems.push_back({count.line, "the count says " + quotedWord(stated, 20) + " but " + counted +
+                                                 " are listed"});
     return list;
 }
 
 CustomLevelList loadCustomLevelList(const std::string& listPath)
 {
-    std::string bytes;
-    switch (readFileBounded(listPath, maxCustomListBytes, bytes)) {
-    case FileRead::Read:
-        return parseCustomLevelList(bytes);
-    case FileRead::Missing:
-        return CustomLevelList{};
-    case FileRead::TooLarge:
-    case FileRead::Unreadable:
-        break;
+    Problems problems;
+    const TextFile file = readTextFile(listPath, problems, "no custom level is shown and the list is not rewritten");
+    if (file.status == TextFileStatus::Missing)
+        return CustomLevelList{};  // no level saved yet
+    if (file.status != TextFileStatus::Read || file.cut) {
+        CustomLevelList list;
+        list.found = true;
+        list.damaged = true;
+        list.problems = std::move(problems);
+        return list;
     }
-    CustomLevelList list;
-    list.found = true;
-    list.damaged = true;
-    list.problems.push_back("Custom.txt cannot be read");
+    CustomLevelList list = parseCustomLevelList(file.text);
+    list.problems.insert(list.problems.begin(), problems.begin(), problems.end());
     return list;
-}
-
-std::vector<CustomLevelEntry> readCustomLevelList(const std::string& listPath)
-{
-    std::vector<CustomLevelEntry> entries = loadCustomLevelList(listPath).entries;
-    if (entries.size() > static_cast<std::size_t>(maxCustomLevels))
-        entries.resize(static_cast<std::size_t>(maxCustomLevels));
-    return entries;
-}
-
-std::vector<CustomLevelEntry> readCustomLevelList()
-{
-    return readCustomLevelList(customListPath);
 }
 
 std::string customListText(const std::vector<std::string>& paths, bool finalLineBreak)

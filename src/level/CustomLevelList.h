@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/TextFile.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,9 +16,10 @@ struct CustomLevelEntry {
 
 // At most this many custom levels are saved and shown.
 constexpr int maxCustomLevels = 9;
-// A longer list file, or one with more entries, is damaged: it is never rewritten.
-constexpr std::size_t maxCustomListBytes = std::size_t{4} << 20;
+// A list file over 4 MiB, or one with more entries, is damaged: it is never rewritten.
 constexpr std::size_t maxCustomListEntries = 4096;
+// Longer names are cut for the list screen (the path stays whole).
+constexpr std::size_t maxShownNameBytes = 40;
 
 extern const char* const customListPath;    // "Assets/Map/Custom/Custom.txt"
 extern const char* const customLevelFolder;  // "Assets/Map/Custom/"
@@ -27,7 +30,7 @@ struct CustomLevelList {
     std::vector<CustomLevelEntry> entries;
     bool found = false;    // the file exists
     bool damaged = false;  // unreadable, too large, or its first word is not a count
-    std::vector<std::string> problems;  // one line each, naming the file and the line
+    Problems problems;
 };
 
 // Turns the bytes of a list file into the list: a count, then level file
@@ -35,12 +38,9 @@ struct CustomLevelList {
 // the words after the count, whatever the count says (a disagreement is a
 // problem, not damage).
 CustomLevelList parseCustomLevelList(std::string_view bytes);
-// Reads and parses the list file; a missing file is an empty list.
+// Reads and parses the list file; a missing file is an empty list without a
+// problem, a folder, an unreadable file or one over 4 MiB is damaged.
 CustomLevelList loadCustomLevelList(const std::string& listPath = customListPath);
-
-// The first nine entries of the list file (what the list screen shows).
-std::vector<CustomLevelEntry> readCustomLevelList();
-std::vector<CustomLevelEntry> readCustomLevelList(const std::string& listPath);
 
 // The text of a list file: the count, then each path on its own line; the
 // last path ends with a line break only when `finalLineBreak`.

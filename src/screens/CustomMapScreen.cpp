@@ -11,6 +11,7 @@
 #include "match/Sections.h"
 #include "render/Layers.h"
 #include "resources/Loading.h"
+#include "resources/TextFile.h"
 
 #include <algorithm>
 #include <iostream>
@@ -116,7 +117,9 @@ void rebuildList(CustomMapScreen& screen)
     screen.refusedSlot = -1;
     screen.paths.clear();
     screen.names.clear();
-    for (const CustomLevelEntry& entry : loadCustomLevelList().entries) {
+    const CustomLevelList list = loadCustomLevelList();
+    reportProblems(shownPath(customListPath), list.problems);
+    for (const CustomLevelEntry& entry : list.entries) {
         screen.paths.push_back(entry.path);
         screen.names.push_back(entry.displayName);
     }

@@ -1,5 +1,4 @@
 #include "fighters/BindsFile.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
@@ -92,13 +91,10 @@ class HostileBinds : public testing::TestWithParam<Row> {};
 
 TEST_P(HostileBinds, KeepsTheGoodBindingsAndSaysWhichFellBack)
 {
-    const Row& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile("Assets/settings/Binds.txt", row.file);
-    BindsRecord record;
-    testing::internal::CaptureStdout();
-    readBindsFile(someNames(), record);
-    expectRow(row, record, record.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), "Assets/settings/Binds.txt", [](BindsRecord& record) {
+        readBindsFile(someNames(), record);
+        return record.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileBinds, testing::ValuesIn(bindsRows), RowName());

@@ -1,5 +1,4 @@
 #include "fighters/CharacterFile.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
@@ -120,13 +119,10 @@ class HostileCharacter : public testing::TestWithParam<Row> {};
 
 TEST_P(HostileCharacter, KeepsClipsInsideTheFramesThereAre)
 {
-    const Row& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile("C.txt", row.file);
-    CharacterRecord record;
-    testing::internal::CaptureStdout();
-    readCharacterFile("C.txt", record);
-    expectRow(row, record, record.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), "C.txt", [](CharacterRecord& record) {
+        readCharacterFile("C.txt", record);
+        return record.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileCharacter, testing::ValuesIn(characterRows), RowName());

@@ -1,5 +1,4 @@
 #include "fighters/CharacterFile.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
@@ -73,13 +72,10 @@ class HostileRoster : public testing::TestWithParam<Row> {};
 
 TEST_P(HostileRoster, KeepsEverySlotInItsPlace)
 {
-    const Row& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile(rosterPath, row.file);
-    RosterRecord roster;
-    testing::internal::CaptureStdout();
-    readRosterFile(roster);
-    expectRow(row, roster, roster.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), rosterPath, [](RosterRecord& roster) {
+        readRosterFile(roster);
+        return roster.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileRoster, testing::ValuesIn(rosterRows), RowName());

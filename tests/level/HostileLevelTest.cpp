@@ -1,5 +1,4 @@
 #include "level/LevelFile.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 #include "support/TestFiles.h"
 
@@ -156,26 +155,20 @@ class HostileSection : public testing::TestWithParam<SectionRow> {};
 
 TEST_P(HostileLevel, NeverNamesASectionItDoesNotHold)
 {
-    const LevelRow& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile("L.txt", row.file);
-    LevelRecord level;
-    testing::internal::CaptureStdout();
-    readLevelFile("L.txt", classicColumns, level);
-    expectRow(row, level, level.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), "L.txt", [](LevelRecord& level) {
+        readLevelFile("L.txt", classicColumns, level);
+        return level.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileLevel, testing::ValuesIn(hostileLevels), RowName());
 
 TEST_P(HostileSection, ReadsOnlyCodesTheTilesetDraws)
 {
-    const SectionRow& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile("S.txt", row.file);
-    SectionRecord section;
-    testing::internal::CaptureStdout();
-    readSectionFile("S.txt", classicColumns, section);
-    expectRow(row, section, section.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), "S.txt", [](SectionRecord& section) {
+        readSectionFile("S.txt", classicColumns, section);
+        return section.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileSection, testing::ValuesIn(hostileSections), RowName());

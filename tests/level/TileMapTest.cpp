@@ -173,27 +173,3 @@ TEST(LevelLoading, FirstValueNeverReachesPastTheSectionsRead)
     EXPECT_EQ(tileCode(map, 0, 0, 0), emptyCode);
     EXPECT_EQ(tileCode(map, 3, -1, 25), emptyCode);
 }
-
-TEST(CustomLevelList, NamesComeFromTheFileNameAndPathsStayExact)
-{
-    enterEmptyFolder();
-    writeTestFile("Assets/Map/Custom/Custom.txt",
-                  "4\nAssets/Map/Custom/Cliffs/Cliffs.txt\nAssets\\Map\\Custom\\Bay\\Bay.txt\n"
-                  "Assets/Map/Custom/Plain/Plain\nAssets/Map/Custom/a.b/Two.dots.txt");
-    const std::vector<CustomLevelEntry> list = readCustomLevelList();
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0].displayName, "Cliffs");
-    EXPECT_EQ(list[0].path, "Assets/Map/Custom/Cliffs/Cliffs.txt");
-    EXPECT_EQ(list[1].displayName, "Bay");
-    EXPECT_EQ(list[2].displayName, "Plain");  // no extension: shown whole
-    EXPECT_EQ(list[3].displayName, "Two.dots");
-
-    std::string many = "50\n";  // more than the list holds
-    for (int i = 0; i < 12; ++i)
-        many += "L" + std::to_string(i) + "/L.txt\n";
-    writeTestFile("Assets/Map/Custom/Custom.txt", many);
-    EXPECT_EQ(readCustomLevelList().size(), static_cast<std::size_t>(maxCustomLevels));
-    writeTestFile("Assets/Map/Custom/Custom.txt", "nonsense");
-    EXPECT_TRUE(readCustomLevelList().empty());
-    EXPECT_TRUE(readCustomLevelList("Assets/Map/Custom/Missing.txt").empty());
-}

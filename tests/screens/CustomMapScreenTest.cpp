@@ -56,7 +56,12 @@ struct ListDriver {
 TEST(CustomMapScreen, AnEmptyListPicksNothingAndBackStillWorks)
 {
     ListDriver d;
-    d.enter("0\n");
+    // A list the game cannot trust is shown empty, with one line that says why.
+    testing::internal::CaptureStderr();
+    d.enter("nonsense\n" + levelPath("L0") + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Assets/Map/Custom/Custom.txt:1: \"nonsense\" is not a count of levels; no custom level is shown and "
+              "the list is not rewritten\n");
     EXPECT_EQ(d.screen.counterText.getString().toAnsiString(), "0/9");
     d.holdMouse(d.slotCentre(0).x, d.slotCentre(0).y);
     EXPECT_EQ(d.screen.targetState, SceneState::CustomMapSelect);

@@ -1,5 +1,4 @@
 #include "settings/KeyNames.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
@@ -57,13 +56,10 @@ class HostileKeyNames : public testing::TestWithParam<Row> {};
 
 TEST_P(HostileKeyNames, KeepsTheNamesThatCanBeShown)
 {
-    const Row& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile(keyNamesPath, row.file);
-    NameList list;
-    testing::internal::CaptureStdout();
-    readNameFile(keyNamesPath, list);
-    expectRow(row, list, list.problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), keyNamesPath, [](NameList& list) {
+        readNameFile(keyNamesPath, list);
+        return list.problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileKeyNames, testing::ValuesIn(nameRows), RowName());

@@ -1,5 +1,4 @@
 #include "settings/GameSettings.h"
-#include "support/Headless.h"
 #include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
@@ -54,14 +53,11 @@ class HostileSettings : public testing::TestWithParam<Row> {};
 
 TEST_P(HostileSettings, GivesTheFallbackAndSaysWhy)
 {
-    const Row& row = GetParam();
-    enterEmptyFolder();
-    placeHostileFile(gameSettingsPath, row.file);
-    GameSettings settings;
-    Problems problems;
-    testing::internal::CaptureStdout();
-    readGameSettings(settings, problems);
-    expectRow(row, settings, problems, testing::internal::GetCapturedStdout());
+    checkHostileRow(GetParam(), gameSettingsPath, [](GameSettings& settings) {
+        Problems problems;
+        readGameSettings(settings, problems);
+        return problems;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileSettings, testing::ValuesIn(settingsRows), RowName());

@@ -1,5 +1,6 @@
 #include "support/HostileFiles.h"
 
+#include "support/Headless.h"
 #include "support/TestFiles.h"
 
 #include <filesystem>
@@ -41,6 +42,12 @@ void placeHostileFile(const std::string& path, const HostileFile& file)
     std::ofstream out(path, std::ios::binary | std::ios::app);
     for (std::size_t written = file.bytes.size(); written < file.size; written += chunk.size())
         out << chunk;
+}
+
+void placeInEmptyFolder(const std::string& path, const HostileFile& file)
+{
+    enterEmptyFolder();
+    placeHostileFile(path, file);
 }
 
 std::string randomBytes(std::size_t count)

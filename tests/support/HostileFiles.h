@@ -24,6 +24,8 @@ HostileFile fiftyMegabytes(std::string start, std::string padding);
 
 // Puts `file` at `path` (creating the folders), in the working folder.
 void placeHostileFile(const std::string& path, const HostileFile& file);
+// The same in a fresh empty working folder.
+void placeInEmptyFolder(const std::string& path, const HostileFile& file);
 
 // Bytes the tables reuse: random ones (fixed seed), one line of `count`
 // copies of `word`, a byte-order mark.
@@ -69,6 +71,18 @@ void expectRow(const HostileRow<Record>& row, const Record& record, const Proble
         EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << said;
     for (const Problem& problem : problems)
         EXPECT_LT(problem.what.size(), 240u) << problem.what;
+}
+
+// Reads the row's file, placed at `path` in an empty folder, with `read`
+// (which fills the record and returns its problems), and checks the row.
+template <class Record, class Read>
+void checkHostileRow(const HostileRow<Record>& row, const std::string& path, Read read)
+{
+    placeInEmptyFolder(path, row.file);
+    Record record;
+    testing::internal::CaptureStdout();
+    const Problems problems = read(record);
+    expectRow(row, record, problems, testing::internal::GetCapturedStdout());
 }
 
 // gtest names from the rows' names.
