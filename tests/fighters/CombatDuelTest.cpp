@@ -27,6 +27,7 @@ struct Duel {
 
     Duel() : game(*run.game)
     {
+        run.drawEachFrame = false;  // drawn only for the pictures: the rules never depend on drawing
         game.time.now = 10.0;  // well past every clock's cool-down
         TileMap& map = game.tileMap;
         map.sectionIndex = liveSection;

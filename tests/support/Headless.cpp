@@ -101,7 +101,7 @@ void HeadlessGame::step(int frames, float frameTime, const std::vector<sf::Event
 {
     static const std::vector<sf::Event> none;
     for (int i = 0; i < frames; ++i)
-        runFrame(*game, frameTime, i == 0 ? events : none, game->window.isOpen());
+        runFrame(*game, frameTime, i == 0 ? events : none, drawEachFrame && game->window.isOpen());
 }
 
 void HeadlessGame::setKey(sf::Keyboard::Key key, bool down)
@@ -118,10 +118,17 @@ void HeadlessGame::setButton(unsigned joystick, unsigned button, bool down)
     }
 }
 
-bool HeadlessGame::saveScreenshot(const std::string& path) const
+bool HeadlessGame::saveScreenshot(const std::string& path)
 {
     if (!game->window.isOpen())
         return false;
+    // Drawn twice: the background's cross-fade steps when drawn and shows
+    // its step on the next drawing.
+    for (int i = 0; !drawEachFrame && i < 2; ++i) {
+        game->window.clear(sf::Color::Black);
+        draw(*game);
+        game->window.display();
+    }
     const sf::Vector2u size = game->window.getSize();
     sf::Texture texture;
     if (!texture.create(size.x, size.y))

@@ -33,12 +33,15 @@ struct HeadlessGame {
     explicit HeadlessGame(bool openWindow = false);
 
     // Runs `frames` frames of `frameTime` seconds; `events` go to the first one.
+    // With a window each frame is drawn too, unless `drawEachFrame` is off.
     void step(int frames = 1, float frameTime = 1.f / 60.f, const std::vector<sf::Event>& events = {});
+    bool drawEachFrame = true;
 
     // Holds or releases a key / controller button in the input source.
     void setKey(sf::Keyboard::Key key, bool down);
     void setButton(unsigned joystick, unsigned button, bool down);
 
-    // Saves what the window shows as a PNG; false without a window.
-    bool saveScreenshot(const std::string& path) const;
+    // Saves what the window shows as a PNG; false without a window. Without
+    // `drawEachFrame` the present state is drawn first.
+    bool saveScreenshot(const std::string& path);
 };
