@@ -1,5 +1,6 @@
 #include "fighters/BindsFile.h"
 #include "fighters/CharacterFile.h"
+#include "level/CustomLevelList.h"
 #include "level/LevelFile.h"
 #include "settings/GameSettings.h"
 #include "settings/KeyNames.h"
@@ -12,7 +13,7 @@ namespace {
 
 // Every text file the game reads from the generated run folder, with the
 // reader that reads it.
-enum class Kind { Roster, Character, Level, Section, CaaSection, Settings, Binds, Names };
+enum class Kind { Roster, Character, Level, Section, CaaSection, Settings, Binds, Names, CustomList };
 
 struct DataFile {
     std::string path;  // relative to the run folder
@@ -42,6 +43,7 @@ const DataFile runFiles[] = {
     {"Assets/settings/Binds.txt", Kind::Binds},
     {"Assets/settings/keynames.txt", Kind::Names},
     {"Assets/settings/controllerbuttonnames.txt", Kind::Names},
+    {"Assets/Map/Custom/Custom.txt", Kind::CustomList},
 };
 
 std::size_t parse(Kind kind, const std::string& text)
@@ -65,6 +67,8 @@ std::size_t parse(Kind kind, const std::string& text)
         return parseBindings(text, KeyNames{}).problems.size();
     case Kind::Names:
         return parseNameList(text).names.size();
+    case Kind::CustomList:
+        return parseCustomLevelList(text).entries.size();
     }
     return 0;
 }
