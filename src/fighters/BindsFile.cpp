@@ -98,18 +98,12 @@ BindsRecord parseBindings(std::string_view text, const KeyNames& names)
 
 bool readBindsFile(const KeyNames& names, BindsRecord& record)
 {
-    Problems problems;
-    const TextFile file = readTextFile(bindsReadPath, problems, "both players get the default bindings");
-    if (file.status == TextFileStatus::Read) {
-        record = parseBindings(file.text, names);
-    } else {
-        std::cout << "Load error";
-        record = BindsRecord{};
+    const bool read = readRecordFile(bindsReadPath, record, "both players get the default bindings", "Load error",
+                                     [&names](std::string_view text) { return parseBindings(text, names); });
+    if (!read)
         for (int i = 0; i < 2; ++i)
             record.players[i] = defaultBindings(i);
-    }
-    record.problems.insert(record.problems.begin(), problems.begin(), problems.end());
-    return file.status == TextFileStatus::Read;
+    return read;
 }
 
 std::string bindingsText(const BindingTable& first, const BindingTable& second)

@@ -229,26 +229,12 @@ CharacterRecord parseCharacterFile(std::string_view text)
 
 bool readRosterFile(RosterRecord& roster)
 {
-    Problems problems;
-    const TextFile file = readTextFile(rosterPath, problems, "every fighter is drawn as a box");
-    roster = RosterRecord{};
-    if (file.status == TextFileStatus::Read)
-        roster = parseRoster(file.text);
-    else
-        std::cout << "Error Loading perso.txt" << std::endl;
-    roster.problems.insert(roster.problems.begin(), problems.begin(), problems.end());
-    return file.status == TextFileStatus::Read;
+    return readRecordFile(rosterPath, roster, "every fighter is drawn as a box", "Error Loading perso.txt\n",
+                          parseRoster);
 }
 
 bool readCharacterFile(const std::string& path, CharacterRecord& record)
 {
-    Problems problems;
-    const TextFile file = readTextFile(path, problems, "the fighter is drawn as a box");
-    record = CharacterRecord{};
-    if (file.status == TextFileStatus::Read)
-        record = parseCharacterFile(file.text);
-    else
-        std::cout << "Error Loading " << path << std::endl;
-    record.problems.insert(record.problems.begin(), problems.begin(), problems.end());
-    return file.status == TextFileStatus::Read;
+    return readRecordFile(path, record, "the fighter is drawn as a box", "Error Loading " + path + "\n",
+                          parseCharacterFile);
 }

@@ -136,15 +136,8 @@ SectionRecord parseSectionFile(std::string_view text, int columns)
 
 bool readLevelFile(const std::string& path, int columns, LevelRecord& level)
 {
-    Problems problems;
-    const TextFile file = readTextFile(path, problems, "the level has no sections");
-    level = LevelRecord{};
-    if (file.status == TextFileStatus::Read)
-        level = parseLevelFile(file.text, columns);
-    else
-        std::cout << "load error\n";
-    level.problems.insert(level.problems.begin(), problems.begin(), problems.end());
-    return file.status == TextFileStatus::Read;
+    return readRecordFile(path, level, "the level has no sections", "load error\n",
+                          [columns](std::string_view text) { return parseLevelFile(text, columns); });
 }
 
 bool readSectionFile(const std::string& path, int columns, SectionRecord& section)

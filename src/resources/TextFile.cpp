@@ -173,6 +173,11 @@ std::string listedPathProblem(std::string_view path)
     return "";
 }
 
+void sayLoadFailure(const std::string& message)
+{
+    std::cout << message << std::flush;
+}
+
 void reportProblems(const std::string& file, const Problems& problems)
 {
     std::cout << std::flush;  // the game's own message comes first

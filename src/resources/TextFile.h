@@ -60,6 +60,27 @@ private:
 bool parseIntWord(std::string_view word, int& value);
 bool parseFloatWord(std::string_view word, float& value);
 
+// Prints the game's own message for a file it could not read on standard output.
+void sayLoadFailure(const std::string& message);
+
+// Reads `path` into `record` with `parse` (text -> a record holding its own
+// `problems`); the reading's problems come first. A file that cannot be read
+// leaves a fresh Record and prints the game's own `failure` message. True
+// when the file was read.
+template <class Record, class Parse>
+bool readRecordFile(const std::string& path, Record& record, const std::string& fallback,
+                    const std::string& failure, Parse parse)
+{
+    Problems problems;
+    const TextFile file = readTextFile(path, problems, fallback);
+    const bool read = file.status == TextFileStatus::Read;
+    record = read ? parse(file.text) : Record{};
+    if (!read)
+        sayLoadFailure(failure);
+    record.problems.insert(record.problems.begin(), problems.begin(), problems.end());
+    return read;
+}
+
 // A word as a message may show it: quoted, at most `shown` characters,
 // anything but printable ASCII written as \xNN. Raw file bytes never reach
 // a terminal.

@@ -52,15 +52,7 @@ NameList parseNameList(std::string_view text)
 
 bool readNameFile(const std::string& path, NameList& list)
 {
-    Problems problems;
-    const TextFile file = readTextFile(path, problems, "codes show their numbers");
-    list = NameList{};
-    if (file.status == TextFileStatus::Read)
-        list = parseNameList(file.text);
-    else
-        std::cout << "File error\n";
-    list.problems.insert(list.problems.begin(), problems.begin(), problems.end());
-    return file.status == TextFileStatus::Read;
+    return readRecordFile(path, list, "codes show their numbers", "File error\n", parseNameList);
 }
 
 std::vector<std::string> readNameList(const std::string& path)

@@ -9,17 +9,17 @@
 
 HostileFile missingFile()
 {
-    return {HostileFile::Missing, ""};
+    return {HostileFile::Missing, "", "", 0};
 }
 
 HostileFile folderInstead()
 {
-    return {HostileFile::Folder, ""};
+    return {HostileFile::Folder, "", "", 0};
 }
 
 HostileFile bytesFile(std::string bytes)
 {
-    return {HostileFile::Bytes, std::move(bytes)};
+    return {HostileFile::Bytes, std::move(bytes), "", 0};
 }
 
 HostileFile fiftyMegabytes(std::string start, std::string padding)
