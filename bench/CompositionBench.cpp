@@ -2,6 +2,7 @@
 // the presented window, under whatever OpenGL the machine offers (Mesa's
 // software renderer on the build machines: run under xvfb-run).
 
+#include "BenchGame.h"
 #include "app/Game.h"
 #include "match/Hud.h"
 #include "render/Composition.h"
@@ -20,12 +21,7 @@ Game& sharedGame()
 {
     static std::unique_ptr<Game> game;
     if (!game) {
-        std::error_code error;
-        std::filesystem::current_path(KESTRELFALL_RUN_DIR, error);
-        game = std::make_unique<Game>();
-        game->fullscreen = false;
-        createWindow(*game);
-        game->window.setFramerateLimit(0);
+        game = windowedRunGame();
         game->frameTime = frameTime;
     }
     return *game;

@@ -1,3 +1,4 @@
+#include "BenchGame.h"
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "editor/LevelStore.h"
@@ -45,11 +46,8 @@ void enterScratchTree()
 std::unique_ptr<Game> editorGame(bool window)
 {
     auto game = std::make_unique<Game>();
-    if (window) {
-        game->fullscreen = false;
-        createWindow(*game);
-        game->window.setFramerateLimit(0);
-    }
+    if (window)
+        openBenchWindow(*game);
     game->state = SceneState::Editor;
     return game;
 }

@@ -3,6 +3,7 @@
 // screens (from the layer clears to the presented window) under whatever
 // OpenGL the machine offers (Mesa's software renderer under xvfb-run).
 
+#include "BenchGame.h"
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "menus/MenuRooms.h"
@@ -22,12 +23,7 @@ Game& menuGame()
 {
     static std::unique_ptr<Game> game;
     if (!game) {
-        std::error_code error;
-        std::filesystem::current_path(KESTRELFALL_RUN_DIR, error);
-        game = std::make_unique<Game>();
-        game->fullscreen = false;
-        createWindow(*game);
-        game->window.setFramerateLimit(0);
+        game = windowedRunGame();
         game->state = SceneState::Title;
         runFrame(*game, frameTime, {}, false);
         placeAtHubStart(*game);

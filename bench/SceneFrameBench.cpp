@@ -1,3 +1,4 @@
+#include "BenchGame.h"
 #include "app/Frame.h"
 #include "app/Game.h"
 
@@ -33,9 +34,7 @@ std::unique_ptr<Game> gameOnTitle()
 {
     enterRunTree();
     auto game = std::make_unique<Game>();
-    game->fullscreen = false;
-    createWindow(*game);
-    game->window.setFramerateLimit(0);  // measure the work, not the 300 FPS cap
+    openBenchWindow(*game);
     game->state = SceneState::Title;
     runFrame(*game, 1.f / 60.f, {});
     return game;
