@@ -19,7 +19,7 @@ const sf::Vector2f savedNamesStart{1500.f, 300.f};  // px, the first saved name
 constexpr float savedNameSpacing = 75.f;          // px between saved names
 constexpr std::size_t namesPerPage = 9;           // saved names shown at once
 constexpr float savedNameWidth = 720.f;           // px a saved name may take
-constexpr float dialogNameMargin = 40.f;          // px kept free inside the dialog box
+constexpr float dialogNameMargin = 100.f;         // px from the box edge to the inside of its name field
 constexpr unsigned nameSize = 35;                 // px, the typed name
 constexpr float dialogMessageGap = 50.f;          // px under the dialog box
 constexpr float menuMessageY = 250.f;             // px, the tool menu's message line

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr unsigned hintSize = 24;         // px
-constexpr float hintAboveHead = 40.f;     // px over the top of the fighter's frame
+constexpr float hintBelowFeet = 40.f;     // px under the fighter's frame, on the ground
 constexpr float hintLineGap = 30.f;       // px between the two lines
 constexpr unsigned scoreLabelSize = 22;   // px
 const sf::Color hintColours[2] = {sf::Color(150, 190, 255), sf::Color(255, 150, 150)};
@@ -66,13 +66,13 @@ void drawHubHints(Game& game, sf::RenderTarget& target)
         return;
     for (const Player& player : game.players) {
         const sf::FloatRect frame = frameBounds(player);
-        const sf::Vector2f top(player.position.x, player.position.y - frame.height / 2.f - hintAboveHead);
+        const sf::Vector2f feet(player.position.x, player.position.y + frame.height / 2.f + hintBelowFeet);
         const HintLines lines = hubHintLines(game, player);
-        // P2's lines stand higher, so the two never cover each other when the fighters stand close.
-        const float lift = static_cast<float>(player.index) * 2.f * hintLineGap;
-        drawCaption(target, game.font, lines.move, hintSize, {top.x, top.y - hintLineGap - lift},
+        // P2's lines stand lower, so the two never cover each other when the fighters stand close.
+        const float drop = static_cast<float>(player.index) * 2.5f * hintLineGap;
+        drawCaption(target, game.font, lines.move, hintSize, {feet.x, feet.y + drop}, hintColours[player.index]);
+        drawCaption(target, game.font, lines.act, hintSize, {feet.x, feet.y + hintLineGap + drop},
                     hintColours[player.index]);
-        drawCaption(target, game.font, lines.act, hintSize, {top.x, top.y - lift}, hintColours[player.index]);
     }
 }
 

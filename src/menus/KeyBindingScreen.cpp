@@ -84,7 +84,7 @@ std::string refusalLine(const std::string& name, const CaptureRefusal& refusal, 
                         const char* otherwise)
 {
     if (refusal.holder < 0)
-        return name + ": " + otherwise;
+        return name.empty() || name.front() == '-' ? std::string(otherwise) : name + ": " + otherwise;
     return name + " is already used by P" + std::to_string(refusal.holder + 1) + " " + labels[refusal.holderRow];
 }
 

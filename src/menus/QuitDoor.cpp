@@ -8,7 +8,7 @@ namespace {
 
 constexpr unsigned questionSize = 34;     // px
 constexpr unsigned answerSize = 24;       // px
-constexpr float questionAboveDoor = 190.f;  // px over the door's top, clear of the prompt
+constexpr float questionBelowDoor = 170.f;  // px under the door, on the ground: clear of the cards and the hints
 constexpr float answerGap = 44.f;         // px under the question
 const sf::Color questionColour(255, 226, 140);
 
@@ -54,7 +54,8 @@ void drawQuitQuestion(const Game& game, sf::RenderTarget& target)
     if (!hub.quitAsked || !door)
         return;
     const sf::Vector2f corner = door->sprite.getPosition();
-    const sf::Vector2f centre(corner.x + door->sprite.getLocalBounds().width / 2.f, corner.y - questionAboveDoor);
+    const sf::FloatRect size = door->sprite.getLocalBounds();
+    const sf::Vector2f centre(corner.x + size.width / 2.f, corner.y + size.height + questionBelowDoor);
     drawCaption(target, game.font, "QUIT THE GAME?", questionSize, centre, questionColour);
     drawCaption(target, game.font, "Enter again: quit   B or walk away: stay", answerSize,
                 {centre.x, centre.y + answerGap});
