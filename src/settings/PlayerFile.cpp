@@ -1,5 +1,6 @@
 #include "settings/PlayerFile.h"
 
+#include "resources/BoundedFile.h"
 #include "resources/Paths.h"
 #include "resources/TextFile.h"
 
@@ -12,6 +13,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::size_t maxKeptCopyBytes = std::size_t{64} << 20;  // bytes of a damaged file copied to ".bad"
 
 // A file without write permission, or any file on a disk mounted read-only.
 bool isReadOnly(const std::string& shown)
@@ -37,9 +40,13 @@ bool keepBadCopy(const std::string& shown, FileWriter write)
 {
     const std::string copy = shown + ".bad";
     std::string bytes;
-    std::string reason = "the file cannot be read back";
-    if (readWholeFile(shown, bytes) && write(copy, bytes, &reason))
+    std::string reason;
+    const FileRead read = readFileBounded(shown, maxKeptCopyBytes, bytes);
+    if (read == FileRead::Read && write(copy, bytes, &reason))
         return true;
+    if (read != FileRead::Read)
+        reason = read == FileRead::TooLarge ? "the damaged file is larger than 64 MiB"
+                                            : "the damaged file cannot be read back";
     sayWriteFailure(copy, reason, "no copy of the damaged file is kept");
     return false;
 }
