@@ -177,10 +177,11 @@ std::string readPlay(ByteReader& in, ReplayRecord& record)
     return "";
 }
 
-std::string textProblem(const std::string& text, const char* what)
+// 1 to `most` bytes of printable ASCII.
+bool plainText(const std::string& text, std::size_t most)
 {
-    const std::string problem = listedPathProblem(text);
-    return problem.empty() ? "" : std::string(what) + " " + quotedWord(text, 64) + " " + problem;
+    return !text.empty() && text.size() <= most &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
 std::string levelFilesProblem(const ReplayHeader& header)
@@ -189,9 +190,9 @@ std::string levelFilesProblem(const ReplayHeader& header)
         return header.customLevel ? "keeps no files of its custom level" : "keeps level files of an official level";
     std::size_t total = 0;
     for (const ReplayLevelFile& file : header.levelFiles) {
-        const std::string named = textProblem(file.name, "the level file");
-        if (!named.empty())
-            return named;
+        const std::string refused = listedPathProblem(file.name);
+        if (!refused.empty())
+            return "the level file " + quotedWord(file.name, 64) + " " + refused;
         if (!file.present && !file.bytes.empty())
             return "the level file " + quotedWord(file.name, 64) + " is absent but holds bytes";
         total += file.bytes.size();
@@ -205,14 +206,12 @@ std::string levelFilesProblem(const ReplayHeader& header)
 
 std::string headerProblem(const ReplayHeader& header)
 {
-    if (header.gameVersion.empty() || header.gameVersion.size() > maxGameVersionBytes ||
-        !listedPathProblem(header.gameVersion).empty())
+    if (!plainText(header.gameVersion, maxGameVersionBytes))
         return "its game version " + quotedWord(header.gameVersion, 32) + " is not a version";
     if (header.mode != ReplayMode::Classic && header.mode != ReplayMode::Caa)
         return "its mode is neither classic nor kill race";
-    const std::string named = textProblem(header.levelName, "the level name");
-    if (!named.empty())
-        return named;
+    if (!plainText(header.levelName, replayMaxNameBytes))
+        return "its level name " + quotedWord(header.levelName, 40) + " is not 1 to 255 plain characters";
     for (int i = 0; i < 2; ++i)
         if (header.kinds[i] >= replayKindCount)
             return "P" + std::to_string(i + 1) + "'s fighter kind " + std::to_string(header.kinds[i]) +
