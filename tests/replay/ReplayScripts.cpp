@@ -40,6 +40,7 @@ ReplayRecord recordScript(const std::vector<StepInputs>& script, ReplayHeader he
 ReplayHeader jungleHeader()
 {
     ReplayHeader header;
+    header.gameVersion = "1.1";  // where HostileReplayTest finds the fields depends on its length
     header.levelName = "Jungle";
     header.levelHash = 0x1234567890ABCDEFull;
     header.kinds[0] = 0;
@@ -66,4 +67,37 @@ ReplayHeader customHeader(const std::string& levelPath)
     header.levelFiles = readLevelFiles(levelPath);
     header.levelHash = levelHash(header.levelFiles);
     return header;
+}
+
+namespace {
+
+std::vector<StepInputs> steadyScript(int steps)
+{
+    std::vector<StepInputs> script(static_cast<std::size_t>(steps));
+    for (int step = 0; step < steps; ++step) {
+        script[static_cast<std::size_t>(step)][0].buttons = static_cast<std::uint16_t>((step / 37 * 5) & fightButtonMask);
+        script[static_cast<std::size_t>(step)][1].buttons = static_cast<std::uint16_t>((step / 53 * 3) & fightButtonMask);
+    }
+    return script;
+}
+
+}  // namespace
+
+ReplayRecord formatSampleJungle()
+{
+    return recordScript(steadyScript(1500), jungleHeader());
+}
+
+ReplayRecord formatSampleCustom()
+{
+    ReplayHeader header = jungleHeader();
+    header.mode = ReplayMode::Caa;
+    header.levelName = "Tiny";
+    header.customLevel = true;
+    header.levelFiles = {{"Assets/Map/Custom/Tiny/Tiny.txt", true, "1 3776 64\nAssets/Map/Custom/Tiny/Map0.txt "
+                                                                   "Assets/Map/Custom/Tiny/Map1.txt\n"},
+                         {"Assets/Map/Custom/Tiny/Map0.txt", true, "0 1 2 3\n-1 5\n"},
+                         {"Assets/Map/Custom/Tiny/Map1.txt", false, ""}};
+    header.levelHash = levelHash(header.levelFiles);
+    return recordScript(steadyScript(700), header, false);
 }

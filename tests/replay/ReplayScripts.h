@@ -29,3 +29,9 @@ ReplayHeader jungleHeader();
 std::string writeCustomLevel(const std::string& name);
 // The header of a match on the custom level at `levelPath`, its files kept.
 ReplayHeader customHeader(const std::string& levelPath);
+
+// The records kept as files in tests/data/replay/ (a Jungle classic match and
+// an unfinished kill race on a small custom level), made without any
+// library's random numbers so that every build makes the same ones.
+ReplayRecord formatSampleJungle();
+ReplayRecord formatSampleCustom();
