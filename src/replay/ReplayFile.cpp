@@ -87,7 +87,7 @@ std::string outerProblem(std::string_view bytes)
         const std::string by = in.text8();
         return "was written in replay format " + std::to_string(version) +
                (in.failed() ? std::string() : " by Kestrelfall " + quotedWord(by, 32)) + "; this game (" +
-               gameVersion + ") reads format " + std::to_string(replayFormatVersion) + " only";
+               currentGameVersion + ") reads format " + std::to_string(replayFormatVersion) + " only";
     }
     if (bytes.size() < magicBytes + 2 + sealBytes)
         return endedEarly("the header");

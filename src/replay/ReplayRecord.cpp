@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-const char* const gameVersion = "1.1";
+const char* const currentGameVersion = "1.1";
 
 bool operator==(const ReplayRecord& a, const ReplayRecord& b)
 {

@@ -19,7 +19,7 @@ constexpr std::size_t replayMaxLevelBytes = 2u << 20;      // bytes of a custom 
 constexpr std::size_t replayMaxNameBytes = 255;            // a level's name, a stored file's name
 
 // The game's version as replays record it.
-extern const char* const gameVersion;
+extern const char* const currentGameVersion;
 
 enum class ReplayMode : std::uint8_t { Classic = 0, Caa = 1 };
 
@@ -37,7 +37,7 @@ struct ReplayLevelFile {
 };
 
 struct ReplayHeader {
-    std::string gameVersion = ::gameVersion;
+    std::string gameVersion = currentGameVersion;
     ReplayMode mode = ReplayMode::Classic;
     std::string levelName;        // "Jungle", "caa" or the custom level's name
     std::uint64_t levelHash = 0;  // see levelHash(): over the level's files

@@ -82,10 +82,22 @@ TEST(ReplayFile, LevelHashTellsLevelsApart)
 
     ReplayHeader header = jungleHeader();
     header.levelHash = hash;
-    EXPECT_EQ(levelMismatch(header, readLevelFiles(level)),
+    enterFreshRunFolder();  // the installed levels: every file found, each its own hash
+    const std::vector<ReplayLevelFile> jungle = readLevelFiles("Assets/Map/Officiel/Jungle/Jungle.txt");
+    const std::vector<ReplayLevelFile> caa = readLevelFiles("assets/map/officiel/caa/caa.txt");
+    EXPECT_GE(jungle.size(), 2u);
+    EXPECT_EQ(caa.size(), 2u);
+    for (const ReplayLevelFile& file : jungle)
+        EXPECT_TRUE(file.present && !file.bytes.empty()) << file.name;
+    EXPECT_NE(levelHash(jungle), levelHash(caa));
+    EXPECT_EQ(levelMismatch(header, jungle),
               "was recorded on another version of the level \"Jungle\" than the one installed; it cannot be "
               "played back");
-    EXPECT_EQ(levelMismatch(customHeader(level), {}), "");  // a custom replay plays its own files
+    header.levelHash = levelHash(jungle);
+    EXPECT_EQ(levelMismatch(header, jungle), "");
+    header.customLevel = true;
+    header.levelHash = 0;
+    EXPECT_EQ(levelMismatch(header, jungle), "");  // a custom replay plays its own files
 }
 
 // Five minutes of two people's play fit in 20 KB; the longest replay the

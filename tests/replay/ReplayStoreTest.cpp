@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 
@@ -48,8 +51,8 @@ TEST(ReplayStore, KeepsTheNewestFiftyUnderSafeNames)
     EXPECT_FALSE(fs::exists("Replays/2026-12-07_00-05-05_caa_Jungle.kfr.new"));
 }
 
-// A read-only folder, or a file where the folder should be: nothing is
-// written, and one line names the file and the reason.
+// A read-only folder, a write cut short, or a file where the folder should
+// be: nothing is written, and one line names the file and the reason.
 TEST(ReplayStore, AFolderThatCannotBeWrittenIsOneMessage)
 {
     enterEmptyFolder();
@@ -61,6 +64,20 @@ TEST(ReplayStore, AFolderThatCannotBeWrittenIsOneMessage)
     EXPECT_EQ(readOnly.path, "");
     EXPECT_EQ(readOnly.problem, "Replays/2026-12-07_00-00-00_classic_Jungle.kfr: could not be written (Permission "
                                 "denied); this match's replay is not kept");
+    EXPECT_TRUE(fs::is_empty("Replays"));
+
+    // A write that fails half way (as on a full disk) leaves no file behind.
+    struct rlimit limit;
+    getrlimit(RLIMIT_FSIZE, &limit);
+    struct rlimit small = limit;
+    small.rlim_cur = 64;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const SavedReplay cut = saveReplay(record, at(0));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(cut.problem, "Replays/2026-12-07_00-00-00_classic_Jungle.kfr: could not be written (File too "
+                           "large); this match's replay is not kept");
     EXPECT_TRUE(fs::is_empty("Replays"));
 
     fs::remove("Replays");
