@@ -1,6 +1,5 @@
 #include "replay/ReplayFile.h"
 
-#include "replay/LevelFiles.h"
 #include "replay/ReplayBytes.h"
 #include "resources/TextFile.h"
 
@@ -14,7 +13,6 @@ namespace {
 
 constexpr std::size_t magicBytes = 8;
 constexpr std::size_t sealBytes = 8;             // the closing hash
-constexpr std::size_t maxGameVersionBytes = 32;
 constexpr std::size_t minLevelFileBytes = 6;     // name length, present, size
 constexpr std::size_t minRunBytes = 3;           // two button bytes, one length byte
 constexpr std::uint8_t flagFinished = 1;
@@ -35,7 +33,8 @@ void writeHeader(ByteWriter& out, const ReplayHeader& header)
     out.u16(replayFormatVersion);
     out.text8(header.gameVersion);
     out.u8(static_cast<std::uint8_t>(header.mode));
-    out.u8(static_cast<std::uint8_t>((header.finished ? flagFinished : 0) | (header.customLevel ? flagCustomLevel : 0)));
+    const int flags = (header.finished ? flagFinished : 0) | (header.customLevel ? flagCustomLevel : 0);
+    out.u8(static_cast<std::uint8_t>(flags));
     out.text8(header.levelName);
     out.u64(header.levelHash);
     out.u8(header.kinds[0]);
@@ -177,77 +176,7 @@ std::string readPlay(ByteReader& in, ReplayRecord& record)
     return "";
 }
 
-// 1 to `most` bytes of printable ASCII.
-bool plainText(const std::string& text, std::size_t most)
-{
-    return !text.empty() && text.size() <= most &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
-}
-
-std::string levelFilesProblem(const ReplayHeader& header)
-{
-    if (header.customLevel != !header.levelFiles.empty() || header.levelFiles.size() > replayMaxLevelFiles)
-        return header.customLevel ? "keeps no files of its custom level" : "keeps level files of an official level";
-    std::size_t total = 0;
-    for (const ReplayLevelFile& file : header.levelFiles) {
-        const std::string refused = listedPathProblem(file.name);
-        if (!refused.empty())
-            return "the level file " + quotedWord(file.name, 64) + " " + refused;
-        if (!file.present && !file.bytes.empty())
-            return "the level file " + quotedWord(file.name, 64) + " is absent but holds bytes";
-        total += file.bytes.size();
-    }
-    if (total > replayMaxLevelBytes)
-        return "keeps " + std::to_string(total) + " bytes of level files; a replay keeps at most 2 MiB";
-    if (header.customLevel && levelHash(header.levelFiles) != header.levelHash)
-        return "its level's files do not match its level hash";
-    return "";
-}
-
-std::string headerProblem(const ReplayHeader& header)
-{
-    if (!plainText(header.gameVersion, maxGameVersionBytes))
-        return "its game version " + quotedWord(header.gameVersion, 32) + " is not a version";
-    if (header.mode != ReplayMode::Classic && header.mode != ReplayMode::Caa)
-        return "its mode is neither classic nor kill race";
-    if (!plainText(header.levelName, replayMaxNameBytes))
-        return "its level name " + quotedWord(header.levelName, 40) + " is not 1 to 255 plain characters";
-    for (int i = 0; i < 2; ++i)
-        if (header.kinds[i] >= replayKindCount)
-            return "P" + std::to_string(i + 1) + "'s fighter kind " + std::to_string(header.kinds[i]) +
-                   " is not one of the " + std::to_string(replayKindCount);
-    return levelFilesProblem(header);
-}
-
-std::string playProblem(const ReplayRecord& record)
-{
-    if (record.finalStep > static_cast<std::uint32_t>(replayMaxSteps))
-        return "holds more than 30 minutes of steps";
-    for (std::size_t i = 0; i < record.runs.size(); ++i) {
-        const ReplayRun& run = record.runs[i];
-        const std::uint16_t unknown = (run.p1.buttons | run.p2.buttons) & ~fightButtonMask;
-        if (unknown != 0)
-            return "input run " + std::to_string(i + 1) + " holds button bits this game does not know (" +
-                   std::to_string(unknown) + ")";
-        if (run.steps == 0)
-            return "input run " + std::to_string(i + 1) + " is empty";
-    }
-    if (runSteps(record.runs) != record.finalStep)
-        return "its input runs hold " + std::to_string(runSteps(record.runs)) + " steps, not the " +
-               std::to_string(record.finalStep) + " it says were played";
-    if (record.checksums.size() != record.finalStep / replayChecksumEvery)
-        return "holds " + std::to_string(record.checksums.size()) + " checksums for " +
-               std::to_string(record.finalStep) + " steps";
-    return "";
-}
-
 }  // namespace
-
-std::string replayRecordProblem(const ReplayRecord& record)
-{
-    const std::string header = headerProblem(record.header);
-    return header.empty() ? playProblem(record) : header;
-}
 
 std::string encodeReplay(const ReplayRecord& record)
 {

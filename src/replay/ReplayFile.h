@@ -23,10 +23,7 @@ constexpr std::size_t maxReplayBytes = 4u << 20;  // bytes of a replay file at m
 extern const char* const replayMagic;             // "KFREPLAY"
 extern const char* const replayTooLarge;          // why a longer file is refused
 
-// "" when the record can be written and read back; otherwise why not, in one line.
-std::string replayRecordProblem(const ReplayRecord& record);
-
-// The file's bytes of a record that replayRecordProblem accepts.
+// The file's bytes of a record that replayRecordProblem (ReplayRecord.h) accepts.
 std::string encodeReplay(const ReplayRecord& record);
 
 // A replay read back, or the one-line reason it was refused.

@@ -66,6 +66,11 @@ struct ReplayRecord {
 
 bool operator==(const ReplayRecord& a, const ReplayRecord& b);
 
+// "" when the record holds what a replay may hold (names, kinds, level files
+// and their hash, known buttons, runs and checksums agreeing with the step
+// count) and so can be written and read back; otherwise why not, in one line.
+std::string replayRecordProblem(const ReplayRecord& record);
+
 // Steps the runs add up to.
 std::uint64_t runSteps(const std::vector<ReplayRun>& runs);
 

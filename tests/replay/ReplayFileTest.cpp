@@ -114,7 +114,8 @@ TEST(ReplayFile, SizesStayWithinTheirBounds)
     ReplayHeader header = jungleHeader();
     header.customLevel = true;
     for (int i = 0; i < 4; ++i)
-        header.levelFiles.push_back({"Map" + std::to_string(i) + ".txt", true, std::string(replayMaxLevelBytes / 4, '1')});
+        header.levelFiles.push_back(
+            {"Map" + std::to_string(i) + ".txt", true, std::string(replayMaxLevelBytes / 4, '1')});
     header.levelHash = levelHash(header.levelFiles);
     ReplayRecorder recorder(header);
     for (std::uint32_t step = 0; step <= static_cast<std::uint32_t>(replayMaxSteps); ++step)

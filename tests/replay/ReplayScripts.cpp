@@ -75,8 +75,9 @@ std::vector<StepInputs> steadyScript(int steps)
 {
     std::vector<StepInputs> script(static_cast<std::size_t>(steps));
     for (int step = 0; step < steps; ++step) {
-        script[static_cast<std::size_t>(step)][0].buttons = static_cast<std::uint16_t>((step / 37 * 5) & fightButtonMask);
-        script[static_cast<std::size_t>(step)][1].buttons = static_cast<std::uint16_t>((step / 53 * 3) & fightButtonMask);
+        StepInputs& inputs = script[static_cast<std::size_t>(step)];
+        inputs[0].buttons = static_cast<std::uint16_t>((step / 37 * 5) & fightButtonMask);
+        inputs[1].buttons = static_cast<std::uint16_t>((step / 53 * 3) & fightButtonMask);
     }
     return script;
 }
