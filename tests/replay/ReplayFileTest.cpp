@@ -25,8 +25,8 @@ std::vector<StepInputs> playedBack(const ReplayRecord& record)
         script.push_back(step);
     EXPECT_EQ(inputs.step(), record.finalStep);
     inputs.restart();  // playback's restart: from the first step again
-    if (inputs.next(step[0], step[1]))
-        EXPECT_TRUE(step == script.front());
+    EXPECT_EQ(inputs.next(step[0], step[1]), !script.empty());
+    EXPECT_TRUE(script.empty() || step == script.front());
     return script;
 }
 
