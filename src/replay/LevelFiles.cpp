@@ -36,6 +36,14 @@ std::vector<ReplayLevelFile> readLevelFiles(const std::string& levelPath)
     return files;
 }
 
+const ReplayLevelFile* storedLevelFile(const ReplayHeader& header, const std::string& name)
+{
+    for (const ReplayLevelFile& file : header.levelFiles)
+        if (file.name == name)
+            return &file;
+    return nullptr;
+}
+
 std::uint64_t levelHash(const std::vector<ReplayLevelFile>& files)
 {
     Hash64 hash;

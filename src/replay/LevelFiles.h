@@ -12,6 +12,9 @@
 // game cannot read is kept as absent. The Jungle and custom levels alike.
 std::vector<ReplayLevelFile> readLevelFiles(const std::string& levelPath);
 
+// The kept file named `name`, or null.
+const ReplayLevelFile* storedLevelFile(const ReplayHeader& header, const std::string& name);
+
 // The level's hash: 64 bits over every file's name, presence and bytes, in order.
 std::uint64_t levelHash(const std::vector<ReplayLevelFile>& files);
 

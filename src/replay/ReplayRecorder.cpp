@@ -1,8 +1,34 @@
 #include "replay/ReplayRecorder.h"
 
+#include "level/CustomLevelList.h"
+#include "replay/LevelFiles.h"
+
 #include <utility>
 
 static_assert(replayMaxSteps % replayChecksumEvery == 0, "the last step kept has its checksum");
+
+ReplayHeader matchHeader(ReplayMode mode, const std::string& levelPath, bool customLevel, int p1Kind, int p2Kind,
+                         std::uint64_t seed)
+{
+    ReplayHeader header;
+    header.mode = mode;
+    // The name is what a replay's file name and messages show: plain text only.
+    header.levelName = levelDisplayName(levelPath).substr(0, replayMaxNameBytes);
+    for (char& c : header.levelName)
+        if (c < 0x20 || c >= 0x7F)
+            c = '?';
+    if (header.levelName.empty())
+        header.levelName = "level";
+    std::vector<ReplayLevelFile> files = readLevelFiles(levelPath);
+    header.levelHash = levelHash(files);
+    header.customLevel = customLevel;
+    if (customLevel)
+        header.levelFiles = std::move(files);
+    header.kinds[0] = static_cast<std::uint8_t>(p1Kind);
+    header.kinds[1] = static_cast<std::uint8_t>(p2Kind);
+    header.seed = seed;
+    return header;
+}
 
 ReplayRecorder::ReplayRecorder(ReplayHeader header)
 {

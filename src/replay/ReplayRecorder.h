@@ -3,6 +3,13 @@
 #include "replay/ReplayRecord.h"
 
 #include <cstdint>
+#include <string>
+
+// The header of a match about to start on the level file at `levelPath`:
+// the level named after its file, its files read and hashed now, and kept
+// in the replay when it is a custom level.
+ReplayHeader matchHeader(ReplayMode mode, const std::string& levelPath, bool customLevel, int p1Kind, int p2Kind,
+                         std::uint64_t seed);
 
 // Records a match while it is played. After each step of the world:
 //

@@ -67,6 +67,10 @@ TEST(ReplayFile, RoundTripKeepsEveryStepAndTheCustomLevel)
     const DecodedReplay afterDeletion = decodeReplay(bytes);
     ASSERT_EQ(afterDeletion.problem, "");
     EXPECT_TRUE(afterDeletion.record.header.levelFiles == files);
+    EXPECT_EQ(afterDeletion.record.header.levelName, "Cliffs");
+    const ReplayLevelFile* section = storedLevelFile(afterDeletion.record.header, "Assets/Map/Custom/Cliffs/Map2.txt");
+    ASSERT_NE(section, nullptr);
+    EXPECT_EQ(section->bytes, uniformSection(60, 2));
     EXPECT_NE(levelHash(readLevelFiles(level)), afterDeletion.record.header.levelHash);
 }
 
@@ -86,23 +90,24 @@ TEST(ReplayFile, LevelHashTellsLevelsApart)
     writeTestFile("Assets/Map/Custom/Cliffs/Map1.txt", section);
     EXPECT_NE(levelHash(readLevelFiles(level)), withEmpty);
 
-    ReplayHeader header = jungleHeader();
-    header.levelHash = hash;
     enterFreshRunFolder();  // the installed levels: every file found, each its own hash
-    const std::vector<ReplayLevelFile> jungle = readLevelFiles("Assets/Map/Officiel/Jungle/Jungle.txt");
+    const std::string junglePath = "Assets/Map/Officiel/Jungle/Jungle.txt";
+    ReplayHeader header = matchHeader(ReplayMode::Classic, junglePath, false, 0, 1, 5);
+    const std::vector<ReplayLevelFile> jungle = readLevelFiles(junglePath);
     const std::vector<ReplayLevelFile> caa = readLevelFiles("assets/map/officiel/caa/caa.txt");
+    EXPECT_EQ(header.levelName, "Jungle");
+    EXPECT_TRUE(header.levelFiles.empty());
     EXPECT_GE(jungle.size(), 2u);
     EXPECT_EQ(caa.size(), 2u);
     for (const ReplayLevelFile& file : jungle)
         EXPECT_TRUE(file.present && !file.bytes.empty()) << file.name;
     EXPECT_NE(levelHash(jungle), levelHash(caa));
+    EXPECT_EQ(levelMismatch(header, jungle), "");
+    header.levelHash = hash;
     EXPECT_EQ(levelMismatch(header, jungle),
               "was recorded on another version of the level \"Jungle\" than the one installed; it cannot be "
               "played back");
-    header.levelHash = levelHash(jungle);
-    EXPECT_EQ(levelMismatch(header, jungle), "");
     header.customLevel = true;
-    header.levelHash = 0;
     EXPECT_EQ(levelMismatch(header, jungle), "");  // a custom replay plays its own files
 }
 

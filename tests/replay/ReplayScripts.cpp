@@ -61,12 +61,7 @@ std::string writeCustomLevel(const std::string& name)
 
 ReplayHeader customHeader(const std::string& levelPath)
 {
-    ReplayHeader header = jungleHeader();
-    header.levelName = "Cliffs";
-    header.customLevel = true;
-    header.levelFiles = readLevelFiles(levelPath);
-    header.levelHash = levelHash(header.levelFiles);
-    return header;
+    return matchHeader(ReplayMode::Classic, levelPath, true, 1, 3, 77);
 }
 
 namespace {
