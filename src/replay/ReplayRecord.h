@@ -2,6 +2,7 @@
 
 #include "world/FightInput.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
