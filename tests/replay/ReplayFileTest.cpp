@@ -134,6 +134,7 @@ TEST(ReplayFile, SizesStayWithinTheirBounds)
             recorder.addChecksum(standInChecksum(step));
     const std::string longest = encodeReplay(recorder.finish(true, 0));
     EXPECT_LE(longest.size(), maxReplayBytes);
+    std::printf("the longest replay: %zu bytes\n", longest.size());
     const DecodedReplay read = decodeReplay(longest);
     EXPECT_EQ(read.problem, "");
     EXPECT_FALSE(read.record.header.finished);  // cut at 30 minutes
