@@ -157,24 +157,26 @@ std::string resolvePath(const std::string& path)
 
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string* reason)
 {
-    const auto fail = [reason](const char* why) {
+    // Says why in words and in errno.
+    const auto fail = [reason](int error, const char* why) {
         if (reason)
             *reason = why;
+        errno = error;
         return false;
     };
     const std::string target = writeTarget(resolvePath(path));
     if (target.empty())
-        return fail("its symbolic links loop");
+        return fail(ELOOP, "its symbolic links loop");
     struct stat old;
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode))
-        return fail("is a folder, not a file");
+        return fail(EISDIR, "is a folder, not a file");
     if (replacing && !S_ISREG(old.st_mode))
-        return fail("is not a plain file");  // a device is never replaced by a file
+        return fail(EISDIR, "is not a plain file");  // a device is never replaced by a file
     const std::string fresh = target + ".new";
     const int fd = createFresh(fresh);
     if (fd < 0)
-        return fail(std::strerror(errno));
+        return fail(errno, std::strerror(errno));
     bool ok = writeAll(fd, content);
     if (ok && replacing)
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -190,7 +192,8 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
     }
     if (!ok) {
         ::unlink(fresh.c_str());
-        return fail(std::strerror(error != 0 ? error : EIO));
+        const int cause = error != 0 ? error : EIO;
+        return fail(cause, std::strerror(cause));
     }
     syncFolder(target);
     return true;

@@ -23,7 +23,8 @@ std::string resolvePath(const std::string& path);
 // names is replaced and the link stays. Returns false when the folder is
 // missing or not writable, the disk is full, or the target is a folder; the
 // old file is then untouched and `reason` (when given) says why, in the
-// system's words ("No space left on device", "Read-only file system", ...).
+// system's words ("No space left on device", "Read-only file system", ...);
+// errno says why as well.
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string* reason = nullptr);
 
 // Reads a whole file (resolved as above). Returns false when it cannot be read.
