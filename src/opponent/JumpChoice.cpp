@@ -82,21 +82,47 @@ Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, 
     return walked < blockedShare * 700.f * now.speedFactor * glance ? Ahead::Wall : Ahead::Clear;
 }
 
+namespace {
+
+// Where the model comes down after `script`, walking on in `direction`.
+SelfMotion landing(const SelfMotion& now, int direction, const JumpScript& script, const OpponentView& view)
+{
+    SelfMotion m = now;
+    m.inWater = false;
+    int step = 0;
+    run(m, view, 0.05f, step, jumping, direction, script, never);  // off the ground first
+    run(m, view, flightLookTime, step, jumping, direction, script, landed);
+    return m;
+}
+
+bool safe(const SelfMotion& m)
+{
+    return !m.dead && !m.inWater && m.onGround;
+}
+
+}  // namespace
+
 JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& view)
 {
     JumpScript best;
     float bestGain = minimumGain;
     for (const JumpScript& script : jumpsToTry) {
-        SelfMotion m = now;
-        m.inWater = false;
-        int step = 0;
-        run(m, view, 0.05f, step, jumping, direction, script, never);  // off the ground first
-        run(m, view, flightLookTime, step, jumping, direction, script, landed);
+        const SelfMotion m = landing(now, direction, script, view);
         const float gain = (m.x - now.x) * static_cast<float>(direction);
-        if (!m.dead && !m.inWater && m.onGround && gain >= bestGain) {
+        if (safe(m) && gain >= bestGain) {
             best = script;
             bestGain = gain;
         }
     }
     return best;
+}
+
+JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view)
+{
+    for (const JumpScript& script : jumpsToTry) {
+        const SelfMotion m = landing(now, direction, script, view);
+        if (safe(m) && now.feet - m.feet >= height)
+            return script;
+    }
+    return {};
 }

@@ -29,3 +29,7 @@ JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& 
 
 // Whether the script holds Jump `step` steps after it began.
 bool jumpHeldAt(const JumpScript& script, int step);
+
+// The first of those jumps that lands safely at least `height` px higher
+// (onto the platform another fighter stands on); `found` is false when none does.
+JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view);

@@ -17,6 +17,8 @@ constexpr float farGlance = 0.2f;        // s of walking ahead in which it looks
 constexpr float nearGlance = 0.05f;      // s of walking ahead that is too close to go on
 constexpr int jumpTryEvery = 3;          // steps between two tries of the jumps
 constexpr int backOffTime = 60;          // steps (200 ms) of run-up
+constexpr float platformAbove = 100.f;   // px: the other fighter stands this much higher
+constexpr float underPlatform = 260.f;   // px: ... and this near sideways, so it jumps up to it
 
 const FighterView& selfIn(const Opponent& o, const OpponentView& view)
 {
@@ -65,6 +67,27 @@ int holdTime(Opponent& o)
     return drawBetween(o.random, shortestHold, longestHold);
 }
 
+void startJump(Opponent& o, const JumpScript& script, int direction)
+{
+    o.jump = script;
+    o.jumpStep = 0;
+    o.jumpDirection = direction;
+}
+
+// Up onto the platform where the fighter it goes for stands.
+void climbToFoe(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const float above = self.feet - (foe.y + foe.height / 2.f);
+    if (!atFoe || !self.onGround || !foe.onGround || above < platformAbove || std::fabs(foe.x - self.x) > underPlatform)
+        return;
+    const int direction = foe.x > self.x ? 1 : -1;
+    const JumpScript script = jumpUpTo(self, direction, platformAbove, seen);
+    if (script.found)
+        startJump(o, script, direction);
+}
+
 // 3. A decision: the errand, the walk and the presses of the fight.
 void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
 {
@@ -72,6 +95,7 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     o.errand = route.errand;
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
     o.moveDirection = walkDirection(route, selfIn(o, seen), self.x, foe);
+    climbToFoe(o, seen, self);
     const CombatChoice combat = chooseCombat(seen, o.player, self.x, route.errand, o.profile, o.random);
     if (combat.parry)
         press(o.holds, ButtonParry, combat.parryAfter, holdTime(o));
@@ -100,9 +124,7 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     if (o.steps % jumpTryEvery == 0) {
         const JumpScript script = chooseJump(self, o.moveDirection, seen);
         if (script.found) {
-            o.jump = script;
-            o.jumpStep = 0;
-            o.jumpDirection = o.moveDirection;
+            startJump(o, script, o.moveDirection);
             return;
         }
     }

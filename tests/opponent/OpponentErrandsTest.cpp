@@ -99,6 +99,21 @@ TEST(OpponentErrands, CrossesPitsSpikesAndWaterToItsFlag)
             }
 }
 
+// A fighter it goes for on a platform above is followed up there.
+TEST(OpponentErrands, JumpsUpToAFighterOnAPlatform)
+{
+    for (Strength strength : {Strength::Easy, Strength::Hard}) {
+        OpponentView view = jungleView(2, 18, 22);
+        FighterView& foe = view.fighters[1];
+        foe.y = 10.f * tileSize - foe.height / 2.f;  // on the platform of row 10
+        SoloRun run = soloRun(view, strength, 0, 9);
+        runSolo(run, 300 * 5, [](const SoloRun& r) { return r.body.onGround && r.body.feet <= 10.f * tileSize; });
+        EXPECT_FALSE(run.died);
+        EXPECT_FLOAT_EQ(run.body.feet, 10.f * tileSize) << "strength " << static_cast<int>(strength);
+        EXPECT_GT(run.steps, profileOf(strength).delaySteps + 60);
+    }
+}
+
 // It decides from the view alone: nothing in its folder reaches the game, the
 // fight's state or another player's input.
 TEST(OpponentErrands, ItsFilesReachNothingButTheViewAndTheButtons)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -68,8 +69,9 @@ TEST(OpponentReaction, AnswersNoSoonerThanItsDelayAndHardParriesMoreThanEasy)
 
 // The same seed and the same views give the same buttons, step for step; its
 // chances come from its own seed, so another seed or the other player plays
-// differently.
-TEST(OpponentReaction, DeterministicForASeedAndPlayer)
+// differently. Face to face with a fighter it cannot pass, it still never
+// stands on the spot for 3 s.
+TEST(OpponentReaction, DeterministicForASeedAndPlayerAndNeverStill)
 {
     const auto presses = [](std::uint64_t seed, int player) {
         OpponentView view = jungleView(2, 17, 18);
@@ -83,7 +85,14 @@ TEST(OpponentReaction, DeterministicForASeedAndPlayer)
         }
         return out;
     };
-    EXPECT_EQ(presses(42, 0), presses(42, 0));
+    const std::vector<std::uint16_t> played = presses(42, 0);
+    int still = 0, longestStill = 0;
+    for (std::uint16_t buttons : played) {
+        still = (buttons & (ButtonLeft | ButtonRight | ButtonJump)) ? 0 : still + 1;
+        longestStill = std::max(longestStill, still);
+    }
+    EXPECT_LT(longestStill, 900);
+    EXPECT_EQ(played, presses(42, 0));
     EXPECT_NE(presses(42, 0), presses(43, 0));
     EXPECT_NE(seededRandom(42, 0), seededRandom(42, 1));
 }
