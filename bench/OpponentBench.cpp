@@ -65,13 +65,7 @@ void BM_OpponentDecidesOneStepOnHard(benchmark::State& state)
         stepMotion(body, input, view, stepTime);
         if (body.dead || body.x > start.sectionLeft + 3700.f)
             body = motionOf(start.fighters[0]);
-        FighterView& f = view.fighters[0];
-        f.x = body.x;
-        f.y = body.feet - f.height / 2.f;
-        f.vx = body.vx;
-        f.vy = body.vy;
-        f.onGround = body.onGround;
-        f.airborne = body.airborne;
+        placeFighter(view.fighters[0], body);
         view.fighters[1].action = (++step / 150) % 2 ? FighterAction::Attacking : FighterAction::Idle;
     }
 }

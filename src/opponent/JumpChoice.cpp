@@ -1,6 +1,7 @@
 #include "opponent/JumpChoice.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -10,6 +11,10 @@ constexpr float fallLookTime = 0.8f;       // s a fall is followed to its end
 constexpr float flightLookTime = 1.4f;     // s a tried jump is followed to its landing
 constexpr float minimumGain = 96.f;        // px a jump must carry the fighter on
 constexpr float blockedShare = 0.5f;       // less than this share of the walk means a wall
+constexpr float landingSlack = 56.f;       // px a landing may come down off where it was tried
+constexpr int exactChecks = 2;             // best jumps checked step by step
+constexpr float dashSpeed = 1750.f;        // px/s
+constexpr float dashTime = 0.2f;           // s
 
 const JumpScript jumpsToTry[] = {
     {90, 0, 0, true},     // full jump
@@ -21,19 +26,19 @@ const JumpScript jumpsToTry[] = {
 
 FightInput walkInput(int direction, bool jump)
 {
-    FightInput input;
-    input.buttons = static_cast<std::uint16_t>((direction < 0 ? ButtonLeft : ButtonRight) | (jump ? ButtonJump : 0));
-    return input;
+    const unsigned walk = direction < 0 ? 1u * ButtonLeft : direction > 0 ? 1u * ButtonRight : 0u;
+    return FightInput{static_cast<std::uint16_t>(walk | (jump ? 1u * ButtonJump : 0u))};
 }
 
-// Steps the model for `seconds` or until `done` says so.
+// Steps the model for `seconds` or until `done` says so, `stride` fight
+// steps at a time.
 template <class Done>
 void run(SelfMotion& m, const OpponentView& view, float seconds, int& step, FightInput (*inputAt)(int, int, const JumpScript&),
-         int direction, const JumpScript& script, Done done)
+         int direction, const JumpScript& script, Done done, int stride = stepsPerTry)
 {
     const int steps = static_cast<int>(seconds / stepTime);
-    for (int end = step + steps; step < end && !m.dead && !done(m); step += stepsPerTry)
-        stepMotion(m, inputAt(step, direction, script), view, stepTime * stepsPerTry);
+    for (int end = step + steps; step < end && !m.dead && !done(m); step += stride)
+        stepMotion(m, inputAt(step, direction, script), view, stepTime * static_cast<float>(stride));
 }
 
 FightInput walking(int, int direction, const JumpScript&)
@@ -84,45 +89,89 @@ Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, 
 
 namespace {
 
-// Where the model comes down after `script`, walking on in `direction`.
-SelfMotion landing(const SelfMotion& now, int direction, const JumpScript& script, const OpponentView& view)
+// Where the model comes down after `script`, walking on in `direction`; tried
+// coarsely, or step by step as the fight moves.
+SelfMotion landing(const SelfMotion& now, int direction, const JumpScript& script, const OpponentView& view,
+                   int stride = stepsPerTry)
 {
     SelfMotion m = now;
-    m.inWater = false;
     int step = 0;
-    run(m, view, 0.05f, step, jumping, direction, script, never);  // off the ground first
-    run(m, view, flightLookTime, step, jumping, direction, script, landed);
+    run(m, view, 0.05f, step, jumping, direction, script, never, stride);  // off the ground first
+    run(m, view, flightLookTime, step, jumping, direction, script, landed, stride);
     return m;
 }
 
-bool safe(const SelfMotion& m)
+bool safe(const SelfMotion& m, const OpponentView& view)
 {
-    return !m.dead && !m.inWater && m.onGround;
+    return !m.dead && !m.inWater && m.onGround && standsClearOfSpikes(m, view, landingSlack);
 }
 
 }  // namespace
 
 JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& view)
 {
-    JumpScript best;
-    float bestGain = minimumGain;
+    // The coarse tries rank the jumps; the best is then checked step by step.
+    JumpScript ranked[std::size(jumpsToTry)];
+    float gains[std::size(jumpsToTry)];
+    int count = 0;
     for (const JumpScript& script : jumpsToTry) {
         const SelfMotion m = landing(now, direction, script, view);
         const float gain = (m.x - now.x) * static_cast<float>(direction);
-        if (safe(m) && gain >= bestGain) {
-            best = script;
-            bestGain = gain;
+        if (!safe(m, view) || gain < minimumGain)
+            continue;
+        int at = count++;
+        for (; at > 0 && gains[at - 1] < gain; --at) {
+            ranked[at] = ranked[at - 1];
+            gains[at] = gains[at - 1];
         }
+        ranked[at] = script;
+        gains[at] = gain;
     }
-    return best;
+    for (int i = 0; i < count && i < exactChecks; ++i)
+        if (safe(landing(now, direction, ranked[i], view, 1), view))
+            return ranked[i];
+    return {};
 }
 
 JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view)
 {
     for (const JumpScript& script : jumpsToTry) {
         const SelfMotion m = landing(now, direction, script, view);
-        if (safe(m) && now.feet - m.feet >= height)
+        if (safe(m, view) && now.feet - m.feet >= height)
             return script;
+    }
+    return {};
+}
+
+bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view)
+{
+    SelfMotion m = now;
+    const int steps = static_cast<int>(dashTime / (stepTime * stepsPerTry));
+    for (int i = 0; i < steps && !m.dead; ++i) {
+        m.vx = dashSpeed * static_cast<float>(direction) / m.speedFactor;
+        m.vy = 0.f;
+        stepMotion(m, FightInput{}, view, stepTime * stepsPerTry);
+    }
+    int step = 0;
+    run(m, view, fallLookTime, step, walking, 0, {}, landed);
+    return !m.dead;
+}
+
+JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view)
+{
+    if (now.onGround || now.doubleJumpUsed || now.vy <= 0.f)
+        return {};
+    SelfMotion fall = now;
+    int step = 0;
+    run(fall, view, flightLookTime, step, walking, direction, {}, landed);
+    if (!fall.dead)
+        return {};
+    const JumpScript doubleNow{60, 0, 0, true};
+    for (int way : {direction, -direction}) {
+        if (safe(landing(now, way, doubleNow, view), view)) {
+            direction = way;
+            return doubleNow;
+        }
     }
     return {};
 }

@@ -33,3 +33,12 @@ bool jumpHeldAt(const JumpScript& script, int step);
 // The first of those jumps that lands safely at least `height` px higher
 // (onto the platform another fighter stands on); `found` is false when none does.
 JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view);
+
+// Whether a dash of Atoola's (0.2 s at 1750 px/s, no fall) in `direction`
+// ends where the fighter comes down safely.
+bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view);
+
+// In the air and falling to its death: the double jump, toward `direction` or
+// back, that comes down safely; `found` is false when there is none or no
+// need. `direction` is set to the way to steer.
+JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view);

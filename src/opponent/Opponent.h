@@ -39,6 +39,8 @@ struct Opponent {
     int backOffDirection = 0;
     ButtonHolds holds;
     int stillSteps = 0;      // live steps without a move or a jump pressed
+    float stuckX = 0.f;      // where its fighter was last seen to move
+    int stuckSteps = 0;      // live steps since
 };
 
 // A fresh opponent at `strength` for player `player` (0 or 1) of the match

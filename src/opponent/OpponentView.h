@@ -41,6 +41,7 @@ struct FighterView {
     bool onGround = false;
     bool airborne = false;             // in the air after a jump or a fall
     bool doubleJumpUsed = false;
+    bool inWater = false;              // slowed by water
     bool glowing = false;              // just respawned: cannot be wounded yet
     bool advancing = false;            // holds the right of way
     FighterAction action = FighterAction::Idle;
@@ -78,7 +79,7 @@ struct OpponentView {
     std::array<ShotView, maxShotsSeen> shots{};
     int shotCount = 0;
     std::array<FlagView, 2> flags{};  // flags[i] belongs to player i
-    float goalX = 0.f, goalY = 0.f;   // the goal's foot in the middle section
+    float goalX = 0.f, goalY = 0.f;   // the middle and the bottom of the goal, world px
     bool crateLying = false;          // a crate waits to be opened by a swing
     float crateX = 0.f, crateY = 0.f; // its centre, world px
     int section = 0;                  // the live section
@@ -92,7 +93,8 @@ struct OpponentView {
     const std::vector<Section>* tiles = nullptr;  // the level's codes [section][column][row]
 };
 
-// The code of a cell of the live section, or emptyCode outside the grid.
+// The code of a cell of the live section (columns past its ends read as its
+// edge columns), or emptyCode above or below the grid.
 int liveCode(const OpponentView& view, int column, int row);
 // The live section's column under world x.
 int columnAt(const OpponentView& view, float x);

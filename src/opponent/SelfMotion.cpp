@@ -12,6 +12,9 @@ constexpr float jumpCutSpeed = -200.f;       // px/s: rising faster is cut when 
 constexpr float groundFriction = -10.f;      // 1/s
 constexpr float airFriction = -3.f;          // 1/s
 constexpr float fallOutLine = 1280.f;        // px
+constexpr float waterScale = 0.5f;           // water halves every move
+constexpr float spikeMargin = 24.f;          // px kept from spikes on either side, for a landing a little off
+constexpr float standingSink = 8.f;          // px a standing fighter's box reaches into the ground it stands on
 constexpr float cell = static_cast<float>(tileSize);
 
 int cellOf(float v)
@@ -69,9 +72,15 @@ void applyButtons(SelfMotion& m, FightInput input, float dt)
     m.jumpHeld = jump;
 }
 
+// How far a velocity carries: the kind's speed factor, or half in water.
+float moveScale(const SelfMotion& m)
+{
+    return m.inWater ? waterScale : m.speedFactor;
+}
+
 void moveAcross(SelfMotion& m, const OpponentView& view, float dt)
 {
-    const float x = m.x + m.vx * m.speedFactor * dt;
+    const float x = m.x + m.vx * moveScale(m) * dt;
     if (bodyAt(view, m, x, m.feet - 1.f).solid)
         m.vx = 0.f;  // a wall
     else
@@ -81,7 +90,7 @@ void moveAcross(SelfMotion& m, const OpponentView& view, float dt)
 void moveUpDown(SelfMotion& m, const OpponentView& view, float dt)
 {
     m.vy += gravity * dt;
-    const float feet = m.feet + m.vy * dt;
+    const float feet = m.feet + m.vy * moveScale(m) * dt;
     if (!bodyAt(view, m, m.x, feet).solid) {
         m.feet = feet;
         m.onGround = false;
@@ -114,9 +123,13 @@ int liveCode(const OpponentView& view, int column, int row)
     if (!view.tiles || view.section < 0 || view.section >= static_cast<int>(view.tiles->size()))
         return emptyCode;
     const Section& section = (*view.tiles)[static_cast<std::size_t>(view.section)];
-    if (column < 0 || row < 0 || column >= static_cast<int>(section.size()) || row >= sectionRows)
+    if (section.empty() || row < 0 || row >= sectionRows)
         return emptyCode;
-    return section[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
+    // Past the section's ends the ground goes on as at its edge: that is where
+    // a fighter crossing into the next section walks while the view lags behind.
+    const int last = static_cast<int>(section.size()) - 1;
+    const int inside = column < 0 ? 0 : column > last ? last : column;
+    return section[static_cast<std::size_t>(inside)][static_cast<std::size_t>(row)];
 }
 
 SelfMotion motionOf(const FighterView& fighter)
@@ -132,7 +145,21 @@ SelfMotion motionOf(const FighterView& fighter)
     m.onGround = fighter.onGround;
     m.airborne = fighter.airborne;
     m.doubleJumpUsed = fighter.doubleJumpUsed;
+    m.inWater = fighter.inWater;
+    m.groundSteps = fighter.onGround ? 1 : 0;
     return m;
+}
+
+void placeFighter(FighterView& f, const SelfMotion& m)
+{
+    f.x = m.x;
+    f.y = m.feet - f.height / 2.f;
+    f.vx = m.vx;
+    f.vy = m.vy;
+    f.onGround = m.onGround;
+    f.airborne = m.airborne;
+    f.doubleJumpUsed = m.doubleJumpUsed;
+    f.inWater = m.inWater;
 }
 
 void stepMotion(SelfMotion& m, FightInput input, const OpponentView& view, float dt)
@@ -143,6 +170,16 @@ void stepMotion(SelfMotion& m, FightInput input, const OpponentView& view, float
     moveAcross(m, view, dt);
     moveUpDown(m, view, dt);
     const BoxContact contact = bodyAt(view, m, m.x, m.feet);
-    m.inWater |= contact.water;
-    m.dead = contact.spike || m.feet - m.height / 2.f > fallOutLine;
+    const BoxContact wide = touch(view, m.x - m.width / 2.f - spikeMargin, m.feet - m.height,
+                                  m.x + m.width / 2.f + spikeMargin, m.feet + standingSink);
+    m.inWater = contact.water;
+    m.groundSteps = m.onGround ? m.groundSteps + 1 : 0;
+    m.dead = wide.spike || m.feet - m.height / 2.f > fallOutLine;
+}
+
+bool standsClearOfSpikes(const SelfMotion& m, const OpponentView& view, float slack)
+{
+    return m.onGround && !touch(view, m.x - m.width / 2.f - slack, m.feet - m.height, m.x + m.width / 2.f + slack,
+                                m.feet + standingSink)
+                              .spike;
 }

@@ -20,13 +20,20 @@ struct SelfMotion {
     bool doubleJumpUsed = false;
     bool jumpHeld = false;
     bool dead = false;    // fell out of the level or touched spikes
-    bool inWater = false; // touched water since the model started
+    bool inWater = false; // in water now: every move is halved
+    int groundSteps = 0;  // steps on the ground in a row
 };
 
 // The model of a fighter as the view shows it.
 SelfMotion motionOf(const FighterView& fighter);
+// The fighter where the model has it (the other way round).
+void placeFighter(FighterView& fighter, const SelfMotion& motion);
 // One step of `dt` seconds with `input`'s move and jump buttons held.
 void stepMotion(SelfMotion& motion, FightInput input, const OpponentView& view, float dt);
+
+// Whether the fighter stands on the ground with no spike within `slack` px
+// either side: a landing that may come down a little off is still safe.
+bool standsClearOfSpikes(const SelfMotion& motion, const OpponentView& view, float slack);
 
 // Whether a cell code stops a fighter (ground, walls, platforms).
 bool solidCode(int code);

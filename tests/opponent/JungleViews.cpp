@@ -77,13 +77,7 @@ void stepSolo(SoloRun& run)
     const FightInput input = decideInput(run.opponent, run.view);
     FighterView& f = run.view.fighters[static_cast<std::size_t>(run.opponent.player)];
     stepMotion(run.body, input, run.view, dt);
-    f.x = run.body.x;
-    f.y = run.body.feet - f.height / 2.f;
-    f.vx = run.body.vx;
-    f.vy = run.body.vy;
-    f.onGround = run.body.onGround;
-    f.airborne = run.body.airborne;
-    f.doubleJumpUsed = run.body.doubleJumpUsed;
+    placeFighter(f, run.body);
     if (input.held(ButtonLeft) != input.held(ButtonRight))
         f.facing = input.held(ButtonLeft) ? -1 : 1;
     run.died = run.body.dead;
