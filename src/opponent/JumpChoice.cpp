@@ -154,7 +154,7 @@ bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view)
     }
     int step = 0;
     run(m, view, fallLookTime, step, walking, 0, {}, landed);
-    return !m.dead;
+    return safe(m, view);
 }
 
 JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view)

@@ -47,6 +47,7 @@ const OpponentView* remember(Opponent& o, const OpponentView& now)
 SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
 {
     SelfMotion motion = motionOf(selfIn(o, seen));
+    blockWith(motion, seen.fighters[static_cast<std::size_t>(1 - o.player)]);
     const auto size = static_cast<std::int64_t>(o.presses.size());
     const auto delay = static_cast<std::int64_t>(o.profile.delaySteps);
     const auto at = [&](std::int64_t step) { return o.presses[static_cast<std::size_t>(step % size)]; };
@@ -128,7 +129,8 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     if (combat.attack)
         press(o.holds, ButtonAttack, 0, holdTime(o));
     const bool dash = selfIn(o, seen).kind == atoolaKind;
-    if (combat.skill && (!dash || dashIsSafe(self, selfIn(o, seen).facing, seen)))
+    const int facing = selfIn(o, seen).facing;
+    if (combat.skill && (!dash || (o.moveDirection == facing && dashIsSafe(self, facing, seen))))
         press(o.holds, ButtonSkill, 0, holdTime(o));
     if (combat.item)
         press(o.holds, ButtonItem, 0, holdTime(o));

@@ -78,10 +78,20 @@ float moveScale(const SelfMotion& m)
     return m.inWater ? waterScale : m.speedFactor;
 }
 
+// Whether the body at `x` would walk into the other fighter's.
+bool intoOther(const SelfMotion& m, float x)
+{
+    if (!m.blocked || m.feet <= m.blockTop || m.feet - m.height >= m.blockBottom)
+        return false;
+    const bool overlaps = x - m.width / 2.f < m.blockRight && x + m.width / 2.f > m.blockLeft;
+    const bool toward = (x > m.x) == (m.blockLeft + m.blockRight > 2.f * m.x);
+    return overlaps && toward;
+}
+
 void moveAcross(SelfMotion& m, const OpponentView& view, float dt)
 {
     const float x = m.x + m.vx * moveScale(m) * dt;
-    if (bodyAt(view, m, x, m.feet - 1.f).solid)
+    if (bodyAt(view, m, x, m.feet - 1.f).solid || intoOther(m, x))
         m.vx = 0.f;  // a wall
     else
         m.x = x;
@@ -148,6 +158,15 @@ SelfMotion motionOf(const FighterView& fighter)
     m.inWater = fighter.inWater;
     m.groundSteps = fighter.onGround ? 1 : 0;
     return m;
+}
+
+void blockWith(SelfMotion& m, const FighterView& other)
+{
+    m.blocked = other.alive;
+    m.blockLeft = other.x - other.width / 2.f;
+    m.blockRight = other.x + other.width / 2.f;
+    m.blockTop = other.y - other.height / 2.f;
+    m.blockBottom = other.y + other.height / 2.f;
 }
 
 void placeFighter(FighterView& f, const SelfMotion& m)

@@ -22,10 +22,15 @@ struct SelfMotion {
     bool dead = false;    // fell out of the level or touched spikes
     bool inWater = false; // in water now: every move is halved
     int groundSteps = 0;  // steps on the ground in a row
+    // The other fighter's body, which a walk does not pass through.
+    bool blocked = false;
+    float blockLeft = 0.f, blockTop = 0.f, blockRight = 0.f, blockBottom = 0.f;
 };
 
 // The model of a fighter as the view shows it.
 SelfMotion motionOf(const FighterView& fighter);
+// The other fighter's body as a wall in the model (none when it is down).
+void blockWith(SelfMotion& motion, const FighterView& other);
 // The fighter where the model has it (the other way round).
 void placeFighter(FighterView& fighter, const SelfMotion& motion);
 // One step of `dt` seconds with `input`'s move and jump buttons held.

@@ -11,10 +11,8 @@
 // Real Jungle matches of today's game, one side played by the opponent and
 // the other standing still: it goes for the other fighter, takes the right of
 // way, runs for its flag across the sections and carries it home before the
-// time is up, and never stands on the spot for 3 s while it is free to move.
-// NORMAL and HARD never go down on their own (a pit, spikes); EASY, reckoning
-// its fighter over its long delay, still comes down beside the spikes of
-// section 0 now and then.
+// time is up, never going down on its own (a pit, spikes) and never standing
+// on the spot for 3 s while it is free to move.
 TEST(OpponentInGame, WinsARealJungleMatchAgainstAStandingPerson)
 {
     struct Match {
@@ -44,9 +42,7 @@ TEST(OpponentInGame, WinsARealJungleMatchAgainstAStandingPerson)
                                  std::to_string(static_cast<int>(match.strength));
         EXPECT_EQ(game.state, SceneState::Victory) << what;
         EXPECT_TRUE(played.isWinner) << what;
-        if (match.strength != Strength::Easy) {
-            EXPECT_EQ(falls, 0) << what;
-        }
+        EXPECT_EQ(falls, 0) << what;
         EXPECT_LT(longestStill, 900) << what;
     }
 }
