@@ -30,12 +30,11 @@ void sizeLayers(Game& game)
 {
     const unsigned width = static_cast<unsigned>(game.resolution.x);
     const unsigned height = static_cast<unsigned>(game.resolution.y);
-    sf::RenderTexture* layers[7] = {&game.backgroundLayer, &game.tileLayer,   &game.waterLayer, &game.actorLayer,
-                                    &game.hudLayer,        &game.screenLayer, &game.vortexLayer};
-    sf::Sprite* sprites[7] = {&game.backgroundLayerSprite, &game.tileLayerSprite,   &game.waterLayerSprite,
-                              &game.actorLayerSprite,      &game.hudLayerSprite,    &game.screenLayerSprite,
-                              &game.vortexLayerSprite};
-    for (int i = 0; i < 7; ++i) {
+    sf::RenderTexture* layers[5] = {&game.backgroundLayer, &game.waterLayer, &game.hudLayer, &game.screenLayer,
+                                    &game.vortexLayer};
+    sf::Sprite* sprites[5] = {&game.backgroundLayerSprite, &game.waterLayerSprite, &game.hudLayerSprite,
+                              &game.screenLayerSprite, &game.vortexLayerSprite};
+    for (int i = 0; i < 5; ++i) {
         layers[i]->create(width, height);
         sprites[i]->setTexture(layers[i]->getTexture(), true);
         sprites[i]->setPosition(0.f, 0.f);

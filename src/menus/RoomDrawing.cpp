@@ -65,15 +65,18 @@ void drawScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)
 
 }  // namespace
 
-void drawRoomDoorsMapAndScore(Game& game, SceneState room)
+void drawRoomDoorsMapAndScore(Game& game, SceneState room, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = game.tileLayer;
     for (const Door& door : roomOf(game, room).doors)
-        layer.draw(door.sprite);
-    drawHubMap(game, layer);
-    drawPrompts(game, layer);
+        target.draw(door.sprite);
+    drawHubMap(game, target);
+    drawPrompts(game, target);
     // The score stays at the top centre of the screen while the camera moves.
-    drawScore(game, layer, layer.mapPixelToCoords(roomScorePixel));
+    const sf::View& view = game.camera.view;
+    const sf::Vector2f pixel(roomScorePixel);
+    const sf::Vector2f place(view.getCenter().x + (pixel.x / game.resolution.x - 0.5f) * view.getSize().x,
+                             view.getCenter().y + (pixel.y / game.resolution.y - 0.5f) * view.getSize().y);
+    drawScore(game, target, place);
 }
 
 void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)

@@ -1,7 +1,9 @@
 #include "render/Layers.h"
 
 #include "app/Game.h"
+#include "render/Backdrop.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -19,25 +21,24 @@ void aimAtScreen(sf::RenderTexture& layer)
     layer.setView(layer.getDefaultView());
 }
 
-void clearFrameLayers(Game& game)
+void clearFrameLayers(Game& game, const FrameTarget& frame)
 {
     // The background and vortex layers keep their pictures: the background
-    // shows through where a scene does not redraw it, and every use of the
-    // vortex layer covers it whole.
-    game.waterLayer.clear(sf::Color::Transparent);
-    game.tileLayer.clear(sf::Color::Transparent);
-    game.hudLayer.clear(sf::Color::Transparent);
-    game.screenLayer.clear(sf::Color::Transparent);
-    game.actorLayer.clear(sf::Color::Transparent);
+    // shows through where a screen does not redraw it, and every use of the
+    // vortex layer covers it whole. The custom-level screen builds its
+    // picture in the HUD layer.
+    if (!frame.straight)
+        game.screenLayer.clear(sf::Color::Transparent);
+    if (game.state == SceneState::CustomMapSelect)
+        game.hudLayer.clear(sf::Color::Transparent);
+    keepBackdrop(game);
 }
 
 void finaliseLayers(Game& game)
 {
     game.waterLayer.display();
-    game.tileLayer.display();
     game.hudLayer.display();
     game.backgroundLayer.display();
-    game.actorLayer.display();
     game.vortexLayer.display();
     game.screenLayer.display();
 }
