@@ -13,13 +13,10 @@ const float vortexTop = 15.f;         // vortexLevel of a fully swirled screen
 const float vortexSpeed = 15.f;       // vortexLevel per second: one second in, one second out
 const sf::Vector2f scorePlace{960.f, 108.f};  // px: the score texts over the victory picture
 
-// The size of the near background tile is the picture size the swirl works on.
+// The swirl works on the whole screen's picture.
 sf::Vector2f vortexPictureSize(const Game& game)
 {
-    const sf::Texture* texture = game.back3_b.getTexture();
-    if (!texture)
-        return sf::Vector2f();
-    return sf::Vector2f(static_cast<float>(texture->getSize().x), static_cast<float>(texture->getSize().y));
+    return game.resolution;
 }
 
 void feedVortexShader(Game& game, sf::Shader& shader, float progress)
@@ -35,6 +32,7 @@ void feedVortexShader(Game& game, sf::Shader& shader, float progress)
 // match ended in its last minute, with the winner's picture over it.
 VortexPass composeVictory(Game& game, sf::RenderTarget& target)
 {
+    ensureLayer(game, game.vortexLayer, game.vortexLayerSprite);
     game.vortexTime += game.frameTime;
     game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
     feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
@@ -60,6 +58,7 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
 // fight keeps the picture in the vortex layer for its own final copy.
 VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
 {
+    ensureLayer(game, game.vortexLayer, game.vortexLayerSprite);
     game.vortexTime += game.frameTime;
     game.vortexLevel -= vortexSpeed * game.frameTime;
     feedVortexShader(game, game.trounoirOut, (vortexTop - game.vortexLevel) / vortexTop);

@@ -16,6 +16,16 @@ void stackLayer(sf::RenderTarget& target, sf::RenderTexture& layer, const sf::Sp
     target.draw(layerSprite, states);
 }
 
+void ensureLayer(Game& game, sf::RenderTexture& layer, sf::Sprite& layerSprite)
+{
+    if (layer.getSize().x > 0)
+        return;
+    layer.create(static_cast<unsigned>(game.resolution.x), static_cast<unsigned>(game.resolution.y));
+    layer.clear(sf::Color::Transparent);
+    layerSprite.setTexture(layer.getTexture(), true);
+    layerSprite.setPosition(0.f, 0.f);
+}
+
 void aimAtScreen(sf::RenderTexture& layer)
 {
     layer.setView(layer.getDefaultView());
@@ -29,16 +39,17 @@ void clearFrameLayers(Game& game, const FrameTarget& frame)
     // picture in the HUD layer.
     if (!frame.straight)
         game.screenLayer.clear(sf::Color::Transparent);
-    if (game.state == SceneState::CustomMapSelect)
+    if (game.state == SceneState::CustomMapSelect) {
+        ensureLayer(game, game.hudLayer, game.hudLayerSprite);
         game.hudLayer.clear(sf::Color::Transparent);
+    }
     keepBackdrop(game);
 }
 
 void finaliseLayers(Game& game)
 {
-    game.waterLayer.display();
-    game.hudLayer.display();
-    game.backgroundLayer.display();
-    game.vortexLayer.display();
-    game.screenLayer.display();
+    for (sf::RenderTexture* layer :
+         {&game.waterLayer, &game.hudLayer, &game.backgroundLayer, &game.vortexLayer, &game.screenLayer})
+        if (layer->getSize().x > 0)
+            layer->display();
 }
