@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
+#include "resources/TextureCache.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -34,7 +35,8 @@ int main()
         runFrame(*game, frameTime, events);
     }
     saveOnExit(*game);
-    // The Game is left to the end of the process, as its textures are.
-    game.release();
+    // The pictures go after everything that shows them.
+    game.reset();
+    releaseSharedTextures();
     return 0;
 }
