@@ -5,6 +5,7 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "render/Glow.h"
 #include "render/Layers.h"
 #include "resources/Loading.h"
 #include "screens/CreditsScreen.h"
@@ -44,6 +45,7 @@ void loadShaders(Game& game)
                               &game.trounoirOut};
     for (int i = 0; i < 6; ++i)
         loadFragmentShaderFile(*shaders[i], shaderFiles[i]);
+    loadGlowShader(game.glow);
 }
 
 void loadPictures(Game& game)

@@ -123,6 +123,7 @@ struct Game {
     WaterPass waterPass;
     Backdrop backdrop;
     sf::Shader greyLevel, redLevel, water, uv, trounoirIn, trounoirOut;
+    sf::Shader glow;  // a protected fighter's glow in one pass (render/Glow)
     sf::Sprite tilesetSprite;
     sf::Sprite roomBackgrounds[4];
     sf::Sprite titleBackground, titleLogo, splashLogos[2];
