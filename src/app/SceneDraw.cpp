@@ -23,9 +23,9 @@ void drawPausedScene(Game& game, FrameTarget& frame)
     if (paused == SceneState::MainHub || paused == SceneState::ModeSelect || paused == SceneState::MapSelect ||
         paused == SceneState::Fight)
         drawScene(game, paused, frame);
-    drawPause(game.pauseMenu);
-    game.screenLayer.setView(game.screenLayer.getDefaultView());
-    hudDrawRoom(game, game.screenLayer);
+    aimAtScreen(frame, game);
+    drawPause(game.pauseMenu, *frame.target);
+    hudDrawRoom(game, *frame.target);
 }
 
 // Rooms and fights draw onto the frame; the other screens build their

@@ -119,15 +119,13 @@ void updatePause(PauseMenu& menu)
     }
 }
 
-void drawPause(PauseMenu& menu)
+void drawPause(PauseMenu& menu, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = menu.game->screenLayer;
-    aimAtScreen(layer);
-    layer.draw(menu.dimmer);
+    target.draw(menu.dimmer);
     for (const Button& button : menu.buttons)
-        layer.draw(button.sprite);
+        target.draw(button.sprite);
     // The fighter cards (and the off-screen markers of a room) stay in sight.
-    hudDrawRoom(*menu.game, layer);
+    hudDrawRoom(*menu.game, target);
 }
 
 void onMouseMoved(PauseMenu& menu, sf::Vector2f mouse)

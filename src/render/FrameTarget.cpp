@@ -25,7 +25,8 @@ bool drawsStraight(const Game& game)
 {
     if (game.vortexLevel > 0.f)
         return false;
-    if (isRoom(game.state))
+    // The pause menu stands over a room or a fight, always untinted.
+    if (isRoom(game.state) || game.state == SceneState::Pause)
         return true;
     return game.state == SceneState::Fight && fightLook(game) == FightLook::Plain;
 }

@@ -143,9 +143,9 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     EXPECT_TRUE(straight(SceneState::Fight));
     EXPECT_TRUE(straight(SceneState::MainHub));
     EXPECT_TRUE(straight(SceneState::MapSelect));
+    EXPECT_TRUE(straight(SceneState::Pause));
     // The shaders that must see the whole picture, and the screens that build it in the screen layer.
     EXPECT_FALSE(straight(SceneState::Victory));
-    EXPECT_FALSE(straight(SceneState::Pause));
     EXPECT_FALSE(straight(SceneState::Options));
     EXPECT_FALSE(straight(SceneState::Title));
     game.hud.matchTimer = 60.f;
