@@ -3,8 +3,11 @@
 // software renderer on the build machines: run under xvfb-run).
 
 #include "BenchGame.h"
+#include "DrawCalls.h"
+#include "app/Frame.h"
 #include "app/Game.h"
 #include "match/Hud.h"
+#include "menus/PauseMenu.h"
 #include "render/Composition.h"
 
 #include <benchmark/benchmark.h>
@@ -34,17 +37,64 @@ void present(Game& game)
     game.window.display();
 }
 
-// The fight's draw as the Fight and Victory scenes run it.
-void runFightFrames(Game& game, benchmark::State& state)
+// Draw calls per frame, counted over the measured frames.
+struct DrawCallCounter {
+    benchmark::State& state;
+    long before = drawCallCount();
+    ~DrawCallCounter()
+    {
+        const double frames = static_cast<double>(state.iterations());
+        if (frames > 0)
+            state.counters["drawCalls"] = static_cast<double>(drawCallCount() - before) / frames;
+    }
+};
+
+// Whole frames as the program draws them, from the window's clear to the present.
+void runFrames(Game& game, benchmark::State& state)
 {
+    DrawCallCounter counter{state};
     for (auto _ : state) {
         game.window.clear();
-        clearFrameLayers(game);
-        drawFightScene(game);
-        composeToWindow(game);
+        draw(game);
         present(game);
     }
 }
+
+// The yardstick every frame is measured against: seven empty 1080p layers
+// cleared and composed the way every frame was once composed (five stacked
+// onto the screen layer, the water's through its shader, the screen layer
+// copied onto the window), nothing drawn into them. Its layers are its own,
+// so that it stays the same whatever the game's drawing becomes.
+void BM_BareComposition(benchmark::State& state)
+{
+    Game& game = sharedGame();
+    static sf::RenderTexture layers[7];
+    static sf::Sprite sprites[7];
+    for (int i = 0; i < 7; ++i)
+        if (layers[i].getSize().x == 0) {
+            layers[i].create(1920, 1080);
+            sprites[i].setTexture(layers[i].getTexture(), true);
+        }
+    enum { Background, Tiles, Water, Actors, Hud, Screen, Vortex };
+    const int stacked[5] = {Background, Actors, Water, Tiles, Hud};
+    DrawCallCounter counter{state};
+    for (auto _ : state) {
+        game.window.clear();
+        for (int layer : {Water, Tiles, Hud, Screen, Actors})
+            layers[layer].clear(sf::Color::Transparent);
+        for (int layer : stacked) {
+            layers[layer].display();
+            layers[Screen].draw(sprites[layer], layer == Water ? sf::RenderStates(&game.water) : sf::RenderStates());
+        }
+        layers[Screen].display();
+        game.window.setView(game.window.getDefaultView());
+        game.window.draw(sprites[Screen]);
+        for (sf::RenderTexture& layer : layers)
+            layer.display();
+        present(game);
+    }
+}
+BENCHMARK(BM_BareComposition)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 enum FightLook { Plain = 0, Countdown = 1, LastMinute = 2, WithHud = 3 };
 
@@ -79,7 +129,7 @@ void BM_FightSceneFrame(benchmark::State& state)
     game.flagTaken = state.range(0) == Plain;
     if (state.range(0) == WithHud)
         fillHud(game);
-    runFightFrames(game, state);
+    runFrames(game, state);
     game.flagTaken = false;
 }
 BENCHMARK(BM_FightSceneFrame)
@@ -95,13 +145,7 @@ void BM_RoomSceneFrame(benchmark::State& state)
     Game& game = sharedGame();
     game.state = SceneState::MainHub;
     game.vortexLevel = 0.f;
-    for (auto _ : state) {
-        game.window.clear();
-        clearFrameLayers(game);
-        drawRoomScene(game, SceneState::MainHub);
-        composeToWindow(game);
-        present(game);
-    }
+    runFrames(game, state);
 }
 BENCHMARK(BM_RoomSceneFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -110,9 +154,26 @@ void BM_VictoryFrame(benchmark::State& state)
     Game& game = sharedGame();
     game.state = SceneState::Victory;
     game.hud.matchTimer = 30.f;
-    runFightFrames(game, state);
+    runFrames(game, state);
+    game.vortexLevel = 0.f;
 }
 BENCHMARK(BM_VictoryFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The pause menu over a live fight, and the options opened from it.
+void BM_PauseOptionsFrame(benchmark::State& state)
+{
+    Game& game = sharedGame();
+    game.state = SceneState::Fight;
+    game.fightLive = true;
+    game.hud.matchTimer = 200.f;
+    game.vortexLevel = 0.f;
+    pauseFrom(game, SceneState::Fight);
+    if (state.range(0) == 1)
+        openOptions(game);
+    runFrames(game, state);
+    game.state = SceneState::Fight;
+}
+BENCHMARK(BM_PauseOptionsFrame)->Arg(0)->Arg(1)->ArgNames({"options"})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

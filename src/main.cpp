@@ -2,6 +2,7 @@
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
 #include "launch/FightLaunch.h"
+#include "resources/TextureCache.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -47,7 +48,8 @@ int main(int argc, char** argv)
         runFrame(*game, frameTime, events);
     }
     saveOnExit(*game);
-    // The Game is left to the end of the process, as its textures are.
-    game.release();
+    // The pictures go after everything that shows them.
+    game.reset();
+    releaseSharedTextures();
     return 0;
 }

@@ -5,9 +5,12 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "render/Glow.h"
+#include "render/Layers.h"
 #include "resources/Loading.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
 #include "settings/GameSettings.h"
 
@@ -26,21 +29,13 @@ sf::Sprite plainSprite(const std::string& path)
     return loadSprite(path, false, false);
 }
 
+// The layers every frame may use; the HUD and vortex layers are made when
+// first needed (render/Layers).
 void sizeLayers(Game& game)
 {
-    const unsigned width = static_cast<unsigned>(game.resolution.x);
-    const unsigned height = static_cast<unsigned>(game.resolution.y);
-    sf::RenderTexture* layers[7] = {&game.backgroundLayer, &game.tileLayer,   &game.waterLayer, &game.actorLayer,
-                                    &game.hudLayer,        &game.screenLayer, &game.vortexLayer};
-    sf::Sprite* sprites[7] = {&game.backgroundLayerSprite, &game.tileLayerSprite,   &game.waterLayerSprite,
-                              &game.actorLayerSprite,      &game.hudLayerSprite,    &game.screenLayerSprite,
-                              &game.vortexLayerSprite};
-    for (int i = 0; i < 7; ++i) {
-        layers[i]->create(width, height);
-        sprites[i]->setTexture(layers[i]->getTexture(), true);
-        sprites[i]->setPosition(0.f, 0.f);
-    }
-    game.hudLayer.clear(sf::Color::Black);
+    ensureLayer(game, game.backgroundLayer, game.backgroundLayerSprite);
+    ensureLayer(game, game.waterLayer, game.waterLayerSprite);
+    ensureLayer(game, game.screenLayer, game.screenLayerSprite);
     game.waterLayer.clear(sf::Color::Transparent);
 }
 
@@ -50,12 +45,14 @@ void loadShaders(Game& game)
                               &game.trounoirOut};
     for (int i = 0; i < 6; ++i)
         loadFragmentShaderFile(*shaders[i], shaderFiles[i]);
+    loadGlowShader(game.glow);
 }
 
 void loadPictures(Game& game)
 {
-    game.splashLogos[0] = loadSprite("Assets/Logo/logo-Tessaril.png", true, false);
-    game.splashLogos[1] = loadSprite("Assets/Logo/logo-Pinewhistle.png", true, false);
+    // The logos are only ever drawn scaled down: they are kept at that size.
+    game.splashLogos[0] = loadSprite("Assets/Logo/logo-Tessaril.png", true, false, splashLogoScales[0]);
+    game.splashLogos[1] = loadSprite("Assets/Logo/logo-Pinewhistle.png", true, false, splashLogoScales[1]);
     game.splashLogos[0].setPosition(game.resolution.x / 3.f, game.resolution.y / 2.f);
     game.splashLogos[1].setPosition(game.resolution.x / 1.5f, game.resolution.y / 2.f);
     game.titleLogo = loadSprite("Assets/Placeholder/onApaDaset.png", true, false);
@@ -66,12 +63,12 @@ void loadPictures(Game& game)
     game.crateSprite = loadSprite("Assets/Placeholder/boite.png", true, false);
     for (int i = 0; i < 5; ++i) {
         game.back1[i] = plainSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
-        game.back2[i] = plainSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
+        game.back2[i] = loadTrimmedSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
         game.back1[i].setColor(sf::Color(255, 255, 255, 0));
         game.back2[i].setColor(sf::Color(255, 255, 255, 0));
     }
-    game.back3_a = plainSprite("Assets/Sprites/Map/back3_a.png");
-    game.back3_b = plainSprite("Assets/Sprites/Map/back3_b.png");
+    game.back3_a = loadTrimmedSprite("Assets/Sprites/Map/back3_a.png");
+    game.back3_b = loadTrimmedSprite("Assets/Sprites/Map/back3_b.png");
     game.titleBackground = plainSprite("Assets/Sprites/Menu/TitleScreenBackGround.png");
     loadFontFile(game.font, "Assets/Fonts/SelectionFont.otf");
     game.summonB = loadSprite("Assets/Placeholder/SummonB.png", true, false);

@@ -18,6 +18,8 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "render/Backdrop.h"
+#include "render/WaterPass.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "settings/KeyNames.h"
@@ -114,10 +116,16 @@ struct Game {
 
     // Graphics resources
     sf::Font font;
-    sf::RenderTexture backgroundLayer, tileLayer, waterLayer, actorLayer, hudLayer, screenLayer, vortexLayer;
-    sf::Sprite backgroundLayerSprite, tileLayerSprite, waterLayerSprite, actorLayerSprite, hudLayerSprite,
-        screenLayerSprite, vortexLayerSprite;
+    // Off-screen layers: the frame when a shader must see it whole (screen),
+    // the water under its shader, the background under sudden death's, the
+    // swirl around Victory (vortex), and the screens that build their picture
+    // in layers (background, HUD).
+    sf::RenderTexture backgroundLayer, waterLayer, hudLayer, screenLayer, vortexLayer;
+    sf::Sprite backgroundLayerSprite, waterLayerSprite, hudLayerSprite, screenLayerSprite, vortexLayerSprite;
+    WaterPass waterPass;
+    Backdrop backdrop;
     sf::Shader greyLevel, redLevel, water, uv, trounoirIn, trounoirOut;
+    sf::Shader glow;  // a protected fighter's glow in one pass (render/Glow)
     sf::Sprite tilesetSprite;
     sf::Sprite roomBackgrounds[4];
     sf::Sprite titleBackground, titleLogo, splashLogos[2];

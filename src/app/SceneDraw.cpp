@@ -6,6 +6,7 @@
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "screens/SplashScreen.h"
@@ -13,21 +14,23 @@
 
 namespace {
 
-void drawScene(Game& game, SceneState state);
+void drawScene(Game& game, SceneState state, FrameTarget& frame);
 
 // The pause menu stands over the scene it paused, drawn as that scene draws itself.
-void drawPausedScene(Game& game)
+void drawPausedScene(Game& game, FrameTarget& frame)
 {
     const SceneState paused = game.pauseMenu.returnState;
     if (paused == SceneState::MainHub || paused == SceneState::ModeSelect || paused == SceneState::MapSelect ||
         paused == SceneState::Fight)
-        drawScene(game, paused);
-    drawPause(game.pauseMenu);
-    game.screenLayer.setView(game.screenLayer.getDefaultView());
-    hudDrawRoom(game, game.screenLayer);
+        drawScene(game, paused, frame);
+    aimAtScreen(frame, game);
+    drawPause(game.pauseMenu, *frame.target);
+    hudDrawRoom(game, *frame.target);
 }
 
-void drawScene(Game& game, SceneState state)
+// Rooms and fights draw onto the frame; the other screens build their
+// picture in the screen layer, which is then the frame.
+void drawScene(Game& game, SceneState state, FrameTarget& frame)
 {
     switch (state) {
     case SceneState::Splash:
@@ -39,7 +42,7 @@ void drawScene(Game& game, SceneState state)
     case SceneState::MainHub:
     case SceneState::ModeSelect:
     case SceneState::MapSelect:
-        drawRoomScene(game, state);
+        drawRoomScene(game, state, frame);
         break;
     case SceneState::Editor:
         drawEditor(game.editor);
@@ -55,10 +58,10 @@ void drawScene(Game& game, SceneState state)
         break;
     case SceneState::Fight:
     case SceneState::Victory:
-        drawFightScene(game);
+        drawFightScene(game, frame);
         break;
     case SceneState::Pause:
-        drawPausedScene(game);
+        drawPausedScene(game, frame);
         break;
     case SceneState::KeyBindings:
         game.backgroundLayer.setView(game.camera.view);
@@ -71,7 +74,9 @@ void drawScene(Game& game, SceneState state)
 
 void draw(Game& game)
 {
-    clearFrameLayers(game);
-    drawScene(game, game.state);
-    composeToWindow(game);
+    // A window closed by this frame's events takes no drawing: the frame goes to the screen layer.
+    FrameTarget frame = game.window.isOpen() ? frameTarget(game, game.window) : layerFrame(game);
+    clearFrameLayers(game, frame);
+    drawScene(game, game.state, frame);
+    composeFrame(game, frame, game.window);
 }

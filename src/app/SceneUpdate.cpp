@@ -22,17 +22,9 @@
 
 namespace {
 
-// The rooms and the fight draw their actors and tiles in the camera's view.
-void aimWorldLayers(Game& game)
-{
-    game.actorLayer.setView(game.camera.view);
-    game.tileLayer.setView(game.camera.view);
-}
-
 // The steps the three rooms share before their own prompts and switch.
 void walkRoom(Game& game)
 {
-    aimWorldLayers(game);
     setCursorVisible(game, false);
     playersTick(game);
     updateCamera(game.camera);

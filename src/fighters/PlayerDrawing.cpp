@@ -2,12 +2,11 @@
 
 #include "app/Game.h"
 #include "fighters/Death.h"
+#include "render/Glow.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
 namespace {
-
-constexpr int glowPasses = 50;
 
 bool inHubRoom(SceneState state)
 {
@@ -28,7 +27,5 @@ void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target
         target.draw(*sprite);
         return;
     }
-    const sf::RenderStates additive(sf::BlendAdd);
-    for (int i = 0; i < glowPasses; ++i)
-        target.draw(*sprite, additive);
+    drawGlowing(*sprite, target, game.glow);
 }

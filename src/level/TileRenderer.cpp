@@ -78,22 +78,69 @@ void appendTileQuad(std::vector<sf::Vertex>& quads, int code, float x, float y, 
     quads.emplace_back(sf::Vector2f(x + size, y), colour, sf::Vector2f(uv.x + size, uv.y));
 }
 
-void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
-{
-    if (!map.tileSprite)
-        return;
+namespace {
+
+struct SectionQuads {
     TileBatch tiles, water;
-    tiles.vertices.reserve(3u * 1200u * 4u);
-    // Only the live section and its neighbours, and only sections the grid holds.
+};
+
+// The quads of the live section and its neighbours, and only of sections the grid holds.
+void gatherQuads(const TileMap& map, SectionQuads& quads)
+{
+    quads.tiles.vertices.reserve(3u * 1200u * 4u);
     const int first = std::max(map.sectionIndex - 1, 0);
     const int last = std::min({map.sectionIndex + 1, map.lastSection, sectionCount(map) - 1});
     const sf::Color colour = map.tileSprite->getColor();
     for (int s = first; s <= last; ++s)
-        addSection(map, s, colour, tiles, water);
+        addSection(map, s, colour, quads.tiles, quads.water);
+}
+
+void drawBatch(const TileMap& map, const TileBatch& batch, sf::RenderTarget& target)
+{
+    if (batch.vertices.empty())
+        return;
     sf::RenderStates states;
     states.texture = map.tileSprite->getTexture();
-    if (!tiles.vertices.empty())
-        tileLayer.draw(tiles.vertices.data(), tiles.vertices.size(), sf::Quads, states);
-    if (!water.vertices.empty())
-        waterLayer.draw(water.vertices.data(), water.vertices.size(), sf::Quads, states);
+    target.draw(batch.vertices.data(), batch.vertices.size(), sf::Quads, states);
+}
+
+}  // namespace
+
+void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
+{
+    if (!map.tileSprite)
+        return;
+    SectionQuads quads;
+    gatherQuads(map, quads);
+    drawBatch(map, quads.tiles, tileLayer);
+    drawBatch(map, quads.water, waterLayer);
+}
+
+void drawGroundTiles(const TileMap& map, sf::RenderTarget& target)
+{
+    if (!map.tileSprite)
+        return;
+    SectionQuads quads;
+    gatherQuads(map, quads);
+    drawBatch(map, quads.tiles, target);
+}
+
+sf::FloatRect drawWaterTiles(const TileMap& map, sf::RenderTarget& target)
+{
+    if (!map.tileSprite)
+        return sf::FloatRect();
+    SectionQuads quads;
+    gatherQuads(map, quads);
+    const std::vector<sf::Vertex>& water = quads.water.vertices;
+    if (water.empty())
+        return sf::FloatRect();
+    sf::Vector2f low = water.front().position, high = low;
+    for (const sf::Vertex& vertex : water) {
+        low.x = std::min(low.x, vertex.position.x);
+        low.y = std::min(low.y, vertex.position.y);
+        high.x = std::max(high.x, vertex.position.x);
+        high.y = std::max(high.y, vertex.position.y);
+    }
+    drawBatch(map, quads.water, target);
+    return sf::FloatRect(low, high - low);
 }

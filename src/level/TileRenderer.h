@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Vertex.hpp>
 
 #include <vector>
@@ -16,3 +17,8 @@ void appendTileQuad(std::vector<sf::Vertex>& quads, int code, float x, float y, 
 // `tileLayer`, water into `waterLayer`, widened by one cell on each side of a
 // run and 5 px lower. Each layer gets one batched draw.
 void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer);
+
+// The same ground alone, and the same water alone; the water's reach in the
+// world comes back (empty without water), so that its shader runs only there.
+void drawGroundTiles(const TileMap& map, sf::RenderTarget& target);
+sf::FloatRect drawWaterTiles(const TileMap& map, sf::RenderTarget& target);

@@ -131,7 +131,6 @@ void resetMatch(Game& game)
     // 8-9. Timer and camera.
     game.hud.matchTimer = matchTime;
     game.camera.reset();
-    game.actorLayer.setView(game.camera.view);
     // 10. Both fighters on the hub floor.
     game.players[0].position = resetSpotP1;
     game.players[1].position = resetSpotP2;

@@ -93,8 +93,8 @@ void roomKeys(MenuRoom& room);
 void hubButtons(MainHub& hub, const sf::Event& event);
 void roomButtons(MenuRoom& room, const sf::Event& event);
 
-// The doors, the hub map, the prompts and the score of a room, on the tile
-// layer in the camera's view.
-void drawRoomDoorsMapAndScore(Game& game, SceneState room);
+// The doors, the hub map, the prompts and the score of a room, onto
+// `target` aimed at the camera's view.
+void drawRoomDoorsMapAndScore(Game& game, SceneState room, sf::RenderTarget& target);
 // The score over the result screen, centred at `place` of `target`'s view.
 void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place);

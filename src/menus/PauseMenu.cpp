@@ -122,16 +122,14 @@ void updatePause(PauseMenu& menu)
     }
 }
 
-void drawPause(PauseMenu& menu)
+void drawPause(PauseMenu& menu, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = menu.game->screenLayer;
-    aimAtScreen(layer);
-    layer.draw(menu.dimmer);
-    drawCaption(layer, menu.game->font, "PAUSED", headingSize, sf::Vector2f(menu.game->resolution.x / 2.f, headingY));
+    target.draw(menu.dimmer);
+    drawCaption(target, menu.game->font, "PAUSED", headingSize, sf::Vector2f(menu.game->resolution.x / 2.f, headingY));
     for (const Button& button : menu.buttons)
-        layer.draw(button.sprite);
+        target.draw(button.sprite);
     // The fighter cards (and the off-screen markers of a room) stay in sight.
-    hudDrawRoom(*menu.game, layer);
+    hudDrawRoom(*menu.game, target);
 }
 
 void onMouseMoved(PauseMenu& menu, sf::Vector2f mouse)

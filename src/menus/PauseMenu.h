@@ -10,6 +10,7 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+namespace sf { class RenderTarget; }
 struct Game;
 
 constexpr int pauseButtonCount = 3;
@@ -42,7 +43,7 @@ bool worldPaused(const Game& game);
 void pauseOnLostPad(Game& game);
 
 void updatePause(PauseMenu& menu);
-void drawPause(PauseMenu& menu);
+void drawPause(PauseMenu& menu, sf::RenderTarget& target);
 // Mouse positions are points of the 1920 x 1080 logical screen.
 void onMouseMoved(PauseMenu& menu, sf::Vector2f mouse);
 void onMousePressed(PauseMenu& menu, sf::Vector2f mouse, sf::Mouse::Button button);

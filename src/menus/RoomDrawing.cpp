@@ -65,22 +65,30 @@ void drawScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)
     target.draw(hub.separatorText);
 }
 
+// The world point under a pixel of the logical screen, through the camera's view
+// (the frame's target may be the letterboxed window, so its own mapping won't do).
+sf::Vector2f roomPlace(const Game& game, sf::Vector2i pixel)
+{
+    const sf::View& view = game.camera.view;
+    return {view.getCenter().x + (static_cast<float>(pixel.x) / game.resolution.x - 0.5f) * view.getSize().x,
+            view.getCenter().y + (static_cast<float>(pixel.y) / game.resolution.y - 0.5f) * view.getSize().y};
+}
+
 }  // namespace
 
-void drawRoomDoorsMapAndScore(Game& game, SceneState room)
+void drawRoomDoorsMapAndScore(Game& game, SceneState room, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = game.tileLayer;
     for (const Door& door : roomOf(game, room).doors)
-        layer.draw(door.sprite);
-    drawHubMap(game, layer);
-    drawPrompts(game, layer);
+        target.draw(door.sprite);
+    drawHubMap(game, target);
+    drawPrompts(game, target);
     // The score stays at the top centre of the screen while the camera moves.
-    const sf::Vector2f score = layer.mapPixelToCoords(roomScorePixel);
-    drawScore(game, layer, score);
-    drawScoreLabel(game, layer, score.x, layer.mapPixelToCoords(scoreLabelPixel).y);
-    drawHubHints(game, layer);
+    const sf::Vector2f score = roomPlace(game, roomScorePixel);
+    drawScore(game, target, score);
+    drawScoreLabel(game, target, score.x, roomPlace(game, scoreLabelPixel).y);
+    drawHubHints(game, target);
     if (room == SceneState::MainHub)
-        drawQuitQuestion(game, layer);
+        drawQuitQuestion(game, target);
 }
 
 void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)

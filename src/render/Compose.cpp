@@ -2,6 +2,7 @@
 #include "app/Viewport.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 #include "render/Layers.h"
 
 #include <algorithm>
@@ -10,16 +11,12 @@ namespace {
 
 const float vortexTop = 15.f;         // vortexLevel of a fully swirled screen
 const float vortexSpeed = 15.f;       // vortexLevel per second: one second in, one second out
-const float lastMinute = 60.f;        // s of match time left when the screen turns red
 const sf::Vector2f scorePlace{960.f, 108.f};  // px: the score texts over the victory picture
 
-// The size of the near background tile is the picture size the swirl works on.
+// The swirl works on the whole screen's picture.
 sf::Vector2f vortexPictureSize(const Game& game)
 {
-    const sf::Texture* texture = game.back3_b.getTexture();
-    if (!texture)
-        return sf::Vector2f();
-    return sf::Vector2f(static_cast<float>(texture->getSize().x), static_cast<float>(texture->getSize().y));
+    return game.resolution;
 }
 
 void feedVortexShader(Game& game, sf::Shader& shader, float progress)
@@ -35,6 +32,7 @@ void feedVortexShader(Game& game, sf::Shader& shader, float progress)
 // match ended in its last minute, with the winner's picture over it.
 VortexPass composeVictory(Game& game, sf::RenderTarget& target)
 {
+    ensureLayer(game, game.vortexLayer, game.vortexLayerSprite);
     game.vortexTime += game.frameTime;
     game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
     feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
@@ -60,6 +58,7 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
 // fight keeps the picture in the vortex layer for its own final copy.
 VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
 {
+    ensureLayer(game, game.vortexLayer, game.vortexLayerSprite);
     game.vortexTime += game.frameTime;
     game.vortexLevel -= vortexSpeed * game.frameTime;
     feedVortexShader(game, game.trounoirOut, (vortexTop - game.vortexLevel) / vortexTop);
@@ -78,16 +77,20 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
     const bool unwinding = game.vortexLevel > 0.f;
     sf::RenderTexture& shownLayer = unwinding ? game.vortexLayer : game.screenLayer;
     const sf::Sprite& shownSprite = unwinding ? game.vortexLayerSprite : game.screenLayerSprite;
+    const FightLook look = fightLook(game);
     if (game.state == SceneState::Victory) {
         result.finalCopy = FinalCopy::None;
-    } else if (fight && !game.fightLive && !game.suddenDeath) {
+    } else if (fight && look == FightLook::Grey) {
         stackLayer(target, shownLayer, shownSprite, &game.greyLevel);
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
-    } else if (fight && game.hud.matchTimer <= lastMinute) {
+    } else if (fight && look == FightLook::Red) {
         game.redLevel.setUniform("ratioTime", (lastMinute - game.hud.matchTimer) / lastMinute);
         stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
-        stackLayer(target, game.hudLayer, game.hudLayerSprite);
+        // The HUD goes on untinted, straight onto the target.
+        FrameTarget over = windowFrame(game, target);
+        drawFightHud(game, over);
+        target.setView(letterboxView(game.resolution, target.getSize()));
         result.finalCopy = FinalCopy::Red;
     } else if (!unwinding) {
         stackLayer(target, game.screenLayer, game.screenLayerSprite);
@@ -102,6 +105,20 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
 }
 
 }  // namespace
+
+Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target)
+{
+    if (!frame.straight)
+        return composeToWindow(game, target);
+    // Nothing to copy: only the curtain (a full-screen blend, skipped while it is clear).
+    Composition result;
+    result.straight = true;
+    aimAtScreen(frame, game);
+    if (game.screenFade.curtain.getFillColor().a > 0)
+        frame.target->draw(game.screenFade.curtain);
+    finaliseLayers(game);
+    return result;
+}
 
 Composition composeToWindow(Game& game, sf::RenderTarget& target)
 {
@@ -123,9 +140,4 @@ Composition composeToWindow(Game& game, sf::RenderTarget& target)
     // 5. Finalise every layer.
     finaliseLayers(game);
     return result;
-}
-
-Composition composeToWindow(Game& game)
-{
-    return composeToWindow(game, game.window);
 }

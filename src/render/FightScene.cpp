@@ -5,7 +5,9 @@
 #include "match/Hud.h"
 #include "match/Sections.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 #include "render/Layers.h"
+#include "render/WaterPass.h"
 
 namespace {
 
@@ -45,19 +47,18 @@ void drawSkillObject(const Player& player, sf::RenderTarget& target)
 }
 
 // Goal, crate, then each player with its flag and skill object.
-void drawFightActors(Game& game)
+void drawFightActors(Game& game, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = game.actorLayer;
     if (!game.caaMode) {
-        layer.draw(game.goal);
+        target.draw(game.goal);
         if (game.crate && game.crate->alive)
-            drawCrate(game, layer);
+            drawCrate(game, target);
     }
     for (int i = 0; i < 2; ++i) {
-        drawPlayer(game, game.players[i], layer);
+        drawPlayer(game, game.players[i], target);
         if (!game.caaMode && !game.suddenDeath)
-            drawPlayerFlag(game, i, layer);
-        drawSkillObject(game.players[i], layer);
+            drawPlayerFlag(game, i, target);
+        drawSkillObject(game.players[i], target);
     }
 }
 
@@ -70,65 +71,69 @@ void feedWaterShader(Game& game)
     game.water.setUniform("posX", game.camera.view.getCenter().x / waterScreenWidth);
 }
 
-// The fixed HUD in screen view, then the players' direction marks in the world;
-// neither while a captured flag flies to the goal.
-void drawFightHud(Game& game)
-{
-    if (game.flagTaken)
-        return;
-    aimAtScreen(game.hudLayer);
-    hudDraw(game, game.hudLayer);
-    game.hudLayer.setView(game.camera.view);
-    if (game.caaMode)
-        return;
-    for (const Player& player : game.players)
-        drawDirectionArrow(game, player, game.hudLayer);
-}
-
 void feedCountdownShader(Game& game)
 {
     if (game.state == SceneState::Fight && !game.fightLive)
         game.greyLevel.setUniform("compteur", game.hud.countdown);
 }
 
-// Actors go behind the water and the tiles; the HUD goes over everything.
-void stackFightLayers(Game& game)
+// The background, fixed to the screen. In sudden death it wobbles through
+// its shader, which must see the whole background: it is drawn in its layer first.
+void drawBackground(Game& game, FrameTarget& frame)
 {
-    sf::RenderTexture& screen = game.screenLayer;
-    aimAtScreen(screen);
-    const sf::Shader* backgroundShader = nullptr;
-    if (game.suddenDeath) {
-        game.uv.setUniform("timer", game.waterTime);
-        backgroundShader = &game.uv;
+    if (!game.suddenDeath) {
+        aimAtScreen(frame, game);
+        drawParallax(game, *frame.target);
+        return;
     }
-    stackLayer(screen, game.backgroundLayer, game.backgroundLayerSprite, backgroundShader);
-    stackLayer(screen, game.actorLayer, game.actorLayerSprite);
-    stackLayer(screen, game.waterLayer, game.waterLayerSprite, &game.water);
-    stackLayer(screen, game.tileLayer, game.tileLayerSprite);
-    stackLayer(screen, game.hudLayer, game.hudLayerSprite);
+    aimAtScreen(game.backgroundLayer);
+    drawParallax(game, game.backgroundLayer);
+    game.uv.setUniform("timer", game.waterTime);
+    aimAtScreen(frame, game);
+    stackLayer(*frame.target, game.backgroundLayer, game.backgroundLayerSprite, &game.uv);
+}
+
+// The last minute's red tint must not colour the HUD: the fight leaves it to
+// the composition, which draws it over the tinted picture.
+bool hudAfterTint(const Game& game)
+{
+    return game.state == SceneState::Fight && fightLook(game) == FightLook::Red;
 }
 
 }  // namespace
 
-void drawFightScene(Game& game)
+// The fixed HUD in screen view, then the players' direction marks in the world;
+// neither while a captured flag flies to the goal.
+void drawFightHud(Game& game, FrameTarget& frame)
+{
+    if (game.flagTaken)
+        return;
+    aimAtScreen(frame, game);
+    hudDraw(game, *frame.target);
+    if (game.caaMode)
+        return;
+    aimAtWorld(frame, game.camera.view);
+    for (const Player& player : game.players)
+        drawDirectionArrow(game, player, *frame.target);
+}
+
+void drawFightScene(Game& game, FrameTarget& frame)
 {
     // 1. Background, fixed to the screen.
-    aimAtScreen(game.backgroundLayer);
-    drawParallax(game);
-    // 2. The world layers follow the camera.
-    for (sf::RenderTexture* layer : {&game.hudLayer, &game.tileLayer, &game.waterLayer, &game.actorLayer})
-        layer->setView(game.camera.view);
-    // 3-4. Actors, then the shots in flight.
-    drawFightActors(game);
-    drawProjectiles(game, game.actorLayer);
-    // 5. Ground tiles and water.
-    drawTiles(game.tileMap, game.tileLayer, game.waterLayer);
-    // 6. The water ripples with time and the camera.
+    drawBackground(game, frame);
+    // 2-3. Actors, then the shots in flight, in the world.
+    aimAtWorld(frame, game.camera.view);
+    drawFightActors(game, *frame.target);
+    drawProjectiles(game, *frame.target);
+    // 4. Water over the actors, through its shader, rippling with time and the camera.
     feedWaterShader(game);
-    // 7. HUD.
-    drawFightHud(game);
-    // 8. The countdown greys the screen.
+    drawWater(game, frame);
+    // 5. Ground tiles over the water.
+    aimAtWorld(frame, game.camera.view);
+    drawGroundTiles(game.tileMap, *frame.target);
+    // 6. HUD over everything.
+    if (!hudAfterTint(game))
+        drawFightHud(game, frame);
+    // 7. The countdown greys the screen.
     feedCountdownShader(game);
-    // 9. Everything onto the screen layer.
-    stackFightLayers(game);
 }

@@ -32,7 +32,8 @@ void addAlpha(sf::Sprite& sprite, int change)
 void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y)
 {
     sprite.setPosition(x, y);
-    target.draw(sprite);
+    if (sprite.getColor().a > 0)
+        target.draw(sprite);
 }
 
 }  // namespace
@@ -71,21 +72,29 @@ void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
     addAlpha(nextMiddle, crossFadeStep);
 }
 
-void drawParallax(Game& game)
+void drawParallaxPictures(Game& game, sf::RenderTarget& target)
 {
-    sf::RenderTexture& layer = game.backgroundLayer;
     const float left = game.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = variantOf(game.backgroundIndex);
     const int section = variantOf(game.tileMap.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
-    // 1. The pictures fully shown, then the live section's over them.
-    drawAt(layer, game.back1[shown], 0.f, 0.f);
-    drawAt(layer, game.back2[shown], middleX, 0.f);
-    drawAt(layer, game.back1[section], 0.f, 0.f);
-    drawAt(layer, game.back2[section], middleX, 0.f);
-    // 2. The cross-fade moves on by one step; the new opacities show next frame.
-    stepBackgroundCrossFade(game, section, game.camera.inTransition);
-    // 3. The near pictures, two tiles side by side.
-    drawAt(layer, game.back3_a, -left / nearSlowdown, 0.f);
-    drawAt(layer, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);
+    // 1. The pictures fully shown, then the live section's over them. Their
+    // pixels are either opaque or clear, so a picture drawn twice shows as
+    // once: the live section's go again only while they differ.
+    drawAt(target, game.back1[shown], 0.f, 0.f);
+    drawAt(target, game.back2[shown], middleX, 0.f);
+    if (section != shown) {
+        drawAt(target, game.back1[section], 0.f, 0.f);
+        drawAt(target, game.back2[section], middleX, 0.f);
+    }
+    // 2. The near pictures, two tiles side by side.
+    drawAt(target, game.back3_a, -left / nearSlowdown, 0.f);
+    drawAt(target, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);
+}
+
+void drawParallax(Game& game, sf::RenderTarget& target)
+{
+    drawParallaxPictures(game, target);
+    // The cross-fade moves on by one step; the new opacities show next frame.
+    stepBackgroundCrossFade(game, variantOf(game.tileMap.sectionIndex), game.camera.inTransition);
 }

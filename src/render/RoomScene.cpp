@@ -4,7 +4,7 @@
 #include "match/Hud.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
-#include "render/Layers.h"
+#include "render/FrameTarget.h"
 
 namespace {
 
@@ -26,7 +26,9 @@ const RoomPictures roomPictureTable[] = {
     {SceneState::MapSelect, {2, 1920.f}, {3, 0.f}},
 };
 
-void drawRoomPictures(Game& game, SceneState room)
+}  // namespace
+
+void drawRoomPictures(Game& game, SceneState room, sf::RenderTarget& target)
 {
     for (const RoomPictures& row : roomPictureTable) {
         if (row.room != room)
@@ -34,32 +36,25 @@ void drawRoomPictures(Game& game, SceneState room)
         for (const PlacedPicture& placed : {row.first, row.second}) {
             sf::Sprite& picture = game.roomBackgrounds[placed.index];
             picture.setPosition(placed.x, roomPictureTop);
-            game.backgroundLayer.draw(picture);
+            target.draw(picture);
         }
     }
 }
 
-}  // namespace
-
-void drawRoomScene(Game& game, SceneState room)
+void drawRoomScene(Game& game, SceneState room, FrameTarget& frame)
 {
+    sf::RenderTarget& target = *frame.target;
     // 1. Room pictures, in the world.
-    game.backgroundLayer.setView(game.camera.view);
-    drawRoomPictures(game, room);
+    aimAtWorld(frame, game.camera.view);
+    drawRoomPictures(game, room, target);
     // 2. Doors, map and score.
-    game.tileLayer.setView(game.camera.view);
-    drawRoomDoorsMapAndScore(game, room);
-    // 3. Both fighters.
-    game.actorLayer.setView(game.camera.view);
+    drawRoomDoorsMapAndScore(game, room, target);
+    // 3. Both fighters, then their shots.
     for (const Player& player : game.players)
-        drawPlayer(game, player, game.actorLayer);
-    // 4. Shots, then the stack: no water and no HUD in the rooms.
-    drawProjectiles(game, game.actorLayer);
-    aimAtScreen(game.screenLayer);
-    stackLayer(game.screenLayer, game.backgroundLayer, game.backgroundLayerSprite);
-    stackLayer(game.screenLayer, game.tileLayer, game.tileLayerSprite);
-    stackLayer(game.screenLayer, game.actorLayer, game.actorLayerSprite);
-    // 5. Markers and fighter cards over the room (the pause menu draws its own over its dimmer).
+        drawPlayer(game, player, target);
+    drawProjectiles(game, target);
+    // 4. Markers and fighter cards over the room (the pause menu draws its own over its dimmer).
+    aimAtScreen(frame, game);
     if (game.state != SceneState::Pause)
-        hudDrawRoom(game, game.screenLayer);
+        hudDrawRoom(game, target);
 }

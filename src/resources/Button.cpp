@@ -1,16 +1,15 @@
 #include "resources/Button.h"
 
-#include "resources/Loading.h"
+#include "resources/TextureCache.h"
 
 #include <SFML/Graphics/Texture.hpp>
 
 Button::Button(std::string path, sf::Vector2f position_, unsigned frameCount_)
     : frameCount(frameCount_ == 0 ? 1 : frameCount_), position(position_)
 {
-    sf::Texture* strip = new sf::Texture();  // kept for the whole run
-    loadTextureFile(*strip, path);
-    sprite.setTexture(*strip, true);
-    const sf::Vector2u size = strip->getSize();
+    const sf::Texture& strip = sharedTexture(path, false);
+    sprite.setTexture(strip, true);
+    const sf::Vector2u size = strip.getSize();
     frameWidth = size.x / frameCount;
     frameHeight = size.y;
     sprite.setOrigin(static_cast<float>(size.x) / (2.f * static_cast<float>(frameCount)),

@@ -1,6 +1,7 @@
 #include "resources/Loading.h"
 
 #include "resources/Paths.h"
+#include "resources/TextureCache.h"
 
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -61,17 +62,24 @@ bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path)
     return ok;
 }
 
-sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth)
+sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float drawnScale)
 {
-    // Never released: sprites and their copies point at it for the whole run.
-    sf::Texture* texture = new sf::Texture();
-    loadTextureFile(*texture, path);
-    texture->setSmooth(smooth);
-    sf::Sprite sprite(*texture);
+    // The cache owns the picture: sprites and their copies point at it for the whole run.
+    const sf::Texture& texture = sharedTexture(path, smooth, drawnScale);
+    sf::Sprite sprite(texture);
     if (centreOrigin) {
-        const sf::Vector2u size = texture->getSize();
+        const sf::Vector2u size = texture.getSize();
         sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
     }
+    return sprite;
+}
+
+sf::Sprite loadTrimmedSprite(const std::string& path)
+{
+    const TrimmedPicture picture = sharedTrimmedTexture(path, false);
+    sf::Sprite sprite(*picture.texture);
+    // A negative origin puts the kept part where it lies in the whole picture.
+    sprite.setOrigin(-picture.offset);
     return sprite;
 }
 

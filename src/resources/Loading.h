@@ -28,9 +28,15 @@ bool loadSoundFile(sf::SoundBuffer& buffer, const std::string& path);
 bool openMusicFile(sf::Music& music, const std::string& path);
 bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path);
 
-// A sprite showing the whole picture. The texture is created on the heap and
-// kept for the whole run, so copies of the sprite stay valid everywhere.
-sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth);
+// A sprite showing the whole picture, held by the texture cache for the whole
+// run, so copies of the sprite stay valid everywhere. A picture only ever
+// drawn scaled down by `drawnScale` is kept at that size (the sprite then
+// shows it at scale 1).
+sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float drawnScale = 1.f);
+
+// A large picture without its clear margins, drawn where the whole picture
+// would be (not smoothed, origin at the whole picture's top-left corner).
+sf::Sprite loadTrimmedSprite(const std::string& path);
 
 void setupText(sf::Text& text, const sf::Font& font, std::string string, unsigned characterSize, bool centreOrigin,
                sf::Color fill);

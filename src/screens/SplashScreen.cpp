@@ -23,8 +23,7 @@ void drawSplash(Game& game)
 {
     if (game.splashTime < splashRevealTime)
         return;
-    for (int i = 0; i < 2; ++i) {
-        game.splashLogos[i].setScale(splashLogoScales[i], splashLogoScales[i]);
-        game.screenLayer.draw(game.splashLogos[i]);
-    }
+    // The logos were loaded at the size they are drawn.
+    for (const sf::Sprite& logo : game.splashLogos)
+        game.screenLayer.draw(logo);
 }

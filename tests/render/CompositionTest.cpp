@@ -1,4 +1,6 @@
+#include "match/Hud.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 #include "render/RenderTestKit.h"
 #include "support/Headless.h"
 
@@ -122,10 +124,42 @@ TEST_F(ComposeTest, TheWindowShowsGreyInTheCountdownAndAnUntintedHudInTheLastMin
     game.fightLive = true;
     game.hud.matchTimer = 30.f;
     paintScreenLayer(game, sf::Color::Green);
-    game.hudLayer.setView(game.hudLayer.getDefaultView());
-    game.hudLayer.clear(sf::Color::Transparent);
-    fillRect(game.hudLayer, sf::FloatRect(0.f, 0.f, 400.f, 200.f), sf::Color::Blue);
     compose();
-    EXPECT_EQ(pixelAt(target, 240, 135), sf::Color::Red);
-    EXPECT_EQ(pixelAt(target, 20, 20), sf::Color::Blue);
+    EXPECT_EQ(pixelAt(target, 240, 200), sf::Color::Red);
+    const sf::Vector2f frame = itemFramePosition(game, 0) / 4.f;  // the target is a quarter of the screen
+    EXPECT_NE(pixelAt(target, unsigned(frame.x), unsigned(frame.y)), sf::Color::Red);
+}
+
+TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughTheScreenLayer)
+{
+    HeadlessGame headless;
+    Game& game = *headless.game;
+    const auto straight = [&](SceneState state) {
+        game.state = state;
+        return drawsStraight(game);
+    };
+    game.fightLive = true;
+    game.hud.matchTimer = 200.f;
+    EXPECT_TRUE(straight(SceneState::Fight));
+    EXPECT_TRUE(straight(SceneState::MainHub));
+    EXPECT_TRUE(straight(SceneState::MapSelect));
+    EXPECT_TRUE(straight(SceneState::Pause));
+    // The shaders that must see the whole picture, and the screens that build it in the screen layer.
+    EXPECT_FALSE(straight(SceneState::Victory));
+    EXPECT_FALSE(straight(SceneState::Options));
+    EXPECT_FALSE(straight(SceneState::Title));
+    game.hud.matchTimer = 60.f;
+    EXPECT_FALSE(straight(SceneState::Fight));
+    game.hud.matchTimer = 200.f;
+    game.fightLive = false;
+    EXPECT_FALSE(straight(SceneState::Fight));
+    game.suddenDeath = true;
+    game.hud.matchTimer = 0.f;
+    EXPECT_EQ(fightLook(game), FightLook::Red);
+    // The second after Victory unwinds its swirl over any scene.
+    game.fightLive = true;
+    game.suddenDeath = false;
+    game.hud.matchTimer = 200.f;
+    game.vortexLevel = 5.f;
+    EXPECT_FALSE(straight(SceneState::MainHub));
 }

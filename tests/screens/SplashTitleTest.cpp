@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "render/Composition.h"
+#include "render/FrameTarget.h"
 #include "screens/CreditsScreen.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
@@ -50,7 +51,7 @@ TEST(SplashScreen, DrawsBothLogosScaledAtTheirPlacesFromOneAndAHalfSeconds)
     auto game = gameWithScreenPictures();
     const auto splashAt = [&](float time) {
         game->splashTime = time;
-        clearFrameLayers(*game);
+        clearFrameLayers(*game, layerFrame(*game));
         drawSplash(*game);
         game->screenLayer.display();
         return game->screenLayer.getTexture().copyToImage();

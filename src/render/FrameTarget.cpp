@@ -1,0 +1,67 @@
+#include "render/FrameTarget.h"
+
+#include "app/Game.h"
+#include "app/Viewport.h"
+
+namespace {
+
+bool isRoom(SceneState state)
+{
+    return state == SceneState::MainHub || state == SceneState::ModeSelect || state == SceneState::MapSelect;
+}
+
+}  // namespace
+
+FightLook fightLook(const Game& game)
+{
+    if (!game.fightLive && !game.suddenDeath)
+        return FightLook::Grey;
+    if (game.hud.matchTimer <= lastMinute)
+        return FightLook::Red;
+    return FightLook::Plain;
+}
+
+bool drawsStraight(const Game& game)
+{
+    if (game.vortexLevel > 0.f)
+        return false;
+    // The pause menu stands over a room or a fight, always untinted.
+    if (isRoom(game.state) || game.state == SceneState::Pause)
+        return true;
+    return game.state == SceneState::Fight && fightLook(game) == FightLook::Plain;
+}
+
+FrameTarget layerFrame(Game& game)
+{
+    FrameTarget frame;
+    frame.target = &game.screenLayer;
+    return frame;
+}
+
+FrameTarget windowFrame(Game& game, sf::RenderTarget& window)
+{
+    FrameTarget frame;
+    frame.target = &window;
+    frame.straight = true;
+    frame.viewport = letterboxView(game.resolution, window.getSize()).getViewport();
+    return frame;
+}
+
+FrameTarget frameTarget(Game& game, sf::RenderTarget& window)
+{
+    return drawsStraight(game) ? windowFrame(game, window) : layerFrame(game);
+}
+
+void aimAtScreen(FrameTarget& frame, const Game& game)
+{
+    sf::View view(sf::FloatRect(0.f, 0.f, game.resolution.x, game.resolution.y));
+    view.setViewport(frame.viewport);
+    frame.target->setView(view);
+}
+
+void aimAtWorld(FrameTarget& frame, const sf::View& world)
+{
+    sf::View view = world;
+    view.setViewport(frame.viewport);
+    frame.target->setView(view);
+}

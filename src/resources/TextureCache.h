@@ -1,0 +1,35 @@
+#pragma once
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <cstddef>
+#include <string>
+
+// Every picture the game loads lives here, once: the cache owns the textures
+// and hands out references that stay valid for the rest of the run. Pictures
+// are known by the file they came from (device, inode, size, modification time),
+// so the same file reached through another folder or a hard link is the same
+// picture, and a file written anew is a new one. A picture the game only ever
+// draws scaled down is kept at the size it is drawn.
+
+// The picture of `path` (the letter case resolved), smoothed or not, shrunk
+// by `drawnScale` (0 < scale <= 1). A file that cannot be read gives an empty
+// texture and counts as a failed load; it is tried again next time.
+const sf::Texture& sharedTexture(const std::string& path, bool smooth, float drawnScale = 1.f);
+
+// A picture kept without its fully clear margins: `texture` holds the rest,
+// whose top-left corner lies at `offset` in the whole picture. For the large
+// backgrounds, whose upper parts are often clear.
+struct TrimmedPicture {
+    const sf::Texture* texture = nullptr;
+    sf::Vector2f offset;
+};
+TrimmedPicture sharedTrimmedTexture(const std::string& path, bool smooth);
+
+// Pictures held, and the bytes of pixels they hold (for tests and benchmarks).
+std::size_t sharedTextureCount();
+std::size_t sharedTextureBytes();
+
+// Lets every picture go. Only for the end of the program: references handed
+// out before are invalid afterwards.
+void releaseSharedTextures();
