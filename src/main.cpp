@@ -2,7 +2,7 @@
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -13,10 +13,8 @@ int main()
     catchShutdownSignals();
     auto game = std::make_unique<Game>();
 
-    // All randomness of the game comes from rand, seeded once from the clock.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    for (int i = 0; i < 3; ++i)
-        std::rand();
+    // The world's generator is the game's only chance; each run seeds it from the clock.
+    seedRandom(game->world.random, static_cast<std::uint64_t>(std::time(nullptr)));
 
     createWindow(*game);
     if (!game->window.isOpen()) {

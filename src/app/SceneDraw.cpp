@@ -61,7 +61,7 @@ void drawScene(Game& game, SceneState state)
         drawPausedScene(game);
         break;
     case SceneState::KeyBindings:
-        game.backgroundLayer.setView(game.camera.view);
+        game.backgroundLayer.setView(game.world.camera.view);
         drawKeyBindings(game.options.keyBindingScreen);
         break;
     }

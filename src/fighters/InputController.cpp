@@ -7,45 +7,19 @@
 
 namespace {
 
-constexpr float stickDeadZone = 30.f;     // of the stick's -100..100
-constexpr float keyboardRunSpeed = 700.f; // px/s
-constexpr float stickSpeedPerUnit = 7.f;  // px/s per unit of stick
+constexpr float runSpeed = 700.f;         // px/s
 constexpr float stunLength = 1.0f;        // s
 constexpr float deflectLength = 0.5f;     // s
 constexpr float attackRunAirBoost = 1.006f;  // per frame
-constexpr int pauseButton = 8;
 constexpr float footstepVolume = 40.f;
 constexpr float jumpVolume = 50.f;
 constexpr int gigachillKind = 2;
 
-const InputState& inputOf(const InputController& c)
-{
-    return c.game->input;
-}
-
-bool keyDown(const InputController& c, KeyAction action)
-{
-    const std::vector<int>& keys = c.bindings.keys;
-    return action < static_cast<int>(keys.size()) && inputOf(c).keyDown(keys[static_cast<std::size_t>(action)]);
-}
-
-bool buttonDown(const InputController& c, ButtonAction action)
-{
-    const std::vector<int>& buttons = c.bindings.buttons;
-    return action < static_cast<int>(buttons.size()) &&
-           inputOf(c).buttonDown(c.joystick, buttons[static_cast<std::size_t>(action)]);
-}
-
-float stickX(const InputController& c)
-{
-    return c.axes.empty() ? 0.f : inputOf(c).axis(c.joystick, c.axes.front());
-}
-
-bool jumpDown(const InputController& c) { return keyDown(c, JumpKey) || buttonDown(c, JumpButton); }
-bool attackDown(const InputController& c) { return keyDown(c, AttackKey) || buttonDown(c, AttackButton); }
-bool parryDown(const InputController& c) { return keyDown(c, ParryKey) || buttonDown(c, ParryButton); }
-bool skillDown(const InputController& c) { return keyDown(c, SkillKey) || buttonDown(c, SkillButton); }
-bool useItemDown(const InputController& c) { return keyDown(c, UseItemKey) || buttonDown(c, UseItemButton); }
+bool jumpDown(const InputController& c) { return c.buttons.held(ButtonJump); }
+bool attackDown(const InputController& c) { return c.buttons.held(ButtonAttack); }
+bool parryDown(const InputController& c) { return c.buttons.held(ButtonParry); }
+bool skillDown(const InputController& c) { return c.buttons.held(ButtonSkill); }
+bool useItemDown(const InputController& c) { return c.buttons.held(ButtonItem); }
 
 float frameDt(const InputController& c)
 {
@@ -61,11 +35,11 @@ void requestAirState(Player& p)
 void move(InputController& c)
 {
     Player& p = *c.player;
-    if (keyDown(c, MoveLeftKey) || stickX(c) < -stickDeadZone) {
+    if (c.buttons.held(ButtonLeft)) {
         p.moving = true;
         walk(p, -1);
         p.requestedState = AnimState::RUNNING;
-    } else if (keyDown(c, MoveRightKey) || stickX(c) > stickDeadZone) {
+    } else if (c.buttons.held(ButtonRight)) {
         p.moving = true;
         p.requestedState = AnimState::RUNNING;
         walk(p, 1);
@@ -121,10 +95,10 @@ void jumpCut(InputController& c)
 void attack(InputController& c)
 {
     Player& p = *c.player;
-    if (!p.attacking && c.attackClock.elapsed(c.game->time) >= c.attackCooldown) {
+    if (!p.attacking && c.attackClock.elapsed(c.game->world.time) >= c.attackCooldown) {
         if (attackDown(c) && !c.attackLatch) {
             c.attackLatch = true;
-            c.attackClock.restart(c.game->time);
+            c.attackClock.restart(c.game->world.time);
             p.attacking = true;
             p.hitLanded = false;  // a swing cut short by a clash or a parry left it set
         } else if (!attackDown(c)) {
@@ -141,7 +115,7 @@ void parry(InputController& c)
     Player& p = *c.player;
     if (parryDown(c) && !c.parryLatch) {
         c.parryLatch = true;
-        c.parryClock.restart(c.game->time);
+        c.parryClock.restart(c.game->world.time);
         p.parryActive = true;
         p.requestedState = AnimState::PARRY;
     } else if (!parryDown(c)) {
@@ -154,8 +128,8 @@ void skillRequest(InputController& c)
     Player& p = *c.player;
     if (skillDown(c) && !c.skillLatch) {
         c.skillLatch = true;
-        if (p.skill && !p.skill->active)
-            p.skill->pressed = true;
+        if (!p.skill.active)
+            p.skill.pressed = true;
     } else if (!skillDown(c)) {
         c.skillLatch = false;
     }
@@ -180,8 +154,8 @@ void waitOut(InputController& c, float length)
 
 void footstep(Player& p)
 {
-    if (p.stepClock.elapsed(p.game->time) > p.stepInterval) {
-        p.stepClock.restart(p.game->time);
+    if (p.stepClock.elapsed(p.game->world.time) > p.stepInterval) {
+        p.stepClock.restart(p.game->world.time);
         restartSound(characterKind(p) == gigachillKind ? "G_WALKING" : "STEP1", footstepVolume);
     }
 }
@@ -195,9 +169,8 @@ void walk(Player& p, int direction)
         footstep(p);
     }
     if (direction != 0 && !p.knockbackLock) {
-        const float speed = p.keyboardMode ? keyboardRunSpeed : stickSpeedPerUnit * std::fabs(stickX(*p.input));
         p.facing = direction < 0 ? -1 : 1;
-        p.velocity.x = static_cast<float>(p.facing) * speed;
+        p.velocity.x = static_cast<float>(p.facing) * runSpeed;
     }
     setFacingScale(p, static_cast<float>(p.facing), 1.f);
 }
@@ -205,13 +178,10 @@ void walk(Player& p, int direction)
 void inputStep(InputController& c)
 {
     Player& p = *c.player;
-    // 1. The pause button's latch.
-    if (!inputOf(c).buttonDown(c.joystick, pauseButton))
-        c.pauseLatch = false;
-    // 2. Only STUN and DEFLECT keep counting their time.
+    // 1. Only STUN and DEFLECT keep counting their time.
     if (p.currentState != AnimState::STUN && p.currentState != AnimState::DEFLECT)
         c.stateTimer = 0.f;
-    // 3. What the fighter may do depends on what it is doing.
+    // 2. What the fighter may do depends on what it is doing.
     switch (p.currentState) {
     case AnimState::RUNNING:
         skillRequest(c);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 #include "fighters/Bindings.h"
+#include "world/FightInput.h"
 
 #include <vector>
 
@@ -12,6 +13,7 @@ struct Player;
 struct InputController {
     BindingTable bindings;
     std::vector<int> axes{0, 1, 4, 3, 2};  // X, Y, U, R, Z; only X (the stick) is read
+    FightInput buttons;        // this step's buttons
     bool jumpLatch = false;    // each action fires once per press
     bool attackLatch = false;
     bool parryLatch = false;

@@ -17,7 +17,7 @@ constexpr float tileExtent = static_cast<float>(tileSize);
 
 Player& targetOf(const Projectile& shot)
 {
-    return shot.game->players[shot.fromP2 ? 0 : 1];
+    return shot.game->world.players[shot.fromP2 ? 0 : 1];
 }
 
 bool strictOverlap(const sf::FloatRect& a, const sf::FloatRect& b)
@@ -48,8 +48,8 @@ void strike(Projectile& shot, Player& target)
 bool blocked(const Projectile& shot)
 {
     const Game& game = *shot.game;
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
-    if (shot.position.x < left || shot.position.x > left + game.sectionWidth)
+    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
+    if (shot.position.x < left || shot.position.x > left + game.world.sectionWidth)
         return true;
     const sf::FloatRect box(shot.position.x - shot.size.x / 2.f, shot.position.y - shot.size.y / 2.f, shot.size.x,
                             shot.size.y);
@@ -102,13 +102,13 @@ void spawnProjectile(ProjectileList& list, bool stunning, sf::Vector2f position,
         shot.sprite.setOrigin(shot.size.x, 0.f);
     }
     shot.sprite.setPosition(position);
-    if (shot.game)
-        list.shots.push_back(shot);
+    if (list.game)
+        list.game->world.shots.push_back(shot);
 }
 
 void updateProjectiles(Game& game)
 {
-    std::vector<Projectile>& shots = game.projectiles.shots;
+    std::vector<Projectile>& shots = game.world.shots;
     for (Projectile& shot : shots)
         updateProjectile(shot);
     shots.erase(std::remove_if(shots.begin(), shots.end(), [](const Projectile& s) { return !s.alive; }),
@@ -117,6 +117,6 @@ void updateProjectiles(Game& game)
 
 void drawProjectiles(const Game& game, sf::RenderTarget& target)
 {
-    for (const Projectile& shot : game.projectiles.shots)
+    for (const Projectile& shot : game.world.shots)
         target.draw(shot.sprite);
 }

@@ -20,9 +20,8 @@ struct Projectile : Entity {
     Game* game = nullptr;
 };
 
-// The shots in flight, in the order they were fired, and their two pictures.
+// The two shot pictures; the shots in flight are the world's.
 struct ProjectileList {
-    std::vector<Projectile> shots;
     sf::Texture textures[2];  // 0: stunning shots, 1: wounding shots
     Game* game = nullptr;
 };

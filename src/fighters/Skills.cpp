@@ -125,10 +125,10 @@ void atoolaDash(Skill& skill, Player& player)
     // 3.
     if (!skill.dashStarted) {
         skill.dashStarted = true;
-        skill.dashClock.restart(skill.game->time);
+        skill.dashClock.restart(skill.game->world.time);
     }
     // 4. Over: the gauge is spent.
-    if (skill.dashClock.elapsed(skill.game->time) >= skill.dashDuration) {
+    if (skill.dashClock.elapsed(skill.game->world.time) >= skill.dashDuration) {
         player.dashCharge = 0.f;
         skill.dashStarted = false;
         endDash(skill, player);
@@ -167,19 +167,17 @@ void gigachillPound(Skill& skill, Player& player)
 
 void swapperSwap(Skill& skill, Player& player)
 {
-    // 1.
-    skill.marker = player.marker.get();
-    SwapMarker* marker = skill.marker;
-    // 2. Place the marker, or swap places with it.
-    if (skill.pressed && marker) {
-        if (!marker->placed) {
+    SwapMarker& marker = player.marker;
+    // 1-2. Place the marker, or swap places with it.
+    if (skill.pressed) {
+        if (!marker.placed) {
             const float ahead = player.facing < 0 ? -markerAhead : markerAhead;
-            marker->position = player.position + sf::Vector2f(ahead, markerAbove);
-            marker->placed = true;
+            marker.position = player.position + sf::Vector2f(ahead, markerAbove);
+            marker.placed = true;
         } else {
             skill.active = true;
             skill.swapTimer = 0.f;
-            std::swap(player.position, marker->position);
+            std::swap(player.position, marker.position);
             skill.swapReady = 0.f;
         }
         skill.pressed = false;

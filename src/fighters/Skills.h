@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 #include "fighters/SwapMarker.h"
 
 struct Game;
@@ -13,7 +13,6 @@ using SkillFunction = void (*)(Skill& skill, Player& player);
 // A fighter's skill: its kind, its function and the state the four kinds keep.
 struct Skill {
     int kind = 1;  // 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper
-    SwapMarker* marker = nullptr;
     SkillFunction activate = nullptr;
     float shieldTimer = 8.f;  // s
     int ammo = 4;

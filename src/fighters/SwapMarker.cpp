@@ -52,7 +52,7 @@ void knock(SwapMarker& m, Player& p)
 // 5. Edges count as inside.
 bool inView(const SwapMarker& m)
 {
-    const sf::Vector2f c = m.game->camera.view.getCenter();
+    const sf::Vector2f c = m.game->world.camera.view.getCenter();
     return m.position.x >= c.x - halfDesignWidth && m.position.x <= c.x + halfDesignWidth &&
            m.position.y >= c.y - halfDesignHeight && m.position.y <= c.y + halfDesignHeight;
 }
@@ -74,7 +74,7 @@ void updateMarker(SwapMarker& m)
     givePicture(m);
     m.sprite.setPosition(m.position);
     // 1. Swings.
-    for (Player& p : game.players)
+    for (Player& p : game.world.players)
         knock(m, p);
     // 2. Move, or rest while parked.
     if (m.placed) {

@@ -37,16 +37,16 @@ void intoFight(MenuRoom& room, const Door& door, Player& opener)
     opener.velocity = sf::Vector2f(0.f, 0.f);
     if (door.kind == DoorKind::Caa) {
         setUpCaaFight(game);
-        game.fightLive = false;
-        game.caaMode = true;
+        game.world.match.fightLive = false;
+        game.world.match.caaMode = true;
     } else {
         game.customMapChosen = false;
         setUpClassicFight(game);
         placeGoal(game);
-        game.flags[0].carried = false;
+        game.world.flags[0].carried = false;
     }
     fadeTo(room, door);
-    game.players[0].advancing = false;
+    game.world.players[0].advancing = false;
 }
 
 void openDoor(MenuRoom& room, const Door& door, Player& opener)
@@ -113,7 +113,7 @@ void updatePrompts(MenuRoom& room)
 {
     MainHub& hub = room.game->mainHub;
     for (int i = 0; i < 2; ++i) {
-        const Door* door = firstDoorAt(room, room.game->players[i]);
+        const Door* door = firstDoorAt(room, room.game->world.players[i]);
         hub.promptShown[i] = door != nullptr;
         if (door) {
             const sf::Vector2f corner = door->sprite.getPosition();
@@ -127,7 +127,7 @@ void enterDoor(MenuRoom& room)
     Game& game = *room.game;
     if (roomCurtainFalling(game))
         return;
-    for (Player& player : game.players) {
+    for (Player& player : game.world.players) {
         if (!player.advancing)
             continue;
         if (room.everyDoor) {

@@ -33,7 +33,7 @@ void drawPrompts(Game& game, sf::RenderTarget& target)
 {
     const MainHub& hub = game.mainHub;
     for (int i = 0; i < 2; ++i)
-        if (hub.promptShown[i] && game.players[i].advancing)
+        if (hub.promptShown[i] && game.world.players[i].advancing)
             target.draw(hub.prompts[i]);
 }
 

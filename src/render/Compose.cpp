@@ -39,7 +39,7 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
     game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
     feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
     VortexPass pass = VortexPass::InToWindow;
-    if (game.hud.matchTimer > lastMinute) {
+    if (game.world.match.matchTimer > lastMinute) {
         stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
     } else {
         // The red tint stays at the ratio the match ended with.
@@ -49,9 +49,9 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
         pass = VortexPass::InThroughRed;
     }
     for (int i = 0; i < 2; ++i)
-        if (game.players[i].isWinner)
+        if (game.world.players[i].isWinner)
             target.draw(game.victoryPictures[i]);
-    if (!game.caaMode)
+    if (!game.world.match.caaMode)
         drawVictoryScore(game, target, scorePlace);
     return pass;
 }
@@ -80,12 +80,12 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
     const sf::Sprite& shownSprite = unwinding ? game.vortexLayerSprite : game.screenLayerSprite;
     if (game.state == SceneState::Victory) {
         result.finalCopy = FinalCopy::None;
-    } else if (fight && !game.fightLive && !game.suddenDeath) {
+    } else if (fight && !game.world.match.fightLive && !game.world.match.suddenDeath) {
         stackLayer(target, shownLayer, shownSprite, &game.greyLevel);
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
-    } else if (fight && game.hud.matchTimer <= lastMinute) {
-        game.redLevel.setUniform("ratioTime", (lastMinute - game.hud.matchTimer) / lastMinute);
+    } else if (fight && game.world.match.matchTimer <= lastMinute) {
+        game.redLevel.setUniform("ratioTime", (lastMinute - game.world.match.matchTimer) / lastMinute);
         stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
         stackLayer(target, game.hudLayer, game.hudLayerSprite);
         result.finalCopy = FinalCopy::Red;

@@ -13,8 +13,8 @@ const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts 
 
 void drawCrate(Game& game, sf::RenderTarget& target)
 {
-    game.crate->sprite.setPosition(game.crate->position);
-    target.draw(game.crate->sprite);
+    game.world.crate->sprite.setPosition(game.world.crate->position);
+    target.draw(game.world.crate->sprite);
 }
 
 constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
@@ -24,11 +24,11 @@ constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is n
 // play (carried, captured, or its player attacking), faded otherwise.
 void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 {
-    Flag& flag = game.flags[index];
+    Flag& flag = game.world.flags[index];
     if (flag.section != game.tileMap.sectionIndex)
         return;
     const int attacking = index == 0 ? P1Attacking : P2Attacking;
-    const bool inPlay = game.flagTaken || flag.carried || game.chaseSituation == attacking;
+    const bool inPlay = game.world.match.flagTaken || flag.carried || game.world.match.chaseSituation == attacking;
     flag.sprite.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
     target.draw(flag.sprite);
 }
@@ -36,10 +36,8 @@ void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).
 void drawSkillObject(const Player& player, sf::RenderTarget& target)
 {
-    if (!player.marker)
-        return;
-    sf::Sprite marker = player.marker->sprite;
-    marker.setPosition(player.marker->position);
+    sf::Sprite marker = player.marker.sprite;
+    marker.setPosition(player.marker.position);
     marker.setRotation(0.f);
     target.draw(marker);
 }
@@ -48,16 +46,16 @@ void drawSkillObject(const Player& player, sf::RenderTarget& target)
 void drawFightActors(Game& game)
 {
     sf::RenderTexture& layer = game.actorLayer;
-    if (!game.caaMode) {
+    if (!game.world.match.caaMode) {
         layer.draw(game.goal);
-        if (game.crate && game.crate->alive)
+        if (game.world.crate && game.world.crate->alive)
             drawCrate(game, layer);
     }
     for (int i = 0; i < 2; ++i) {
-        drawPlayer(game, game.players[i], layer);
-        if (!game.caaMode && !game.suddenDeath)
+        drawPlayer(game, game.world.players[i], layer);
+        if (!game.world.match.caaMode && !game.world.match.suddenDeath)
             drawPlayerFlag(game, i, layer);
-        drawSkillObject(game.players[i], layer);
+        drawSkillObject(game.world.players[i], layer);
     }
 }
 
@@ -67,28 +65,28 @@ void feedWaterShader(Game& game)
     if (game.state != SceneState::Pause)
         game.waterTime += game.frameTime;
     game.water.setUniform("timer", game.waterTime);
-    game.water.setUniform("posX", game.camera.view.getCenter().x / waterScreenWidth);
+    game.water.setUniform("posX", game.world.camera.view.getCenter().x / waterScreenWidth);
 }
 
 // The fixed HUD in screen view, then the players' direction marks in the world;
 // neither while a captured flag flies to the goal.
 void drawFightHud(Game& game)
 {
-    if (game.flagTaken)
+    if (game.world.match.flagTaken)
         return;
     aimAtScreen(game.hudLayer);
     hudDraw(game, game.hudLayer);
-    game.hudLayer.setView(game.camera.view);
-    if (game.caaMode)
+    game.hudLayer.setView(game.world.camera.view);
+    if (game.world.match.caaMode)
         return;
-    for (const Player& player : game.players)
+    for (const Player& player : game.world.players)
         drawDirectionArrow(game, player, game.hudLayer);
 }
 
 void feedCountdownShader(Game& game)
 {
-    if (game.state == SceneState::Fight && !game.fightLive)
-        game.greyLevel.setUniform("compteur", game.hud.countdown);
+    if (game.state == SceneState::Fight && !game.world.match.fightLive)
+        game.greyLevel.setUniform("compteur", game.world.match.countdown);
 }
 
 // Actors go behind the water and the tiles; the HUD goes over everything.
@@ -97,7 +95,7 @@ void stackFightLayers(Game& game)
     sf::RenderTexture& screen = game.screenLayer;
     aimAtScreen(screen);
     const sf::Shader* backgroundShader = nullptr;
-    if (game.suddenDeath) {
+    if (game.world.match.suddenDeath) {
         game.uv.setUniform("timer", game.waterTime);
         backgroundShader = &game.uv;
     }
@@ -117,7 +115,7 @@ void drawFightScene(Game& game)
     drawParallax(game);
     // 2. The world layers follow the camera.
     for (sf::RenderTexture* layer : {&game.hudLayer, &game.tileLayer, &game.waterLayer, &game.actorLayer})
-        layer->setView(game.camera.view);
+        layer->setView(game.world.camera.view);
     // 3-4. Actors, then the shots in flight.
     drawFightActors(game);
     drawProjectiles(game, game.actorLayer);

@@ -74,7 +74,7 @@ void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
 void drawParallax(Game& game)
 {
     sf::RenderTexture& layer = game.backgroundLayer;
-    const float left = game.camera.view.getCenter().x - game.resolution.x / 2.f;
+    const float left = game.world.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = variantOf(game.backgroundIndex);
     const int section = variantOf(game.tileMap.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
@@ -84,7 +84,7 @@ void drawParallax(Game& game)
     drawAt(layer, game.back1[section], 0.f, 0.f);
     drawAt(layer, game.back2[section], middleX, 0.f);
     // 2. The cross-fade moves on by one step; the new opacities show next frame.
-    stepBackgroundCrossFade(game, section, game.camera.inTransition);
+    stepBackgroundCrossFade(game, section, game.world.camera.inTransition);
     // 3. The near pictures, two tiles side by side.
     drawAt(layer, game.back3_a, -left / nearSlowdown, 0.f);
     drawAt(layer, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);

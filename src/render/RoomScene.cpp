@@ -44,14 +44,14 @@ void drawRoomPictures(Game& game, SceneState room)
 void drawRoomScene(Game& game, SceneState room)
 {
     // 1. Room pictures, in the world.
-    game.backgroundLayer.setView(game.camera.view);
+    game.backgroundLayer.setView(game.world.camera.view);
     drawRoomPictures(game, room);
     // 2. Doors, map and score.
-    game.tileLayer.setView(game.camera.view);
+    game.tileLayer.setView(game.world.camera.view);
     drawRoomDoorsMapAndScore(game, room);
     // 3. Both fighters.
-    game.actorLayer.setView(game.camera.view);
-    for (const Player& player : game.players)
+    game.actorLayer.setView(game.world.camera.view);
+    for (const Player& player : game.world.players)
         drawPlayer(game, player, game.actorLayer);
     // 4. Shots, then the stack: no water and no HUD in the rooms.
     drawProjectiles(game, game.actorLayer);

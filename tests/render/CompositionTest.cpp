@@ -27,19 +27,19 @@ struct ComposeTest : ::testing::Test {
 TEST_F(ComposeTest, TheFightPicksGreyInTheCountdownRedInTheLastMinuteAndPlainOtherwise)
 {
     game.state = SceneState::Fight;
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Grey);
 
-    game.fightLive = true;
-    game.hud.matchTimer = 200.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 200.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Plain);
-    game.hud.matchTimer = 60.f;
+    game.world.match.matchTimer = 60.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Red);
 
     // Sudden death is not a countdown, even before the fight goes live.
-    game.fightLive = false;
-    game.suddenDeath = true;
-    game.hud.matchTimer = 0.f;
+    game.world.match.fightLive = false;
+    game.world.match.suddenDeath = true;
+    game.world.match.matchTimer = 0.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Red);
 
     // Other scenes are copied plain, whatever the timer says.
@@ -50,7 +50,7 @@ TEST_F(ComposeTest, TheFightPicksGreyInTheCountdownRedInTheLastMinuteAndPlainOth
 TEST_F(ComposeTest, VictorySwirlsInOverOneSecondRedOnlyWhenTheMatchEndedInItsLastMinute)
 {
     game.state = SceneState::Victory;
-    game.hud.matchTimer = 75.f;
+    game.world.match.matchTimer = 75.f;
     Composition result = compose();
     EXPECT_EQ(result.vortex, VortexPass::InToWindow);
     EXPECT_EQ(result.finalCopy, FinalCopy::None);
@@ -60,7 +60,7 @@ TEST_F(ComposeTest, VictorySwirlsInOverOneSecondRedOnlyWhenTheMatchEndedInItsLas
     EXPECT_FLOAT_EQ(game.vortexLevel, 15.f);
     EXPECT_FLOAT_EQ(game.vortexTime, 1.5f);
 
-    game.hud.matchTimer = 42.f;
+    game.world.match.matchTimer = 42.f;
     EXPECT_EQ(compose().vortex, VortexPass::InThroughRed);
 
     // Back in a room, the swirl unwinds straight onto the window.
@@ -78,7 +78,7 @@ TEST_F(ComposeTest, ARematchShowsTheCountdownThroughTheUnwindingSwirlThenGrey)
     ASSERT_FLOAT_EQ(game.vortexLevel, 15.f);
 
     game.state = SceneState::Fight;
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     for (int i = 0; i < 3; ++i) {
         const Composition result = compose();
         EXPECT_EQ(result.vortex, VortexPass::OutToVortexLayer);
@@ -96,7 +96,7 @@ TEST_F(ComposeTest, ARematchShowsTheCountdownThroughTheUnwindingSwirlThenGrey)
 
     // A fight already live while the swirl unwinds still reaches the window.
     game.vortexLevel = 15.f;
-    game.fightLive = true;
+    game.world.match.fightLive = true;
     const Composition live = compose();
     EXPECT_EQ(live.finalCopy, FinalCopy::Plain);
     EXPECT_TRUE(live.fromVortexLayer);
@@ -110,7 +110,7 @@ TEST_F(ComposeTest, TheWindowShowsGreyInTheCountdownAndAnUntintedHudInTheLastMin
     ASSERT_TRUE(loadFlatShader(game.redLevel, "1.0, 0.0, 0.0"));
     game.state = SceneState::Fight;
 
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     paintScreenLayer(game, sf::Color(200, 40, 10));
     compose();
     const sf::Color grey = pixelAt(target, 240, 135);
@@ -119,8 +119,8 @@ TEST_F(ComposeTest, TheWindowShowsGreyInTheCountdownAndAnUntintedHudInTheLastMin
     EXPECT_GT(grey.r, 60);
 
     // Last minute: red everywhere except where the HUD is, which is drawn again on top.
-    game.fightLive = true;
-    game.hud.matchTimer = 30.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 30.f;
     paintScreenLayer(game, sf::Color::Green);
     game.hudLayer.setView(game.hudLayer.getDefaultView());
     game.hudLayer.clear(sf::Color::Transparent);

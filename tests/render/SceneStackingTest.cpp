@@ -22,7 +22,7 @@ struct SceneStackingTest : ::testing::Test {
         fillRect(game.tileLayer, sf::FloatRect(960.f, 100.f, 960.f, 100.f), sf::Color::Green);
         fillRect(game.hudLayer, sf::FloatRect(0.f, 150.f, 1920.f, 20.f), sf::Color::Blue);
         // The scenes aim the world layers at the camera; keep it on the drawn bands.
-        game.camera.view = game.actorLayer.getDefaultView();
+        game.world.camera.view = game.actorLayer.getDefaultView();
         // The water's ripple would move the band it is checked on, and the
         // level's own tiles would cover it.
         loadPassThroughShader(game.water);
