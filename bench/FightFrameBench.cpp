@@ -166,7 +166,6 @@ void setUpCarry(Game& game)
     p1.useItemRequest = true;
     if (!game.world.crate) {
         game.world.crate = Crate();
-        game.world.crate->game = &game;
         game.world.crate->sprite = game.crateSprite;
     }
     game.world.crate->alive = true;

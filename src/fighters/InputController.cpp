@@ -21,9 +21,9 @@ bool parryDown(const InputController& c) { return c.buttons.held(ButtonParry); }
 bool skillDown(const InputController& c) { return c.buttons.held(ButtonSkill); }
 bool useItemDown(const InputController& c) { return c.buttons.held(ButtonItem); }
 
-float frameDt(const InputController& c)
+float frameDt(const Player& p)
 {
-    return c.game->frameTime;
+    return p.game->frameTime;
 }
 
 void requestAirState(Player& p)
@@ -32,9 +32,9 @@ void requestAirState(Player& p)
         p.requestedState = p.falling ? AnimState::FALLING : AnimState::JUMPING;
 }
 
-void move(InputController& c)
+void move(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (c.buttons.held(ButtonLeft)) {
         p.moving = true;
         walk(p, -1);
@@ -57,9 +57,9 @@ void launch(Player& p, float impulse)
     p.velocity.y = impulse;
 }
 
-void jump(InputController& c)
+void jump(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     const bool down = jumpDown(c);
     if (!down || c.jumpLatch) {
         p.jumpReleased = true;
@@ -85,20 +85,20 @@ void jump(InputController& c)
 }
 
 // Releasing Jump while rising fast makes a lower jump.
-void jumpCut(InputController& c)
+void jumpCut(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (!jumpDown(c) && p.velocity.y < p.jumpCutSpeed)
         p.velocity.y = p.jumpCutSpeed;
 }
 
-void attack(InputController& c)
+void attack(Player& p)
 {
-    Player& p = *c.player;
-    if (!p.attacking && c.attackClock.elapsed(c.game->world.time) >= c.attackCooldown) {
+    InputController& c = p.input;
+    if (!p.attacking && c.attackClock.elapsed(p.game->world.time) >= c.attackCooldown) {
         if (attackDown(c) && !c.attackLatch) {
             c.attackLatch = true;
-            c.attackClock.restart(c.game->world.time);
+            c.attackClock.restart(p.game->world.time);
             p.attacking = true;
             p.hitLanded = false;  // a swing cut short by a clash or a parry left it set
         } else if (!attackDown(c)) {
@@ -110,12 +110,12 @@ void attack(InputController& c)
             p.moving && p.currentState != AnimState::ATTACKING ? AnimState::ATTACK_RUN : AnimState::ATTACKING;
 }
 
-void parry(InputController& c)
+void parry(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (parryDown(c) && !c.parryLatch) {
         c.parryLatch = true;
-        c.parryClock.restart(c.game->world.time);
+        c.parryClock.restart(p.game->world.time);
         p.parryActive = true;
         p.requestedState = AnimState::PARRY;
     } else if (!parryDown(c)) {
@@ -123,9 +123,9 @@ void parry(InputController& c)
     }
 }
 
-void skillRequest(InputController& c)
+void skillRequest(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (skillDown(c) && !c.skillLatch) {
         c.skillLatch = true;
         if (!p.skill.active)
@@ -135,20 +135,21 @@ void skillRequest(InputController& c)
     }
 }
 
-void itemRequest(InputController& c)
+void itemRequest(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (useItemDown(c) && p.item)
         p.useItemRequest = true;
 }
 
 // STUN and DEFLECT wear off after a fixed time in the state.
-void waitOut(InputController& c, float length)
+void waitOut(Player& p, float length)
 {
-    c.stateTimer += frameDt(c);
+    InputController& c = p.input;
+    c.stateTimer += frameDt(p);
     if (c.stateTimer >= length) {
         c.stateTimer = 0.f;
-        setBothStates(*c.player, AnimState::IDLE);
+        setBothStates(p, AnimState::IDLE);
     }
 }
 
@@ -175,40 +176,40 @@ void walk(Player& p, int direction)
     setFacingScale(p, static_cast<float>(p.facing), 1.f);
 }
 
-void inputStep(InputController& c)
+void inputStep(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     // 1. Only STUN and DEFLECT keep counting their time.
     if (p.currentState != AnimState::STUN && p.currentState != AnimState::DEFLECT)
         c.stateTimer = 0.f;
     // 2. What the fighter may do depends on what it is doing.
     switch (p.currentState) {
     case AnimState::RUNNING:
-        skillRequest(c);
-        move(c);
-        jump(c);
-        attack(c);
-        parry(c);
-        itemRequest(c);
+        skillRequest(p);
+        move(p);
+        jump(p);
+        attack(p);
+        parry(p);
+        itemRequest(p);
         break;
     case AnimState::JUMPING:
     case AnimState::FALLING:
-        skillRequest(c);
-        move(c);
-        jump(c);
-        jumpCut(c);
+        skillRequest(p);
+        move(p);
+        jump(p);
+        jumpCut(p);
         requestAirState(p);
-        attack(c);
-        parry(c);
-        itemRequest(c);
+        attack(p);
+        parry(p);
+        itemRequest(p);
         break;
     case AnimState::IDLE:
-        move(c);
-        parry(c);
-        skillRequest(c);
-        jump(c);
-        attack(c);
-        itemRequest(c);
+        move(p);
+        parry(p);
+        skillRequest(p);
+        jump(p);
+        attack(p);
+        itemRequest(p);
         break;
     case AnimState::ATTACKING:
     case AnimState::PARRY:
@@ -221,10 +222,10 @@ void inputStep(InputController& c)
         break;
     case AnimState::STUN:
         walk(p, 0);
-        waitOut(c, stunLength);
+        waitOut(p, stunLength);
         break;
     case AnimState::DEFLECT:
-        waitOut(c, deflectLength);
+        waitOut(p, deflectLength);
         break;
     default:
         break;

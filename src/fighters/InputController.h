@@ -6,7 +6,6 @@
 
 #include <vector>
 
-struct Game;
 struct Player;
 
 // Turns one player's keys, buttons and stick into its fighter's intentions.
@@ -25,11 +24,9 @@ struct InputController {
     float stateTimer = 0.f;    // s spent in STUN or DEFLECT
     GameClock choiceRepeatClock;  // paces the fighter choice on a held direction pad (menus' clock)
     int joystick = 0;          // 0 for P1, 1 for P2
-    Player* player = nullptr;
-    Game* game = nullptr;
 };
 
-// The per-frame input of one fighter, dispatched on its animation state.
-void inputStep(InputController& controller);
+// The per-step input of one fighter, dispatched on its animation state.
+void inputStep(Player& player);
 // Horizontal movement: -1, 0 or +1 (0 keeps the speed and lets friction act).
 void walk(Player& player, int direction);

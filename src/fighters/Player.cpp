@@ -33,12 +33,8 @@ void initPlayer(Game& game, Player& player, int index)
 {
     player.game = &game;
     player.index = index;
-    player.skill.game = &game;
-    player.input.player = &player;
-    player.input.game = &game;
     player.input.joystick = index;
     player.marker.owner = index;
-    player.marker.game = &game;
     player.character = &game.characterSets[characterSlot(index, startKind)];
     player.sprites = &player.character->sprites;
     selectSkill(player.skill, player, startKind);

@@ -52,7 +52,7 @@ void prepareFighter(Game& game, Player& p)
         // While the curtain falls on a room the door's set-up is done: the
         // fighters take no more input until the next scene.
         if (!game.screenFade.darkening)
-            inputStep(p.input);
+            inputStep(p);
         setFacingScale(p, hubScale * static_cast<float>(p.facing), hubScale);
         if (p.attacking && !game.screenFade.darkening)
             resolveHubHit(p, other);
@@ -75,13 +75,13 @@ bool fightProceeds(const Game& game)
 
 void driveFighter(Game& game, Player& p)
 {
-    updateMarker(p.marker);
+    updateMarker(game, p.marker);
     if (game.world.match.flagTaken) {
         setBothStates(p, AnimState::IDLE);
         return;
     }
     if (inFight(game) && p.hitPoints >= 1 && (isVulnerable(p) || game.world.match.caaMode)) {
-        inputStep(p.input);
+        inputStep(p);
         if (p.attacking)
             resolveHit(p, opponent(p));
     }

@@ -17,7 +17,6 @@ struct Projectile : Entity {
     bool alive = true;
     bool fromP2 = false; // P2's shot (its target is P1); false: P1's shot
     int effect = 0;      // 0 wounds, 1 stuns
-    Game* game = nullptr;
 };
 
 // The two shot pictures; the shots in flight are the world's.

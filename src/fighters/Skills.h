@@ -3,7 +3,6 @@
 #include "world/GameTime.h"
 #include "fighters/SwapMarker.h"
 
-struct Game;
 struct Player;
 struct Skill;
 
@@ -26,7 +25,6 @@ struct Skill {
     GameClock dashClock;
     float dashSpeed = 1750.f;   // px/s
     float dashDuration = 0.2f;  // s
-    Game* game = nullptr;
 };
 
 // Gives the skill a fighter kind, its function and its per-kind values.

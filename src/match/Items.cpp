@@ -94,7 +94,6 @@ void spawnCrate(Game& game)
     }
     // 3. On the floor found from there.
     Crate crate;
-    crate.game = &game;
     crate.sprite = game.crateSprite;
     if (const sf::Texture* texture = game.crateSprite.getTexture())
         crate.size = sf::Vector2f(texture->getSize());

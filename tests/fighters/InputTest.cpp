@@ -17,7 +17,7 @@ struct InputWorld : FighterWorld {
     void input()
     {
         p1().input.buttons = readPlayerButtons(game->input, p1().input);
-        inputStep(p1().input);
+        inputStep(p1());
     }
     void stick(float x)
     {
