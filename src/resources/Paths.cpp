@@ -156,11 +156,11 @@ bool writeFileAtomically(const std::string& path, const std::string& content)
 {
     const std::string target = writeTarget(resolvePath(path));
     if (target.empty())
-        return false;
+        return errno = ELOOP, false;
     struct stat old;
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
-        return false;  // a folder or a device is never replaced by a file
+        return errno = EISDIR, false;  // a folder or a device is never replaced by a file
     const std::string fresh = target + ".new";
     const int fd = createFresh(fresh);
     if (fd < 0)
@@ -172,8 +172,9 @@ bool writeFileAtomically(const std::string& path, const std::string& content)
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(fresh.c_str(), target.c_str()) == 0;
     if (!ok) {
+        const int reason = errno;
         ::unlink(fresh.c_str());
-        return false;
+        return errno = reason, false;
     }
     syncFolder(target);
     return true;

@@ -22,7 +22,7 @@ std::string resolvePath(const std::string& path);
 // then renamed over the old one. A symbolic link is followed: the file it
 // names is replaced and the link stays. Returns false when the folder is
 // missing or not writable, or the target is a folder; the old file is then
-// untouched.
+// untouched and errno says why.
 bool writeFileAtomically(const std::string& path, const std::string& content);
 
 // Reads a whole file (resolved as above). Returns false when it cannot be read.
