@@ -1,14 +1,27 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
+#include "launch/FightLaunch.h"
 
 #include <cstdint>
 #include <ctime>
+#include <iostream>
 #include <memory>
+#include <string>
 #include <vector>
 
-int main()
+int main(int argc, char** argv)
 {
+    // A command line asking for a fight is read before anything opens; a bad
+    // one ends here. Opening the fight itself is not built yet: say so and
+    // open the menus rather than pretend.
+    const LaunchParse launch = parseLaunch(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (launch.outcome == LaunchOutcome::Bad) {
+        std::cerr << launch.error << '\n';
+        return badLaunchStatus;
+    }
+    if (launch.outcome == LaunchOutcome::Fight)
+        std::cerr << "kestrelfall: opening a fight from the command line is not available yet; the menus open\n";
     // A signal during the loading still ends in the save below.
     catchShutdownSignals();
     auto game = std::make_unique<Game>();

@@ -100,6 +100,7 @@ Game::Game()
     // 1. Members start with their declared values; the scene is Splash.
     // 2. Settings file: full screen and the two volumes.
     loadGameSettings(*this);
+    loadPlayerControls(playerControls);
     // 3-4. Tileset and the Jungle level.
     initTileMap(*this);
     // 5. The curtain.
@@ -164,7 +165,8 @@ void createWindow(Game& game)
 
 void saveOnExit(Game& game)
 {
-    // The bindings file first, whatever its outcome; then the settings file.
+    // The bindings file first, whatever its outcome; then the settings files.
     saveBindings(game);
     saveGameSettings(game);
+    savePlayerControls(game.playerControls);
 }

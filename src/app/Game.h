@@ -23,6 +23,7 @@
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "settings/KeyNames.h"
+#include "settings/PlayerControl.h"
 #include "settings/PlayerFile.h"
 #include "world/FightWorld.h"
 
@@ -100,6 +101,7 @@ struct Game {
     CreditsScreen credits;
     KeyNames keyNames;  // shown names of key codes and controller buttons
     PlayerFiles playerFiles;  // how the settings and binds files are saved back
+    PlayerControls playerControls;  // who plays each fighter, and its file
 
     // Graphics resources
     sf::Font font;

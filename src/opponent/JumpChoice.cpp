@@ -1,0 +1,177 @@
+#include "opponent/JumpChoice.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr int stepsPerTry = 3;             // the model moves in 1/100 s while trying
+constexpr float stepTime = 1.f / 300.f;    // s, the fight's step
+constexpr float fallLookTime = 0.8f;       // s a fall is followed to its end
+constexpr float flightLookTime = 1.4f;     // s a tried jump is followed to its landing
+constexpr float minimumGain = 96.f;        // px a jump must carry the fighter on
+constexpr float blockedShare = 0.5f;       // less than this share of the walk means a wall
+constexpr float landingSlack = 56.f;       // px a landing may come down off where it was tried
+constexpr int exactChecks = 2;             // best jumps checked step by step
+constexpr float dashSpeed = 1750.f;        // px/s
+constexpr float dashTime = 0.2f;           // s
+
+const JumpScript jumpsToTry[] = {
+    {90, 0, 0, true},     // full jump
+    {90, 96, 60, true},   // full jump, double at the top
+    {24, 0, 0, true},     // short hop
+    {45, 60, 75, true},   // early double
+    {90, 18, 60, true},   // double at once, under a low ceiling
+};
+
+FightInput walkInput(int direction, bool jump)
+{
+    const unsigned walk = direction < 0 ? 1u * ButtonLeft : direction > 0 ? 1u * ButtonRight : 0u;
+    return FightInput{static_cast<std::uint16_t>(walk | (jump ? 1u * ButtonJump : 0u))};
+}
+
+// Steps the model for `seconds` or until `done` says so, `stride` fight
+// steps at a time.
+template <class Done>
+void run(SelfMotion& m, const OpponentView& view, float seconds, int& step, FightInput (*inputAt)(int, int, const JumpScript&),
+         int direction, const JumpScript& script, Done done, int stride = stepsPerTry)
+{
+    const int steps = static_cast<int>(seconds / stepTime);
+    for (int end = step + steps; step < end && !m.dead && !done(m); step += stride)
+        stepMotion(m, inputAt(step, direction, script), view, stepTime * static_cast<float>(stride));
+}
+
+FightInput walking(int, int direction, const JumpScript&)
+{
+    return walkInput(direction, false);
+}
+
+FightInput jumping(int step, int direction, const JumpScript& script)
+{
+    return walkInput(direction, jumpHeldAt(script, step));
+}
+
+bool never(const SelfMotion&)
+{
+    return false;
+}
+
+bool landed(const SelfMotion& m)
+{
+    return m.onGround;
+}
+
+}  // namespace
+
+bool jumpHeldAt(const JumpScript& script, int step)
+{
+    if (step < script.hold)
+        return true;
+    return script.doubleAt > 0 && step >= script.doubleAt && step < script.doubleAt + script.doubleHold;
+}
+
+Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, float glance)
+{
+    if (direction == 0 || !now.onGround)
+        return Ahead::Clear;
+    SelfMotion m = now;
+    int step = 0;
+    run(m, view, glance, step, walking, direction, {}, never);
+    if (!m.dead && !m.onGround)
+        run(m, view, fallLookTime, step, walking, direction, {}, landed);
+    if (m.dead)
+        return Ahead::Danger;
+    if (m.inWater && !now.inWater)
+        return Ahead::Water;
+    const float walked = std::fabs(m.x - now.x);
+    return walked < blockedShare * 700.f * now.speedFactor * glance ? Ahead::Wall : Ahead::Clear;
+}
+
+namespace {
+
+// Where the model comes down after `script`, walking on in `direction`; tried
+// coarsely, or step by step as the fight moves.
+SelfMotion landing(const SelfMotion& now, int direction, const JumpScript& script, const OpponentView& view,
+                   int stride = stepsPerTry)
+{
+    SelfMotion m = now;
+    int step = 0;
+    run(m, view, 0.05f, step, jumping, direction, script, never, stride);  // off the ground first
+    run(m, view, flightLookTime, step, jumping, direction, script, landed, stride);
+    return m;
+}
+
+bool safe(const SelfMotion& m, const OpponentView& view)
+{
+    return !m.dead && !m.inWater && m.onGround && standsClearOfSpikes(m, view, landingSlack);
+}
+
+}  // namespace
+
+JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& view)
+{
+    // The coarse tries rank the jumps; the best is then checked step by step.
+    JumpScript ranked[std::size(jumpsToTry)];
+    float gains[std::size(jumpsToTry)];
+    int count = 0;
+    for (const JumpScript& script : jumpsToTry) {
+        const SelfMotion m = landing(now, direction, script, view);
+        const float gain = (m.x - now.x) * static_cast<float>(direction);
+        if (!safe(m, view) || gain < minimumGain)
+            continue;
+        int at = count++;
+        for (; at > 0 && gains[at - 1] < gain; --at) {
+            ranked[at] = ranked[at - 1];
+            gains[at] = gains[at - 1];
+        }
+        ranked[at] = script;
+        gains[at] = gain;
+    }
+    for (int i = 0; i < count && i < exactChecks; ++i)
+        if (safe(landing(now, direction, ranked[i], view, 1), view))
+            return ranked[i];
+    return {};
+}
+
+JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view)
+{
+    for (const JumpScript& script : jumpsToTry) {
+        const SelfMotion m = landing(now, direction, script, view);
+        if (safe(m, view) && now.feet - m.feet >= height)
+            return script;
+    }
+    return {};
+}
+
+bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view)
+{
+    SelfMotion m = now;
+    const int steps = static_cast<int>(dashTime / (stepTime * stepsPerTry));
+    for (int i = 0; i < steps && !m.dead; ++i) {
+        m.vx = dashSpeed * static_cast<float>(direction) / m.speedFactor;
+        m.vy = 0.f;
+        stepMotion(m, FightInput{}, view, stepTime * stepsPerTry);
+    }
+    int step = 0;
+    run(m, view, fallLookTime, step, walking, 0, {}, landed);
+    return safe(m, view);
+}
+
+JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view)
+{
+    if (now.onGround || now.doubleJumpUsed || now.vy <= 0.f)
+        return {};
+    SelfMotion fall = now;
+    int step = 0;
+    run(fall, view, flightLookTime, step, walking, direction, {}, landed);
+    if (!fall.dead)
+        return {};
+    const JumpScript doubleNow{60, 0, 0, true};
+    for (int way : {direction, -direction}) {
+        if (safe(landing(now, way, doubleNow, view), view)) {
+            direction = way;
+            return doubleNow;
+        }
+    }
+    return {};
+}

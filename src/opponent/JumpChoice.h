@@ -1,0 +1,44 @@
+#pragma once
+
+#include "opponent/SelfMotion.h"
+
+// Ledges, pits, spikes and water on the way: what walking on would meet, and
+// the jump that clears it, tried out on the fighter's own movement model.
+
+enum class Ahead { Clear, Wall, Water, Danger };
+
+// What walking on in `direction` meets soon: a wall or step
+// (Wall), water that slows (Water), a fall into a pit or onto spikes
+// (Danger), or nothing.
+// `glance` is how far ahead in time it looks (s).
+Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, float glance);
+
+// A jump as the buttons make it: Jump held for `hold` steps from now, and,
+// when `doubleAt` > 0, pressed again `doubleAt` steps from now for `doubleHold`.
+struct JumpScript {
+    int hold = 0;
+    int doubleAt = 0;
+    int doubleHold = 0;
+    bool found = false;
+};
+
+// Of a few human jumps (full, full and double, short hop, early double), the
+// one that lands safely farthest on while walking on in `direction`; `found`
+// is false when none lands safely a little way on.
+JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& view);
+
+// Whether the script holds Jump `step` steps after it began.
+bool jumpHeldAt(const JumpScript& script, int step);
+
+// The first of those jumps that lands safely at least `height` px higher
+// (onto the platform another fighter stands on); `found` is false when none does.
+JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view);
+
+// Whether a dash of Atoola's (0.2 s at 1750 px/s, no fall) in `direction`
+// ends where the fighter comes down safely.
+bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view);
+
+// In the air and falling to its death: the double jump, toward `direction` or
+// back, that comes down safely; `found` is false when there is none or no
+// need. `direction` is set to the way to steer.
+JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view);

@@ -1,0 +1,264 @@
+#include "opponent/Opponent.h"
+
+#include "opponent/Fighting.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float stepTime = 1.f / 300.f;  // s, the fight's step
+constexpr int shortestHold = 18;         // steps a tap stays down (60 ms)
+constexpr int longestHold = 40;          // steps (133 ms)
+constexpr int stillLimit = 600;          // steps (2 s) standing before it moves anyway
+constexpr int hopHold = 30;              // steps Jump is held for a hop on the spot
+constexpr float stuckDistance = 8.f;     // px: moving less than this is not moving
+constexpr int stuckLimit = 300;          // steps (1 s) walking without moving before it jumps
+constexpr float closeToFoe = 70.f;       // px: nearer than this it stops walking into the other fighter
+constexpr float farGlance = 0.2f;        // s of walking ahead in which it looks for a jump
+constexpr float nearGlance = 0.05f;      // s of walking ahead that is too close to go on
+constexpr int jumpTryEvery = 3;          // steps between two tries of the jumps
+constexpr int backOffTime = 60;          // steps (200 ms) of run-up
+constexpr int settleSteps = 15;          // steps (50 ms) on the ground before it jumps again
+constexpr float goalReach = 60.f;        // px from the goal's middle at which it jumps for it
+constexpr float carryHeight = 100.f;     // px a carried flag rides above its carrier's centre
+constexpr float flagHalfHeight = 50.f;   // px
+constexpr int atoolaKind = 1;            // the fighter whose skill is a dash
+constexpr float platformAbove = 100.f;   // px: the other fighter stands this much higher
+constexpr float underPlatform = 260.f;   // px: ... and this near sideways, so it jumps up to it
+
+const FighterView& selfIn(const Opponent& o, const OpponentView& view)
+{
+    return view.fighters[static_cast<std::size_t>(o.player)];
+}
+
+// 1. Memory: the view of this step goes in, the one of `delay` steps ago is seen.
+const OpponentView* remember(Opponent& o, const OpponentView& now)
+{
+    const auto size = static_cast<std::int64_t>(o.views.size());
+    o.views[static_cast<std::size_t>(o.steps % size)] = now;
+    ++o.steps;
+    if (o.steps < size)
+        return nullptr;
+    return &o.views[static_cast<std::size_t>(o.steps % size)];
+}
+
+// 2. Where its fighter is now: as last seen, moved by what was pressed since.
+SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
+{
+    SelfMotion motion = motionOf(selfIn(o, seen));
+    blockWith(motion, seen.fighters[static_cast<std::size_t>(1 - o.player)]);
+    const auto size = static_cast<std::int64_t>(o.presses.size());
+    const auto delay = static_cast<std::int64_t>(o.profile.delaySteps);
+    const auto at = [&](std::int64_t step) { return o.presses[static_cast<std::size_t>(step % size)]; };
+    // This step is number steps - 1; the `delay` presses before it moved the
+    // fighter since the view was seen, and the one before those holds the jump.
+    const std::int64_t first = o.steps - 1 - delay;
+    motion.jumpHeld = first >= 1 && at(first - 1).held(ButtonJump);
+    for (std::int64_t i = first; i < o.steps - 1; ++i)
+        stepMotion(motion, at(i), seen, stepTime);
+    motion.dead = false;  // seen standing: a death on the model only means it stands close to danger
+    return motion;
+}
+
+int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
+{
+    const bool atFoe = route.errand == Errand::Fight || route.errand == Errand::StopRunner;
+    if (atFoe && std::fabs(foe.x - x) < closeToFoe) {
+        const int toFoe = foe.x > x ? 1 : -1;
+        return self.facing == toFoe ? 0 : toFoe;  // turn to face it, then stand and fight
+    }
+    return route.direction;
+}
+
+int holdTime(Opponent& o)
+{
+    return drawBetween(o.random, shortestHold, longestHold);
+}
+
+void startJump(Opponent& o, const JumpScript& script, int direction)
+{
+    releaseAll(o.holds);  // a swing about to start would hold the fighter on the ledge
+    o.jump = script;
+    o.jumpStep = 0;
+    o.jumpDirection = direction;
+}
+
+// Up onto the platform where the fighter it goes for stands.
+void climbToFoe(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const float above = self.feet - (foe.y + foe.height / 2.f);
+    if (!atFoe || !self.onGround || !foe.onGround || above < platformAbove || std::fabs(foe.x - self.x) > underPlatform)
+        return;
+    const int direction = foe.x > self.x ? 1 : -1;
+    const JumpScript script = jumpUpTo(self, direction, platformAbove, seen);
+    if (script.found)
+        startJump(o, script, direction);
+}
+
+// Carrying its flag under the goal, it jumps to touch the goal with it.
+void reachForGoal(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    if (o.errand != Errand::CarryHome || !self.onGround || std::fabs(seen.goalX - self.x) > goalReach)
+        return;
+    const float flagTop = self.feet - self.height / 2.f - carryHeight - flagHalfHeight;
+    if (seen.goalY < flagTop)
+        startJump(o, JumpScript{90, 96, 60, true}, 0);
+}
+
+// 3. A decision: the errand, the walk and the presses of the fight.
+void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    o.untilDecision = o.profile.decideEvery + drawBetween(o.random, -o.profile.decideJitter, o.profile.decideJitter);
+    const Route route = planRoute(seen, o.player, self.x);
+    o.errand = route.errand;
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    o.moveDirection = walkDirection(route, selfIn(o, seen), self.x, foe);
+    climbToFoe(o, seen, self);
+    reachForGoal(o, seen, self);
+    // A swing, a parry or a shot takes the steering away for a moment: none
+    // while a ledge or a hazard is near on the way.
+    const bool nearLedge = o.moveDirection != 0 && lookAhead(self, o.moveDirection, seen, farGlance) != Ahead::Clear;
+    if (nearLedge || o.jumpStep >= 0 || !self.onGround)
+        return;
+    const CombatChoice combat = chooseCombat(seen, o.player, self.x, route.errand, o.profile, o.random);
+    if (combat.parry)
+        press(o.holds, ButtonParry, combat.parryAfter, holdTime(o));
+    if (combat.attack)
+        press(o.holds, ButtonAttack, 0, holdTime(o));
+    const bool dash = selfIn(o, seen).kind == atoolaKind;
+    const int facing = selfIn(o, seen).facing;
+    if (combat.skill && (!dash || (o.moveDirection == facing && dashIsSafe(self, facing, seen))))
+        press(o.holds, ButtonSkill, 0, holdTime(o));
+    if (combat.item)
+        press(o.holds, ButtonItem, 0, holdTime(o));
+}
+
+// 4. Ledges and hazards on the way: a jump that clears them is looked for
+// from a little way off; right at one without a jump, it backs off for a run-up.
+void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    if (o.backOffSteps > 0) {
+        --o.backOffSteps;
+        o.moveDirection = o.backOffSteps > 0 ? o.backOffDirection : -o.backOffDirection;
+        return;
+    }
+    if (o.jumpStep < 0 && !self.onGround) {
+        int direction = o.moveDirection;
+        const JumpScript rescue = rescueJump(self, direction, seen);
+        if (rescue.found)
+            startJump(o, rescue, direction);
+        return;
+    }
+    if (o.jumpStep >= 0 || o.moveDirection == 0 || self.groundSteps < settleSteps)
+        return;
+    if (lookAhead(self, o.moveDirection, seen, farGlance) == Ahead::Clear)
+        return;
+    if (o.steps % jumpTryEvery == 0) {
+        const JumpScript script = chooseJump(self, o.moveDirection, seen);
+        if (script.found) {
+            startJump(o, script, o.moveDirection);
+            return;
+        }
+    }
+    const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
+    if (near == Ahead::Wall || near == Ahead::Danger) {
+        const int back = -o.moveDirection;
+        const Ahead behind = lookAhead(self, back, seen, nearGlance);
+        o.backOffDirection = behind == Ahead::Danger ? 0 : back;
+        o.backOffSteps = backOffTime;
+        o.moveDirection = o.backOffDirection;
+    }
+}
+
+// 5. A running jump: its own buttons and its direction until it ends.
+std::uint16_t jumpButtons(Opponent& o)
+{
+    if (o.jumpStep < 0)
+        return 0;
+    const int direction = o.jumpDirection;
+    const bool held = jumpHeldAt(o.jump, o.jumpStep);
+    const int end = std::max(o.jump.hold, o.jump.doubleAt + o.jump.doubleHold);
+    if (++o.jumpStep > end)
+        o.jumpStep = -1;
+    o.moveDirection = direction;
+    return held ? ButtonJump : 0;
+}
+
+// 6. Never long on the spot in a live fight: a hop when it has stood too
+// long, and a jump when its fighter has not moved for a while though it walks.
+void keepMoving(Opponent& o, std::uint16_t buttons, const OpponentView& seen, const SelfMotion& self)
+{
+    const float seenX = selfIn(o, seen).x;
+    if (std::fabs(seenX - o.stuckX) > stuckDistance || o.jumpStep >= 0) {
+        o.stuckX = seenX;
+        o.stuckSteps = 0;
+    } else if (++o.stuckSteps >= stuckLimit && o.moveDirection != 0) {
+        const JumpScript script = chooseJump(self, o.moveDirection, seen);
+        if (script.found)
+            startJump(o, script, o.moveDirection);
+        else
+            press(o.holds, ButtonJump, 0, hopHold);
+        o.stuckSteps = 0;
+    }
+    if (buttons & (ButtonLeft | ButtonRight | ButtonJump)) {
+        o.stillSteps = 0;
+        return;
+    }
+    if (++o.stillSteps >= stillLimit) {
+        press(o.holds, ButtonJump, 0, hopHold);
+        o.stillSteps = 0;
+    }
+}
+
+std::uint16_t moveButtons(int direction)
+{
+    return direction < 0 ? ButtonLeft : direction > 0 ? ButtonRight : 0;
+}
+
+FightInput answer(Opponent& o, std::uint16_t buttons)
+{
+    const FightInput input{buttons};
+    o.presses[static_cast<std::size_t>((o.steps - 1) % static_cast<std::int64_t>(o.presses.size()))] = input;
+    return input;
+}
+
+}  // namespace
+
+Opponent makeOpponent(Strength strength, std::uint64_t matchSeed, int player)
+{
+    Opponent o;
+    o.player = player == 0 ? 0 : 1;
+    o.strength = strength;
+    o.profile = profileOf(strength);
+    o.random = seededRandom(matchSeed, o.player);
+    o.views.resize(static_cast<std::size_t>(o.profile.delaySteps) + 1u);
+    o.presses.resize(static_cast<std::size_t>(o.profile.delaySteps) + 1u);
+    return o;
+}
+
+FightInput decideInput(Opponent& o, const OpponentView& now)
+{
+    const OpponentView* seen = remember(o, now);
+    // Nothing is pressed before the fight is seen live, nor while its fighter
+    // is down or just back and still glowing: the fight takes no buttons then.
+    if (!seen || seen->phase != MatchPhase::Live || !selfIn(o, *seen).alive || selfIn(o, *seen).glowing) {
+        releaseAll(o.holds);
+        o.jumpStep = -1;
+        o.moveDirection = 0;
+        o.stillSteps = 0;
+        o.untilDecision = 0;
+        tickHolds(o.holds);
+        return answer(o, 0);
+    }
+    const SelfMotion self = reckonSelf(o, *seen);
+    if (--o.untilDecision <= 0 && o.jumpStep < 0)
+        decide(o, *seen, self);
+    watchTheWay(o, *seen, self);
+    std::uint16_t buttons = jumpButtons(o);
+    buttons = static_cast<std::uint16_t>(buttons | moveButtons(o.moveDirection) | tickHolds(o.holds));
+    keepMoving(o, buttons, *seen, self);
+    return answer(o, buttons);
+}

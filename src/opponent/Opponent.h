@@ -1,0 +1,51 @@
+#pragma once
+
+#include "opponent/ButtonHolds.h"
+#include "opponent/JumpChoice.h"
+#include "opponent/OpponentRandom.h"
+#include "opponent/OpponentView.h"
+#include "opponent/Route.h"
+#include "opponent/StrengthProfile.h"
+#include "world/FightInput.h"
+
+#include <cstdint>
+#include <vector>
+
+// The computer opponent of one fighter. Each step it is handed what a player
+// can see of the fight and answers with the buttons of that step, the same
+// bits a keyboard gives. It acts on the view as it was its reaction delay ago,
+// makes up its mind a few times a second, holds buttons as long as a hand
+// does, and draws its chances from its own generator: it never reads the
+// other player's buttons and cannot change the fight.
+struct Opponent {
+    int player = 1;  // the fighter it plays (0 = P1)
+    Strength strength = Strength::Normal;
+    StrengthProfile profile;
+    OpponentRandom random;
+
+    // What it saw and pressed over the last `profile.delaySteps` steps, and one more.
+    std::vector<OpponentView> views;
+    std::vector<FightInput> presses;
+    std::int64_t steps = 0;  // views received
+
+    // The present plan.
+    int untilDecision = 0;
+    Errand errand = Errand::Wait;
+    int moveDirection = 0;
+    JumpScript jump;
+    int jumpStep = -1;       // steps into `jump`, or -1 when no jump runs
+    int jumpDirection = 0;
+    int backOffSteps = 0;    // steps left of a run-up away from a ledge or wall
+    int backOffDirection = 0;
+    ButtonHolds holds;
+    int stillSteps = 0;      // live steps without a move or a jump pressed
+    float stuckX = 0.f;      // where its fighter was last seen to move
+    int stuckSteps = 0;      // live steps since
+};
+
+// A fresh opponent at `strength` for player `player` (0 or 1) of the match
+// seeded with `matchSeed`.
+Opponent makeOpponent(Strength strength, std::uint64_t matchSeed, int player);
+
+// The buttons for this step, given the view of this step.
+FightInput decideInput(Opponent& opponent, const OpponentView& now);
