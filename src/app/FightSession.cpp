@@ -21,7 +21,7 @@ void startFight(Game& game, const FightPlan& plan)
     // 2. The level and the match, entered from the room that leads to them.
     game.customMapChosen = !plan.level.empty();
     game.customMapPath = plan.level;
-    if (plan.mode == FightMode::KillRace) {
+    if (plan.mode == FightMode::Caa) {
         game.state = SceneState::ModeSelect;
         setUpCaaFight(game);
     } else {

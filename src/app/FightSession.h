@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launch/FightLaunch.h"
 #include "world/FightInput.h"
 
 #include <cstdint>
@@ -10,7 +11,6 @@ struct Game;
 // A fight driven from outside the devices: a replay, a computer opponent, a
 // network peer or a test sets it up, feeds both players' buttons one fixed
 // step at a time and reads the world's checksum and winner.
-enum class FightMode { Classic, KillRace };
 
 struct FightPlan {
     FightMode mode = FightMode::Classic;

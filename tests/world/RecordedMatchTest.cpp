@@ -94,7 +94,7 @@ TEST(RecordedMatch, KillRaceEndsAsRecorded)
     HeadlessGame headless;
     Game& game = *headless.game;
     FightPlan plan;
-    plan.mode = FightMode::KillRace;
+    plan.mode = FightMode::Caa;
     startFight(game, plan);
     long end = 0;
     const std::vector<Fall> falls = playRecorded(game, 120000, end);
