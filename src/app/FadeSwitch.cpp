@@ -4,6 +4,7 @@
 #include "app/Game.h"
 #include "match/Camera.h"
 #include "match/MatchFlow.h"
+#include "menus/FightAtBlack.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ void fadeDrivenSwitch(Game& game, bool& armed, SceneState target)
 {
     if (!watchCurtain(game.screenFade, armed).reachedBlack)
         return;
+    setUpChosenFight(game);
     const bool fromMapChoice =
         game.state == SceneState::MapSelect || game.state == SceneState::CustomMapSelect;
     if (target == SceneState::Fight && fromMapChoice)

@@ -4,16 +4,15 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "match/MatchFlow.h"
+#include "match/Sections.h"
 #include "menus/MenuRooms.h"
 
 namespace {
 
-constexpr int goalSection = 2;  // the middle section of a classic level
-
-// The result screen keeps the middle section of the level live.
+// The result screen keeps the middle section of the level live (of 3, 5, 7 or 9).
 void showMiddleSection(Game& game)
 {
-    game.tileMap.sectionIndex = goalSection;
+    game.tileMap.sectionIndex = middleSection(game);
     game.tileMap.solidTiles.clear();
     buildCollision(game.tileMap);
 }

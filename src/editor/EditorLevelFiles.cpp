@@ -15,8 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int minPlayableSections = 3;
-
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -67,6 +65,12 @@ bool isRegularFile(const std::string& path)
         return false;
     std::error_code error;
     return fs::is_regular_file(resolvePath(path), error);
+}
+
+bool isFolder(const std::string& path)
+{
+    std::error_code error;
+    return !hasControlBytes(path) && fs::is_directory(resolvePath(path), error);
 }
 
 std::string fileNameOf(const std::string& path)
@@ -152,6 +156,16 @@ LevelHeader parseLevelHeader(std::string_view bytes, const std::string& label)
     return header;
 }
 
+std::string levelHeaderProblem(const LevelHeader& header, const std::string& label)
+{
+    if (!header.problem.empty())
+        return header.problem;
+    const long long count = static_cast<long long>(header.lastSection) + 1;
+    if (count != 3 && count != 5 && count != 7 && count != 9)
+        return label + ": " + std::to_string(count) + " sections; a level has 3, 5, 7 or 9";
+    return "";
+}
+
 std::string playableLevelProblem(const std::string& path, const std::string& shownName)
 {
     // Only files inside the game folder are played, as every listed path.
@@ -165,18 +179,21 @@ std::string playableLevelProblem(const std::string& path, const std::string& sho
     if (read != FileRead::Read)
         return shownName + " cannot be played: its level file cannot be read";
     const LevelHeader header = parseLevelHeader(bytes, fileNameOf(path));
-    if (!header.problem.empty())
-        return shownName + " cannot be played: " + header.problem;
-    const int sections = std::min(header.lastSection + 1, static_cast<int>(header.sectionPaths.size()));
-    if (sections < minPlayableSections)
-        return shownName + " cannot be played: it has " + std::to_string(std::max(sections, 0)) +
-               " sections, a level needs 3";
+    const std::string headerProblem = levelHeaderProblem(header, fileNameOf(path));
+    if (!headerProblem.empty())
+        return shownName + " cannot be played: " + headerProblem;
+    const int sections = header.lastSection + 1;
+    if (static_cast<int>(header.sectionPaths.size()) < sections)
+        return shownName + " cannot be played: it names " + std::to_string(header.sectionPaths.size()) + " of its " +
+               std::to_string(sections) + " sections";
     for (int i = 0; i < sections; ++i) {
         const std::string& section = header.sectionPaths[static_cast<std::size_t>(i)];
         const std::string sectionRefused = listedPathProblem(section);
         if (!sectionRefused.empty())
             return shownName + " cannot be played: the section path " + quotedWord(section, 64) + " " +
                    sectionRefused;
+        if (isFolder(section))
+            return shownName + " cannot be played: " + section + " is a folder, not a file";
         if (!isRegularFile(section))
             return shownName + " cannot be played: " + section + " is missing";
     }

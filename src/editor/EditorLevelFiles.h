@@ -36,6 +36,11 @@ struct LevelHeader {
 };
 LevelHeader parseLevelHeader(std::string_view bytes, const std::string& label);
 
+// Why a level with this header is neither opened nor played ("" when it may
+// be): its first value is no whole number, or the sections it counts are not
+// 3, 5, 7 or 9. The editor's Open and the list screen both ask this.
+std::string levelHeaderProblem(const LevelHeader& header, const std::string& label);
+
 // Why the level at `path` cannot be played ("" when it can): its file is
 // missing or unreadable, or it has fewer than 3 sections, or a section file
 // it names is missing. `shownName` names the level in the reason.

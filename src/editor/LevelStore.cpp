@@ -132,12 +132,13 @@ FileOutcome saveCustomLevel(const std::vector<Section>& sections, const std::str
     const CustomLevelList list = loadCustomLevelList();
     if (list.damaged)
         return refused("Custom.txt is damaged: nothing saved");
-    if (list.entries.size() >= static_cast<std::size_t>(maxCustomLevels))
-        return refused("9 levels are saved already: delete one first");
     const std::string variant = caseVariantOf(list, name);
     if (!variant.empty())
         return refused("A level named " + variant + " exists already: save under that spelling");
+    // Overwriting a listed level adds no entry; only a new name needs room.
     const bool listed = isListed(list, name);
+    if (!listed && list.entries.size() >= static_cast<std::size_t>(maxCustomLevels))
+        return refused(std::to_string(list.entries.size()) + " levels are saved already: delete one first");
     const std::string folder = resolvePath(customFolderOf(name));
     bool createdFolder = false;
     const std::string folderIssue = ensureFolder(name, folder, createdFolder);
@@ -194,12 +195,10 @@ OpenedLevel openCustomLevel(const std::string& name)
     if (read != FileRead::Read)
         return OpenedLevel{refused(name + ".txt cannot be read"), {}};
     const LevelHeader header = parseLevelHeader(bytes, name + ".txt");
-    if (!header.problem.empty())
-        return OpenedLevel{refused(header.problem), {}};
-    const long long count = static_cast<long long>(header.lastSection) + 1;
-    if (count != 3 && count != 5 && count != 7 && count != 9)
-        return OpenedLevel{refused(name + ".txt: " + std::to_string(count) +
-                                   " sections; a level has 3, 5, 7 or 9"), {}};
+    const std::string headerProblem = levelHeaderProblem(header, name + ".txt");
+    if (!headerProblem.empty())
+        return OpenedLevel{refused(headerProblem), {}};
+    const int count = header.lastSection + 1;
     for (int i = 0; i < count; ++i) {
         const std::string label = "Map" + std::to_string(i) + ".txt";
         const FileRead sectionRead = readFileBounded(sectionFileOf(name, i), maxSectionFileBytes, bytes);
@@ -212,7 +211,9 @@ OpenedLevel openCustomLevel(const std::string& name)
             return OpenedLevel{refused(section.problem), {}};
         opened.sections.push_back(std::move(section.codes));
     }
-    opened.outcome = FileOutcome{true, "Opened " + name};
+    // Letter case aside the same level: say it as the list spells it.
+    const std::string listedAs = caseVariantOf(loadCustomLevelList(), name);
+    opened.outcome = FileOutcome{true, "Opened " + (listedAs.empty() ? name : listedAs)};
     return opened;
 }
 

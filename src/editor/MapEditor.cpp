@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "editor/CanvasDrawing.h"
+#include "editor/EditorHelp.h"
 #include "editor/NameDialog.h"
 
 #include <iostream>
@@ -160,7 +161,13 @@ void onKeyPressed(MapEditor& editor)
         editor.selectedTile = (editor.selectedTile + 1) % paletteTileCount;
     if (keyDown(editor, sf::Keyboard::Down))
         editor.selectedTile = (editor.selectedTile + paletteTileCount - 1) % paletteTileCount;
-    // 4. Undo, on the canvas only.
+    // 4. Pages of the saved names, in the tool menu.
+    if (editor.panel == EditorPanel::FileMenu && (keyDown(editor, sf::Keyboard::PageDown) ||
+                                                  keyDown(editor, sf::Keyboard::PageUp))) {
+        turnNamePage(editor.menu, editor.savedNames, keyDown(editor, sf::Keyboard::PageDown) ? 1 : -1,
+                     editor.game->font);
+    }
+    // 5. Undo, on the canvas only.
     if (editor.panel == EditorPanel::Canvas && keyDown(editor, sf::Keyboard::LControl) &&
         keyDown(editor, sf::Keyboard::Z))
         undo(editor.canvas);
@@ -239,6 +246,8 @@ void drawEditor(MapEditor& editor)
     sf::RenderTexture& layer = editor.game->screenLayer;
     layer.setView(editor.view);
     drawCanvas(editor.canvas, editor.menu, layer, editor.view, editor.selectedTile);
+    drawSectionNumbers(editor, layer, editor.view);
     layer.setView(layer.getDefaultView());
     drawToolMenu(editor.menu, layer, editor.panel, !editor.levelName.empty());
+    drawEditorHelp(editor, layer);
 }

@@ -26,6 +26,7 @@ struct MapEditor {
     std::string levelName;        // typed in a dialog
     std::vector<std::string> savedNames;  // the levels of the list, as shown in the tool menu
     std::string message;          // the last refusal or outcome, one line
+    std::string deleteAsked;      // the name a first Delete confirm asked about
     ToolMenu menu;
 };
 

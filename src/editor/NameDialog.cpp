@@ -15,6 +15,8 @@ constexpr unsigned returnCode = 13;
 void showName(MapEditor& editor)
 {
     editor.menu.nameText.setString(editor.levelName);
+    fitTypedName(editor.menu);
+    editor.deleteAsked.clear();  // a Delete asks again for the name now typed
 }
 
 // After an action that worked the dialog closes onto the tool menu.
@@ -75,6 +77,13 @@ void confirmNameDialog(MapEditor& editor)
         break;
     }
     case EditorPanel::DeleteDialog: {
+        // A level is gone for good: the first confirm only asks.
+        if (editor.deleteAsked != editor.levelName) {
+            editor.deleteAsked = editor.levelName;
+            showMessage(editor, "Delete " + editor.levelName + " for good? Confirm again to delete it");
+            break;
+        }
+        editor.deleteAsked.clear();
         const FileOutcome outcome = deleteCustomLevel(editor.levelName);
         if (outcome.done)
             reloadSavedNames(editor);

@@ -1,6 +1,9 @@
 #include "editor/ToolMenu.h"
 
+#include "resources/Caption.h"
 #include "resources/Loading.h"
+
+#include <algorithm>
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -14,6 +17,10 @@ constexpr float menuButtonSpacing = 1.5f;         // heights between the Save, O
 constexpr float removeButtonRise = 2.5f;          // the remove button's height above the screen bottom, in add-button heights
 const sf::Vector2f savedNamesStart{1500.f, 300.f};  // px, the first saved name
 constexpr float savedNameSpacing = 75.f;          // px between saved names
+constexpr std::size_t namesPerPage = 9;           // saved names shown at once
+constexpr float savedNameWidth = 720.f;           // px a saved name may take
+constexpr float dialogNameMargin = 100.f;         // px from the box edge to the inside of its name field
+constexpr unsigned nameSize = 35;                 // px, the typed name
 constexpr float dialogMessageGap = 50.f;          // px under the dialog box
 constexpr float menuMessageY = 250.f;             // px, the tool menu's message line
 constexpr int paletteColumns = 8;
@@ -118,17 +125,42 @@ void initToolMenu(ToolMenu& menu, const sf::Font& font)
 
 void rebuildNameTexts(ToolMenu& menu, const std::vector<std::string>& names, const sf::Font& font)
 {
-    // Only the names that fall on the screen get a text.
-    std::size_t shown = 0;
-    while (shown < names.size() &&
-           savedNamesStart.y + savedNameSpacing * static_cast<float>(shown) < screenSize.y)
-        ++shown;
+    // One page of names at a time: a long list never runs off the screen.
+    if (menu.firstName >= names.size())
+        menu.firstName = names.empty() ? 0 : (names.size() - 1) / namesPerPage * namesPerPage;
+    const std::size_t shown = std::min(namesPerPage, names.size() - menu.firstName);
     menu.nameTexts.assign(shown, sf::Text());
     for (std::size_t i = 0; i < shown; ++i) {
-        setupText(menu.nameTexts[i], font, names[i], 30, true, sf::Color::White);
-        centreOnBounds(menu.nameTexts[i]);
-        menu.nameTexts[i].setPosition(savedNamesStart.x, savedNamesStart.y + savedNameSpacing * static_cast<float>(i));
+        sf::Text& text = menu.nameTexts[i];
+        setupText(text, font, names[menu.firstName + i], 30, true, sf::Color::White);
+        centreOnBounds(text);
+        text.setPosition(savedNamesStart.x, savedNamesStart.y + savedNameSpacing * static_cast<float>(i));
+        fitTextWidth(text, savedNameWidth);
     }
+    std::string page;
+    if (names.size() > namesPerPage)
+        page = std::to_string(menu.firstName + 1) + "-" + std::to_string(menu.firstName + shown) + " of " +
+               std::to_string(names.size()) + "  PgUp / PgDn";
+    setupText(menu.pageText, font, page, 24, true, messageColour);
+    centreOnBounds(menu.pageText);
+    menu.pageText.setPosition(savedNamesStart.x, savedNamesStart.y + savedNameSpacing * static_cast<float>(namesPerPage));
+}
+
+void turnNamePage(ToolMenu& menu, const std::vector<std::string>& names, int step, const sf::Font& font)
+{
+    if (step > 0 && menu.firstName + namesPerPage < names.size())
+        menu.firstName += namesPerPage;
+    else if (step < 0 && menu.firstName >= namesPerPage)
+        menu.firstName -= namesPerPage;
+    rebuildNameTexts(menu, names, font);
+}
+
+void fitTypedName(ToolMenu& menu)
+{
+    menu.nameText.setCharacterSize(nameSize);
+    centreOnBounds(menu.nameText);
+    menu.nameText.setPosition(screenCentre);
+    fitTextWidth(menu.nameText, textureSize(menu.fileBackground).x - 2.f * dialogNameMargin);
 }
 
 bool fileButtonHit(const ToolMenu& menu, sf::Vector2f mouse)
@@ -187,10 +219,9 @@ void drawToolMenu(ToolMenu& menu, sf::RenderTarget& target, EditorPanel panel, b
             target.draw(*button);
         menu.palette.setTextureRect(sf::IntRect(sf::Vector2i(), sf::Vector2i(textureSize(menu.palette))));
         target.draw(menu.palette);
-        for (sf::Text& name : menu.nameTexts) {
-            centreOnBounds(name);
+        for (sf::Text& name : menu.nameTexts)
             target.draw(name);
-        }
+        target.draw(menu.pageText);
         menu.messageText.setPosition(screenCentre.x, menuMessageY);
     } else {
         target.draw(menu.fileBackground);
@@ -199,7 +230,6 @@ void drawToolMenu(ToolMenu& menu, sf::RenderTarget& target, EditorPanel panel, b
         menu.promptText.setPosition(screenCentre.x, screenCentre.y - textureSize(menu.fileBackground).y / 2.f +
                                                         menu.promptText.getLocalBounds().height);
         target.draw(menu.promptText);
-        centreOnBounds(menu.nameText);
         target.draw(menu.nameText);
         if (nameTyped)
             target.draw(actionButton(menu, panel));

@@ -24,7 +24,9 @@ struct ToolMenu {
     sf::Sprite fileBackground, crossButton, saveButton, openButton, deleteButton;
     sf::RectangleShape overlay;
     sf::Text promptText, nameText, messageText;
-    std::vector<sf::Text> nameTexts;  // the saved levels, at (1500, 300 + 75 i)
+    std::vector<sf::Text> nameTexts;  // the saved levels of the page shown, at (1500, 300 + 75 i)
+    std::size_t firstName = 0;        // the first name of that page
+    sf::Text pageText;                // "10-18 of 40  PgUp / PgDn" when there is more than one page
 };
 
 enum class MenuAction {
@@ -46,6 +48,10 @@ struct MenuHit {
 
 void initToolMenu(ToolMenu& menu, const sf::Font& font);
 void rebuildNameTexts(ToolMenu& menu, const std::vector<std::string>& names, const sf::Font& font);
+// The typed name, centred in the dialog box and fitted inside it.
+void fitTypedName(ToolMenu& menu);
+// Shows the next (+1) or the previous (-1) page of names, if there is one.
+void turnNamePage(ToolMenu& menu, const std::vector<std::string>& names, int step, const sf::Font& font);
 
 // What a press at `mouse` (screen point) hits in the given panel. The
 // palette is reported alongside the button, as both may act on one press.

@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "match/FlagMark.h"
 #include "match/Hud.h"
+#include "match/HudBacking.h"
 #include "match/Items.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -241,6 +242,7 @@ void hudDraw(Game& game, sf::RenderTarget& hudLayer)
     // under the pause menu), then the STOP flash.
     if (!game.world.match.caaMode) {
         if (!game.world.match.suddenDeath && game.state != SceneState::Pause) {
+            drawHudBacking(game, hudLayer);
             drawMinimap(game, hudLayer);
             drawCentredText(hudLayer, game.hud.timerText, game.hud.timerText.getPosition());
             drawItemFrames(game, hudLayer);

@@ -7,31 +7,48 @@
 
 namespace {
 
-bool boundElsewhere(const std::vector<int>& list, int code, int row)
+// The row of `list` other than `row` that holds `code`, or -1.
+int rowHolding(const std::vector<int>& list, int code, int row)
 {
     for (std::size_t j = 0; j < list.size(); ++j)
         if (list[j] == code && static_cast<int>(j) != row)
-            return true;
-    return false;
+            return static_cast<int>(j);
+    return -1;
+}
+
+CaptureRefusal heldBy(int player, int row)
+{
+    return CaptureRefusal{row >= 0, row >= 0 ? player : -1, row};
 }
 
 }  // namespace
 
-bool keyRefused(int key, int row, const BindingTable& self, const BindingTable& other)
+CaptureRefusal keyRefusal(int key, int row, const BindingTable& self, const BindingTable& other, int selfIndex)
 {
     if (key < 0 || key >= sf::Keyboard::KeyCount || key == sf::Keyboard::Escape)
-        return true;
+        return CaptureRefusal{true, -1, -1};
     if (row < 0 || row >= static_cast<int>(self.keys.size()))
-        return true;
-    return boundElsewhere(self.keys, key, row) || boundElsewhere(other.keys, key, -1);
+        return CaptureRefusal{true, -1, -1};
+    const CaptureRefusal own = heldBy(selfIndex, rowHolding(self.keys, key, row));
+    return own.refused ? own : heldBy(1 - selfIndex, rowHolding(other.keys, key, -1));
+}
+
+bool keyRefused(int key, int row, const BindingTable& self, const BindingTable& other)
+{
+    return keyRefusal(key, row, self, other, 0).refused;
+}
+
+CaptureRefusal buttonRefusal(int button, int row, const BindingTable& self, int selfIndex)
+{
+    if (button < 0 || button >= static_cast<int>(sf::Joystick::ButtonCount) || button == cancelCaptureButton ||
+        button == startButton)
+        return CaptureRefusal{true, -1, -1};
+    if (row < 0 || row >= static_cast<int>(self.buttons.size()))
+        return CaptureRefusal{true, -1, -1};
+    return heldBy(selfIndex, rowHolding(self.buttons, button, row));
 }
 
 bool buttonRefused(int button, int row, const BindingTable& self)
 {
-    if (button < 0 || button >= static_cast<int>(sf::Joystick::ButtonCount) || button == cancelCaptureButton ||
-        button == startButton)
-        return true;
-    if (row < 0 || row >= static_cast<int>(self.buttons.size()))
-        return true;
-    return boundElsewhere(self.buttons, button, row);
+    return buttonRefusal(button, row, self, 0).refused;
 }

@@ -14,6 +14,16 @@ constexpr int startButton = 7;
 // to any action of the other player. The key an action already has is taken again.
 bool keyRefused(int key, int row, const BindingTable& self, const BindingTable& other);
 
+// Why a key or button was refused, for the screen to say.
+struct CaptureRefusal {
+    bool refused = false;
+    int holder = -1;     // the player (0 P1, 1 P2) whose action has it, -1 when no action does
+    int holderRow = -1;  // that action's row
+};
+// As keyRefused and buttonRefused; `selfIndex` is the capturing player.
+CaptureRefusal keyRefusal(int key, int row, const BindingTable& self, const BindingTable& other, int selfIndex);
+CaptureRefusal buttonRefusal(int button, int row, const BindingTable& self, int selfIndex);
+
 // A button is refused when it is Back or Start, outside the controller's
 // buttons, or bound to another action of the same player. `row` must be a
 // controller row.

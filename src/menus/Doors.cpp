@@ -2,8 +2,8 @@
 
 #include "app/Game.h"
 #include "audio/Audio.h"
-#include "match/MatchFlow.h"
-#include "match/Sections.h"
+#include "menus/FightAtBlack.h"
+#include "menus/QuitDoor.h"
 #include "menus/MenuRooms.h"
 #include "resources/Loading.h"
 #include "screens/CustomMapScreen.h"
@@ -30,23 +30,14 @@ void walkThrough(MenuRoom& room, const Door& door)
 }
 
 // Into a fight: the fighter that opened the door stops, and P1 gives up the
-// hub mark (the match hands out the right of way itself).
+// hub mark (the match hands out the right of way itself). The fight itself is
+// set up at black.
 void intoFight(MenuRoom& room, const Door& door, Player& opener)
 {
-    Game& game = *room.game;
     opener.velocity = sf::Vector2f(0.f, 0.f);
-    if (door.kind == DoorKind::Caa) {
-        setUpCaaFight(game);
-        game.world.match.fightLive = false;
-        game.world.match.caaMode = true;
-    } else {
-        game.customMapChosen = false;
-        setUpClassicFight(game);
-        placeGoal(game);
-        game.world.flags[0].carried = false;
-    }
+    chooseFightAtBlack(room, door.kind);
     fadeTo(room, door);
-    game.world.players[0].advancing = false;
+    room.game->world.players[0].advancing = false;
 }
 
 void openDoor(MenuRoom& room, const Door& door, Player& opener)
@@ -68,7 +59,7 @@ void openDoor(MenuRoom& room, const Door& door, Player& opener)
         break;
     case DoorKind::Quit:
         // Closing the window ends the frame loop, which then saves both files.
-        if (game.window.isOpen())
+        if (quitConfirmed(game.mainHub) && game.window.isOpen())
             game.window.close();
         break;
     case DoorKind::Caa:
@@ -112,6 +103,8 @@ const Door* firstDoorAt(const MenuRoom& room, const Player& player)
 void updatePrompts(MenuRoom& room)
 {
     MainHub& hub = room.game->mainHub;
+    watchForStillness(*room.game);
+    watchQuitQuestion(hub);
     for (int i = 0; i < 2; ++i) {
         const Door* door = firstDoorAt(room, room.game->world.players[i]);
         hub.promptShown[i] = door != nullptr;

@@ -33,7 +33,8 @@ bool atDoor(const Player& player, const Door& door);
 const Door* firstDoorAt(const MenuRoom& room, const Player& player);
 
 // Each frame in a room: which player stands in front of which door, and the
-// prompt above the first such door.
+// prompt above the first such door; whether anyone moves (for the hints) and
+// whether the Quit door's question still stands.
 void updatePrompts(MenuRoom& room);
 
 // The room action, run by the confirm key or button, for P1 then P2, only for

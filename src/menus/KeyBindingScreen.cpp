@@ -3,9 +3,11 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "audio/Audio.h"
+#include "menus/BackLine.h"
 #include "menus/BindingCapture.h"
 #include "menus/MenuNavigation.h"
 #include "render/Layers.h"
+#include "resources/Caption.h"
 #include "resources/Loading.h"
 #include "settings/KeyNames.h"
 
@@ -26,6 +28,12 @@ const char* const capturingText = "...";
 const char* const keyboardLabels[keyboardRows] = {"Move Left", "Move Right", "Jump",    "Attack",
                                                   "Parry",     "Skill",      "Use Item"};
 const char* const controllerLabels[controllerRows] = {"Jump", "Attack", "Parry", "Skill", "Use Item"};
+const float cellTextMargin = 12.f;   // px kept free inside a cell on each side
+const unsigned titleSize = 64;       // px
+const float titleY = 100.f;          // px
+const unsigned hintSize = 30;        // px, the waiting and refusal lines
+const float hintGap = 80.f;          // px under the last row
+const sf::Color refusalColour(255, 140, 120);
 
 void setUpText(sf::Text& text, const sf::Font& font, const char* string)
 {
@@ -38,13 +46,6 @@ void centreAt(sf::Text& text, sf::Vector2f place)
     const sf::FloatRect bounds = text.getLocalBounds();
     text.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f);
     text.setPosition(place);
-}
-
-// Changes a text only when its string differs (re-laying out a text is the costly part).
-void showString(sf::Text& text, const std::string& string)
-{
-    if (text.getString() != string)
-        text.setString(string);
 }
 
 Button makeButton(const char* picture, sf::Vector2f position, sf::Vector2u frame)
@@ -78,9 +79,32 @@ void highlight(Button& button, bool lit, float frameTime)
     animateButton(button.animator, button.sprite, button.hovered, button.clicked, frameTime);
 }
 
+// "Space is already used by P2 Attack", or `otherwise` when no action holds it.
+std::string refusalLine(const std::string& name, const CaptureRefusal& refusal, const char* const* labels,
+                        const char* otherwise)
+{
+    if (refusal.holder < 0)
+        return name.empty() || name.front() == '-' ? std::string(otherwise) : name + ": " + otherwise;
+    return name + " is already used by P" + std::to_string(refusal.holder + 1) + " " + labels[refusal.holderRow];
+}
+
+// A cell's name, fitted into the cell once per change of name.
+void showCellName(KeyBindingScreen& screen, int column, int row, const std::string& name)
+{
+    sf::Text& text = column == 0 ? screen.p1Values[row] : screen.p2Values[row];
+    std::string& shown = screen.cellNames[column][row];
+    if (shown == name && !text.getString().isEmpty())
+        return;
+    shown = name;
+    text.setCharacterSize(textSize);
+    text.setString(name);
+    fitTextWidth(text, cellWidth - 2.f * cellTextMargin);
+}
+
 void startCapture(KeyBindingScreen& screen, int column, int row)
 {
     playSound("CONFIRM", 100.f);
+    screen.refusal.clear();
     screen.capturing = true;
     screen.selectedColumn = column;
     screen.selectedRow = row;
@@ -134,9 +158,14 @@ void captureButton(KeyBindingScreen& screen, const sf::Event& event)
         screen.capturing = false;
         return;
     }
-    if (screen.keyboardTab || pad != screen.selectedColumn || game.latchA ||
-        buttonRefused(button, screen.selectedRow, bindingsOf(game, pad)))
+    if (screen.keyboardTab || pad != screen.selectedColumn || game.latchA)
         return;
+    const CaptureRefusal refusal = buttonRefusal(button, screen.selectedRow, bindingsOf(game, pad), pad);
+    if (refusal.refused) {
+        screen.refusal = refusalLine(displayName(game.keyNames.buttons, button), refusal, controllerLabels,
+                                     "Back and Start cannot be bound");
+        return;
+    }
     bindingsOf(game, pad).buttons[static_cast<std::size_t>(screen.selectedRow)] = button;
     screen.capturing = false;
     // The A that was just bound must not start the next capture while held.
@@ -200,10 +229,9 @@ void updateKeyBindings(KeyBindingScreen& screen)
     for (int i = 0; i < rows; ++i) {
         const sf::Vector2f p1Cell = screen.p1Buttons[i].position;
         centreAt(screen.labels[i], p1Cell - sf::Vector2f(labelOffset, 0.f));
-        sf::Text* values[2] = {&screen.p1Values[i], &screen.p2Values[i]};
         for (int column = 0; column < 2; ++column) {
             const bool captured = screen.capturing && i == screen.selectedRow && column == screen.selectedColumn;
-            showString(*values[column], captured ? capturingText : bindingName(screen, column, i));
+            showCellName(screen, column, i, captured ? capturingText : bindingName(screen, column, i));
         }
         centreAt(screen.p1Values[i], p1Cell);
         centreAt(screen.p2Values[i], screen.p2Buttons[i].position);
@@ -217,6 +245,29 @@ void updateKeyBindings(KeyBindingScreen& screen)
     highlight(screen.tabButtons[0], screen.keyboardTab, game.frameTime);
     highlight(screen.tabButtons[1], !screen.keyboardTab, game.frameTime);
 }
+
+namespace {
+
+// The title, what a waiting cell wants, why the last key was refused, the way back.
+void drawHelp(const KeyBindingScreen& screen, sf::RenderTarget& layer)
+{
+    const Game& game = *screen.game;
+    const float middle = game.resolution.x / 2.f;
+    drawCaption(layer, game.font, "KEY BINDINGS", titleSize, {middle, titleY});
+    const float hintY = screen.p1Buttons[visibleRows(screen) - 1].position.y + hintGap;
+    if (screen.capturing) {
+        const char* const* labels = screen.keyboardTab ? keyboardLabels : controllerLabels;
+        const std::string cell = "P" + std::to_string(screen.selectedColumn + 1) + " " + labels[screen.selectedRow];
+        drawCaption(layer, game.font,
+                    cell + (screen.keyboardTab ? ": press a key... (Esc cancels)" : ": press a button... (Back cancels)"),
+                    hintSize, {middle, hintY});
+    }
+    if (!screen.refusal.empty())
+        drawCaption(layer, game.font, screen.refusal, hintSize, {middle, hintY + hintGap * 0.6f}, refusalColour);
+    drawBackLine(layer, game);
+}
+
+}  // namespace
 
 void drawKeyBindings(KeyBindingScreen& screen)
 {
@@ -235,6 +286,7 @@ void drawKeyBindings(KeyBindingScreen& screen)
         layer.draw(tab.sprite);
     layer.draw(screen.p1Header);
     layer.draw(screen.p2Header);
+    drawHelp(screen, layer);
 }
 
 void onBindClick(KeyBindingScreen& screen, sf::Vector2f mouse)
@@ -289,8 +341,13 @@ void onBindKey(KeyBindingScreen& screen, sf::Keyboard::Key key)
     if (!screen.capturing || !screen.keyboardTab)
         return;
     const int self = screen.selectedColumn;
-    if (keyRefused(key, screen.selectedRow, bindingsOf(game, self), bindingsOf(game, 1 - self)))
+    const CaptureRefusal refusal =
+        keyRefusal(key, screen.selectedRow, bindingsOf(game, self), bindingsOf(game, 1 - self), self);
+    if (refusal.refused) {
+        screen.refusal = refusalLine(displayName(game.keyNames.keys, key), refusal, keyboardLabels,
+                                     "this key cannot be bound");
         return;
+    }
     bindingsOf(game, self).keys[static_cast<std::size_t>(screen.selectedRow)] = key;
     screen.capturing = false;
 }

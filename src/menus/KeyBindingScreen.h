@@ -8,6 +8,8 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <string>
+
 struct Game;
 
 constexpr int keyboardRows = 7;    // Move Left .. Use Item
@@ -28,6 +30,8 @@ struct KeyBindingScreen {
     sf::Text p1Values[keyboardRows], p2Values[keyboardRows];
     Button p1Buttons[keyboardRows], p2Buttons[keyboardRows];
     Button tabButtons[2];  // keyboard, controller
+    std::string cellNames[2][keyboardRows];  // the full names the cells were last fitted to
+    std::string refusal;  // why the last key or button was refused, until the next capture
 };
 
 void initKeyBindingScreen(KeyBindingScreen& screen, Game& game);

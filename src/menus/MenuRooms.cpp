@@ -2,7 +2,11 @@
 
 #include "app/Game.h"
 #include "level/TileRenderer.h"
+#include "menus/HubMapCheck.h"
 #include "resources/Loading.h"
+#include "resources/TextFile.h"
+
+#include <iostream>
 
 namespace {
 
@@ -103,7 +107,21 @@ void initMapSelectRoom(MapSelectRoom& room, Game& game)
 
 void loadHubMap(MainHub& hub, const std::string& path)
 {
-    readSectionCodes(path, hubColumns, hub.grid);
+    if (!readSectionCodes(path, hubColumns, hub.grid))
+        return;
+    std::vector<float> doorLefts;
+    const auto addLefts = [&doorLefts](const auto& places) {
+        for (const DoorPlace& place : places)
+            doorLefts.push_back(place.x);
+    };
+    addLefts(hubDoors);
+    addLefts(modeDoors);
+    addLefts(mapDoors);
+    const std::string problem = hubMapProblem(hub.grid, doorLefts);
+    if (problem.empty())
+        return;
+    std::cerr << shownPath(path) << ": " << problem << "; the built-in hub layout is used\n";
+    hub.grid = builtInHubLayout(hubColumns);
 }
 
 float hubFloorY(const MainHub& hub, float x)

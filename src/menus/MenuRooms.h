@@ -3,6 +3,7 @@
 #include "app/SceneState.h"
 #include "level/TileMap.h"
 #include "menus/Doors.h"
+#include "menus/HubHints.h"
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -10,6 +11,7 @@
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,7 @@ struct MenuRoom {
     bool everyDoor = false;   // the confirm runs every door a player stands at, not just the first
     SceneState targetState = SceneState::Title;
     bool armed = false;  // the curtain was seen darkening for this room's switch
+    std::optional<DoorKind> fightAtBlack;  // the fight door taken, set up once the curtain is black
 };
 
 struct MainHub : MenuRoom {
@@ -42,6 +45,8 @@ struct MainHub : MenuRoom {
     int shownWinCount[2] = {-1, -1};  // the counts the texts were last set to
     Section grid = Section(hubColumns, TileColumn{});  // [column][row] tile codes, all 0 until read
     std::vector<sf::Vertex> mapPicture;  // quads of the grid's tiles, drawn in one batch
+    HubHints hints;          // the keys over the fighters for a newcomer
+    bool quitAsked = false;  // the Quit door was confirmed once: a second confirm there quits
 };
 
 struct ModeSelectRoom : MenuRoom {};

@@ -4,7 +4,9 @@
 #include "app/Latches.h"
 #include "audio/Audio.h"
 #include "menus/MenuNavigation.h"
+#include "menus/BackLine.h"
 #include "render/Layers.h"
+#include "resources/Caption.h"
 #include "resources/Loading.h"
 
 namespace {
@@ -18,6 +20,10 @@ const float keyBindingsHeightDivisor = 1.25f;
 const char* const windowedPicture = "Assets/Sprites/Options/windowedButton.png";
 const char* const fullscreenPicture = "Assets/Sprites/Options/fullScreenButton.png";
 const char* const keyBindingsPicture = "Assets/Sprites/Options/keybindsbutton.png";
+const unsigned titleSize = 72;      // px
+const unsigned stateSize = 36;      // px, the full-screen state over its button
+const float titleY = 120.f;         // px
+const float stateAboveButton = 78.f;  // px from the button's centre up
 
 Button makeButton(const char* picture, sf::Vector2f position)
 {
@@ -95,6 +101,11 @@ void drawOptions(OptionsScreen& options)
     drawSlider(options.musicSlider, layer);
     layer.draw(options.fullscreenButton.sprite);
     layer.draw(options.keyBindingsButton.sprite);
+    const float middle = game.resolution.x / 2.f;
+    drawCaption(layer, game.font, "OPTIONS", titleSize, {middle, titleY});
+    drawCaption(layer, game.font, game.fullscreen ? "FULL SCREEN: ON" : "FULL SCREEN: OFF", stateSize,
+                {middle, options.fullscreenButton.position.y - stateAboveButton});
+    drawBackLine(layer, game);
 }
 
 void onMouseMoved(OptionsScreen& options, sf::Vector2f mouse)

@@ -9,6 +9,7 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "render/Layers.h"
+#include "resources/Caption.h"
 #include "resources/Loading.h"
 
 namespace {
@@ -23,6 +24,8 @@ const char* const buttonPictures[pauseButtonCount] = {
     "Assets/Sprites/Pause/titleScreenButton.png",
 };
 const char* const mainMenuPicture = "Assets/Sprites/Pause/mainmenubutton.png";
+const unsigned headingSize = 96;          // px
+const float headingY = 300.f;             // px, above the resume button
 
 bool isRoom(SceneState state)
 {
@@ -124,6 +127,7 @@ void drawPause(PauseMenu& menu)
     sf::RenderTexture& layer = menu.game->screenLayer;
     aimAtScreen(layer);
     layer.draw(menu.dimmer);
+    drawCaption(layer, menu.game->font, "PAUSED", headingSize, sf::Vector2f(menu.game->resolution.x / 2.f, headingY));
     for (const Button& button : menu.buttons)
         layer.draw(button.sprite);
     // The fighter cards (and the off-screen markers of a room) stay in sight.

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 #include "menus/MenuRooms.h"
+#include "menus/QuitDoor.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -8,6 +9,7 @@
 namespace {
 
 const sf::Vector2i roomScorePixel{960, 98};  // window pixel the rooms' score stands under
+const sf::Vector2i scoreLabelPixel{960, 140};  // and its "classic wins" label
 
 const MenuRoom& roomOf(const Game& game, SceneState room)
 {
@@ -73,7 +75,12 @@ void drawRoomDoorsMapAndScore(Game& game, SceneState room)
     drawHubMap(game, layer);
     drawPrompts(game, layer);
     // The score stays at the top centre of the screen while the camera moves.
-    drawScore(game, layer, layer.mapPixelToCoords(roomScorePixel));
+    const sf::Vector2f score = layer.mapPixelToCoords(roomScorePixel);
+    drawScore(game, layer, score);
+    drawScoreLabel(game, layer, score.x, layer.mapPixelToCoords(scoreLabelPixel).y);
+    drawHubHints(game, layer);
+    if (room == SceneState::MainHub)
+        drawQuitQuestion(game, layer);
 }
 
 void drawVictoryScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)

@@ -4,10 +4,12 @@
 #include "menus/Doors.h"
 #include "menus/FighterChoice.h"
 #include "menus/MenuRooms.h"
+#include "menus/QuitDoor.h"
 
 namespace {
 
 constexpr int confirmButton = 3;  // Y on an Xbox-style pad
+constexpr unsigned cancelButton = 1;  // B
 
 void confirm(MenuRoom& room)
 {
@@ -58,5 +60,7 @@ void roomButtons(MenuRoom& room, const sf::Event& event)
 
 void hubButtons(MainHub& hub, const sf::Event& event)
 {
+    if (event.type == sf::Event::JoystickButtonPressed && event.joystickButton.button == cancelButton)
+        cancelQuitQuestion(hub);
     roomButtons(hub, event);
 }

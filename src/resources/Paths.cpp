@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -119,6 +120,8 @@ bool writeAll(int fd, const std::string& content)
         const ssize_t written = ::write(fd, data, left);
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = ENOSPC;  // nothing taken: the disk is full
         if (written <= 0)
             return false;
         data += written;
@@ -152,29 +155,45 @@ std::string resolvePath(const std::string& path)
     return resolveFrom(input.root_path(), parts, 0, 0).path.string();
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& content)
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string* reason)
 {
+    // Says why in words and in errno.
+    const auto fail = [reason](int error, const char* why) {
+        if (reason)
+            *reason = why;
+        errno = error;
+        return false;
+    };
     const std::string target = writeTarget(resolvePath(path));
     if (target.empty())
-        return errno = ELOOP, false;
+        return fail(ELOOP, "its symbolic links loop");
     struct stat old;
     const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode))
+        return fail(EISDIR, "is a folder, not a file");
     if (replacing && !S_ISREG(old.st_mode))
-        return errno = EISDIR, false;  // a folder or a device is never replaced by a file
+        return fail(EISDIR, "is not a plain file");  // a device is never replaced by a file
     const std::string fresh = target + ".new";
     const int fd = createFresh(fresh);
     if (fd < 0)
-        return false;
+        return fail(errno, std::strerror(errno));
     bool ok = writeAll(fd, content);
     if (ok && replacing)
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;
     ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(fresh.c_str(), target.c_str()) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(fresh.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
-        const int reason = errno;
         ::unlink(fresh.c_str());
-        return errno = reason, false;
+        const int cause = error != 0 ? error : EIO;
+        return fail(cause, std::strerror(cause));
     }
     syncFolder(target);
     return true;

@@ -21,9 +21,11 @@ std::string resolvePath(const std::string& path);
 // through), flushed to disk and given the old file's permissions, which is
 // then renamed over the old one. A symbolic link is followed: the file it
 // names is replaced and the link stays. Returns false when the folder is
-// missing or not writable, or the target is a folder; the old file is then
-// untouched and errno says why.
-bool writeFileAtomically(const std::string& path, const std::string& content);
+// missing or not writable, the disk is full, or the target is a folder; the
+// old file is then untouched and `reason` (when given) says why, in the
+// system's words ("No space left on device", "Read-only file system", ...);
+// errno says why as well.
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string* reason = nullptr);
 
 // Reads a whole file (resolved as above). Returns false when it cannot be read.
 bool readWholeFile(const std::string& path, std::string& content);

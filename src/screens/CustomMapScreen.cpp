@@ -10,6 +10,7 @@
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
 #include "render/Layers.h"
+#include "resources/Caption.h"
 #include "resources/Loading.h"
 #include "resources/TextFile.h"
 
@@ -23,6 +24,10 @@ constexpr float nameHeightDivisor = 2.5f;     // a name sits at this fraction of
 constexpr float messageY = 1060.f;            // px, the refusal line under the grid
 const sf::Vector2f roomPicturePlaces[2] = {{1920.f, 64.f}, {0.f, 64.f}};  // room pictures 2 and 3
 const sf::Color messageColour(255, 226, 140);
+constexpr float nameMargin = 12.f;            // px kept free on each side of a thumbnail
+constexpr unsigned helpSize = 30;             // px
+const sf::Vector2f backLinePlace{150.f, 50.f};  // px, the top-left corner's "Esc: back"
+constexpr float listProblemY = 60.f;          // px, the damaged list's line, top centre
 
 sf::Vector2f thumbnailSize(const CustomMapScreen& screen)
 {
@@ -119,6 +124,10 @@ void rebuildList(CustomMapScreen& screen)
     screen.names.clear();
     const CustomLevelList list = loadCustomLevelList();
     reportProblems(shownPath(customListPath), list.problems);
+    screen.listProblem.clear();
+    if (list.damaged)
+        screen.listProblem = "Custom.txt is damaged" +
+                             (list.problems.empty() ? std::string() : ": " + list.problems.front().what);
     for (const CustomLevelEntry& entry : list.entries) {
         screen.paths.push_back(entry.path);
         screen.names.push_back(entry.displayName);
@@ -138,6 +147,7 @@ void rebuildList(CustomMapScreen& screen)
             setupText(name, screen.game->font, screen.names[static_cast<std::size_t>(slot)], listTextSize, true,
                       sf::Color::White);
             centreText(name, sf::Vector2f(cell.left + size.x / 2.f, cell.top + size.y / nameHeightDivisor));
+            fitTextWidth(name, size.x - 2.f * nameMargin);
         } else {
             screen.thumbnails[static_cast<std::size_t>(slot)].setColor(sf::Color(255, 255, 255, emptySlotOpacity));
         }
@@ -184,6 +194,13 @@ void drawCustomMapSelect(CustomMapScreen& screen)
         hud.draw(name);
     centreText(screen.messageText, sf::Vector2f(game.resolution.x / 2.f, messageY));
     hud.draw(screen.messageText);
+    drawCaption(hud, game.font, "Esc: back", helpSize, backLinePlace);
+    if (!screen.listProblem.empty()) {
+        sf::Text problem =
+            captionText(game.font, screen.listProblem, helpSize, {game.resolution.x / 2.f, listProblemY}, messageColour);
+        fitTextWidth(problem, game.resolution.x - 2.f * (backLinePlace.x * 2.f));
+        hud.draw(problem);
+    }
     drawProjectiles(game, hud);
     // 3. Stacked onto the screen layer.
     stackLayer(game.screenLayer, game.backgroundLayer, game.backgroundLayerSprite);

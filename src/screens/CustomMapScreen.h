@@ -30,6 +30,7 @@ struct CustomMapScreen {
     std::vector<sf::Text> nameTexts;  // the first nine names, placed on their thumbnails
     sf::Text counterText;             // "K/9"
     sf::Text messageText;             // why the last pick was refused
+    std::string listProblem;          // why the list file cannot be used, "" when it can
     int refusedSlot = -1;             // the slot refused while the button stays down on it
 };
 

@@ -47,6 +47,8 @@ NameList parseNameList(std::string_view text)
         list.problems.push_back({firstUnshown.line, std::to_string(unshown) + " names cannot be shown (the first " +
                                                         quotedWord(firstUnshown.text) +
                                                         "); their codes show their numbers"});
+    if (list.names.empty())
+        list.problems.push_back({0, "holds no names; codes show their numbers"});
     return list;
 }
 

@@ -89,6 +89,16 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         EXPECT_FALSE(game.world.match.fightLive);
         EXPECT_TRUE(game.customMapChosen);
     }
+    for (int lastSection : {2, 4, 6, 8}) {
+        SCOPED_TRACE("the result screen shows the middle of a level of " + std::to_string(lastSection + 1));
+        HeadlessGame driver;
+        Game& game = *driver.game;
+        game.tileMap.lastSection = lastSection;
+        game.tileMap.grid.assign(static_cast<std::size_t>(lastSection + 1), Section(60, TileColumn{}));
+        game.state = SceneState::Victory;
+        driver.step();
+        EXPECT_EQ(game.tileMap.sectionIndex, lastSection / 2);
+    }
 }
 
 TEST(SceneTransitions, CreditsOptionsBindingsAndEditorGoBackWhereTheyCameFrom)

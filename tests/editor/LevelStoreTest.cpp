@@ -45,10 +45,10 @@ std::string level(const std::string& name)
     return "Assets/Map/Custom/" + name + "/" + name + ".txt";
 }
 
-std::string nineEntryList()
+std::string listOf(int count)
 {
-    std::string list = "9\n";
-    for (int i = 0; i < 9; ++i)
+    std::string list = std::to_string(count) + "\n";
+    for (int i = 0; i < count; ++i)
         list += level("L" + std::to_string(i)) + "\n";
     return list;
 }
@@ -77,6 +77,13 @@ TEST(LevelStore, SaveWritesTheExactFilesThenTheList)
     EXPECT_EQ(readTestFile("Assets/Map/Custom/P/Map1.txt"), uniformSection(60, 6));
     EXPECT_EQ(readTestFile(listFile), list);
 
+    // With nine listed, a listed level is saved over; the list stays as it is.
+    writeTestFile(listFile, listOf(8) + level("P") + "\n");
+    const std::string nine = readTestFile(listFile);
+    ASSERT_TRUE(saveCustomLevel(filledSections(5, 7), "P").done);
+    EXPECT_EQ(readTestFile("Assets/Map/Custom/P/Map4.txt"), uniformSection(60, 7));
+    EXPECT_EQ(readTestFile(listFile), nine);
+
     // A missing list is created.
     fs::remove(listFile);
     ASSERT_TRUE(saveCustomLevel(filledSections(3, 0), "Q").done);
@@ -93,8 +100,8 @@ TEST(LevelStore, RefusedSavesChangeNothing)
         std::string reasonPart;
     };
     const Case cases[] = {
-        {"nine listed, new name", nineEntryList(), "New", "9 levels"},
-        {"nine listed, even a listed name", nineEntryList(), "L3", "9 levels"},
+        {"nine listed, new name", listOf(9), "New", "9 levels are saved already"},
+        {"200 listed, new name", listOf(200), "New", "200 levels are saved already"},
         {"a listed name in other letter case", "1\n" + level("Cliffs") + "\n", "cliffs", "Cliffs"},
         {"damaged list", "many\n" + level("A"), "A", "Custom.txt is damaged"},
         {"count that is not a number", "-1\n", "A", "Custom.txt is damaged"},
@@ -148,8 +155,9 @@ TEST(LevelStore, OpenReadsBackASavedLevelAndRefusesDamagedOnes)
     sections[4][59][19] = 19;
     sections[0][0][0] = 9;
     ASSERT_TRUE(saveCustomLevel(sections, "Five").done);
-    const OpenedLevel opened = openCustomLevel("Five");
+    const OpenedLevel opened = openCustomLevel("five");
     ASSERT_TRUE(opened.outcome.done) << opened.outcome.message;
+    EXPECT_EQ(opened.outcome.message, "Opened Five");  // as the list spells it
     EXPECT_EQ(opened.sections, sections);
 
     ASSERT_TRUE(saveCustomLevel(filledSections(3, 2), "D").done);
@@ -262,4 +270,16 @@ TEST(LevelStore, APickedLevelMustExistWithThreeSections)
     EXPECT_NE(playableLevelProblem(level("Two"), "Two").find("2 sections"), std::string::npos);
     writeTestFile(level("Gap"), "2\n0\n64\nAssets/Map/Custom/Ok/Map0.txt\nA/Map1.txt\nA/Map2.txt\n");
     EXPECT_NE(playableLevelProblem(level("Gap"), "Gap").find("A/Map1.txt is missing"), std::string::npos);
+    fs::create_directories("A/Map1.txt");
+    EXPECT_NE(playableLevelProblem(level("Gap"), "Gap").find("A/Map1.txt is a folder, not a file"),
+              std::string::npos);
+
+    // What Open refuses, the list refuses too, in the same words.
+    for (const char* count : {"2000000000", "3", "x"}) {
+        SCOPED_TRACE(count);
+        writeTestFile(level("Ok"), std::string(count) + "\n0\n64\nAssets/Map/Custom/Ok/Map0.txt\n"
+                                                        "Assets/Map/Custom/Ok/Map1.txt\nAssets/Map/Custom/Ok/Map2.txt\n");
+        const std::string opened = openCustomLevel("Ok").outcome.message;
+        EXPECT_EQ(playableLevelProblem(level("Ok"), "Ok"), "Ok cannot be played: " + opened);
+    }
 }

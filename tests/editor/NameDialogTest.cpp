@@ -1,4 +1,6 @@
 #include "editor/EditorDriver.h"
+#include "editor/EditorHelp.h"
+#include "editor/NameDialog.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -83,10 +85,47 @@ TEST(NameDialog, SaveOpenAndDeleteThroughTheDialogs)
     EXPECT_EQ(editor.view.getCenter(), centre);
 
     d.click(menu.crossButton.getPosition() + sf::Vector2f(20.f, 20.f));
+    // Delete asks first; typing another name asks again.
     d.openDialog(menu.deleteFileButton);
     d.type("Mine");
+    d.click(menu.deleteButton.getPosition());
+    EXPECT_EQ(editor.panel, EditorPanel::DeleteDialog);
+    EXPECT_EQ(editor.message, "Delete Mine for good? Confirm again to delete it");
+    d.type("\b\b\b\bMine");
+    d.click(menu.deleteButton.getPosition());
+    EXPECT_TRUE(std::filesystem::exists("Assets/Map/Custom/Mine"));
     d.click(menu.deleteButton.getPosition());
     EXPECT_EQ(editor.panel, EditorPanel::FileMenu);
     EXPECT_TRUE(editor.savedNames.empty());
     EXPECT_FALSE(std::filesystem::exists("Assets/Map/Custom/Mine"));
+}
+
+TEST(NameDialog, LongNamesStayInsideTheBoxAndAListOfFortyTurnsByPages)
+{
+    EditorDriver d;
+    MapEditor& editor = d.editor;
+    const ToolMenu& menu = editor.menu;
+    d.openDialog(menu.saveFileButton);
+    d.type(std::string(30, 'W'));
+    const sf::FloatRect box = menu.fileBackground.getGlobalBounds();
+    const sf::FloatRect name = menu.nameText.getGlobalBounds();
+    EXPECT_GE(name.left, box.left);
+    EXPECT_LE(name.left + name.width, box.left + box.width);
+    EXPECT_STREQ(dialogTitle(editor.panel), "Save level as:");
+
+    std::string list = "40\n";
+    for (int i = 0; i < 40; ++i)
+        list += "Assets/Map/Custom/L" + std::to_string(i) + "/L" + std::to_string(i) + ".txt\n";
+    writeTestFile("Assets/Map/Custom/Custom.txt", list);
+    reloadSavedNames(editor);
+    ASSERT_EQ(editor.savedNames.size(), 40u);
+    EXPECT_EQ(menu.nameTexts.size(), 9u);
+    EXPECT_LT(menu.pageText.getGlobalBounds().top + menu.pageText.getGlobalBounds().height, 1080.f);
+    EXPECT_EQ(menu.pageText.getString().toAnsiString(), "1-9 of 40  PgUp / PgDn");
+    for (int turn = 0; turn < 6; ++turn)
+        turnNamePage(editor.menu, editor.savedNames, 1, editor.game->font);
+    EXPECT_EQ(menu.nameTexts.size(), 4u);
+    EXPECT_EQ(menu.nameTexts[0].getString().toAnsiString(), "L36");
+    turnNamePage(editor.menu, editor.savedNames, -1, editor.game->font);
+    EXPECT_EQ(menu.nameTexts[0].getString().toAnsiString(), "L27");
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(HubMap, MissingShortOrGarbledFilesLeaveZeroesWhereNothingWasRead)
 {
     enterEmptyFolder();
@@ -45,4 +47,28 @@ TEST(HubMap, TheFloorIsTheFirstEmptyCellAboveGround)
     EXPECT_LT(hubFloorY(hub, 7 * 64.f), 0.f);
     EXPECT_LT(hubFloorY(hub, -1.f), 0.f);
     EXPECT_LT(hubFloorY(hub, 60 * 64.f), 0.f);
+}
+
+TEST(HubMap, AMapWithNoFloorOrOnlySpikesSaysSoAndGivesWayToTheBuiltInLayout)
+{
+    enterEmptyFolder();
+    for (int code : {-1, 10}) {
+        std::string text;
+        for (int row = 0; row < 20; ++row) {
+            for (int column = 0; column < 60; ++column)
+                text += row < 10 && code == 10 ? "-1 " : std::to_string(code) + " ";
+            text += "\n";
+        }
+        writeTestFile("Assets/Map/Menu/MainMenuMap.txt", text);
+        MainHub hub;
+        testing::internal::CaptureStderr();
+        loadHubMap(hub, "Assets/Map/Menu/MainMenuMap.txt");
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("Assets/Map/Menu/MainMenuMap.txt: has no floor to stand on"), std::string::npos) << said;
+        EXPECT_NE(said.find("the built-in hub layout is used"), std::string::npos);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
+        // Every door of the three rooms can be stood in front of again.
+        for (float x : {128.f + 128.f, 1648.f + 128.f, 2944.f + 128.f, 3328.f + 128.f})
+            EXPECT_FLOAT_EQ(hubFloorY(hub, x), 11 * 64.f) << x;
+    }
 }

@@ -2,6 +2,7 @@
 #include "audio/Audio.h"
 #include "menus/BindingCapture.h"
 #include "menus/MenuDriver.h"
+#include "resources/Caption.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -43,12 +44,21 @@ TEST(KeyBindings, ARefusedKeyKeepsTheCaptureAndEscapeCancelsThenLeaves)
     EXPECT_EQ(shownValue(screen, 0, JumpKey), "W");
     clickAt(driver, p1CellX, firstRowY + rowStep * JumpKey);
     ASSERT_TRUE(screen.capturing);
-    // P2's Attack, then P1's own Attack, then no key at all: all refused.
-    for (sf::Keyboard::Key key : {sf::Keyboard::Numpad1, sf::Keyboard::J, sf::Keyboard::Unknown}) {
-        tapKey(driver, key);
+    // P2's Attack, then P1's own Attack, then no key at all: all refused, each saying why.
+    const struct {
+        sf::Keyboard::Key key;
+        std::string why;
+    } refusals[] = {
+        {sf::Keyboard::Numpad1, displayName(game.keyNames.keys, sf::Keyboard::Numpad1) + " is already used by P2 Attack"},
+        {sf::Keyboard::J, displayName(game.keyNames.keys, sf::Keyboard::J) + " is already used by P1 Attack"},
+        {sf::Keyboard::Unknown, "this key cannot be bound"},
+    };
+    for (const auto& refusal : refusals) {
+        tapKey(driver, refusal.key);
         EXPECT_TRUE(screen.capturing);
         EXPECT_EQ(shownValue(screen, 0, JumpKey), "...");
         EXPECT_EQ(bindingsOf(game, 0).keys[JumpKey], sf::Keyboard::W);
+        EXPECT_EQ(screen.refusal, refusal.why);
     }
     tapKey(driver, sf::Keyboard::Escape);
     EXPECT_FALSE(screen.capturing);
@@ -56,10 +66,15 @@ TEST(KeyBindings, ARefusedKeyKeepsTheCaptureAndEscapeCancelsThenLeaves)
     EXPECT_EQ(shownValue(screen, 0, JumpKey), "W");
 
     clickAt(driver, p1CellX, firstRowY + rowStep * JumpKey);
-    tapKey(driver, sf::Keyboard::U);
+    EXPECT_EQ(screen.refusal, "");  // a new capture forgets the old refusal
+    tapKey(driver, sf::Keyboard::BackSpace);
     EXPECT_FALSE(screen.capturing);
-    EXPECT_EQ(bindingsOf(game, 0).keys[JumpKey], sf::Keyboard::U);
-    EXPECT_EQ(shownValue(screen, 0, JumpKey), "U");
+    EXPECT_EQ(bindingsOf(game, 0).keys[JumpKey], sf::Keyboard::BackSpace);
+    // Long names stay inside their cells, at a readable size.
+    const sf::Text& cell = screen.p1Values[JumpKey];
+    EXPECT_EQ(cell.getString().toAnsiString().rfind(displayName(game.keyNames.keys, sf::Keyboard::BackSpace).substr(0, 3), 0), 0u);
+    EXPECT_LE(cell.getGlobalBounds().width, 128.f);
+    EXPECT_GE(cell.getCharacterSize(), smallestReadableSize);
     tapKey(driver, sf::Keyboard::Escape);
     EXPECT_EQ(game.state, SceneState::Options);
 }

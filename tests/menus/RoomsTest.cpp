@@ -111,8 +111,7 @@ TEST(MenuRooms, WhileTheCurtainFallsTheRoomTakesNoMoreInput)
     driver.step(5);
     tapKey(driver, sf::Keyboard::Enter);
     ASSERT_TRUE(game.screenFade.darkening);
-    EXPECT_TRUE(game.world.match.caaMode);
-    EXPECT_FALSE(game.world.match.fightLive);
+    EXPECT_FALSE(game.world.match.caaMode);  // the kill race is set up at black
     EXPECT_FALSE(game.world.players[0].advancing);
 
     // The mark comes back (a hub hit) and P1 stands at the Back door: no
@@ -132,22 +131,38 @@ TEST(MenuRooms, WhileTheCurtainFallsTheRoomTakesNoMoreInput)
     EXPECT_EQ(game.world.players[0].velocity, sf::Vector2f(0.f, 0.f));
     driver.step(40);
     EXPECT_EQ(game.state, SceneState::Fight);
+    EXPECT_TRUE(game.world.match.caaMode);
+    EXPECT_FALSE(game.world.match.fightLive);
 }
 
-TEST(MenuRooms, TheQuitDoorClosesTheWindow)
+TEST(MenuRooms, TheQuitDoorAsksFirstAndClosesTheWindowOnASecondConfirm)
 {
     HeadlessGame driver(true);
     Game& game = *driver.game;
     enterHub(driver);
-    standAt(game, 0, doorCentre(game.mainHub, DoorKind::Quit));
+    const float door = doorCentre(game.mainHub, DoorKind::Quit);
+    standAt(game, 0, door);
     lookAt(game, game.world.players[0].position.x - 500.f);
     driver.step();
+    tapKey(driver, sf::Keyboard::Enter);
     ASSERT_TRUE(game.window.isOpen());
+    EXPECT_TRUE(game.mainHub.quitAsked);
+    // Walking away, or pad B, takes the question back.
+    standAt(game, 0, door - 600.f);
+    driver.step();
+    EXPECT_FALSE(game.mainHub.quitAsked);
+    standAt(game, 0, door);
+    driver.step();
+    tapKey(driver, sf::Keyboard::Enter);
+    tapButton(driver, 0, 1);
+    EXPECT_FALSE(game.mainHub.quitAsked);
+    EXPECT_TRUE(game.window.isOpen());
+    tapKey(driver, sf::Keyboard::Enter);
     tapKey(driver, sf::Keyboard::Enter);
     EXPECT_FALSE(game.window.isOpen());
 }
 
-TEST(MenuRooms, TheJungleDoorOpensOnTheCountdownInTheMiddleSection)
+TEST(MenuRooms, TheJungleDoorKeepsTheRoomWholeUntilBlackThenOpensOnTheCountdown)
 {
     HeadlessGame driver;
     Game& game = *driver.game;
@@ -157,8 +172,16 @@ TEST(MenuRooms, TheJungleDoorOpensOnTheCountdownInTheMiddleSection)
     standAt(game, 0, doorCentre(game.mapSelectRoom, DoorKind::Jungle));
     lookAt(game, game.world.players[0].position.x);
     driver.step();
+    const sf::Vector2f roomView = game.world.camera.view.getCenter();
+    const sf::Vector2f places[2] = {game.world.players[0].position, game.world.players[1].position};
     tapKey(driver, sf::Keyboard::Enter);
-    driver.step(51);
+    // While the room can still be seen, the camera and both fighters stay in it.
+    driver.step(50);
+    ASSERT_EQ(game.state, SceneState::MapSelect);
+    EXPECT_NEAR(game.world.camera.view.getCenter().x, roomView.x, 64.f);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_NEAR(game.world.players[i].position.x, places[i].x, 64.f);
+    driver.step();
     ASSERT_EQ(game.state, SceneState::Fight);
     EXPECT_FALSE(game.customMapChosen);
     EXPECT_FALSE(game.world.match.fightLive);
@@ -192,4 +215,30 @@ TEST(MenuRooms, TheKillRaceStartsWithBothAtoolasAtTheirPlacesThoughP1HeldLeft)
         EXPECT_NEAR(p.position.x, centre + (i == 0 ? -750.f : 750.f), 64.f);
         EXPECT_EQ(p.velocity.x, 0.f);
     }
+}
+
+TEST(MenuRooms, TheHintsShowTheBoundKeysOnTheFirstVisitAndAfterEightStillSeconds)
+{
+    HeadlessGame driver;
+    driver.drawEachFrame = false;
+    Game& game = *driver.game;
+    enterHub(driver);
+    driver.step();
+    EXPECT_TRUE(hubHintsShown(game));
+    game.world.players[0].input.bindings.keys[JumpKey] = sf::Keyboard::Space;
+    const HintLines lines = hubHintLines(game, game.world.players[0]);
+    EXPECT_EQ(lines.move, "P1: " + displayName(game.keyNames.keys, game.world.players[0].input.bindings.keys[MoveLeftKey]) +
+                              " / " +
+                              displayName(game.keyNames.keys, game.world.players[0].input.bindings.keys[MoveRightKey]) +
+                              " move");
+    EXPECT_EQ(lines.act.rfind(displayName(game.keyNames.keys, sf::Keyboard::Space) + " jump", 0), 0u) << lines.act;
+
+    driver.setKey(sf::Keyboard::D, true);  // P1 runs: the hints go
+    driver.step(5);
+    driver.setKey(sf::Keyboard::D, false);
+    EXPECT_FALSE(hubHintsShown(game));
+    driver.step(static_cast<int>(hintIdleTime / testFrame) - 60);
+    EXPECT_FALSE(hubHintsShown(game));
+    driver.step(120);  // still long enough: they come back
+    EXPECT_TRUE(hubHintsShown(game));
 }

@@ -63,6 +63,8 @@ TEST(CustomMapScreen, AnEmptyListPicksNothingAndBackStillWorks)
               "Assets/Map/Custom/Custom.txt:1: \"nonsense\" is not a count of levels; no custom level is shown and "
               "the list is not rewritten\n");
     EXPECT_EQ(d.screen.counterText.getString().toAnsiString(), "0/9");
+    EXPECT_EQ(d.screen.listProblem, "Custom.txt is damaged: \"nonsense\" is not a count of levels; no custom level "
+                                    "is shown and the list is not rewritten");  // on screen too
     d.holdMouse(d.slotCentre(0).x, d.slotCentre(0).y);
     EXPECT_EQ(d.screen.targetState, SceneState::CustomMapSelect);
     d.driver.setKey(sf::Keyboard::Escape, true);
@@ -160,4 +162,17 @@ TEST(CustomMapScreen, TheGridLooksRight)
     // The same point of a filled and of an empty (faded) thumbnail.
     EXPECT_NE(shot.getPixel(610, 200), shot.getPixel(1310, 200));
     EXPECT_NE(shot.getPixel(1310, 200), shot.getPixel(1310, 140));  // the faded picture is there
+}
+
+TEST(CustomMapScreen, ALongNameStaysOnItsCard)
+{
+    ListDriver d;
+    const std::string longName(30, 'W');
+    saveLevel(longName, 3);
+    d.enter("1\n" + levelPath(longName));
+    const sf::FloatRect card = customSlotRect(d.screen, 0);
+    const sf::FloatRect name = d.screen.nameTexts[0].getGlobalBounds();
+    EXPECT_GE(name.left, card.left);
+    EXPECT_LE(name.left + name.width, card.left + card.width);
+    EXPECT_EQ(d.screen.listProblem, "");
 }

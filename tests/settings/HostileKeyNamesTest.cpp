@@ -34,7 +34,8 @@ std::string asLines(const Names& names)
 const Row nameRows[] = {
     {"Missing", missingFile(), namesAre({}), "is missing; codes show their numbers", "File error\n"},
     {"FolderInPlace", folderInstead(), namesAre({}), "is a folder, not a file", "File error\n"},
-    {"Empty", bytesFile(""), namesAre({}), "", ""},
+    {"Empty", bytesFile(""), namesAre({}), "holds no names; codes show their numbers", ""},
+    {"OnlySpaces", bytesFile(" \r\n\t\n"), namesAre({}), "holds no names", ""},
     {"ByteOrderMarkAndCrlf", bytesFile(byteOrderMark + "A\r\nB\r\nEscape\r\n"), namesAre({"A", "B", "Escape"}), "",
      ""},
     {"ControlBytes", bytesFile("A B\x01\x1b[31m D"), namesAre({"A", "", "D"}),
