@@ -104,16 +104,16 @@ enum FightLook { Plain = 0, Countdown = 1, LastMinute = 2, WithHud = 3 };
 void fillHud(Game& game)
 {
     game.hud.timerText.setString("3 : 27");
-    game.players[0].advancing = true;
-    selectSkill(*game.players[0].skill, game.players[0], 0);
-    game.players[1].position.x = game.camera.view.getCenter().x + 1500.f;
+    game.world.players[0].advancing = true;
+    selectSkill(game.world.players[0].skill, game.world.players[0], 0);
+    game.world.players[1].position.x = game.world.camera.view.getCenter().x + 1500.f;
     for (int i = 0; i < 2; ++i) {
-        game.players[i].item = std::make_unique<Crate>();
-        game.players[i].item->kind = i == 0 ? SPEED : SWAP;
-        game.players[i].item->icon = game.itemIcons[game.players[i].item->kind];
-        game.players[i].item->speedTime = 1.f;
+        game.world.players[i].item = Crate();
+        game.world.players[i].item->kind = i == 0 ? SPEED : SWAP;
+        game.world.players[i].item->icon = game.itemIcons[game.world.players[i].item->kind];
+        game.world.players[i].item->speedTime = 1.f;
     }
-    game.players[0].useItemRequest = true;
+    game.world.players[0].useItemRequest = true;
     hudUpdate(game);
 }
 
@@ -124,13 +124,13 @@ void BM_FightSceneFrame(benchmark::State& state)
     Game& game = sharedGame();
     game.state = SceneState::Fight;
     game.vortexLevel = 0.f;
-    game.fightLive = state.range(0) != Countdown;
-    game.hud.matchTimer = state.range(0) == LastMinute ? 30.f : 200.f;
-    game.flagTaken = state.range(0) == Plain;
+    game.world.match.fightLive = state.range(0) != Countdown;
+    game.world.match.matchTimer = state.range(0) == LastMinute ? 30.f : 200.f;
+    game.world.match.flagTaken = state.range(0) == Plain;
     if (state.range(0) == WithHud)
         fillHud(game);
     runFrames(game, state);
-    game.flagTaken = false;
+    game.world.match.flagTaken = false;
 }
 BENCHMARK(BM_FightSceneFrame)
     ->Arg(Plain)
@@ -153,7 +153,7 @@ void BM_VictoryFrame(benchmark::State& state)
 {
     Game& game = sharedGame();
     game.state = SceneState::Victory;
-    game.hud.matchTimer = 30.f;
+    game.world.match.matchTimer = 30.f;
     runFrames(game, state);
     game.vortexLevel = 0.f;
 }
@@ -164,8 +164,8 @@ void BM_PauseOptionsFrame(benchmark::State& state)
 {
     Game& game = sharedGame();
     game.state = SceneState::Fight;
-    game.fightLive = true;
-    game.hud.matchTimer = 200.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 200.f;
     game.vortexLevel = 0.f;
     pauseFrom(game, SceneState::Fight);
     if (state.range(0) == 1)

@@ -4,7 +4,7 @@
 // read-back from the graphics card it replaces.
 #include "app/Frame.h"
 #include "app/Game.h"
-#include "app/SubSteps.h"
+#include "app/FixedSteps.h"
 #include "fighters/BoxFrames.h"
 #include "fighters/Combat.h"
 #include "fighters/PixelOverlap.h"
@@ -16,6 +16,7 @@
 #include "match/Items.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
+#include "world/WorldBytes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,14 +48,14 @@ Game& fightGame()
     for (int slot = 0; slot < characterSlotCount; ++slot)
         fillMissingFrames(game->characterSets[slot], kindHitbox(slot % kindCount), 60, boxes());
     game->state = SceneState::Fight;
-    game->fightLive = true;
+    game->world.match.fightLive = true;
     game->screenFade.clock.startedAt = -10.0;
     game->tileMap.solidTiles.clear();
     buildCollision(game->tileMap);
     for (int i = 0; i < 2; ++i) {
-        Player& p = game->players[i];
+        Player& p = game->world.players[i];
         p.character = &game->characterSets[characterSlot(i, atoola)];
-        selectSkill(*p.skill, p, atoola);
+        selectSkill(p.skill, p, atoola);
         applyCharacterStats(p);
         p.deathTimer = 10.f;
     }
@@ -65,30 +66,29 @@ Game& fightGame()
 void setUpClash(Game& game)
 {
     for (int i = 0; i < 2; ++i) {
-        Player& p = game.players[i];
+        Player& p = game.world.players[i];
         p.position = sf::Vector2f(1000.f + 40.f * static_cast<float>(i), 300.f);
         p.velocity = sf::Vector2f(0.f, 0.f);
         setFacingScale(p, i == 0 ? 1.f : -1.f, 1.f);
         setBothStates(p, AnimState::ATTACKING);
-        p.animClock.startedAt = game.time.now - 0.15;
+        p.animClock.startedAt = game.world.time.now - 0.15;
         p.attacking = true;
         p.hitLanded = false;
         p.hitboxActive = true;
         p.frame = swingFrame;
-        if (sf::Sprite* sprite = frameSprite(p))
-            sprite->setPosition(p.position);
+        placeFrame(p);
     }
-    while (game.projectiles.shots.size() < 3)
+    while (game.world.shots.size() < 3)
         spawnProjectile(game.projectiles, false, sf::Vector2f(200.f, 100.f), 10.f, 1,
-                        static_cast<int>(game.projectiles.shots.size() % 2));
+                        static_cast<int>(game.world.shots.size() % 2));
 }
 
 void fightFrame(Game& game)
 {
     game.frameTime = dt;
-    game.time.now += dt;
+    game.world.time.now += dt;
     updateProjectiles(game);
-    updateCamera(game.camera);
+    updateCamera(game.world.camera);
     playersTick(game);
 }
 
@@ -101,14 +101,14 @@ void BM_FightFrame(benchmark::State& state)
             game.pixelMasks.byTexture.clear();
         setUpClash(game);
         fightFrame(game);
-        benchmark::DoNotOptimize(game.players[0].currentState);
+        benchmark::DoNotOptimize(game.world.players[0].currentState);
     }
 }
 BENCHMARK(BM_FightFrame)->Arg(0)->Arg(1)->ArgNames({"readBack"})->Unit(benchmark::kMicrosecond);
 
 // The whole fight update of one frame as the program runs it (shots, camera,
 // HUD, fighters, crates, rules), at 300 FPS in one step and at 25 FPS in
-// sub-steps. The counter shows the sub-steps of the frame.
+// fixed steps. The counter shows the steps of the frame.
 void BM_FightUpdate(benchmark::State& state)
 {
     Game& game = fightGame();
@@ -116,9 +116,9 @@ void BM_FightUpdate(benchmark::State& state)
     for (auto _ : state) {
         setUpClash(game);
         runFrame(game, frame, {}, false);
-        benchmark::DoNotOptimize(game.players[0].currentState);
+        benchmark::DoNotOptimize(game.world.players[0].currentState);
     }
-    state.counters["subSteps"] = splitFrame(frame).count;
+    state.counters["steps"] = static_cast<double>(frame / fixedStep);
 }
 BENCHMARK(BM_FightUpdate)->Arg(300)->Arg(25)->ArgNames({"fps"})->Unit(benchmark::kMicrosecond);
 
@@ -136,10 +136,10 @@ Game& matchGame()
     setUpClassicFight(fight);
     placeGoal(fight);
     fight.state = SceneState::Fight;
-    fight.fightLive = true;
-    fight.time.now += 10.0;
+    fight.world.match.fightLive = true;
+    fight.world.time.now += 10.0;
     makeLive(fight, 3);
-    Flag& flag = fight.flags[0];
+    Flag& flag = fight.world.flags[0];
     flag.section = 3;
     flag.placed = true;
     flag.carried = true;
@@ -148,58 +148,93 @@ Game& matchGame()
 
 void setUpCarry(Game& game)
 {
-    Player& p1 = game.players[0];
-    Player& p2 = game.players[1];
+    Player& p1 = game.world.players[0];
+    Player& p2 = game.world.players[1];
     p1.advancing = true;
     p2.advancing = false;
     p1.position = sf::Vector2f(3 * 3840.f + 1600.f, 14 * 64.f - p1.size.y / 2.f);
     p1.velocity = sf::Vector2f(-900.f, 0.f);
     p2.position = sf::Vector2f(3 * 3840.f + 2560.f, 14 * 64.f - p2.size.y / 2.f);
     p2.velocity = sf::Vector2f(0.f, 0.f);
-    game.camera.centre = sf::Vector2f(p1.position.x, restCentreY);
-    game.camera.view.setCenter(game.camera.centre);
-    game.flags[0].carried = true;
+    game.world.camera.centre = sf::Vector2f(p1.position.x, restCentreY);
+    game.world.camera.view.setCenter(game.world.camera.centre);
+    game.world.flags[0].carried = true;
     if (!p1.item)
-        p1.item = std::make_unique<Crate>();
+        p1.item = Crate();
     p1.item->kind = SPEED;
     p1.item->speedTime = 1.f;
     p1.useItemRequest = true;
-    if (!game.crate) {
-        game.crate = std::make_unique<Crate>();
-        game.crate->game = &game;
-        game.crate->sprite = game.crateSprite;
+    if (!game.world.crate) {
+        game.world.crate = Crate();
+        game.world.crate->sprite = game.crateSprite;
     }
-    game.crate->alive = true;
-    game.crate->age = 1.f;
-    game.crate->onGround = false;
-    game.crate->position = sf::Vector2f(p1.position.x + 300.f, 200.f);
-    game.crate->velocity = sf::Vector2f(0.f, 0.f);
-    game.hud.matchTimer = 200.f;
+    game.world.crate->alive = true;
+    game.world.crate->age = 1.f;
+    game.world.crate->onGround = false;
+    game.world.crate->position = sf::Vector2f(p1.position.x + 300.f, 200.f);
+    game.world.crate->velocity = sf::Vector2f(0.f, 0.f);
+    game.world.match.matchTimer = 200.f;
+    if (game.world.shots.empty())
+        spawnProjectile(game.projectiles, false, p2.position, 1500.f, -1, 1);
 }
 
 // One whole fight update of the classic match (its rules, flags, crate,
-// items and HUD included), one 1/120 s step as the program runs it at 60 FPS.
+// items and HUD included), one fixed 1/300 s step.
 void BM_MatchFrame(benchmark::State& state)
 {
     Game& game = matchGame();
     for (auto _ : state) {
         setUpCarry(game);
-        game.frameTime = maxSubStep;
-        game.time.now += maxSubStep;
+        game.frameTime = fixedStep;
+        game.world.time.now += fixedStep;
         updateFightScene(game);
-        benchmark::DoNotOptimize(game.flags[0].position);
+        benchmark::DoNotOptimize(game.world.flags[0].position);
     }
-    if (game.state != SceneState::Fight || !game.flags[0].carried || !game.crate)
+    if (game.state != SceneState::Fight || !game.world.flags[0].carried || !game.world.crate)
         state.SkipWithError("the match left the carried-flag situation");
 }
 BENCHMARK(BM_MatchFrame)->Unit(benchmark::kMicrosecond);
+
+// The world of that busy step as a value: copied, checksummed, written as bytes.
+void BM_WorldCopy(benchmark::State& state)
+{
+    Game& game = matchGame();
+    setUpCarry(game);
+    FightWorld copy;
+    for (auto _ : state) {
+        copy = game.world;
+        benchmark::DoNotOptimize(copy.players[0].position);
+    }
+}
+BENCHMARK(BM_WorldCopy)->Unit(benchmark::kMicrosecond);
+
+void BM_WorldChecksum(benchmark::State& state)
+{
+    Game& game = matchGame();
+    setUpCarry(game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checksum(game.world));
+}
+BENCHMARK(BM_WorldChecksum)->Unit(benchmark::kMicrosecond);
+
+void BM_WorldSerialize(benchmark::State& state)
+{
+    Game& game = matchGame();
+    setUpCarry(game);
+    for (auto _ : state) {
+        const std::vector<std::uint8_t> bytes = serialize(game.world);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.counters["bytes"] = static_cast<double>(serialize(game.world).size());
+}
+BENCHMARK(BM_WorldSerialize)->Unit(benchmark::kMicrosecond);
 
 void BM_PixelOverlap(benchmark::State& state)
 {
     Game& game = fightGame();
     setUpClash(game);
-    const sf::Sprite& a = *frameSprite(game.players[0]);
-    const sf::Sprite& b = *frameSprite(game.players[1]);
+    const sf::Sprite a = *frameSprite(game.world.players[0]);
+    const sf::Sprite b = *frameSprite(game.world.players[1]);
     const bool readBack = state.range(0) != 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(readBack ? pixelOverlapReadBack(a, b) : pixelOverlap(a, b, game.pixelMasks));

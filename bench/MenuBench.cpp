@@ -27,7 +27,7 @@ Game& menuGame()
         game->state = SceneState::Title;
         runFrame(*game, frameTime, {}, false);
         placeAtHubStart(*game);
-        game->players[0].advancing = true;
+        game->world.players[0].advancing = true;
         game->state = SceneState::MainHub;
         runFrame(*game, frameTime, {}, false);
     }
@@ -42,7 +42,7 @@ void walkBothFighters(Game& game, int frame)
         placeAtHubStart(game);
     game.input.keys[sf::Keyboard::D] = true;
     game.input.keys[sf::Keyboard::Right] = true;
-    for (Player& player : game.players)
+    for (Player& player : game.world.players)
         player.keyboardMode = true;  // as their key presses made them
 }
 
@@ -54,13 +54,13 @@ void BM_RoomUpdate(benchmark::State& state)
     double walked = 0.0;  // px, both fighters: shows that they do walk
     for (auto _ : state) {
         walkBothFighters(game, frame++);
-        const float before = game.players[0].position.x + game.players[1].position.x;
+        const float before = game.world.players[0].position.x + game.world.players[1].position.x;
         runFrame(game, frameTime, {}, false);
-        walked += std::abs(game.players[0].position.x + game.players[1].position.x - before);
+        walked += std::abs(game.world.players[0].position.x + game.world.players[1].position.x - before);
     }
     state.counters["px/frame"] = benchmark::Counter(walked / static_cast<double>(frame));
     game.input.keys[sf::Keyboard::D] = game.input.keys[sf::Keyboard::Right] = false;
-    benchmark::DoNotOptimize(game.players[0].position);
+    benchmark::DoNotOptimize(game.world.players[0].position);
 }
 BENCHMARK(BM_RoomUpdate)->Unit(benchmark::kMicrosecond);
 

@@ -4,7 +4,7 @@
 #include "launch/FightLaunch.h"
 #include "resources/TextureCache.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -27,10 +27,8 @@ int main(int argc, char** argv)
     catchShutdownSignals();
     auto game = std::make_unique<Game>();
 
-    // All randomness of the game comes from rand, seeded once from the clock.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    for (int i = 0; i < 3; ++i)
-        std::rand();
+    // The world's generator is the game's only chance; each run seeds it from the clock.
+    seedRandom(game->world.random, static_cast<std::uint64_t>(std::time(nullptr)));
 
     createWindow(*game);
     if (!game->window.isOpen()) {

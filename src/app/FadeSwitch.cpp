@@ -12,8 +12,8 @@ namespace {
 // afresh with the camera on the middle section.
 void arriveInFight(Game& game)
 {
-    game.fightLive = false;
-    centreOnMiddleSection(game.camera);
+    game.world.match.fightLive = false;
+    centreOnMiddleSection(game.world.camera);
     setCursorVisible(game, false);
 }
 
@@ -22,8 +22,8 @@ void arriveInFight(Game& game)
 // fighters stood when the door was taken.
 void arriveWithP1(Game& game, SceneState target)
 {
-    Camera& camera = game.camera;
-    camera.view.setCenter(game.players[0].position.x, camera.view.getCenter().y);
+    Camera& camera = game.world.camera;
+    camera.view.setCenter(game.world.players[0].position.x, camera.view.getCenter().y);
     camera.centre = camera.view.getCenter();
     if (game.state == SceneState::ModeSelect && target == SceneState::Fight)
         placeForFight(game);

@@ -3,7 +3,7 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "app/SceneUpdate.h"
-#include "app/SubSteps.h"
+#include "app/FixedSteps.h"
 #include "menus/PauseMenu.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
@@ -40,13 +40,13 @@ void update(Game& game)
     releaseLatches(game);
     // 3. A controller unplugged in a room or a running fight pauses the game.
     pauseOnLostPad(game);
-    // 4-5. The world's clock, the shots in flight and the scene; long frames
-    // of the rooms and the fight in sub-steps. Under the pause menus the world
+    // 4-5. The world's clock, the shots in flight and the scene; the rooms
+    // and the fight in fixed steps. Under the pause menus the world
     // stands still, so a fight resumes exactly where it stopped.
     if (worldPaused(game)) {
         updateScene(game);
+        consumeTaps(game.input);
         return;
     }
-    game.time.now += game.frameTime;
     simulateFrame(game);
 }

@@ -109,7 +109,7 @@ Game::Game()
     initCredits(credits, *this);
     initPauseMenu(pauseMenu, *this);
     initMapSelectRoom(mapSelectRoom, *this);
-    camera.game = this;
+    world.camera.game = this;
     initProjectiles(projectiles, *this);
     initEditor(editor, *this);
     initModeSelectRoom(modeSelectRoom, *this);

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
+#include "app/FixedSteps.h"
 #include "app/Input.h"
+#include "app/PlayerButtons.h"
 #include "app/SceneState.h"
 #include "app/ScreenFade.h"
 #include "editor/MapEditor.h"
@@ -25,6 +27,7 @@
 #include "settings/KeyNames.h"
 #include "settings/PlayerControl.h"
 #include "settings/PlayerFile.h"
+#include "world/FightWorld.h"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -45,11 +48,11 @@ struct Game {
     sf::RenderWindow window;
     sf::Clock frameClock;  // wall clock, read only by the program's frame loop
     float frameTime = 0.f;
-    GameTime time;         // the world's clock (rooms, fights): stands still under the pause menus
+    ScriptedButtons scriptedButtons;  // both players' buttons when a script, not the devices, plays
+    StepAccumulator steps; // frame time the fixed steps of the world have not used yet
     GameTime menuTime;     // the menus' clock: runs every frame, paused or not
     InputState input;      // polled device state (SFML in the program, scripted in tests)
     sf::Vector2f resolution{1920.f, 1080.f};
-    float sectionWidth = 3840.f;
 
     // Scene
     SceneState state = SceneState::Splash;
@@ -61,7 +64,6 @@ struct Game {
     float waterTime = 0.f;
     float vortexLevel = 0.f;
     float vortexTime = 0.f;
-    float crateTimer = 0.f;
     float victoryTime = 0.f;  // s on the victory screen; nothing else reads it
     bool crossFadeStarted = false;
     int backgroundIndex = 0;
@@ -70,18 +72,8 @@ struct Game {
 
     // Settings and mode flags
     bool fullscreen = true;
-    bool fightLive = false;
-    bool suddenDeath = false;
-    bool suddenDeathFalls[2] = {false, false};  // P1, P2 went down during sudden death
-    bool caaMode = false;
     bool customMapChosen = false;
     std::string customMapPath;
-    bool flagTaken = false;
-    bool bothDown = false;
-    int chaseSituation = 4;  // ChaseSituation: nobody attacks before a fight
-    int p1Kills = 0;
-    int p2Kills = 0;
-    int caaStage = 0;
 
     // Controller latches: a consumed press fires nothing else until released.
     bool latchA = false;
@@ -91,12 +83,12 @@ struct Game {
     bool latchStart = false;
     bool backHeld = false;
 
+    // The fight and the rooms: every piece of state their rules touch
+    FightWorld world;
+
     // Owned objects
     TileMap tileMap;
-    Camera camera;
     Collision collision;
-    Player players[2];
-    Flag flags[2];
     Character characterSets[8];
     Hud hud;
     ProjectileList projectiles;
@@ -109,7 +101,6 @@ struct Game {
     OptionsScreen options;
     PauseMenu pauseMenu;
     CreditsScreen credits;
-    std::unique_ptr<Crate> crate;
     KeyNames keyNames;  // shown names of key codes and controller buttons
     PlayerFiles playerFiles;  // how the settings and binds files are saved back
     PlayerControls playerControls;  // who plays each fighter, and its file

@@ -9,8 +9,11 @@ namespace {
 
 void setKey(InputState& input, sf::Keyboard::Key key, bool down)
 {
-    if (key >= 0 && key < sf::Keyboard::KeyCount && (input.focused || !down))
-        input.keys[key] = down;
+    if (key < 0 || key >= sf::Keyboard::KeyCount || !(input.focused || !down))
+        return;
+    input.keys[key] = down;
+    if (down)
+        input.keysTapped[key] = true;
 }
 
 void setMouseButton(InputState& input, sf::Mouse::Button button, bool down)
@@ -21,9 +24,15 @@ void setMouseButton(InputState& input, sf::Mouse::Button button, bool down)
 
 }  // namespace
 
+void consumeTaps(InputState& input)
+{
+    std::fill(std::begin(input.keysTapped), std::end(input.keysTapped), false);
+}
+
 void releaseAllInput(InputState& input)
 {
     std::fill(std::begin(input.keys), std::end(input.keys), false);
+    consumeTaps(input);
     std::fill(std::begin(input.mouseButtons), std::end(input.mouseButtons), false);
     for (JoystickState& pad : input.joysticks) {
         std::fill(std::begin(pad.buttons), std::end(pad.buttons), false);

@@ -23,6 +23,9 @@ struct JoystickState {
 
 struct InputState {
     bool keys[sf::Keyboard::KeyCount] = {};
+    // Pressed since the last world step took them: a key pressed and released
+    // within one frame still reads as down for that one step.
+    bool keysTapped[sf::Keyboard::KeyCount] = {};
     JoystickState joysticks[sf::Joystick::Count];
     bool mouseButtons[sf::Mouse::ButtonCount] = {};
     sf::Vector2i mousePixel;  // mouse position in window pixels
@@ -30,7 +33,7 @@ struct InputState {
 
     bool keyDown(int key) const
     {
-        return key >= 0 && key < sf::Keyboard::KeyCount && keys[key];
+        return key >= 0 && key < sf::Keyboard::KeyCount && (keys[key] || keysTapped[key]);
     }
     bool buttonDown(int joystick, int button) const
     {
@@ -54,6 +57,10 @@ struct InputState {
 // mouse moves, and focus. Losing focus releases everything; presses that
 // arrive without focus are ignored.
 void trackInputEvent(InputState& input, const sf::Event& event);
+
+// The taps were seen by a step (or by a scene's update): from now on only
+// the keys held count.
+void consumeTaps(InputState& input);
 
 // Gains or loses the focus; losing it releases every key, button and axis.
 void setWindowFocus(InputState& input, bool focused);

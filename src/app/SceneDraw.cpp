@@ -64,7 +64,7 @@ void drawScene(Game& game, SceneState state, FrameTarget& frame)
         drawPausedScene(game, frame);
         break;
     case SceneState::KeyBindings:
-        game.backgroundLayer.setView(game.camera.view);
+        game.backgroundLayer.setView(game.world.camera.view);
         drawKeyBindings(game.options.keyBindingScreen);
         break;
     }

@@ -75,7 +75,7 @@ void joystickInMainHub(Game& game, const sf::Event& event)
 
 void joystickInFight(Game& game, const sf::Event& event)
 {
-    if (game.fightLive && pauseWithStart(game, SceneState::Fight))
+    if (game.world.match.fightLive && pauseWithStart(game, SceneState::Fight))
         return;
     noteJoystickEvent(game, joystickOf(event));
 }
@@ -123,7 +123,7 @@ void onKeyPressed(Game& game, const sf::Event::KeyEvent& key)
         roomKeyEvent(game, game.mapSelectRoom, SceneState::MapSelect);
         break;
     case SceneState::Fight:
-        if (escapeDown(game) && game.fightLive)
+        if (escapeDown(game) && game.world.match.fightLive)
             pauseFrom(game, SceneState::Fight);
         break;
     case SceneState::Pause:

@@ -27,7 +27,7 @@ void walkRoom(Game& game)
 {
     setCursorVisible(game, false);
     playersTick(game);
-    updateCamera(game.camera);
+    updateCamera(game.world.camera);
 }
 
 void stopIfPlaying(const char* track)
@@ -49,7 +49,7 @@ void updateMainHubScene(Game& game)
     updatePrompts(game.mainHub);
     fadeDrivenSwitch(game, game.mainHub.armed, game.mainHub.targetState);
     // 4. The hub keeps the fighters free to act.
-    game.fightLive = true;
+    game.world.match.fightLive = true;
 }
 
 void updateModeSelectScene(Game& game)
@@ -69,11 +69,11 @@ void updateMapSelectScene(Game& game)
 void updateFightScene(Game& game)
 {
     // 1. The caa mode's character changes.
-    if (game.caaMode)
+    if (game.world.match.caaMode)
         caaRules(game);
     // 2. Cursor, camera, menu music.
     setCursorVisible(game, false);
-    updateCamera(game.camera);
+    updateCamera(game.world.camera);
     stopIfPlaying("MENU");
     // 3. A pad A held through the fight cannot start a rematch on the result screen.
     if (game.input.buttonDown(0, buttonA))
@@ -87,7 +87,7 @@ void updateFightScene(Game& game)
     activeItems(game);
     matchRules(game);
     // 6. The flags follow their carriers, except in the caa mode and while darkening.
-    if (!game.caaMode && !game.screenFade.darkening)
+    if (!game.world.match.caaMode && !game.screenFade.darkening)
         updateFlags(game);
 }
 

@@ -12,7 +12,7 @@ void initScreenFade(ScreenFade& fade, Game& game)
 
 void startFade(ScreenFade& fade)
 {
-    fade.clock.restart(fade.game->time);
+    fade.clock.restart(fade.game->world.time);
     fade.active = true;
     fade.darkening = true;
     fade.lightening = true;
@@ -20,7 +20,7 @@ void startFade(ScreenFade& fade)
 
 void startReveal(ScreenFade& fade)
 {
-    fade.clock.restart(fade.game->time);
+    fade.clock.restart(fade.game->world.time);
     fade.active = true;
     fade.lightening = true;
     fade.darkening = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 

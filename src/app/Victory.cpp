@@ -19,11 +19,11 @@ void showMiddleSection(Game& game)
 
 void clearMatchMarks(Game& game)
 {
-    for (Player& player : game.players) {
+    for (Player& player : game.world.players) {
         player.advancing = false;
         player.isWinner = false;
     }
-    for (Flag& flag : game.flags)
+    for (Flag& flag : game.world.flags)
         flag.carried = false;
 }
 
@@ -45,7 +45,7 @@ void updateVictory(Game& game)
     setCursorVisible(game, true);
     game.victoryTime += game.frameTime;
     // 2. The middle section of a classic level, every frame.
-    if (!game.caaMode)
+    if (!game.world.match.caaMode)
         showMiddleSection(game);
     // 3. Rematch, then 4. back to the hub.
     if (rematchAsked(game))
@@ -57,14 +57,14 @@ void updateVictory(Game& game)
 void startRematch(Game& game)
 {
     game.victoryTime = 0.f;
-    const bool caa = game.caaMode;
+    const bool caa = game.world.match.caaMode;
     resetMatch(game);
     if (caa)
-        game.caaMode = true;
-    for (Player& player : game.players)
+        game.world.match.caaMode = true;
+    for (Player& player : game.world.players)
         player.velocity = sf::Vector2f(0.f, 0.f);
-    game.fightLive = false;
-    if (game.caaMode)
+    game.world.match.fightLive = false;
+    if (game.world.match.caaMode)
         setUpCaaFight(game);
     else
         setUpClassicFight(game);
@@ -83,5 +83,5 @@ void returnToHub(Game& game)
     game.latchB = true;
     game.state = SceneState::MainHub;
     clearMatchMarks(game);
-    game.players[0].advancing = true;
+    game.world.players[0].advancing = true;
 }

@@ -28,15 +28,15 @@ int frameCount(const Player& p)
 
 void impact(Player& p)
 {
-    if (p.currentState == AnimState::SEISME && p.frame == impactFrame && !p.game->camera.shaking) {
-        startShake(p.game->camera, impactShakeAmplitude, impactShakeDuration);
+    if (p.currentState == AnimState::SEISME && p.frame == impactFrame && !p.game->world.camera.shaking) {
+        startShake(p.game->world.camera, impactShakeAmplitude, impactShakeDuration);
         restartSound("G_IMPACT", impactVolume);
     }
 }
 
 void backToIdle(Player& p)
 {
-    p.animClock.restart(p.game->time);
+    p.animClock.restart(p.game->world.time);
     setBothStates(p, AnimState::IDLE);
 }
 
@@ -81,7 +81,7 @@ void stepAnimation(Player& p)
 {
     if (!p.character)
         return;
-    const GameTime& time = p.game->time;
+    const GameTime& time = p.game->world.time;
     // 1. A requested state starts its clip.
     if (p.currentState != p.requestedState) {
         p.animClock.restart(time);
@@ -100,8 +100,7 @@ void stepAnimation(Player& p)
     // 5. Inside the clip: pick and place the frame.
     if (progress < 1.f) {
         p.frame = clipFrame(clip, progress, frameCount(p));
-        if (sf::Sprite* sprite = frameSprite(p))
-            sprite->setPosition(p.position);
+        placeFrame(p);
         return;
     }
     // 6. The clip has ended.

@@ -14,7 +14,7 @@ namespace {
 
 BindingTable& tableOf(Player& player)
 {
-    return player.input->bindings;
+    return player.input.bindings;
 }
 
 }  // namespace
@@ -26,12 +26,12 @@ void loadBindings(Game& game)
     reportProblems(shownPath(bindsReadPath), record.problems);
     game.playerFiles.binds.damaged = read && !record.problems.empty();
     for (int i = 0; i < 2; ++i)
-        tableOf(game.players[i]) = record.players[i];
+        tableOf(game.world.players[i]) = record.players[i];
 }
 
 void saveBindings(Game& game)
 {
-    const std::string text = bindingsText(game.players[0].input->bindings, game.players[1].input->bindings);
+    const std::string text = bindingsText(game.world.players[0].input.bindings, game.world.players[1].input.bindings);
     if (savePlayerFile(bindsWritePath, text, game.playerFiles.binds) == SaveOutcome::Failed)
         std::cout << "file error\n";
 }
@@ -40,13 +40,13 @@ bool keyBelongsToPlayer(const Player& player, int key)
 {
     if (key < 0 || key >= sf::Keyboard::KeyCount)
         return false;
-    const std::vector<int>& keys = player.input->bindings.keys;
+    const std::vector<int>& keys = player.input.bindings.keys;
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 void noteKeyPressed(Game& game, int key)
 {
-    for (Player& player : game.players)
+    for (Player& player : game.world.players)
         if (keyBelongsToPlayer(player, key))
             player.keyboardMode = true;
 }
@@ -54,5 +54,5 @@ void noteKeyPressed(Game& game, int key)
 void noteJoystickEvent(Game& game, unsigned joystick)
 {
     if (game.state == SceneState::Fight && joystick < 2)
-        game.players[joystick].keyboardMode = false;
+        game.world.players[joystick].keyboardMode = false;
 }

@@ -171,7 +171,7 @@ sf::Color playerColour(int playerIndex)
 void applyCharacterStats(Player& player)
 {
     player.sprites = player.character ? &player.character->sprites : nullptr;
-    const int kind = player.skill ? player.skill->kind : -1;
+    const int kind = player.skill.kind;
     if (kind < 0 || kind >= kindCount)
         return;
     player.size = kindStats[kind].hitbox;
@@ -183,8 +183,5 @@ void applyCharacterStats(Player& player)
 void setFacingScale(Player& player, float scaleX, float scaleY)
 {
     player.facing = scaleX < 0.f ? -1 : 1;
-    if (!player.character)
-        return;
-    for (sf::Sprite& frame : player.character->sprites)
-        frame.setScale(scaleX, scaleY);
+    player.frameScale = sf::Vector2f(scaleX, scaleY);
 }

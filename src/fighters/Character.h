@@ -74,7 +74,7 @@ void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour);
 // Copies the chosen slot's frames to the player and applies the kind's
 // hitbox, hit points and speed.
 void applyCharacterStats(Player& player);
-// Sets `facing` from the sign of `scaleX` and scales every frame of the slot.
+// Sets `facing` from the sign of `scaleX` and the scale the fighter's frames show at.
 void setFacingScale(Player& player, float scaleX, float scaleY);
 // The kind's hitbox (px) and player colour, for placeholders and the stats.
 sf::Vector2f kindHitbox(int kind);

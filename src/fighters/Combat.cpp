@@ -66,8 +66,8 @@ bool swingReaches(Player& attacker, Player& defender)
 {
     if (!attacker.hitboxActive)
         return false;
-    const sf::Sprite* a = frameSprite(attacker);
-    const sf::Sprite* d = frameSprite(defender);
+    const std::optional<sf::Sprite> a = frameSprite(attacker);
+    const std::optional<sf::Sprite> d = frameSprite(defender);
     return a && d && attacker.game && pixelOverlap(*a, *d, attacker.game->pixelMasks);
 }
 
@@ -103,8 +103,7 @@ void knockBack(const Player& a, Player& d, float speed)
 void napolloLaunch(Player& a, Player& d)
 {
     knockBack(a, d, launchSpeed);
-    if (a.skill)
-        a.skill->ammo = napolloAmmo;
+    a.skill.ammo = napolloAmmo;
 }
 
 void wound(Player& a, Player& d)
@@ -172,15 +171,13 @@ void loseHitPoint(Player& p, bool lethal)
         p.hitPoints = 0;
         return;
     }
-    if (p.skill) {
-        p.skill->shieldTimer = 0.f;
-        p.skill->shieldReady = false;
-    }
+    p.skill.shieldTimer = 0.f;
+    p.skill.shieldReady = false;
     p.hitPoints -= 1;
     if (characterKind(p) == gigachill && p.hitPoints >= gigachillShieldedPoints)
         playSound("G_LOSESHIELD", combatVolume);
     if (p.hitPoints < 1 && p.game)
-        p.game->crateTimer = 0.f;
+        p.game->world.match.crateTimer = 0.f;
 }
 
 void resolveHit(Player& a, Player& d)

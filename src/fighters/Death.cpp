@@ -26,8 +26,7 @@ void fallDown(Player& p)
 {
     p.requestedState = AnimState::DEATH;
     p.protectionWaived = false;
-    if (p.skill)
-        p.skill->pressed = false;
+    p.skill.pressed = false;
     p.velocity.x = 0.f;  // the body still falls
     p.dead = true;
     p.alive = false;
@@ -44,14 +43,14 @@ struct RespawnSpot {
 
 RespawnSpot besideOpponent(const Player& p, const Game& game)
 {
-    const Player& other = game.players[p.index == 0 ? 1 : 0];
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
-    const float right = left + game.sectionWidth;
+    const Player& other = game.world.players[p.index == 0 ? 1 : 0];
+    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
+    const float right = left + game.world.sectionWidth;
     const float halfWidth = std::trunc(p.size.x / 2.f);
     const RespawnSpot leftSpot{other.position.x - respawnDistance, -1};
     const RespawnSpot rightSpot{other.position.x + respawnDistance, 1};
     // P1 prefers the left unless P2's flag is carried; P2 mirrors it.
-    const bool otherFlagCarried = game.flags[p.index == 0 ? 1 : 0].carried;
+    const bool otherFlagCarried = game.world.flags[p.index == 0 ? 1 : 0].carried;
     const bool preferLeft = (p.index == 0) != otherFlagCarried;
     if (preferLeft)
         return leftSpot.x > left - halfWidth ? leftSpot : rightSpot;
@@ -66,8 +65,7 @@ void checkDeath(Player& p, Game& game)
     if (!p.dead)
         fallDown(p);
     // 2. Gigachill's shield waits while the fighter is down.
-    if (p.skill)
-        p.skill->shieldReady = true;
+    p.skill.shieldReady = true;
     // 3. Back after the delay.
     if (p.deathTimer > respawnDelay)
         respawn(p, game);
@@ -81,14 +79,13 @@ void respawn(Player& p, Game& game)
     p.velocity = sf::Vector2f(0.f, 0.f);
     setBothStates(p, AnimState::IDLE);
     p.dead = false;
-    if (p.skill)
-        p.skill->shieldReady = false;
+    p.skill.shieldReady = false;
     p.hitPoints = 1;
     // 2. Per kind.
-    if (p.skill && p.skill->kind == napollo)
-        p.skill->ammo = napolloAmmo;
-    if (p.skill && p.skill->kind == gigachill)
-        p.skill->shieldTimer = respawnShieldTimer;
+    if (p.skill.kind == napollo)
+        p.skill.ammo = napolloAmmo;
+    if (p.skill.kind == gigachill)
+        p.skill.shieldTimer = respawnShieldTimer;
     // 3-4. Back in the level.
     p.alive = true;
     placeForRespawn(p, game);
@@ -101,17 +98,16 @@ void placeForRespawn(Player& p, Game& game)
 {
     // 1-3. Where, and which way the floor search goes.
     RespawnSpot spot;
-    if (game.bothDown)
-        spot = p.index == 0 ? RespawnSpot{game.camera.centre.x - bothDownOffset, -1}
-                            : RespawnSpot{game.camera.centre.x + bothDownOffset, 1};
+    if (game.world.match.bothDown)
+        spot = p.index == 0 ? RespawnSpot{game.world.camera.centre.x - bothDownOffset, -1}
+                            : RespawnSpot{game.world.camera.centre.x + bothDownOffset, 1};
     else
         spot = besideOpponent(p, game);
     // 4. Face the opponent.
     setFacingScale(p, static_cast<float>(-spot.direction), 1.f);
     // 5. Onto the floor; the fighter falls the last pixels onto the tile.
     p.position = findFloorCell(game.tileMap, spot.x, spot.direction, p.size.x).position;
-    if (sf::Sprite* sprite = frameSprite(p))
-        sprite->setPosition(p.position);
+    placeFrame(p);
 }
 
 bool isProtected(const Player& player)

@@ -7,49 +7,23 @@
 
 namespace {
 
-constexpr float stickDeadZone = 30.f;     // of the stick's -100..100
-constexpr float keyboardRunSpeed = 700.f; // px/s
-constexpr float stickSpeedPerUnit = 7.f;  // px/s per unit of stick
+constexpr float runSpeed = 700.f;         // px/s
 constexpr float stunLength = 1.0f;        // s
 constexpr float deflectLength = 0.5f;     // s
 constexpr float attackRunAirBoost = 1.006f;  // per frame
-constexpr int pauseButton = 8;
 constexpr float footstepVolume = 40.f;
 constexpr float jumpVolume = 50.f;
 constexpr int gigachillKind = 2;
 
-const InputState& inputOf(const InputController& c)
-{
-    return c.game->input;
-}
+bool jumpDown(const InputController& c) { return c.buttons.held(ButtonJump); }
+bool attackDown(const InputController& c) { return c.buttons.held(ButtonAttack); }
+bool parryDown(const InputController& c) { return c.buttons.held(ButtonParry); }
+bool skillDown(const InputController& c) { return c.buttons.held(ButtonSkill); }
+bool useItemDown(const InputController& c) { return c.buttons.held(ButtonItem); }
 
-bool keyDown(const InputController& c, KeyAction action)
+float frameDt(const Player& p)
 {
-    const std::vector<int>& keys = c.bindings.keys;
-    return action < static_cast<int>(keys.size()) && inputOf(c).keyDown(keys[static_cast<std::size_t>(action)]);
-}
-
-bool buttonDown(const InputController& c, ButtonAction action)
-{
-    const std::vector<int>& buttons = c.bindings.buttons;
-    return action < static_cast<int>(buttons.size()) &&
-           inputOf(c).buttonDown(c.joystick, buttons[static_cast<std::size_t>(action)]);
-}
-
-float stickX(const InputController& c)
-{
-    return c.axes.empty() ? 0.f : inputOf(c).axis(c.joystick, c.axes.front());
-}
-
-bool jumpDown(const InputController& c) { return keyDown(c, JumpKey) || buttonDown(c, JumpButton); }
-bool attackDown(const InputController& c) { return keyDown(c, AttackKey) || buttonDown(c, AttackButton); }
-bool parryDown(const InputController& c) { return keyDown(c, ParryKey) || buttonDown(c, ParryButton); }
-bool skillDown(const InputController& c) { return keyDown(c, SkillKey) || buttonDown(c, SkillButton); }
-bool useItemDown(const InputController& c) { return keyDown(c, UseItemKey) || buttonDown(c, UseItemButton); }
-
-float frameDt(const InputController& c)
-{
-    return c.game->frameTime;
+    return p.game->frameTime;
 }
 
 void requestAirState(Player& p)
@@ -58,14 +32,14 @@ void requestAirState(Player& p)
         p.requestedState = p.falling ? AnimState::FALLING : AnimState::JUMPING;
 }
 
-void move(InputController& c)
+void move(Player& p)
 {
-    Player& p = *c.player;
-    if (keyDown(c, MoveLeftKey) || stickX(c) < -stickDeadZone) {
+    InputController& c = p.input;
+    if (c.buttons.held(ButtonLeft)) {
         p.moving = true;
         walk(p, -1);
         p.requestedState = AnimState::RUNNING;
-    } else if (keyDown(c, MoveRightKey) || stickX(c) > stickDeadZone) {
+    } else if (c.buttons.held(ButtonRight)) {
         p.moving = true;
         p.requestedState = AnimState::RUNNING;
         walk(p, 1);
@@ -83,9 +57,9 @@ void launch(Player& p, float impulse)
     p.velocity.y = impulse;
 }
 
-void jump(InputController& c)
+void jump(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     const bool down = jumpDown(c);
     if (!down || c.jumpLatch) {
         p.jumpReleased = true;
@@ -111,20 +85,20 @@ void jump(InputController& c)
 }
 
 // Releasing Jump while rising fast makes a lower jump.
-void jumpCut(InputController& c)
+void jumpCut(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (!jumpDown(c) && p.velocity.y < p.jumpCutSpeed)
         p.velocity.y = p.jumpCutSpeed;
 }
 
-void attack(InputController& c)
+void attack(Player& p)
 {
-    Player& p = *c.player;
-    if (!p.attacking && c.attackClock.elapsed(c.game->time) >= c.attackCooldown) {
+    InputController& c = p.input;
+    if (!p.attacking && c.attackClock.elapsed(p.game->world.time) >= c.attackCooldown) {
         if (attackDown(c) && !c.attackLatch) {
             c.attackLatch = true;
-            c.attackClock.restart(c.game->time);
+            c.attackClock.restart(p.game->world.time);
             p.attacking = true;
             p.hitLanded = false;  // a swing cut short by a clash or a parry left it set
         } else if (!attackDown(c)) {
@@ -136,12 +110,12 @@ void attack(InputController& c)
             p.moving && p.currentState != AnimState::ATTACKING ? AnimState::ATTACK_RUN : AnimState::ATTACKING;
 }
 
-void parry(InputController& c)
+void parry(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (parryDown(c) && !c.parryLatch) {
         c.parryLatch = true;
-        c.parryClock.restart(c.game->time);
+        c.parryClock.restart(p.game->world.time);
         p.parryActive = true;
         p.requestedState = AnimState::PARRY;
     } else if (!parryDown(c)) {
@@ -149,39 +123,40 @@ void parry(InputController& c)
     }
 }
 
-void skillRequest(InputController& c)
+void skillRequest(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (skillDown(c) && !c.skillLatch) {
         c.skillLatch = true;
-        if (p.skill && !p.skill->active)
-            p.skill->pressed = true;
+        if (!p.skill.active)
+            p.skill.pressed = true;
     } else if (!skillDown(c)) {
         c.skillLatch = false;
     }
 }
 
-void itemRequest(InputController& c)
+void itemRequest(Player& p)
 {
-    Player& p = *c.player;
+    InputController& c = p.input;
     if (useItemDown(c) && p.item)
         p.useItemRequest = true;
 }
 
 // STUN and DEFLECT wear off after a fixed time in the state.
-void waitOut(InputController& c, float length)
+void waitOut(Player& p, float length)
 {
-    c.stateTimer += frameDt(c);
+    InputController& c = p.input;
+    c.stateTimer += frameDt(p);
     if (c.stateTimer >= length) {
         c.stateTimer = 0.f;
-        setBothStates(*c.player, AnimState::IDLE);
+        setBothStates(p, AnimState::IDLE);
     }
 }
 
 void footstep(Player& p)
 {
-    if (p.stepClock.elapsed(p.game->time) > p.stepInterval) {
-        p.stepClock.restart(p.game->time);
+    if (p.stepClock.elapsed(p.game->world.time) > p.stepInterval) {
+        p.stepClock.restart(p.game->world.time);
         restartSound(characterKind(p) == gigachillKind ? "G_WALKING" : "STEP1", footstepVolume);
     }
 }
@@ -195,50 +170,46 @@ void walk(Player& p, int direction)
         footstep(p);
     }
     if (direction != 0 && !p.knockbackLock) {
-        const float speed = p.keyboardMode ? keyboardRunSpeed : stickSpeedPerUnit * std::fabs(stickX(*p.input));
         p.facing = direction < 0 ? -1 : 1;
-        p.velocity.x = static_cast<float>(p.facing) * speed;
+        p.velocity.x = static_cast<float>(p.facing) * runSpeed;
     }
     setFacingScale(p, static_cast<float>(p.facing), 1.f);
 }
 
-void inputStep(InputController& c)
+void inputStep(Player& p)
 {
-    Player& p = *c.player;
-    // 1. The pause button's latch.
-    if (!inputOf(c).buttonDown(c.joystick, pauseButton))
-        c.pauseLatch = false;
-    // 2. Only STUN and DEFLECT keep counting their time.
+    InputController& c = p.input;
+    // 1. Only STUN and DEFLECT keep counting their time.
     if (p.currentState != AnimState::STUN && p.currentState != AnimState::DEFLECT)
         c.stateTimer = 0.f;
-    // 3. What the fighter may do depends on what it is doing.
+    // 2. What the fighter may do depends on what it is doing.
     switch (p.currentState) {
     case AnimState::RUNNING:
-        skillRequest(c);
-        move(c);
-        jump(c);
-        attack(c);
-        parry(c);
-        itemRequest(c);
+        skillRequest(p);
+        move(p);
+        jump(p);
+        attack(p);
+        parry(p);
+        itemRequest(p);
         break;
     case AnimState::JUMPING:
     case AnimState::FALLING:
-        skillRequest(c);
-        move(c);
-        jump(c);
-        jumpCut(c);
+        skillRequest(p);
+        move(p);
+        jump(p);
+        jumpCut(p);
         requestAirState(p);
-        attack(c);
-        parry(c);
-        itemRequest(c);
+        attack(p);
+        parry(p);
+        itemRequest(p);
         break;
     case AnimState::IDLE:
-        move(c);
-        parry(c);
-        skillRequest(c);
-        jump(c);
-        attack(c);
-        itemRequest(c);
+        move(p);
+        parry(p);
+        skillRequest(p);
+        jump(p);
+        attack(p);
+        itemRequest(p);
         break;
     case AnimState::ATTACKING:
     case AnimState::PARRY:
@@ -251,10 +222,10 @@ void inputStep(InputController& c)
         break;
     case AnimState::STUN:
         walk(p, 0);
-        waitOut(c, stunLength);
+        waitOut(p, stunLength);
         break;
     case AnimState::DEFLECT:
-        waitOut(c, deflectLength);
+        waitOut(p, deflectLength);
         break;
     default:
         break;

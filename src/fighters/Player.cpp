@@ -4,13 +4,11 @@
 #include "fighters/Bindings.h"
 
 Player::Player()
-    : skill(std::make_unique<Skill>()), input(std::make_unique<InputController>()),
-      marker(std::make_unique<SwapMarker>())
 {
     moveScale = sf::Vector2f(1.f, 1.f);
     size = sf::Vector2f(60.f, 99.f);
-    marker->moveScale = sf::Vector2f(1.f, 1.f);
-    marker->position = sf::Vector2f(32767.f, 32767.f);
+    marker.moveScale = sf::Vector2f(1.f, 1.f);
+    marker.position = sf::Vector2f(32767.f, 32767.f);
 }
 
 namespace {
@@ -35,15 +33,11 @@ void initPlayer(Game& game, Player& player, int index)
 {
     player.game = &game;
     player.index = index;
-    player.skill->game = &game;
-    player.input->player = &player;
-    player.input->game = &game;
-    player.input->joystick = index;
-    player.marker->owner = index;
-    player.marker->game = &game;
+    player.input.joystick = index;
+    player.marker.owner = index;
     player.character = &game.characterSets[characterSlot(index, startKind)];
     player.sprites = &player.character->sprites;
-    selectSkill(*player.skill, player, startKind);
+    selectSkill(player.skill, player, startKind);
     player.dashCharge = fullDashCharge;
 }
 
@@ -53,20 +47,23 @@ void initFighters(Game& game)
 {
     loadCharacterSlots(game);
     for (int i = 0; i < 2; ++i)
-        initPlayer(game, game.players[i], i);
+        initPlayer(game, game.world.players[i], i);
     loadBindings(game);
 }
 
-const sf::Sprite* frameSprite(const Player& player)
+std::optional<sf::Sprite> frameSprite(const Player& player)
 {
     if (!player.sprites || player.frame < 0 || player.frame >= static_cast<int>(player.sprites->size()))
-        return nullptr;
-    return &(*player.sprites)[static_cast<std::size_t>(player.frame)];
+        return std::nullopt;
+    sf::Sprite frame = (*player.sprites)[static_cast<std::size_t>(player.frame)];
+    frame.setPosition(player.framePosition);
+    frame.setScale(player.frameScale);
+    return frame;
 }
 
-sf::Sprite* frameSprite(Player& player)
+void placeFrame(Player& player)
 {
-    return const_cast<sf::Sprite*>(frameSprite(static_cast<const Player&>(player)));
+    player.framePosition = player.position;
 }
 
 sf::FloatRect hitbox(const Entity& body)
@@ -77,13 +74,13 @@ sf::FloatRect hitbox(const Entity& body)
 
 sf::FloatRect frameBounds(const Player& player)
 {
-    const sf::Sprite* sprite = frameSprite(player);
+    const std::optional<sf::Sprite> sprite = frameSprite(player);
     return sprite ? sprite->getGlobalBounds() : hitbox(player);
 }
 
 int characterKind(const Player& player)
 {
-    return player.skill ? player.skill->kind : -1;
+    return player.skill.kind;
 }
 
 void setBothStates(Player& player, AnimState state)
@@ -94,5 +91,5 @@ void setBothStates(Player& player, AnimState state)
 
 Player& opponent(Player& player)
 {
-    return player.game->players[player.index == 0 ? 1 : 0];
+    return player.game->world.players[player.index == 0 ? 1 : 0];
 }

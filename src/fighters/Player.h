@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 #include "fighters/Character.h"
 #include "fighters/InputController.h"
 #include "fighters/Skills.h"
 #include "match/Crate.h"
 #include "match/Entity.h"
 
-#include <memory>
+#include <optional>
 #include <vector>
 
 struct Game;
@@ -41,15 +41,17 @@ struct Player : Entity {
     int index = 0;
     float lastDt = 0.f;       // s
     float dashCharge = 0.f;   // px walked on the ground; the dash needs 1000
-    std::unique_ptr<Skill> skill;
+    Skill skill;
     Character* character = nullptr;
     Game* game = nullptr;
-    std::unique_ptr<InputController> input;
+    InputController input;
     int facing = 1;
     float deathTimer = 0.f;   // s since the last death
     std::vector<sf::Sprite>* sprites = nullptr;  // the frames of `character`
-    std::unique_ptr<SwapMarker> marker;
-    std::unique_ptr<Crate> item;
+    sf::Vector2f framePosition;         // where the shown frame was last placed, world px
+    sf::Vector2f frameScale{1.f, 1.f};  // the frame's scale: facing, and 1.25 in the rooms
+    SwapMarker marker;
+    std::optional<Crate> item;  // the item held, once its crate is opened
     AnimState requestedState = AnimState::IDLE;
     AnimState currentState = AnimState::IDLE;
     GameClock animClock;
@@ -66,9 +68,10 @@ struct Player : Entity {
 // Start-up: the eight character slots, both players and their bindings.
 void initFighters(Game& game);
 
-// The frame sprite the fighter shows now, or null when it has none.
-const sf::Sprite* frameSprite(const Player& player);
-sf::Sprite* frameSprite(Player& player);
+// The frame the fighter shows now, placed and scaled, or none when it has no frames.
+std::optional<sf::Sprite> frameSprite(const Player& player);
+// The shown frame goes where the fighter stands now.
+void placeFrame(Player& player);
 // The bounds of the shown frame (the hitbox when there is no frame).
 sf::FloatRect frameBounds(const Player& player);
 // The hitbox in world px.

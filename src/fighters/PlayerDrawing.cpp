@@ -17,12 +17,12 @@ bool inHubRoom(SceneState state)
 
 void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target)
 {
-    const sf::Sprite* sprite = frameSprite(player);
+    const std::optional<sf::Sprite> sprite = frameSprite(player);
     if (!sprite)
         return;
     // Under the pause menu the paused scene is drawn as it runs.
     const SceneState scene = game.state == SceneState::Pause ? game.pauseMenu.returnState : game.state;
-    const bool glowing = game.fightLive && !inHubRoom(scene) && player.alive && isProtected(player);
+    const bool glowing = game.world.match.fightLive && !inHubRoom(scene) && player.alive && isProtected(player);
     if (!glowing) {
         target.draw(*sprite);
         return;

@@ -42,7 +42,7 @@ void integrate(Player& p, float dt)
     p.position.y += p.velocity.y * p.moveScale.y * dt;
     if (!p.onGround)
         p.velocity.y += p.gravity * dt;
-    else if (!(p.skill && p.skill->active) && !p.wallContact)
+    else if (!p.skill.active && !p.wallContact)
         p.dashCharge += std::fabs(dx);  // walking on the ground charges the dash
 }
 
@@ -84,8 +84,8 @@ void updatePlayer(Player& p, Game& game)
     if (game.screenFade.darkening)
         return;
     // 4. The kind's skill.
-    if (p.skill && p.skill->activate)
-        p.skill->activate(*p.skill, p);
+    if (p.skill.activate)
+        p.skill.activate(p.skill, p);
     // 5. Friction, move, gravity.
     integrate(p, dt);
     // 6. Death and falling out.

@@ -1,6 +1,7 @@
 #include "fighters/PlayersTick.h"
 
 #include "app/Game.h"
+#include "app/PlayerButtons.h"
 #include "fighters/Collision.h"
 #include "fighters/Combat.h"
 #include "fighters/Death.h"
@@ -17,10 +18,23 @@ constexpr float edgeThrowX = 1500.f;     // px/s back into view
 constexpr float edgeThrowY = -1000.f;    // px/s upwards
 constexpr float hubScale = 1.25f;        // hub fighters are drawn larger
 constexpr int noAttacker = 4;            // chase situation when both are down
+constexpr int pauseButton = 8;           // a controller's Start
 
 bool inFight(const Game& game)
 {
     return game.state == SceneState::Fight;
+}
+
+// 0. Each fighter's buttons for this step: scripted ones when a script
+// plays, otherwise the devices'. The pause button's latch clears once it is up.
+void sampleButtons(Game& game)
+{
+    for (int i = 0; i < 2; ++i) {
+        InputController& c = game.world.players[i].input;
+        c.buttons = game.scriptedButtons.playing ? game.scriptedButtons.inputs[i] : readPlayerButtons(game.input, c);
+        if (!game.input.buttonDown(c.joystick, pauseButton))
+            c.pauseLatch = false;
+    }
 }
 
 // 1. Flag pick-up, tiles, edges; in the hub rooms also input and hub hits.
@@ -38,7 +52,7 @@ void prepareFighter(Game& game, Player& p)
         // While the curtain falls on a room the door's set-up is done: the
         // fighters take no more input until the next scene.
         if (!game.screenFade.darkening)
-            inputStep(*p.input);
+            inputStep(p);
         setFacingScale(p, hubScale * static_cast<float>(p.facing), hubScale);
         if (p.attacking && !game.screenFade.darkening)
             resolveHubHit(p, other);
@@ -48,26 +62,26 @@ void prepareFighter(Game& game, Player& p)
 // 2. Before the fight starts the fighters face each other.
 void faceEachOther(Game& game)
 {
-    setFacingScale(game.players[0], 1.f, 1.f);
-    setFacingScale(game.players[1], -1.f, 1.f);
+    setFacingScale(game.world.players[0], 1.f, 1.f);
+    setFacingScale(game.world.players[1], -1.f, 1.f);
 }
 
 // 3. The fight's input runs only once the curtain has settled.
 bool fightProceeds(const Game& game)
 {
-    return game.fightLive && !game.screenFade.active &&
-           game.screenFade.clock.elapsed(game.time) >= game.screenFade.settleTime;
+    return game.world.match.fightLive && !game.screenFade.active &&
+           game.screenFade.clock.elapsed(game.world.time) >= game.screenFade.settleTime;
 }
 
 void driveFighter(Game& game, Player& p)
 {
-    updateMarker(*p.marker);
-    if (game.flagTaken) {
+    updateMarker(game, p.marker);
+    if (game.world.match.flagTaken) {
         setBothStates(p, AnimState::IDLE);
         return;
     }
-    if (inFight(game) && p.hitPoints >= 1 && (isVulnerable(p) || game.caaMode)) {
-        inputStep(*p.input);
+    if (inFight(game) && p.hitPoints >= 1 && (isVulnerable(p) || game.world.match.caaMode)) {
+        inputStep(p);
         if (p.attacking)
             resolveHit(p, opponent(p));
     }
@@ -76,7 +90,7 @@ void driveFighter(Game& game, Player& p)
 // 4. Movement, body blocking, hazards and the flag of a fallen carrier.
 void moveFighter(Game& game, Player& p)
 {
-    if (inFight(game) && !game.fightLive) {
+    if (inFight(game) && !game.world.match.fightLive) {
         p.velocity.x = 0.f;
         setBothStates(p, AnimState::IDLE);
     }
@@ -90,13 +104,13 @@ void moveFighter(Game& game, Player& p)
 // 5. Both down: nobody attacks until someone stands again.
 void updateBothDown(Game& game)
 {
-    const Player& p1 = game.players[0];
-    const Player& p2 = game.players[1];
+    const Player& p1 = game.world.players[0];
+    const Player& p2 = game.world.players[1];
     if (p1.hitPoints < 1 && p2.hitPoints < 1) {
-        game.bothDown = true;
-        game.chaseSituation = noAttacker;
+        game.world.match.bothDown = true;
+        game.world.match.chaseSituation = noAttacker;
     } else if (p1.hitPoints >= 1 && p2.hitPoints >= 1) {
-        game.bothDown = false;
+        game.world.match.bothDown = false;
     }
 }
 
@@ -105,17 +119,17 @@ void updateBothDown(Game& game)
 void clampToScreen(Player& p)
 {
     const Game& game = *p.game;
-    const float centreX = game.camera.view.getCenter().x;
+    const float centreX = game.world.camera.view.getCenter().x;
     const float halfWidth = p.size.x / 2.f;
     if (p.position.x - halfWidth <= centreX - halfViewWidth) {
-        if (!game.caaMode) {
+        if (!game.world.match.caaMode) {
             p.velocity = sf::Vector2f(edgeThrowX, edgeThrowY);
             p.knockbackLock = true;
         }
         p.position.x = centreX - halfViewWidth + halfWidth;
     }
     if (p.position.x + halfWidth >= centreX + halfViewWidth) {
-        if (!game.caaMode) {
+        if (!game.world.match.caaMode) {
             p.velocity = sf::Vector2f(-edgeThrowX, edgeThrowY);
             p.knockbackLock = true;
         }
@@ -138,14 +152,15 @@ void blockBodies(Player& p, const Player& other)
 
 void playersTick(Game& game)
 {
-    for (Player& p : game.players)
+    sampleButtons(game);
+    for (Player& p : game.world.players)
         prepareFighter(game, p);
-    if (inFight(game) && !game.fightLive)
+    if (inFight(game) && !game.world.match.fightLive)
         faceEachOther(game);
     if (fightProceeds(game))
-        for (Player& p : game.players)
+        for (Player& p : game.world.players)
             driveFighter(game, p);
-    for (Player& p : game.players)
+    for (Player& p : game.world.players)
         moveFighter(game, p);
     updateBothDown(game);
 }

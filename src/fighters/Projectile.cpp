@@ -15,9 +15,9 @@ const char* const shotPicture = "Assets/Sprites/Attack Distance/0.png";
 constexpr float deflectFactor = -1.2f;  // a parried shot flies back 20 % faster
 constexpr float tileExtent = static_cast<float>(tileSize);
 
-Player& targetOf(const Projectile& shot)
+Player& targetOf(Game& game, const Projectile& shot)
 {
-    return shot.game->players[shot.fromP2 ? 0 : 1];
+    return game.world.players[shot.fromP2 ? 0 : 1];
 }
 
 bool strictOverlap(const sf::FloatRect& a, const sf::FloatRect& b)
@@ -27,7 +27,7 @@ bool strictOverlap(const sf::FloatRect& a, const sf::FloatRect& b)
 }
 
 // 2. The target parries it back, or it hits.
-void strike(Projectile& shot, Player& target)
+void strike(const Game& game, Projectile& shot, Player& target)
 {
     if (target.parryActive && target.currentState != AnimState::DASH) {
         shot.fromP2 = !shot.fromP2;
@@ -35,7 +35,7 @@ void strike(Projectile& shot, Player& target)
         return;
     }
     shot.alive = false;
-    const bool lands = isVulnerable(target) || shot.game->state != SceneState::Fight;
+    const bool lands = isVulnerable(target) || game.state != SceneState::Fight;
     if (!lands || target.currentState == AnimState::DASH)
         return;
     if (shot.effect == 0)
@@ -45,11 +45,10 @@ void strike(Projectile& shot, Player& target)
 }
 
 // 3. A shot ends when it leaves the live section or touches a ground tile.
-bool blocked(const Projectile& shot)
+bool blocked(const Game& game, const Projectile& shot)
 {
-    const Game& game = *shot.game;
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
-    if (shot.position.x < left || shot.position.x > left + game.sectionWidth)
+    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
+    if (shot.position.x < left || shot.position.x > left + game.world.sectionWidth)
         return true;
     const sf::FloatRect box(shot.position.x - shot.size.x / 2.f, shot.position.y - shot.size.y / 2.f, shot.size.x,
                             shot.size.y);
@@ -59,16 +58,16 @@ bool blocked(const Projectile& shot)
     return false;
 }
 
-void updateProjectile(Projectile& shot)
+void updateProjectile(Game& game, Projectile& shot)
 {
     // 1-2. The target.
-    Player& target = targetOf(shot);
+    Player& target = targetOf(game, shot);
     if (strictOverlap(hitbox(target), sf::FloatRect(shot.position, shot.size)))
-        strike(shot, target);
-    else if (blocked(shot))
+        strike(game, shot, target);
+    else if (blocked(game, shot))
         shot.alive = false;
     // 4. Fly on.
-    const float step = shot.game->frameTime * shot.speed;
+    const float step = game.frameTime * shot.speed;
     shot.position.x += shot.direction < 0 ? -step : step;
     shot.sprite.setPosition(shot.position);
 }
@@ -87,7 +86,6 @@ void spawnProjectile(ProjectileList& list, bool stunning, sf::Vector2f position,
 {
     Projectile shot;
     const sf::Texture& texture = list.textures[stunning ? 0 : 1];
-    shot.game = list.game;
     shot.position = position;
     shot.speed = speed;
     shot.direction = direction;
@@ -102,21 +100,21 @@ void spawnProjectile(ProjectileList& list, bool stunning, sf::Vector2f position,
         shot.sprite.setOrigin(shot.size.x, 0.f);
     }
     shot.sprite.setPosition(position);
-    if (shot.game)
-        list.shots.push_back(shot);
+    if (list.game)
+        list.game->world.shots.push_back(shot);
 }
 
 void updateProjectiles(Game& game)
 {
-    std::vector<Projectile>& shots = game.projectiles.shots;
+    std::vector<Projectile>& shots = game.world.shots;
     for (Projectile& shot : shots)
-        updateProjectile(shot);
+        updateProjectile(game, shot);
     shots.erase(std::remove_if(shots.begin(), shots.end(), [](const Projectile& s) { return !s.alive; }),
                 shots.end());
 }
 
 void drawProjectiles(const Game& game, sf::RenderTarget& target)
 {
-    for (const Projectile& shot : game.projectiles.shots)
+    for (const Projectile& shot : game.world.shots)
         target.draw(shot.sprite);
 }

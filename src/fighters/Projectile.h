@@ -17,12 +17,10 @@ struct Projectile : Entity {
     bool alive = true;
     bool fromP2 = false; // P2's shot (its target is P1); false: P1's shot
     int effect = 0;      // 0 wounds, 1 stuns
-    Game* game = nullptr;
 };
 
-// The shots in flight, in the order they were fired, and their two pictures.
+// The two shot pictures; the shots in flight are the world's.
 struct ProjectileList {
-    std::vector<Projectile> shots;
     sf::Texture textures[2];  // 0: stunning shots, 1: wounding shots
     Game* game = nullptr;
 };

@@ -21,14 +21,14 @@ constexpr float markerAhead = 150.f;       // px in front of the Swapper
 constexpr float markerAbove = -50.f;       // px above it
 constexpr float swapSettle = 0.1f;         // s after a swap before the skill is done
 
-float frameDt(const Skill& skill)
+float frameDt(const Player& player)
 {
-    return skill.game ? skill.game->frameTime : 0.f;
+    return player.game ? player.game->frameTime : 0.f;
 }
 
-bool inFight(const Skill& skill)
+bool inFight(const Player& player)
 {
-    return skill.game && skill.game->state == SceneState::Fight;
+    return player.game && player.game->state == SceneState::Fight;
 }
 
 void endDash(Skill& skill, Player& player)
@@ -41,7 +41,7 @@ void endDash(Skill& skill, Player& player)
 // 4. A grounded opponent is stunned on the pound's impact frames, anywhere in the level.
 void poundStun(Skill& skill, Player& player, Player& other)
 {
-    if (!other.onGround || !(isVulnerable(other) || !inFight(skill)))
+    if (!other.onGround || !(isVulnerable(other) || !inFight(player)))
         return;
     const bool impact = player.frame == poundFirstStunFrame || player.frame == poundLastStunFrame;
     if (impact && player.currentState == AnimState::SEISME && skill.active)
@@ -53,7 +53,7 @@ void regenerateShield(Skill& skill, Player& player)
 {
     if (skill.shieldReady)
         return;
-    skill.shieldTimer += frameDt(skill);
+    skill.shieldTimer += frameDt(player);
     if (skill.shieldTimer < shieldRegeneration)
         return;
     skill.shieldReady = true;
@@ -95,12 +95,12 @@ void selectSkill(Skill& skill, Player& player, int kind)
 void napolloShoot(Skill& skill, Player& player)
 {
     // 1. A press with rounds left fires; it wounds in the fight and stuns elsewhere.
-    if (skill.pressed && skill.ammo >= 1 && skill.game) {
+    if (skill.pressed && skill.ammo >= 1 && player.game) {
         restartSound("N_SHOOT", skillVolume);
         skill.ammo -= 1;
         player.requestedState = AnimState::SHOOT;
         skill.active = true;
-        spawnProjectile(skill.game->projectiles, !inFight(skill), player.position, shotSpeed, player.facing,
+        spawnProjectile(player.game->projectiles, !inFight(player), player.position, shotSpeed, player.facing,
                         player.index);
     } else {
         // 2.
@@ -113,7 +113,7 @@ void napolloShoot(Skill& skill, Player& player)
 void atoolaDash(Skill& skill, Player& player)
 {
     // 1. Only a full gauge dashes.
-    if (player.dashCharge < fullDashCharge || !skill.pressed || !skill.game) {
+    if (player.dashCharge < fullDashCharge || !skill.pressed || !player.game) {
         endDash(skill, player);
         return;
     }
@@ -125,10 +125,10 @@ void atoolaDash(Skill& skill, Player& player)
     // 3.
     if (!skill.dashStarted) {
         skill.dashStarted = true;
-        skill.dashClock.restart(skill.game->time);
+        skill.dashClock.restart(player.game->world.time);
     }
     // 4. Over: the gauge is spent.
-    if (skill.dashClock.elapsed(skill.game->time) >= skill.dashDuration) {
+    if (skill.dashClock.elapsed(player.game->world.time) >= skill.dashDuration) {
         player.dashCharge = 0.f;
         skill.dashStarted = false;
         endDash(skill, player);
@@ -141,7 +141,7 @@ void atoolaDash(Skill& skill, Player& player)
 
 void gigachillPound(Skill& skill, Player& player)
 {
-    if (!skill.game)
+    if (!player.game)
         return;
     Player& other = opponent(player);
     // 1. The shield's second hit point, on the first call.
@@ -167,26 +167,24 @@ void gigachillPound(Skill& skill, Player& player)
 
 void swapperSwap(Skill& skill, Player& player)
 {
-    // 1.
-    skill.marker = player.marker.get();
-    SwapMarker* marker = skill.marker;
-    // 2. Place the marker, or swap places with it.
-    if (skill.pressed && marker) {
-        if (!marker->placed) {
+    SwapMarker& marker = player.marker;
+    // 1-2. Place the marker, or swap places with it.
+    if (skill.pressed) {
+        if (!marker.placed) {
             const float ahead = player.facing < 0 ? -markerAhead : markerAhead;
-            marker->position = player.position + sf::Vector2f(ahead, markerAbove);
-            marker->placed = true;
+            marker.position = player.position + sf::Vector2f(ahead, markerAbove);
+            marker.placed = true;
         } else {
             skill.active = true;
             skill.swapTimer = 0.f;
-            std::swap(player.position, marker->position);
+            std::swap(player.position, marker.position);
             skill.swapReady = 0.f;
         }
         skill.pressed = false;
     }
     // 3. The skill is done a moment after a swap.
     if (skill.swapReady == 0.f) {
-        skill.swapTimer += frameDt(skill);
+        skill.swapTimer += frameDt(player);
         if (skill.swapTimer >= swapSettle) {
             skill.swapReady = 1.f;
             skill.swapTimer = swapSettle;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 #include "fighters/SwapMarker.h"
 
-struct Game;
 struct Player;
 struct Skill;
 
@@ -13,7 +12,6 @@ using SkillFunction = void (*)(Skill& skill, Player& player);
 // A fighter's skill: its kind, its function and the state the four kinds keep.
 struct Skill {
     int kind = 1;  // 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper
-    SwapMarker* marker = nullptr;
     SkillFunction activate = nullptr;
     float shieldTimer = 8.f;  // s
     int ammo = 4;
@@ -27,7 +25,6 @@ struct Skill {
     GameClock dashClock;
     float dashSpeed = 1750.f;   // px/s
     float dashDuration = 0.2f;  // s
-    Game* game = nullptr;
 };
 
 // Gives the skill a fighter kind, its function and its per-kind values.

@@ -12,11 +12,11 @@ constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
 
 // The owner's picture, centred, once; the marker's size is the picture's
 // (a missing picture leaves the default body size, so the marker still lands).
-void givePicture(SwapMarker& m)
+void givePicture(const Game& game, SwapMarker& m)
 {
     if (m.sprite.getTexture())
         return;
-    const sf::Sprite& picture = m.owner == 0 ? m.game->summonB : m.game->summonR;
+    const sf::Sprite& picture = m.owner == 0 ? game.summonB : game.summonR;
     if (!picture.getTexture())
         return;
     m.sprite = picture;
@@ -50,9 +50,9 @@ void knock(SwapMarker& m, Player& p)
 }
 
 // 5. Edges count as inside.
-bool inView(const SwapMarker& m)
+bool inView(const Game& game, const SwapMarker& m)
 {
-    const sf::Vector2f c = m.game->camera.view.getCenter();
+    const sf::Vector2f c = game.world.camera.view.getCenter();
     return m.position.x >= c.x - halfDesignWidth && m.position.x <= c.x + halfDesignWidth &&
            m.position.y >= c.y - halfDesignHeight && m.position.y <= c.y + halfDesignHeight;
 }
@@ -65,16 +65,13 @@ void parkMarker(SwapMarker& m)
     m.position = sf::Vector2f(markerParkedAt, markerParkedAt);
 }
 
-void updateMarker(SwapMarker& m)
+void updateMarker(Game& game, SwapMarker& m)
 {
-    if (!m.game)
-        return;
-    Game& game = *m.game;
     const float dt = game.frameTime;
-    givePicture(m);
+    givePicture(game, m);
     m.sprite.setPosition(m.position);
     // 1. Swings.
-    for (Player& p : game.players)
+    for (Player& p : game.world.players)
         knock(m, p);
     // 2. Move, or rest while parked.
     if (m.placed) {
@@ -88,7 +85,7 @@ void updateMarker(SwapMarker& m)
         m.velocity.y += markerGravity * dt;
     m.velocity.x *= airDrag;
     // 5. Out of view, out of the level.
-    if (!inView(m))
+    if (!inView(game, m))
         parkMarker(m);
     // 6. Tiles.
     collideWithTiles(game, m);

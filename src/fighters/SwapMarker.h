@@ -12,10 +12,9 @@ constexpr float markerParkedAt = 32767.f;  // px, both coordinates
 struct SwapMarker : Entity {
     int owner = 0;  // player number
     bool placed = false;
-    Game* game = nullptr;
 };
 
 // The marker's per-frame step: knocks, fall, leaving the view, tiles.
-void updateMarker(SwapMarker& marker);
+void updateMarker(Game& game, SwapMarker& marker);
 // Takes the marker out of the level.
 void parkMarker(SwapMarker& marker);

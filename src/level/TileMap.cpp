@@ -16,7 +16,7 @@ const char* const tilesetPath = "Assets/Sprites/Map/Tileset.png";
 
 float sectionWidthOf(const TileMap& map)
 {
-    return map.game ? map.game->sectionWidth : static_cast<float>(map.columns * tileSize);
+    return map.game ? map.game->world.sectionWidth : static_cast<float>(map.columns * tileSize);
 }
 
 // The 64 px cell holding coordinate `v` (tiles may in principle lie off the grid).
@@ -181,6 +181,6 @@ void initTileMap(Game& game)
     map.game = &game;
     map.tileSprite = &game.tilesetSprite;
     map.columns = classicColumns;
-    game.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
     loadLevel(map, jungleLevelPath);
 }

@@ -20,7 +20,7 @@ void countDeath(Player& victim, int& killerKills)
 
 void becomeKind(Game& game, Player& p, int kind)
 {
-    selectSkill(*p.skill, p, kind);
+    selectSkill(p.skill, p, kind);
     p.character = &game.characterSets[characterSlot(p.index, kind)];
     applyCharacterStats(p);
     setFacingScale(p, static_cast<float>(p.facing), 1.f);
@@ -31,16 +31,16 @@ void becomeKind(Game& game, Player& p, int kind)
 // on its first frame standing again, so its death still plays out.
 void changeIfDue(Game& game, int index, int kills)
 {
-    Player& p = game.players[index];
-    if (p.hitPoints < 1 || p.dead || !p.skill)
+    Player& p = game.world.players[index];
+    if (p.hitPoints < 1 || p.dead)
         return;
-    if (kills >= caaNapolloKills && !(game.caaStage & napolloMark[index])) {
+    if (kills >= caaNapolloKills && !(game.world.match.caaStage & napolloMark[index])) {
         becomeKind(game, p, napolloKind);
-        game.caaStage |= napolloMark[index];
+        game.world.match.caaStage |= napolloMark[index];
     }
-    if (kills >= caaGigachillKills && !(game.caaStage & gigachillMark[index])) {
+    if (kills >= caaGigachillKills && !(game.world.match.caaStage & gigachillMark[index])) {
         becomeKind(game, p, gigachillKind);
-        game.caaStage |= gigachillMark[index];
+        game.world.match.caaStage |= gigachillMark[index];
     }
 }
 
@@ -48,8 +48,8 @@ void changeIfDue(Game& game, int index, int kills)
 
 void caaRules(Game& game)
 {
-    countDeath(game.players[0], game.p2Kills);
-    countDeath(game.players[1], game.p1Kills);
-    changeIfDue(game, 0, game.p1Kills);
-    changeIfDue(game, 1, game.p2Kills);
+    countDeath(game.world.players[0], game.world.match.p2Kills);
+    countDeath(game.world.players[1], game.world.match.p1Kills);
+    changeIfDue(game, 0, game.world.match.p1Kills);
+    changeIfDue(game, 1, game.world.match.p2Kills);
 }

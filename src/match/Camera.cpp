@@ -3,7 +3,6 @@
 #include "app/Game.h"
 #include "match/Sections.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -22,7 +21,7 @@ void approach(sf::Vector2f& centre, float targetX, float k)
 
 float liveSectionLeft(const Game& game)
 {
-    return static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
+    return static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
 }
 
 // Keeps the view inside the live section; a section exactly one screen wide
@@ -35,16 +34,16 @@ void clampToSection(Camera& camera)
         camera.centre = sf::Vector2f(left + halfDesignWidth, camera.view.getCenter().y);
         camera.view.setCenter(camera.centre);
     }
-    if (left + game.sectionWidth <= camera.centre.x + halfDesignWidth) {
-        camera.centre = sf::Vector2f(left + game.sectionWidth - halfDesignWidth, camera.view.getCenter().y);
+    if (left + game.world.sectionWidth <= camera.centre.x + halfDesignWidth) {
+        camera.centre = sf::Vector2f(left + game.world.sectionWidth - halfDesignWidth, camera.view.getCenter().y);
         camera.view.setCenter(camera.centre);
     }
 }
 
-// One of rand()'s values as a factor in [-1, 0.99].
-float shakeFactor()
+// A random factor in [-1, 0.99], from the world's generator.
+float shakeFactor(WorldRandom& random)
 {
-    return static_cast<float>(std::rand() % 200) / 100.f - 1.f;
+    return static_cast<float>(randomBelow(random, 200)) / 100.f - 1.f;
 }
 
 // 4-5. The shake: while it runs the view is moved off the smoothed centre by a
@@ -52,12 +51,12 @@ float shakeFactor()
 // `centre`, so the next smoothing step takes it away again.
 void stepShake(Camera& camera)
 {
-    const float t = camera.shakeClock.elapsed(camera.game->time);
+    const float t = camera.shakeClock.elapsed(camera.game->world.time);
     if (camera.shaking && t >= camera.shakeStart && t <= camera.shakeStart + camera.shakeDuration) {
         camera.moveTowards(camera.centre);
         const float magnitude = (1.f - (t - camera.shakeStart) / camera.shakeDuration) * camera.shakeAmplitude;
-        const float dx = shakeFactor() * magnitude;
-        const float dy = shakeFactor() * magnitude;
+        const float dx = shakeFactor(camera.game->world.random) * magnitude;
+        const float dy = shakeFactor(camera.game->world.random) * magnitude;
         camera.view.move(dx, dy);
         return;
     }
@@ -95,14 +94,14 @@ void Camera::followRoles()
 {
     Game& g = *game;
     // 1. The right of way may change hands; the camera follows its holder.
-    if (!inTransition && !g.suddenDeath && !g.flagTaken) {
+    if (!inTransition && !g.world.match.suddenDeath && !g.world.match.flagTaken) {
         rightOfWay(g);
-        for (const Player& p : g.players)
+        for (const Player& p : g.world.players)
             if (p.advancing)
                 moveTowards(p.position);
     }
     // 2. During a capture the goal is the subject.
-    if (g.flagTaken)
+    if (g.world.match.flagTaken)
         moveTowards(g.goal.getPosition());
 }
 
@@ -113,20 +112,20 @@ void Camera::updateTransition()
     const Game& g = *game;
     // 1. The pan target: the side through which the advancing player enters.
     if (!targetFixed) {
-        panSituation = g.chaseSituation;
+        panSituation = g.world.match.chaseSituation;
         targetFixed = true;
         const float left = liveSectionLeft(g);
         const float nearLeft = left + panMargin + halfDesignWidth;
-        const float nearRight = left + g.sectionWidth - panMargin - halfDesignWidth;
-        if (!g.players[1].advancing)
-            panTarget.x = g.flags[0].carried ? nearRight : nearLeft;
+        const float nearRight = left + g.world.sectionWidth - panMargin - halfDesignWidth;
+        if (!g.world.players[1].advancing)
+            panTarget.x = g.world.flags[0].carried ? nearRight : nearLeft;
         else
-            panTarget.x = g.flags[1].carried ? nearLeft : nearRight;
+            panTarget.x = g.world.flags[1].carried ? nearLeft : nearRight;
         panTarget.y = view.getCenter().y;
     }
     // 2. An advancing player already past the target makes the pan hurry.
     const bool targetAheadLeft = panSituation == p1CarryingFlag || panSituation == p2Attacking;
-    for (const Player& p : g.players) {
+    for (const Player& p : g.world.players) {
         if (!p.advancing)
             continue;
         if (targetAheadLeft ? p.position.x < panTarget.x : p.position.x > panTarget.x)
@@ -150,7 +149,7 @@ void updateCamera(Camera& camera)
     if (g.screenFade.darkening)
         return;
     // 2. Follow (not in the kill race, which has one screen-wide section).
-    if (!g.caaMode)
+    if (!g.world.match.caaMode)
         camera.followRoles();
     // 3. Section pan.
     camera.updateTransition();
@@ -161,7 +160,7 @@ void updateCamera(Camera& camera)
 void centreOnMiddleSection(Camera& camera)
 {
     const Game& g = *camera.game;
-    const float x = static_cast<float>(g.tileMap.lastSection / 2) * g.sectionWidth + g.sectionWidth * 0.5f;
+    const float x = static_cast<float>(g.tileMap.lastSection / 2) * g.world.sectionWidth + g.world.sectionWidth * 0.5f;
     camera.centre = sf::Vector2f(x, camera.view.getCenter().y);
     camera.view.setCenter(camera.centre);
 }
@@ -174,5 +173,5 @@ void startShake(Camera& camera, float amplitude, float duration)
     camera.shakeAmplitude = amplitude;
     camera.shakeStart = 0.f;
     camera.shakeDuration = duration;
-    camera.shakeClock.restart(camera.game->time);
+    camera.shakeClock.restart(camera.game->world.time);
 }

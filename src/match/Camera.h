@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 
 #include <SFML/Graphics/View.hpp>
 #include <SFML/System/Vector2.hpp>

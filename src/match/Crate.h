@@ -4,7 +4,6 @@
 
 #include <SFML/Graphics/Sprite.hpp>
 
-struct Game;
 
 // The five things a crate can hold, in the order of the item pictures.
 enum ItemKind { SPEED = 0, STUN, SLOW, STOP, SWAP, itemKindCount };
@@ -21,5 +20,4 @@ struct Crate : Entity {
     float speedTime = 0.f;     // s the SPEED effect has run
     float slowTime = 0.f;      // s the SLOW effect has run
     sf::Sprite icon;           // the item's picture in the HUD item frame
-    Game* game = nullptr;
 };

@@ -9,14 +9,12 @@ void reviveFighter(Player& p)
     setBothStates(p, AnimState::IDLE);
     p.dead = false;
     p.hitPoints = 1;
-    if (!p.skill)
-        return;
-    if (p.skill->kind == gigachillKind) {
-        p.skill->shieldReady = false;
-        p.hitPoints = p.skill->shieldTimer >= fullShieldTime ? 2 : 1;
+    if (p.skill.kind == gigachillKind) {
+        p.skill.shieldReady = false;
+        p.hitPoints = p.skill.shieldTimer >= fullShieldTime ? 2 : 1;
     }
-    if (p.skill->kind == napolloKind)
-        p.skill->ammo = napolloShots;
+    if (p.skill.kind == napolloKind)
+        p.skill.ammo = napolloShots;
 }
 
 void discardItem(Player& p)

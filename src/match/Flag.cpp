@@ -16,7 +16,7 @@ constexpr int offLevel = -1;  // the section of a flag no fight has placed
 
 bool inClassicFight(const Game& game)
 {
-    return game.state == SceneState::Fight && !game.caaMode;
+    return game.state == SceneState::Fight && !game.world.match.caaMode;
 }
 
 bool sectionLive(const Game& game, const Flag& flag)
@@ -26,7 +26,7 @@ bool sectionLive(const Game& game, const Flag& flag)
 
 float liveLeft(const Game& game)
 {
-    return static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
+    return static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
 }
 
 // Lets a lying flag fall down its column onto the first ground below it. A
@@ -70,7 +70,7 @@ void settle(Game& game, Flag& flag)
 void initFlags(Game& game)
 {
     for (int i = 0; i < 2; ++i) {
-        Flag& flag = game.flags[i];
+        Flag& flag = game.world.flags[i];
         flag.sprite = game.flagPictures[i];
         flag.searchLeft = i == 1;
         // Off the level until a classic fight puts it at its base.
@@ -96,21 +96,21 @@ void placeFlag(Game& game, Flag& flag)
 
 void followCarrier(Game& game, int flagIndex)
 {
-    Flag& flag = game.flags[flagIndex];
+    Flag& flag = game.world.flags[flagIndex];
     if (!flag.carried)
         return;
-    const Player& carrier = game.players[flagIndex];
+    const Player& carrier = game.world.players[flagIndex];
     flag.section = game.tileMap.sectionIndex;
     flag.position = sf::Vector2f(carrier.position.x, carrier.position.y - carryHeight);
 }
 
 void updateFlag(Game& game, int flagIndex)
 {
-    Flag& flag = game.flags[flagIndex];
+    Flag& flag = game.world.flags[flagIndex];
     // 1. The picture shows where the flag is.
     flag.sprite.setPosition(flag.position);
     // 2. Ground logic, unless the flag is flying into the goal.
-    if (game.state == SceneState::Fight && !game.flagTaken)
+    if (game.state == SceneState::Fight && !game.world.match.flagTaken)
         settle(game, flag);
     // 3. A carried flag rides with its player.
     followCarrier(game, flagIndex);
@@ -124,7 +124,7 @@ void updateFlags(Game& game)
 
 bool flagTouchesGoal(const Game& game, int flagIndex)
 {
-    const Flag& flag = game.flags[flagIndex];
+    const Flag& flag = game.world.flags[flagIndex];
     return sectionLive(game, flag) && flag.sprite.getGlobalBounds().intersects(game.goal.getGlobalBounds());
 }
 
@@ -133,7 +133,7 @@ void tryPickUp(Player& player)
     Game& game = *player.game;
     if (!inClassicFight(game))
         return;
-    Flag& flag = game.flags[player.index];
+    Flag& flag = game.world.flags[player.index];
     if (player.hitPoints < 1 || !player.advancing || !sectionLive(game, flag))
         return;
     if (!flag.sprite.getGlobalBounds().intersects(frameBounds(player)))
@@ -146,5 +146,5 @@ void tryPickUp(Player& player)
 void dropIfDown(Player& player)
 {
     if (player.hitPoints < 1 && player.game)
-        player.game->flags[player.index].carried = false;
+        player.game->world.flags[player.index].carried = false;
 }

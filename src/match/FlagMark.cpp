@@ -4,7 +4,7 @@
 
 FlagMark flagMark(const Game& game, int index)
 {
-    const Flag& flag = game.flags[index];
+    const Flag& flag = game.world.flags[index];
     FlagMark mark;
     mark.section = flag.section;
     mark.position = flag.position;

@@ -38,8 +38,8 @@ bool fly(Game& game, Flag& flag)
     const sf::Vector2f gap = target - from;
     const float distance = std::sqrt(gap.x * gap.x + gap.y * gap.y);
     // The view shakes and closes in on the goal while the flag flies.
-    startShake(game.camera, captureShakeAmplitude, captureShakeDuration);
-    game.camera.view.zoom(1.f - dt / captureZoomTime);
+    startShake(game.world.camera, captureShakeAmplitude, captureShakeDuration);
+    game.world.camera.view.zoom(1.f - dt / captureZoomTime);
     // The step never overshoots, so the flag always lands on the target.
     const float step = std::min(captureFlightSpeed * dt, distance);
     flag.position = distance > 0.f ? from + gap * (step / distance) : target;
@@ -52,8 +52,8 @@ bool fly(Game& game, Flag& flag)
 void placeGoal(Game& game)
 {
     const TileMap& map = game.tileMap;
-    const float x = static_cast<float>(middleSection(game)) * game.sectionWidth + game.sectionWidth * 0.5f;
-    const int column = static_cast<int>(std::floor((x - static_cast<float>(map.sectionIndex) * game.sectionWidth) / tileSize));
+    const float x = static_cast<float>(middleSection(game)) * game.world.sectionWidth + game.world.sectionWidth * 0.5f;
+    const int column = static_cast<int>(std::floor((x - static_cast<float>(map.sectionIndex) * game.world.sectionWidth) / tileSize));
     int row = floorRow(map, column);
     // A middle column without ground: the goal stands on the nearest floor.
     if (row < 0)
@@ -64,15 +64,15 @@ void placeGoal(Game& game)
 void captureStep(Game& game)
 {
     for (int i = 0; i < 2; ++i) {
-        Flag& flag = game.flags[i];
+        Flag& flag = game.world.flags[i];
         // 1. A flag touching the goal is taken, carried or not.
         if (!flagTouchesGoal(game, i))
             continue;
         flag.carried = false;
-        game.flagTaken = true;
+        game.world.match.flagTaken = true;
         // 2-7. It flies into the goal; its arrival wins.
         if (fly(game, flag)) {
-            game.camera.shaking = false;
+            game.world.camera.shaking = false;
             stopFightMusic();
             declareWinner(game, i);
         }

@@ -98,7 +98,7 @@ void buildBars(Hud& hud)
 // The name of the player's Use Item key, or of its button when it plays on a controller.
 ShownKey useKeyOf(const Player& player)
 {
-    const BindingTable& bindings = player.input->bindings;
+    const BindingTable& bindings = player.input.bindings;
     ShownKey key;
     key.set = true;
     key.keyboard = player.keyboardMode;
@@ -112,7 +112,7 @@ void updateUseKeyTexts(Game& game)
 {
     Hud& hud = game.hud;
     for (int i = 0; i < 2; ++i) {
-        const ShownKey key = useKeyOf(game.players[i]);
+        const ShownKey key = useKeyOf(game.world.players[i]);
         ShownKey& shown = hud.shownKeys[i];
         if (shown.set && key.keyboard == shown.keyboard && key.code == shown.code)
             continue;
@@ -127,14 +127,14 @@ void updateGauges(Game& game)
     Hud& hud = game.hud;
     const float pictureWidth = textureSize(hud.gaugeFrames[0]).x;
     for (int i = 0; i < 2; ++i) {
-        const Player& player = game.players[i];
+        const Player& player = game.world.players[i];
         sf::RectangleShape& fill = hud.gaugeFills[i];
         float fraction;
         if (characterKind(player) == atoola) {
             fraction = std::min(player.dashCharge / dashChargeFull, 1.f);
             fill.setFillColor(sf::Color::Yellow);
-        } else if (characterKind(player) == gigachill && player.skill) {
-            fraction = std::min(player.skill->shieldTimer * shieldGaugeRate, 1.f);
+        } else if (characterKind(player) == gigachill) {
+            fraction = std::min(player.skill.shieldTimer * shieldGaugeRate, 1.f);
             fill.setFillColor(gigachillGaugeColour);
         } else {
             continue;
@@ -145,7 +145,7 @@ void updateGauges(Game& game)
 
 void updateCaaBars(Game& game)
 {
-    const int kills[2] = {game.p1Kills, game.p2Kills};
+    const int kills[2] = {game.world.match.p1Kills, game.world.match.p2Kills};
     for (int i = 0; i < 2; ++i)
         game.hud.caaBars[i].setSize(sf::Vector2f(static_cast<float>(kills[i]) * caaKillWidth, caaBarHeight));
 }
@@ -168,7 +168,7 @@ void initHud(Hud& hud, Game& game)
 void hudUpdate(Game& game)
 {
     updateCountdown(game);
-    if (!game.caaMode)
+    if (!game.world.match.caaMode)
         updateTimer(game);
     updateUseKeyTexts(game);
     updateGauges(game);

@@ -17,13 +17,10 @@ struct ShownKey {
     int code = 0;
 };
 
-// The in-fight display; it also owns the countdown, the match timer and the
-// sudden-death clock. Positions are in the 1920 x 1080 screen.
+// The in-fight display: the texts and pictures that show the countdown, the
+// match timer and the sudden-death banner. Positions are in the 1920 x 1080 screen.
 struct Hud {
     Game* game = nullptr;
-    float countdown = 4.f;     // s, runs from 4 down to 0 before a fight
-    float matchTimer = 300.f;  // s of match time left
-    float suddenDeathTime = 0.f;  // s since sudden death began
     float timerBlinkPhase = 0.f;  // advanced while the time is out
     sf::Text centreText;  // countdown digits, "FIGHT !" or "SUDDEN DEATH"
     sf::Text timerText;   // "m : ss" at the top of the screen

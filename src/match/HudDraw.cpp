@@ -98,7 +98,7 @@ void drawItemFrames(Game& game, sf::RenderTarget& target)
     Hud& hud = game.hud;
     const float barHeight = hud.gaugeFills[0].getSize().y;
     for (int i = 0; i < 2; ++i) {
-        const Player& player = game.players[i];
+        const Player& player = game.world.players[i];
         const sf::Vector2f frame = itemFramePosition(game, i);
         const sf::Vector2f size = pictureSize(hud.itemFrames[i]);
         drawAt(target, hud.itemFrames[i], frame);
@@ -114,7 +114,7 @@ void drawItemFrames(Game& game, sf::RenderTarget& target)
         }
     }
     for (int i = 0; i < 2; ++i) {
-        const Player& player = game.players[i];
+        const Player& player = game.world.players[i];
         if (!player.item || player.useItemRequest)
             continue;
         const sf::Vector2f frame = itemFramePosition(game, i);
@@ -163,14 +163,14 @@ void drawAboveHeads(Game& game, sf::RenderTarget& target)
     clearBatch(hud.loadedShots);
     clearBatch(hud.emptyShots);
     for (int i = 0; i < 2; ++i) {
-        const Player& player = game.players[i];
+        const Player& player = game.world.players[i];
         if (player.hitPoints <= 0)
             continue;
         const sf::Vector2f head = worldToScreen(game, player.position - sf::Vector2f(0.f, player.size.y + headGap));
         const float sx = head.x;
         const float y = head.y;
         if (characterKind(player) == napollo) {
-            const int loaded = player.skill ? player.skill->ammo : 0;
+            const int loaded = player.skill.ammo;
             const float start = sx + (player.facing > 0 ? shotFacingShift : 0.f) - player.size.x / 2.f - shotLeftShift;
             const float step = (player.size.x + shotSpacingPad) * shotSpacingShare;
             for (int k = 0; k < shotCount; ++k) {
@@ -199,7 +199,7 @@ void drawAboveHeads(Game& game, sf::RenderTarget& target)
 void drawItemIcons(Game& game, sf::RenderTarget& target)
 {
     for (int i = 0; i < 2; ++i) {
-        Player& player = game.players[i];
+        Player& player = game.world.players[i];
         if (player.item)
             drawAt(target, player.item->icon, itemFramePosition(game, i));
     }
@@ -214,7 +214,7 @@ bool inFightOrPause(const Game& game)
 
 sf::Vector2f worldToScreen(const Game& game, sf::Vector2f world)
 {
-    const sf::View& view = game.camera.view;
+    const sf::View& view = game.world.camera.view;
     return world - (view.getCenter() - view.getSize() / 2.f);
 }
 
@@ -240,8 +240,8 @@ void hudDraw(Game& game, sf::RenderTarget& hudLayer)
         return;
     // 1. Classic: minimap, timer and item frames (hidden in sudden death and
     // under the pause menu), then the STOP flash.
-    if (!game.caaMode) {
-        if (!game.suddenDeath && game.state != SceneState::Pause) {
+    if (!game.world.match.caaMode) {
+        if (!game.world.match.suddenDeath && game.state != SceneState::Pause) {
             drawHudBacking(game, hudLayer);
             drawMinimap(game, hudLayer);
             drawCentredText(hudLayer, game.hud.timerText, game.hud.timerText.getPosition());
@@ -255,7 +255,7 @@ void hudDraw(Game& game, sf::RenderTarget& hudLayer)
     // 3. Fighters outside the view.
     drawOffScreenMarkers(game, hudLayer);
     // 4. Countdown, "FIGHT !" or "SUDDEN DEATH".
-    if (!game.fightLive || (game.suddenDeath && game.hud.suddenDeathTime < suddenDeathBanner))
+    if (!game.world.match.fightLive || (game.world.match.suddenDeath && game.world.match.suddenDeathTime < suddenDeathBanner))
         drawCentredText(hudLayer, game.hud.centreText, centreTextPlace);
     // 5-6. Above the heads, then the held items in their frames.
     drawAboveHeads(game, hudLayer);

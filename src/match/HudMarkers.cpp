@@ -27,16 +27,16 @@ float markerScale(float numerator, float distance)
 OffScreenMarker offScreenMarker(const Game& game, const Player& player)
 {
     OffScreenMarker marker;
-    if (game.camera.inTransition || player.hitPoints < 1)
+    if (game.world.camera.inTransition || player.hitPoints < 1)
         return marker;
     const float windowWidth = game.resolution.x;
-    const float centreX = game.camera.view.getCenter().x;
+    const float centreX = game.world.camera.view.getCenter().x;
     const float halfWidth = std::trunc(player.size.x / 2.f);
     const float x = player.position.x;
     if (x - halfWidth > centreX + windowWidth / 2.f) {
         const float d = centreX + windowWidth / 2.f - x;
         const float reach =
-            (game.sectionWidth - windowWidth / 2.f) * (game.sectionWidth - windowWidth) * markerSpread;
+            (game.world.sectionWidth - windowWidth / 2.f) * (game.world.sectionWidth - windowWidth) * markerSpread;
         marker.shown = true;
         marker.scale = markerScale(reach, d);
         marker.position = sf::Vector2f(windowWidth - markerInset, worldToScreen(game, player.position).y);
@@ -53,7 +53,7 @@ OffScreenMarker offScreenMarker(const Game& game, const Player& player)
 void drawOffScreenMarkers(Game& game, sf::RenderTarget& target)
 {
     for (int i = 0; i < 2; ++i) {
-        const OffScreenMarker marker = offScreenMarker(game, game.players[i]);
+        const OffScreenMarker marker = offScreenMarker(game, game.world.players[i]);
         if (!marker.shown)
             continue;
         sf::Sprite& picture = game.outOfMapArrows[i];

@@ -19,7 +19,7 @@ void hudDrawRoom(Game& game, sf::RenderTarget& target)
         drawOffScreenMarkers(game, target);
     // 2. Each player's card, and under it the key that changes the fighter.
     for (int i = 0; i < 2; ++i) {
-        const int kind = characterKind(game.players[i]);
+        const int kind = characterKind(game.world.players[i]);
         if (kind < 0 || kind > 3)
             continue;
         sf::Sprite& card = hud.cards[kind];

@@ -55,7 +55,7 @@ void stunShot(Player& user)
 void stop(Player& user, Player& other)
 {
     Game& game = *user.game;
-    if (game.chaseSituation == NoAttacker || other.dead) {
+    if (game.world.match.chaseSituation == NoAttacker || other.dead) {
         user.useItemRequest = false;
         return;
     }
@@ -82,7 +82,7 @@ void swap(Player& user, Player& other)
 
 void activeItems(Game& game)
 {
-    for (Player& player : game.players) {
+    for (Player& player : game.world.players) {
         if (!player.useItemRequest)
             continue;
         if (player.item)

@@ -7,7 +7,6 @@
 #include "match/Sections.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -19,12 +18,12 @@ constexpr float itemVolume = 100.f;
 
 float viewLeft(const Game& game)
 {
-    return game.camera.view.getCenter().x - game.camera.view.getSize().x / 2.f;
+    return game.world.camera.view.getCenter().x - game.world.camera.view.getSize().x / 2.f;
 }
 
 float viewRight(const Game& game)
 {
-    return game.camera.view.getCenter().x + game.camera.view.getSize().x / 2.f;
+    return game.world.camera.view.getCenter().x + game.world.camera.view.getSize().x / 2.f;
 }
 
 // Moves x by whole steps of `step` until it lies strictly beyond `edge` in
@@ -57,28 +56,28 @@ bool outOfView(const Game& game, const Crate& crate)
 void crateStep(Game& game)
 {
     // 1. Crates come only while someone has the right of way.
-    if (game.chaseSituation != NoAttacker) {
-        game.crateTimer += game.frameTime;
-        if (game.crateTimer >= spawnInterval && !game.crate)
+    if (game.world.match.chaseSituation != NoAttacker) {
+        game.world.match.crateTimer += game.frameTime;
+        if (game.world.match.crateTimer >= spawnInterval && !game.world.crate)
             spawnCrate(game);
     }
     // 2. An ended crate goes; a live one moves on.
-    if (!game.crate)
+    if (!game.world.crate)
         return;
-    if (!game.crate->alive) {
-        game.crateTimer = 0.f;
-        game.crate.reset();
+    if (!game.world.crate->alive) {
+        game.world.match.crateTimer = 0.f;
+        game.world.crate.reset();
         return;
     }
-    updateCrate(game, *game.crate);
+    updateCrate(game, *game.world.crate);
 }
 
 void spawnCrate(Game& game)
 {
     // 1. The crate comes to the player without the right of way.
-    const Player& p1 = game.players[0];
-    const Player& reference = p1.advancing ? game.players[1] : p1;
-    const Player& other = game.players[reference.index == 0 ? 1 : 0];
+    const Player& p1 = game.world.players[0];
+    const Player& reference = p1.advancing ? game.world.players[1] : p1;
+    const Player& other = game.world.players[reference.index == 0 ? 1 : 0];
     // 2. Between the two players, on the reference's side, inside the view.
     float x;
     int direction;
@@ -94,16 +93,15 @@ void spawnCrate(Game& game)
         direction = -1;
     }
     // 3. On the floor found from there.
-    auto crate = std::make_unique<Crate>();
-    crate->game = &game;
-    crate->sprite = game.crateSprite;
+    Crate crate;
+    crate.sprite = game.crateSprite;
     if (const sf::Texture* texture = game.crateSprite.getTexture())
-        crate->size = sf::Vector2f(texture->getSize());
+        crate.size = sf::Vector2f(texture->getSize());
     else
-        crate->size = sf::Vector2f(0.f, 0.f);
-    crate->position = findFloorCell(game.tileMap, x, direction, crate->size.x).position;
-    crate->sprite.setPosition(crate->position);
-    game.crate = std::move(crate);
+        crate.size = sf::Vector2f(0.f, 0.f);
+    crate.position = findFloorCell(game.tileMap, x, direction, crate.size.x).position;
+    crate.sprite.setPosition(crate.position);
+    game.world.crate = crate;
 }
 
 void updateCrate(Game& game, Crate& crate)
@@ -121,10 +119,10 @@ void updateCrate(Game& game, Crate& crate)
         crate.alive = false;
     // 3. A swing opens it; when both swing in the same frame P1 gets it and
     // P2's swing passes through.
-    if (swingOpens(crate, game.players[0])) {
+    if (swingOpens(crate, game.world.players[0])) {
         crate.alive = false;
         crate.openedByP1 = true;
-    } else if (swingOpens(crate, game.players[1])) {
+    } else if (swingOpens(crate, game.world.players[1])) {
         crate.alive = false;
         crate.openedByP2 = true;
     }
@@ -134,23 +132,23 @@ void updateCrate(Game& game, Crate& crate)
     // 5. The opener gets the item.
     if (crate.openedByP1) {
         crate.openedByP1 = false;
-        openCrate(game, game.players[0]);
+        openCrate(game, game.world.players[0]);
     } else if (crate.openedByP2) {
         crate.openedByP2 = false;
-        openCrate(game, game.players[1]);
+        openCrate(game, game.world.players[1]);
     }
 }
 
 void openCrate(Game& game, Player& player)
 {
-    if (!game.crate)
+    if (!game.world.crate)
         return;
-    Crate& crate = *game.crate;
     // 1-2. A random kind; the player holds it now (any idle item it had is replaced).
-    crate.kind = std::rand() % itemKindCount;
-    player.item = std::move(game.crate);
-    game.crateTimer = 0.f;
+    game.world.crate->kind = randomBelow(game.world.random, itemKindCount);
+    player.item = game.world.crate;
+    game.world.crate.reset();
+    game.world.match.crateTimer = 0.f;
     // 3-4. Sound and icon.
     playSound("CRATEOPEN", itemVolume);
-    crate.icon = game.itemIcons[crate.kind];
+    player.item->icon = game.itemIcons[player.item->kind];
 }

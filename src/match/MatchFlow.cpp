@@ -33,20 +33,19 @@ void resetPlayer(Game& game, Player& p)
     p.dead = false;
     p.hitPoints = 1;
     p.moveScale = sf::Vector2f(1.f, 1.f);
-    if (p.skill)
-        p.skill->shieldInitialised = false;
+    p.skill.shieldInitialised = false;
     p.dashCharge = 0.f;
     p.advancing = false;
     p.killCounted = false;
-    game.flags[p.index].placed = false;
-    game.flags[p.index].carried = false;
+    game.world.flags[p.index].placed = false;
+    game.world.flags[p.index].carried = false;
     p.speedFactor = characterKind(p) == gigachillKind ? gigachillSpeed : 1.f;
 }
 
 void loadClassicLevel(Game& game, const std::string& path)
 {
     game.tileMap.columns = classicColumns;
-    game.sectionWidth = classicSectionWidth;
+    game.world.sectionWidth = classicSectionWidth;
     loadLevel(game.tileMap, path);
 }
 
@@ -54,20 +53,20 @@ void loadClassicLevel(Game& game, const std::string& path)
 // capture, no sudden death, a full timer and countdown, nothing held.
 void freshFight(Game& game)
 {
-    game.flagTaken = false;
-    game.suddenDeath = false;
-    game.fightLive = false;
-    game.bothDown = false;
-    game.camera.shaking = false;
-    game.camera.inTransition = false;
-    game.camera.targetFixed = false;
-    game.camera.catchUp = false;
-    game.camera.view.setSize(designWidth, designHeight);
-    game.hud.matchTimer = matchTime;
-    game.hud.countdown = countdownTime;
-    game.crate.reset();
-    game.crateTimer = 0.f;
-    for (Player& p : game.players) {
+    game.world.match.flagTaken = false;
+    game.world.match.suddenDeath = false;
+    game.world.match.fightLive = false;
+    game.world.match.bothDown = false;
+    game.world.camera.shaking = false;
+    game.world.camera.inTransition = false;
+    game.world.camera.targetFixed = false;
+    game.world.camera.catchUp = false;
+    game.world.camera.view.setSize(designWidth, designHeight);
+    game.world.match.matchTimer = matchTime;
+    game.world.match.countdown = countdownTime;
+    game.world.crate.reset();
+    game.world.match.crateTimer = 0.f;
+    for (Player& p : game.world.players) {
         discardItem(p);
         p.isWinner = false;
         p.advancing = false;
@@ -83,11 +82,11 @@ void startingStats(Player& p)
     if (kind == gigachillKind) {
         p.hitPoints = 2;
         p.speedFactor = gigachillSpeed;
-        p.skill->shieldTimer = fullShieldTime;
+        p.skill.shieldTimer = fullShieldTime;
         return;
     }
     if (kind == napolloKind)
-        p.skill->ammo = napolloShots;
+        p.skill.ammo = napolloShots;
     if (kind == atoolaKind)
         p.dashCharge = fullDashCharge;
     p.hitPoints = 1;
@@ -100,14 +99,14 @@ void resetMatch(Game& game)
 {
     // 1. Effects and marks of the last match.
     game.vortexTime = 0.f;
-    game.camera.shaking = false;
-    game.flagTaken = false;
-    game.suddenDeath = false;
-    game.bothDown = false;
+    game.world.camera.shaking = false;
+    game.world.match.flagTaken = false;
+    game.world.match.suddenDeath = false;
+    game.world.match.bothDown = false;
     // 2. Back to the classic level.
     game.tileMap.sectionIndex = 2;
     loadClassicLevel(game, jungleLevel);
-    game.camera.inTransition = false;
+    game.world.camera.inTransition = false;
     // 3. The timer text is opaque again after its blinking.
     sf::Color timerColour = game.hud.timerText.getFillColor();
     timerColour.a = 255;
@@ -117,36 +116,36 @@ void resetMatch(Game& game)
     rebuildHubCollision(game.mainHub);
     game.tileMap.hazards.clear();
     // 5-6. No crate, no items; fresh fighters and flags.
-    game.crate.reset();
-    for (Player& p : game.players)
+    game.world.crate.reset();
+    for (Player& p : game.world.players)
         resetPlayer(game, p);
-    putAtBase(game.flags[0], 0, game.tileMap.flag0X);
-    putAtBase(game.flags[1], game.tileMap.lastSection, game.tileMap.flag1X);
+    putAtBase(game.world.flags[0], 0, game.tileMap.flag0X);
+    putAtBase(game.world.flags[1], game.tileMap.lastSection, game.tileMap.flag1X);
     for (int i = 0; i < 2; ++i) {
         updateFlag(game, i);
-        game.flags[i].placed = false;
+        game.world.flags[i].placed = false;
     }
     // 7. The hubs follow P1.
-    game.players[0].advancing = true;
+    game.world.players[0].advancing = true;
     // 8-9. Timer and camera.
-    game.hud.matchTimer = matchTime;
-    game.camera.reset();
+    game.world.match.matchTimer = matchTime;
+    game.world.camera.reset();
     // 10. Both fighters on the hub floor.
-    game.players[0].position = resetSpotP1;
-    game.players[1].position = resetSpotP2;
-    for (Player& p : game.players)
+    game.world.players[0].position = resetSpotP1;
+    game.world.players[1].position = resetSpotP2;
+    for (Player& p : game.world.players)
         dropOntoHubFloor(game, p);
     // 11. No kill race.
-    game.caaMode = false;
-    game.p1Kills = 0;
-    game.p2Kills = 0;
-    game.caaStage = 0;
+    game.world.match.caaMode = false;
+    game.world.match.p1Kills = 0;
+    game.world.match.p2Kills = 0;
+    game.world.match.caaStage = 0;
 }
 
 void setUpClassicFight(Game& game)
 {
     freshFight(game);
-    game.caaMode = false;
+    game.world.match.caaMode = false;
     // The level: the Jungle or the chosen custom level. A custom level that
     // cannot be read gives way to the Jungle, so the fight can always be played.
     loadClassicLevel(game, game.customMapChosen ? game.customMapPath : std::string(jungleLevel));
@@ -154,13 +153,13 @@ void setUpClassicFight(Game& game)
         std::cout << "Error Loading " << game.customMapPath << "\n";
         loadClassicLevel(game, jungleLevel);
     }
-    centreOnMiddleSection(game.camera);
+    centreOnMiddleSection(game.world.camera);
     // Flags at their bases: P1's at the far right, P2's at the far left.
-    putAtBase(game.flags[0], game.tileMap.lastSection, game.tileMap.flag0X);
-    putAtBase(game.flags[1], 0, game.tileMap.flag1X);
+    putAtBase(game.world.flags[0], game.tileMap.lastSection, game.tileMap.flag0X);
+    putAtBase(game.world.flags[1], 0, game.tileMap.flag1X);
     makeLive(game, middleSection(game));
     placeForFight(game);
-    for (Player& p : game.players) {
+    for (Player& p : game.world.players) {
         p.advancing = false;
         p.isWinner = false;
     }
@@ -169,23 +168,23 @@ void setUpClassicFight(Game& game)
 void setUpCaaFight(Game& game)
 {
     freshFight(game);
-    game.caaMode = true;
-    game.p1Kills = 0;
-    game.p2Kills = 0;
-    game.caaStage = 0;
+    game.world.match.caaMode = true;
+    game.world.match.p1Kills = 0;
+    game.world.match.p2Kills = 0;
+    game.world.match.caaStage = 0;
     game.tileMap.columns = caaColumns;
-    game.sectionWidth = caaSectionWidth;
+    game.world.sectionWidth = caaSectionWidth;
     loadLevel(game.tileMap, caaLevel);
-    centreOnMiddleSection(game.camera);
+    centreOnMiddleSection(game.world.camera);
     makeLive(game, 0);
-    for (Player& p : game.players) {
-        selectSkill(*p.skill, p, atoolaKind);
+    for (Player& p : game.world.players) {
+        selectSkill(p.skill, p, atoolaKind);
         p.dashCharge = fullDashCharge;
         p.character = &game.characterSets[characterSlot(p.index, atoolaKind)];
         applyCharacterStats(p);
-        p.skill->shieldInitialised = false;
+        p.skill.shieldInitialised = false;
         p.hitPoints = 1;
-        putAtBase(game.flags[p.index], parkedSection, 0.f);
+        putAtBase(game.world.flags[p.index], parkedSection, 0.f);
     }
     placeForFight(game);
 }
@@ -195,21 +194,20 @@ void placeForFight(Game& game)
     // 1. The middle section.
     const int middle = middleSection(game);
     makeLive(game, middle);
-    const float centre = static_cast<float>(middle) * game.sectionWidth + game.sectionWidth * 0.5f;
-    for (Player& p : game.players) {
+    const float centre = static_cast<float>(middle) * game.world.sectionWidth + game.world.sectionWidth * 0.5f;
+    for (Player& p : game.world.players) {
         // 2. Either side of the centre, facing each other, settled once.
         const int side = p.index == 0 ? -1 : 1;
         p.advancing = false;
         p.dead = false;
-        p.position = sf::Vector2f(centre + static_cast<float>(side) * startOffset, game.camera.view.getCenter().y);
+        p.position = sf::Vector2f(centre + static_cast<float>(side) * startOffset, game.world.camera.view.getCenter().y);
         walk(p, -side);
         setBothStates(p, AnimState::IDLE);
         updatePlayer(p, game);
         // 3. Onto the floor, searching leftwards.
         p.position = findFloorCell(game.tileMap, p.position.x, -1, p.size.x).position;
         p.velocity = sf::Vector2f(0.f, 0.f);
-        if (sf::Sprite* sprite = frameSprite(p))
-            sprite->setPosition(p.position);
+        placeFrame(p);
         // 4. Kind by kind.
         startingStats(p);
     }

@@ -13,7 +13,7 @@ constexpr float announcerVolume = 100.f;
 // Time-out: the player whose flag lies strictly nearer the middle wins.
 void timeOutWin(Game& game)
 {
-    if (game.hud.matchTimer > 0.f || game.suddenDeath || timeOutDeferred(game))
+    if (game.world.match.matchTimer > 0.f || game.world.match.suddenDeath || timeOutDeferred(game))
         return;
     for (int i = 0; i < 2; ++i)
         if (flagDistance(game, 1 - i) > flagDistance(game, i))
@@ -24,13 +24,13 @@ void timeOutWin(Game& game)
 // or at once should it be back on its feet before that (a long death clip).
 void suddenDeathWin(Game& game)
 {
-    if (!game.suddenDeath)
+    if (!game.world.match.suddenDeath)
         return;
     for (int i = 0; i < 2; ++i) {
-        const Player& p = game.players[i];
+        const Player& p = game.world.players[i];
         if (p.hitPoints < 1)
-            game.suddenDeathFalls[i] = true;
-        if (game.suddenDeathFalls[i] && (p.hitPoints >= 1 || clipOver(p)))
+            game.world.match.suddenDeathFalls[i] = true;
+        if (game.world.match.suddenDeathFalls[i] && (p.hitPoints >= 1 || clipOver(p)))
             declareWinner(game, 1 - i);
     }
 }
@@ -38,11 +38,11 @@ void suddenDeathWin(Game& game)
 // The kill race ends at the sixth kill, once the victim's death has played.
 void caaWin(Game& game)
 {
-    if (game.p1Kills >= caaWinningKills && clipOver(game.players[1])) {
+    if (game.world.match.p1Kills >= caaWinningKills && clipOver(game.world.players[1])) {
         stopFightMusic();
         declareWinner(game, 0);
     }
-    if (game.p2Kills >= caaWinningKills && clipOver(game.players[0])) {
+    if (game.world.match.p2Kills >= caaWinningKills && clipOver(game.world.players[0])) {
         stopFightMusic();
         declareWinner(game, 1);
     }
@@ -61,7 +61,7 @@ bool clipOver(const Player& p)
     if (!p.character || !p.game)
         return true;
     const Animation& clip = p.character->animations[static_cast<std::size_t>(p.currentState)];
-    return clip.duration <= 0.f || p.animClock.elapsed(p.game->time) >= clip.duration;
+    return clip.duration <= 0.f || p.animClock.elapsed(p.game->world.time) >= clip.duration;
 }
 
 void matchRules(Game& game)
@@ -70,7 +70,7 @@ void matchRules(Game& game)
     // deaths play out in the same frame both win.
     if (game.state != SceneState::Fight)
         return;
-    if (game.caaMode) {
+    if (game.world.match.caaMode) {
         caaWin(game);
         return;
     }
@@ -82,11 +82,11 @@ void matchRules(Game& game)
 void declareWinner(Game& game, int winner)
 {
     playSound(winner == 0 ? "P1WINS" : "P2WINS", announcerVolume);
-    if (!game.caaMode) {
+    if (!game.world.match.caaMode) {
         MainHub& hub = game.mainHub;
         hub.winCount[winner] += 1;
         hub.winText[winner].setString(std::to_string(hub.winCount[winner]));
     }
-    game.players[winner].isWinner = true;
+    game.world.players[winner].isWinner = true;
     game.state = SceneState::Victory;
 }

@@ -13,7 +13,7 @@ constexpr float halfViewWidth = 960.f;  // px
 
 void throwBack(Game& game, Player& p, float direction)
 {
-    if (game.caaMode)
+    if (game.world.match.caaMode)
         return;
     p.velocity = sf::Vector2f(direction * edgeThrowX, edgeThrowY);
     p.knockbackLock = true;
@@ -23,12 +23,12 @@ void throwBack(Game& game, Player& p, float direction)
 // being carried toward that edge.
 void screenEdges(Game& game, Player& p, float halfWidth)
 {
-    const Player& p1 = game.players[0];
-    const Player& p2 = game.players[1];
-    const bool flag0Carried = game.flags[0].carried;
-    const bool flag1Carried = game.flags[1].carried;
-    const float viewLeft = game.camera.view.getCenter().x - halfViewWidth;
-    const float viewRight = game.camera.view.getCenter().x + halfViewWidth;
+    const Player& p1 = game.world.players[0];
+    const Player& p2 = game.world.players[1];
+    const bool flag0Carried = game.world.flags[0].carried;
+    const bool flag1Carried = game.world.flags[1].carried;
+    const float viewLeft = game.world.camera.view.getCenter().x - halfViewWidth;
+    const float viewRight = game.world.camera.view.getCenter().x + halfViewWidth;
     if (viewLeft >= p.position.x - halfWidth && (!p2.advancing || flag1Carried) && !flag0Carried) {
         throwBack(game, p, 1.f);
         p.position.x = viewLeft + halfWidth;
@@ -44,11 +44,11 @@ void leftEdge(Game& game, Player& p, float left, float halfWidth)
 {
     const int index = game.tileMap.sectionIndex;
     const bool inMiddle = index == middleSection(game);
-    if (p.index == 1 && p.advancing && (!game.flags[1].carried || inMiddle) && index > game.flags[1].section) {
+    if (p.index == 1 && p.advancing && (!game.world.flags[1].carried || inMiddle) && index > game.world.flags[1].section) {
         changeSection(game, p, index - 1);
         return;
     }
-    if (p.index == 0 && p.advancing && game.flags[0].carried && !inMiddle) {
+    if (p.index == 0 && p.advancing && game.world.flags[0].carried && !inMiddle) {
         changeSection(game, p, index - 1);
         return;
     }
@@ -61,13 +61,13 @@ void rightEdge(Game& game, Player& p, float right, float halfWidth)
     const int index = game.tileMap.sectionIndex;
     const bool inMiddle = index == middleSection(game);
     if (p.index == 1 && p.advancing) {
-        if (game.flags[1].carried && !inMiddle)
+        if (game.world.flags[1].carried && !inMiddle)
             changeSection(game, p, index + 1);
         else
             p.position.x = right - halfWidth;
         return;
     }
-    if (p.index == 0 && p.advancing && (!game.flags[0].carried || inMiddle) && index < game.flags[0].section) {
+    if (p.index == 0 && p.advancing && (!game.world.flags[0].carried || inMiddle) && index < game.world.flags[0].section) {
         changeSection(game, p, index + 1);
         return;
     }
@@ -90,25 +90,25 @@ void makeLive(Game& game, int section)
 
 void updateChaseSituation(Game& game)
 {
-    if (game.players[0].advancing)
-        game.chaseSituation = game.flags[0].carried ? P1CarryingFlag : P1Attacking;
-    else if (game.players[1].advancing)
-        game.chaseSituation = game.flags[1].carried ? P2CarryingFlag : P2Attacking;
+    if (game.world.players[0].advancing)
+        game.world.match.chaseSituation = game.world.flags[0].carried ? P1CarryingFlag : P1Attacking;
+    else if (game.world.players[1].advancing)
+        game.world.match.chaseSituation = game.world.flags[1].carried ? P2CarryingFlag : P2Attacking;
     else
-        game.chaseSituation = NoAttacker;
+        game.world.match.chaseSituation = NoAttacker;
 }
 
 void rightOfWay(Game& game)
 {
-    Player& p1 = game.players[0];
-    Player& p2 = game.players[1];
+    Player& p1 = game.world.players[0];
+    Player& p2 = game.world.players[1];
     // 1-2. A fallen player hands the right of way to the standing one.
     if (p1.hitPoints < 1) {
-        if (p2.hitPoints > 0 && !game.bothDown)
+        if (p2.hitPoints > 0 && !game.world.match.bothDown)
             p2.advancing = true;
         p1.advancing = false;
     } else if (p2.hitPoints < 1) {
-        if (p1.hitPoints > 0 && !game.bothDown)
+        if (p1.hitPoints > 0 && !game.world.match.bothDown)
             p1.advancing = true;
         p2.advancing = false;
     }
@@ -119,10 +119,10 @@ void sectionEdges(Player& p)
 {
     Game& game = *p.game;
     const float halfWidth = p.size.x / 2.f;
-    if (!p.advancing && !game.camera.inTransition && p.hitPoints >= 1)
+    if (!p.advancing && !game.world.camera.inTransition && p.hitPoints >= 1)
         screenEdges(game, p, halfWidth);
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.sectionWidth;
-    const float right = left + game.sectionWidth;
+    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
+    const float right = left + game.world.sectionWidth;
     if (p.position.x - halfWidth <= left)
         leftEdge(game, p, left, halfWidth);
     else if (p.position.x + halfWidth >= right)
@@ -132,11 +132,11 @@ void sectionEdges(Player& p)
 void changeSection(Game& game, Player& crosser, int newIndex)
 {
     // 1-2. No crate for a while; the new section becomes live.
-    game.crateTimer = 0.f;
+    game.world.match.crateTimer = 0.f;
     makeLive(game, newIndex);
     // 3. The camera pans across.
-    game.camera.targetFixed = false;
-    game.camera.inTransition = true;
+    game.world.camera.targetFixed = false;
+    game.world.camera.inTransition = true;
     // 4. The defender is brought along, protected for a moment, standing.
     Player& other = opponent(crosser);
     placeForRespawn(other, game);
@@ -144,7 +144,7 @@ void changeSection(Game& game, Player& crosser, int newIndex)
     if (other.hitPoints < 1)
         reviveFighter(other);
     // 5. Both start the section at rest.
-    for (Player& p : game.players) {
+    for (Player& p : game.world.players) {
         p.alive = true;
         p.velocity = sf::Vector2f(0.f, 0.f);
         setBothStates(p, AnimState::IDLE);

@@ -37,7 +37,7 @@ void intoFight(MenuRoom& room, const Door& door, Player& opener)
     opener.velocity = sf::Vector2f(0.f, 0.f);
     chooseFightAtBlack(room, door.kind);
     fadeTo(room, door);
-    room.game->players[0].advancing = false;
+    room.game->world.players[0].advancing = false;
 }
 
 void openDoor(MenuRoom& room, const Door& door, Player& opener)
@@ -106,7 +106,7 @@ void updatePrompts(MenuRoom& room)
     watchForStillness(*room.game);
     watchQuitQuestion(hub);
     for (int i = 0; i < 2; ++i) {
-        const Door* door = firstDoorAt(room, room.game->players[i]);
+        const Door* door = firstDoorAt(room, room.game->world.players[i]);
         hub.promptShown[i] = door != nullptr;
         if (door) {
             const sf::Vector2f corner = door->sprite.getPosition();
@@ -120,7 +120,7 @@ void enterDoor(MenuRoom& room)
     Game& game = *room.game;
     if (roomCurtainFalling(game))
         return;
-    for (Player& player : game.players) {
+    for (Player& player : game.world.players) {
         if (!player.advancing)
             continue;
         if (room.everyDoor) {

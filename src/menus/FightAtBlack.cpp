@@ -37,12 +37,12 @@ void setUpChosenFight(Game& game)
     room->fightAtBlack.reset();
     if (door == DoorKind::Caa) {
         setUpCaaFight(game);
-        game.fightLive = false;
-        game.caaMode = true;
+        game.world.match.fightLive = false;
+        game.world.match.caaMode = true;
     } else {
         game.customMapChosen = false;
         setUpClassicFight(game);
         placeGoal(game);
-        game.flags[0].carried = false;
+        game.world.flags[0].carried = false;
     }
 }

@@ -6,7 +6,7 @@
 void setFighterKind(Player& player, int kind)
 {
     Game& game = *player.game;
-    selectSkill(*player.skill, player, kind);
+    selectSkill(player.skill, player, kind);
     player.character = &game.characterSets[characterSlot(player.index, kind)];
     applyCharacterStats(player);
     setBothStates(player, AnimState::IDLE);
@@ -35,9 +35,9 @@ void cycleFighterByPad(Game& game)
 {
     if (roomCurtainFalling(game))
         return;
-    for (Player& player : game.players) {
+    for (Player& player : game.world.players) {
         const float pad = game.input.axis(player.index, dpadAxis);
-        InputController& input = *player.input;
+        InputController& input = player.input;
         if ((pad <= dpadThreshold && pad >= -dpadThreshold) ||
             input.choiceRepeatClock.elapsed(game.menuTime) <= choiceRepeat)
             continue;

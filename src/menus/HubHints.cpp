@@ -18,7 +18,7 @@ bool moving(const Game& game, const Player& player)
 {
     if (std::fabs(player.velocity.x) > 0.f)
         return true;
-    const std::vector<int>& keys = player.input->bindings.keys;
+    const std::vector<int>& keys = player.input.bindings.keys;
     for (int action : {MoveLeftKey, MoveRightKey, JumpKey, AttackKey})
         if (action < static_cast<int>(keys.size()) && game.input.keyDown(keys[static_cast<std::size_t>(action)]))
             return true;
@@ -27,7 +27,7 @@ bool moving(const Game& game, const Player& player)
 
 std::string keyName(const Game& game, const Player& player, int action)
 {
-    const std::vector<int>& keys = player.input->bindings.keys;
+    const std::vector<int>& keys = player.input.bindings.keys;
     if (action >= static_cast<int>(keys.size()))
         return "?";
     return displayName(game.keyNames.keys, keys[static_cast<std::size_t>(action)]);
@@ -38,10 +38,10 @@ std::string keyName(const Game& game, const Player& player, int action)
 void watchForStillness(Game& game)
 {
     HubHints& hints = game.mainHub.hints;
-    for (const Player& player : game.players) {
+    for (const Player& player : game.world.players) {
         if (moving(game, player)) {
             hints.moved = true;
-            hints.still.restart(game.time);
+            hints.still.restart(game.world.time);
         }
     }
 }
@@ -49,7 +49,7 @@ void watchForStillness(Game& game)
 bool hubHintsShown(const Game& game)
 {
     const HubHints& hints = game.mainHub.hints;
-    return !hints.moved || hints.still.elapsed(game.time) >= hintIdleTime;
+    return !hints.moved || hints.still.elapsed(game.world.time) >= hintIdleTime;
 }
 
 HintLines hubHintLines(const Game& game, const Player& player)
@@ -64,7 +64,7 @@ void drawHubHints(Game& game, sf::RenderTarget& target)
 {
     if (!hubHintsShown(game))
         return;
-    for (const Player& player : game.players) {
+    for (const Player& player : game.world.players) {
         const sf::FloatRect frame = frameBounds(player);
         const sf::Vector2f feet(player.position.x, player.position.y + frame.height / 2.f + hintBelowFeet);
         const HintLines lines = hubHintLines(game, player);

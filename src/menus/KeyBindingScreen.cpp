@@ -57,14 +57,14 @@ Button makeButton(const char* picture, sf::Vector2f position, sf::Vector2u frame
 
 BindingTable& bindingsOf(Game& game, int player)
 {
-    return game.players[player].input->bindings;
+    return game.world.players[player].input.bindings;
 }
 
 // The shown name of row `row` of a player's bindings in the current tab.
 std::string bindingName(const KeyBindingScreen& screen, int player, int row)
 {
     const Game& game = *screen.game;
-    const BindingTable& table = game.players[player].input->bindings;
+    const BindingTable& table = game.world.players[player].input.bindings;
     const std::vector<int>& codes = screen.keyboardTab ? table.keys : table.buttons;
     if (row >= static_cast<int>(codes.size()))
         return std::string();

@@ -146,10 +146,10 @@ void dropOntoHubFloor(Game& game, Player& player)
 
 void placeAtHubStart(Game& game)
 {
-    game.players[0].position = hubStartP1;
-    game.players[1].position = hubStartP2;
-    dropOntoHubFloor(game, game.players[0]);
-    dropOntoHubFloor(game, game.players[1]);
+    game.world.players[0].position = hubStartP1;
+    game.world.players[1].position = hubStartP2;
+    dropOntoHubFloor(game, game.world.players[0]);
+    dropOntoHubFloor(game, game.world.players[1]);
 }
 
 void rebuildHubCollision(MainHub& hub)

@@ -35,7 +35,7 @@ bool isRoom(SceneState state)
 // The states a lost controller may pause: the rooms and a fight past its countdown.
 bool pausable(const Game& game)
 {
-    return isRoom(game.state) || (game.state == SceneState::Fight && game.fightLive);
+    return isRoom(game.state) || (game.state == SceneState::Fight && game.world.match.fightLive);
 }
 
 void resume(Game& game)
@@ -183,7 +183,7 @@ void leavePausedScene(Game& game)
         stopMusic("JUNGLE");
         resetMatch(game);
         game.state = SceneState::MainHub;
-        game.players[0].advancing = true;
+        game.world.players[0].advancing = true;
         pauseAllMusic();
         aimAtScreen(game.hudLayer);
     } else if (isRoom(paused)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameTime.h"
+#include "world/GameTime.h"
 #include "app/SceneState.h"
 #include "resources/Button.h"
 

@@ -36,7 +36,7 @@ void watchQuitQuestion(MainHub& hub)
     if (!hub.quitAsked || !door)
         return;
     bool someoneThere = false;
-    for (const Player& player : hub.game->players)
+    for (const Player& player : hub.game->world.players)
         someoneThere = someoneThere || atDoor(player, *door);
     if (!someoneThere)
         hub.quitAsked = false;

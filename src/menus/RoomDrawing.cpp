@@ -35,7 +35,7 @@ void drawPrompts(Game& game, sf::RenderTarget& target)
 {
     const MainHub& hub = game.mainHub;
     for (int i = 0; i < 2; ++i)
-        if (hub.promptShown[i] && game.players[i].advancing)
+        if (hub.promptShown[i] && game.world.players[i].advancing)
             target.draw(hub.prompts[i]);
 }
 
@@ -69,7 +69,7 @@ void drawScore(Game& game, sf::RenderTarget& target, sf::Vector2f place)
 // (the frame's target may be the letterboxed window, so its own mapping won't do).
 sf::Vector2f roomPlace(const Game& game, sf::Vector2i pixel)
 {
-    const sf::View& view = game.camera.view;
+    const sf::View& view = game.world.camera.view;
     return {view.getCenter().x + (static_cast<float>(pixel.x) / game.resolution.x - 0.5f) * view.getSize().x,
             view.getCenter().y + (static_cast<float>(pixel.y) / game.resolution.y - 0.5f) * view.getSize().y};
 }

@@ -26,7 +26,7 @@ void confirmByButton(MenuRoom& room, const sf::Event& event)
     if (event.type != sf::Event::JoystickButtonPressed || event.joystickButton.button != confirmButton ||
         roomCurtainFalling(game))
         return;
-    for (const Player& player : game.players) {
+    for (const Player& player : game.world.players) {
         const int pad = player.index;
         if (!player.advancing || static_cast<int>(event.joystickButton.joystickId) != pad ||
             !game.input.buttonDown(pad, confirmButton) || game.latchA)
@@ -43,8 +43,8 @@ void roomKeys(MenuRoom& room)
     Game& game = *room.game;
     if (game.input.keyDown(sf::Keyboard::Enter) && !roomCurtainFalling(game))
         confirm(room);
-    cycleFighterByKey(game, sf::Keyboard::Add, game.players[1]);
-    cycleFighterByKey(game, sf::Keyboard::Tab, game.players[0]);
+    cycleFighterByKey(game, sf::Keyboard::Add, game.world.players[1]);
+    cycleFighterByKey(game, sf::Keyboard::Tab, game.world.players[0]);
 }
 
 void hubKeys(MainHub& hub)

@@ -29,7 +29,7 @@ void keepBackdrop(Game& game)
         aimAtScreen(layer);
         drawParallaxPictures(game, layer);
     } else {
-        layer.setView(game.camera.view);
+        layer.setView(game.world.camera.view);
         drawRoomPictures(game, paused, layer);
     }
 }

@@ -37,7 +37,7 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
     game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
     feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
     VortexPass pass = VortexPass::InToWindow;
-    if (game.hud.matchTimer > lastMinute) {
+    if (game.world.match.matchTimer > lastMinute) {
         stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
     } else {
         // The red tint stays at the ratio the match ended with.
@@ -47,9 +47,9 @@ VortexPass composeVictory(Game& game, sf::RenderTarget& target)
         pass = VortexPass::InThroughRed;
     }
     for (int i = 0; i < 2; ++i)
-        if (game.players[i].isWinner)
+        if (game.world.players[i].isWinner)
             target.draw(game.victoryPictures[i]);
-    if (!game.caaMode)
+    if (!game.world.match.caaMode)
         drawVictoryScore(game, target, scorePlace);
     return pass;
 }
@@ -85,7 +85,7 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
     } else if (fight && look == FightLook::Red) {
-        game.redLevel.setUniform("ratioTime", (lastMinute - game.hud.matchTimer) / lastMinute);
+        game.redLevel.setUniform("ratioTime", (lastMinute - game.world.match.matchTimer) / lastMinute);
         stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
         // The HUD goes on untinted, straight onto the target.
         FrameTarget over = windowFrame(game, target);

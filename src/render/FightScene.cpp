@@ -15,8 +15,8 @@ const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts 
 
 void drawCrate(Game& game, sf::RenderTarget& target)
 {
-    game.crate->sprite.setPosition(game.crate->position);
-    target.draw(game.crate->sprite);
+    game.world.crate->sprite.setPosition(game.world.crate->position);
+    target.draw(game.world.crate->sprite);
 }
 
 constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
@@ -26,11 +26,11 @@ constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is n
 // play (carried, captured, or its player attacking), faded otherwise.
 void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 {
-    Flag& flag = game.flags[index];
+    Flag& flag = game.world.flags[index];
     if (flag.section != game.tileMap.sectionIndex)
         return;
     const int attacking = index == 0 ? P1Attacking : P2Attacking;
-    const bool inPlay = game.flagTaken || flag.carried || game.chaseSituation == attacking;
+    const bool inPlay = game.world.match.flagTaken || flag.carried || game.world.match.chaseSituation == attacking;
     flag.sprite.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
     target.draw(flag.sprite);
 }
@@ -38,10 +38,8 @@ void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).
 void drawSkillObject(const Player& player, sf::RenderTarget& target)
 {
-    if (!player.marker)
-        return;
-    sf::Sprite marker = player.marker->sprite;
-    marker.setPosition(player.marker->position);
+    sf::Sprite marker = player.marker.sprite;
+    marker.setPosition(player.marker.position);
     marker.setRotation(0.f);
     target.draw(marker);
 }
@@ -49,16 +47,16 @@ void drawSkillObject(const Player& player, sf::RenderTarget& target)
 // Goal, crate, then each player with its flag and skill object.
 void drawFightActors(Game& game, sf::RenderTarget& target)
 {
-    if (!game.caaMode) {
+    if (!game.world.match.caaMode) {
         target.draw(game.goal);
-        if (game.crate && game.crate->alive)
+        if (game.world.crate && game.world.crate->alive)
             drawCrate(game, target);
     }
     for (int i = 0; i < 2; ++i) {
-        drawPlayer(game, game.players[i], target);
-        if (!game.caaMode && !game.suddenDeath)
+        drawPlayer(game, game.world.players[i], target);
+        if (!game.world.match.caaMode && !game.world.match.suddenDeath)
             drawPlayerFlag(game, i, target);
-        drawSkillObject(game.players[i], target);
+        drawSkillObject(game.world.players[i], target);
     }
 }
 
@@ -68,20 +66,20 @@ void feedWaterShader(Game& game)
     if (game.state != SceneState::Pause)
         game.waterTime += game.frameTime;
     game.water.setUniform("timer", game.waterTime);
-    game.water.setUniform("posX", game.camera.view.getCenter().x / waterScreenWidth);
+    game.water.setUniform("posX", game.world.camera.view.getCenter().x / waterScreenWidth);
 }
 
 void feedCountdownShader(Game& game)
 {
-    if (game.state == SceneState::Fight && !game.fightLive)
-        game.greyLevel.setUniform("compteur", game.hud.countdown);
+    if (game.state == SceneState::Fight && !game.world.match.fightLive)
+        game.greyLevel.setUniform("compteur", game.world.match.countdown);
 }
 
 // The background, fixed to the screen. In sudden death it wobbles through
 // its shader, which must see the whole background: it is drawn in its layer first.
 void drawBackground(Game& game, FrameTarget& frame)
 {
-    if (!game.suddenDeath) {
+    if (!game.world.match.suddenDeath) {
         aimAtScreen(frame, game);
         drawParallax(game, *frame.target);
         return;
@@ -106,14 +104,14 @@ bool hudAfterTint(const Game& game)
 // neither while a captured flag flies to the goal.
 void drawFightHud(Game& game, FrameTarget& frame)
 {
-    if (game.flagTaken)
+    if (game.world.match.flagTaken)
         return;
     aimAtScreen(frame, game);
     hudDraw(game, *frame.target);
-    if (game.caaMode)
+    if (game.world.match.caaMode)
         return;
-    aimAtWorld(frame, game.camera.view);
-    for (const Player& player : game.players)
+    aimAtWorld(frame, game.world.camera.view);
+    for (const Player& player : game.world.players)
         drawDirectionArrow(game, player, *frame.target);
 }
 
@@ -122,14 +120,14 @@ void drawFightScene(Game& game, FrameTarget& frame)
     // 1. Background, fixed to the screen.
     drawBackground(game, frame);
     // 2-3. Actors, then the shots in flight, in the world.
-    aimAtWorld(frame, game.camera.view);
+    aimAtWorld(frame, game.world.camera.view);
     drawFightActors(game, *frame.target);
     drawProjectiles(game, *frame.target);
     // 4. Water over the actors, through its shader, rippling with time and the camera.
     feedWaterShader(game);
     drawWater(game, frame);
     // 5. Ground tiles over the water.
-    aimAtWorld(frame, game.camera.view);
+    aimAtWorld(frame, game.world.camera.view);
     drawGroundTiles(game.tileMap, *frame.target);
     // 6. HUD over everything.
     if (!hudAfterTint(game))

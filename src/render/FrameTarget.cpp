@@ -14,9 +14,9 @@ bool isRoom(SceneState state)
 
 FightLook fightLook(const Game& game)
 {
-    if (!game.fightLive && !game.suddenDeath)
+    if (!game.world.match.fightLive && !game.world.match.suddenDeath)
         return FightLook::Grey;
-    if (game.hud.matchTimer <= lastMinute)
+    if (game.world.match.matchTimer <= lastMinute)
         return FightLook::Red;
     return FightLook::Plain;
 }

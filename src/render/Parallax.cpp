@@ -74,7 +74,7 @@ void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
 
 void drawParallaxPictures(Game& game, sf::RenderTarget& target)
 {
-    const float left = game.camera.view.getCenter().x - game.resolution.x / 2.f;
+    const float left = game.world.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = variantOf(game.backgroundIndex);
     const int section = variantOf(game.tileMap.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
@@ -96,5 +96,5 @@ void drawParallax(Game& game, sf::RenderTarget& target)
 {
     drawParallaxPictures(game, target);
     // The cross-fade moves on by one step; the new opacities show next frame.
-    stepBackgroundCrossFade(game, variantOf(game.tileMap.sectionIndex), game.camera.inTransition);
+    stepBackgroundCrossFade(game, variantOf(game.tileMap.sectionIndex), game.world.camera.inTransition);
 }

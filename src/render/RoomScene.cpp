@@ -45,12 +45,12 @@ void drawRoomScene(Game& game, SceneState room, FrameTarget& frame)
 {
     sf::RenderTarget& target = *frame.target;
     // 1. Room pictures, in the world.
-    aimAtWorld(frame, game.camera.view);
+    aimAtWorld(frame, game.world.camera.view);
     drawRoomPictures(game, room, target);
     // 2. Doors, map and score.
     drawRoomDoorsMapAndScore(game, room, target);
     // 3. Both fighters, then their shots.
-    for (const Player& player : game.players)
+    for (const Player& player : game.world.players)
         drawPlayer(game, player, target);
     drawProjectiles(game, target);
     // 4. Markers and fighter cards over the room (the pause menu draws its own over its dimmer).

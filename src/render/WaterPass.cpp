@@ -49,9 +49,9 @@ void drawWater(Game& game, FrameTarget& frame)
     if (pass.drawn.width > 0)
         wipe(layer, pass.drawn);
     // 2. This frame's water, in the world.
-    layer.setView(game.camera.view);
+    layer.setView(game.world.camera.view);
     const sf::FloatRect world = drawWaterTiles(game.tileMap, layer);
-    pass.drawn = layerPixels(layer, game.camera.view, world);
+    pass.drawn = layerPixels(layer, game.world.camera.view, world);
     if (pass.drawn.width <= 0)
         return;
     // 3. Through the shader, over that rectangle only.

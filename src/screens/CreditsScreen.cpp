@@ -15,7 +15,7 @@ void drawCredits(CreditsScreen& credits)
 {
     Game& game = *credits.game;
     // Nothing new goes into the background layer: it still shows the hub.
-    game.backgroundLayer.setView(game.camera.view);
+    game.backgroundLayer.setView(game.world.camera.view);
     game.screenLayer.draw(game.backgroundLayerSprite);
     drawProjectiles(game, game.screenLayer);
     game.screenLayer.draw(credits.picture);

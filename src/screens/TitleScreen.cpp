@@ -67,7 +67,7 @@ void enterHubFromTitle(Game& game)
 {
     placeAtHubStart(game);
     // P1 holds the hub mark, so the doors open on the very first visit.
-    game.players[0].advancing = true;
-    game.players[1].advancing = false;
+    game.world.players[0].advancing = true;
+    game.world.players[1].advancing = false;
     game.state = SceneState::MainHub;
 }

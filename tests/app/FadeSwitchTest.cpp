@@ -53,10 +53,10 @@ TEST(FadeSwitch, ArrivingInAFightFromTheMapRoomStartsTheCountdown)
     Game& game = *driver.game;
     game.state = SceneState::MapSelect;
     game.mapSelectRoom.targetState = SceneState::Fight;
-    game.fightLive = true;
+    game.world.match.fightLive = true;
     startFade(game.screenFade);
     driver.step(52);
     EXPECT_EQ(game.state, SceneState::Fight);
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.world.match.fightLive);
     EXPECT_FALSE(game.cursorVisible);
 }

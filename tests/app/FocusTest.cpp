@@ -31,7 +31,7 @@ TEST(Focus, LosingFocusLetsGoOfEveryKeyAndPressesWithoutItCountForNothing)
     Game& game = world.game;
     Player& p1 = world.p1();
     world.stand(world.p2(), 3000.f, -1);  // out of the way
-    const auto right = static_cast<sf::Keyboard::Key>(p1.input->bindings.keys[MoveRightKey]);
+    const auto right = static_cast<sf::Keyboard::Key>(p1.input.bindings.keys[MoveRightKey]);
     deliver(game, {event(sf::Event::KeyPressed, right)}, 10);
     EXPECT_GT(p1.velocity.x, 0.f);
     game.input.mouseButtons[sf::Mouse::Left] = true;

@@ -12,12 +12,12 @@ TEST(Frame, AClosedEventAndAKeyPressInOneFrameAreBothHandled)
     HeadlessGame driver(true);
     Game& game = *driver.game;
     game.state = SceneState::Title;
-    const double before = game.time.now;
+    const double before = game.world.time.now;
     driver.step(1, testFrame, {closedEvent(), keyPressedEvent(sf::Keyboard::Space)});
     EXPECT_FALSE(game.window.isOpen());
     EXPECT_EQ(game.state, SceneState::MainHub);  // the key press still counted
-    EXPECT_TRUE(game.fightLive);                  // and the hub's update ran once
-    EXPECT_DOUBLE_EQ(game.time.now, before + testFrame);
+    EXPECT_TRUE(game.world.match.fightLive);                  // and the hub's update ran once
+    EXPECT_NEAR(game.world.time.now, before + testFrame, 1e-6);  // in whole fixed steps
     saveOnExit(game);
     EXPECT_EQ(readTestFile("Assets/settings/gamesettings.txt").substr(0, 2), "0\n");  // the test window is windowed
 }
@@ -52,18 +52,18 @@ TEST(Frame, PadEventsInTheFightClaimTheirPlayerOnly)
     HeadlessGame driver;
     Game& game = *driver.game;
     game.state = SceneState::Fight;
-    game.players[0].keyboardMode = true;
-    game.players[1].keyboardMode = true;
+    game.world.players[0].keyboardMode = true;
+    game.world.players[1].keyboardMode = true;
     driver.step(1, testFrame, {joystickMovedEvent(2, sf::Joystick::X, 100.f)});
-    EXPECT_TRUE(game.players[0].keyboardMode);
-    EXPECT_TRUE(game.players[1].keyboardMode);
+    EXPECT_TRUE(game.world.players[0].keyboardMode);
+    EXPECT_TRUE(game.world.players[1].keyboardMode);
     driver.step(1, testFrame, {joystickButtonEvent(1, 0)});
-    EXPECT_TRUE(game.players[0].keyboardMode);
-    EXPECT_FALSE(game.players[1].keyboardMode);
+    EXPECT_TRUE(game.world.players[0].keyboardMode);
+    EXPECT_FALSE(game.world.players[1].keyboardMode);
     // Outside the fight a pad event leaves the players alone.
     game.state = SceneState::MainHub;
     driver.step(1, testFrame, {joystickButtonEvent(0, 0)});
-    EXPECT_TRUE(game.players[0].keyboardMode);
+    EXPECT_TRUE(game.world.players[0].keyboardMode);
 }
 
 TEST(MouseMapping, WindowPixelsLandOnTheLogicalScreen)

@@ -38,13 +38,13 @@ TEST(SceneTransitions, TheCountdownCannotBePaused)
     HeadlessGame driver;
     Game& game = *driver.game;
     game.state = SceneState::Fight;
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     pressKey(driver, sf::Keyboard::Escape);
     EXPECT_EQ(game.state, SceneState::Fight);
     pressButton(driver, 0, buttonStart);
     EXPECT_EQ(game.state, SceneState::Fight);
 
-    game.fightLive = true;
+    game.world.match.fightLive = true;
     driver.setButton(0, buttonStart, false);
     driver.step();
     pressKey(driver, sf::Keyboard::Escape);
@@ -59,18 +59,18 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         HeadlessGame driver;
         Game& game = *driver.game;
         game.state = SceneState::Victory;
-        game.players[1].isWinner = true;
-        game.players[1].advancing = true;
-        game.flags[0].carried = true;
+        game.world.players[1].isWinner = true;
+        game.world.players[1].advancing = true;
+        game.world.flags[0].carried = true;
         game.customMapChosen = true;
         driver.setKey(sf::Keyboard::Space, true);
         driver.setKey(sf::Keyboard::Escape, true);
         driver.step();
         EXPECT_EQ(game.state, SceneState::MainHub);
-        EXPECT_TRUE(game.players[0].advancing);
-        EXPECT_FALSE(game.players[1].advancing);
-        EXPECT_FALSE(game.players[1].isWinner);
-        EXPECT_FALSE(game.flags[0].carried);
+        EXPECT_TRUE(game.world.players[0].advancing);
+        EXPECT_FALSE(game.world.players[1].advancing);
+        EXPECT_FALSE(game.world.players[1].isWinner);
+        EXPECT_FALSE(game.world.flags[0].carried);
         EXPECT_FALSE(game.customMapChosen);
         EXPECT_TRUE(game.latchB);
     }
@@ -79,14 +79,14 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         HeadlessGame driver;
         Game& game = *driver.game;
         game.state = SceneState::Victory;
-        game.caaMode = true;
-        game.fightLive = true;
+        game.world.match.caaMode = true;
+        game.world.match.fightLive = true;
         game.customMapChosen = true;
         driver.setKey(sf::Keyboard::Space, true);
         driver.step();
         EXPECT_EQ(game.state, SceneState::Fight);
-        EXPECT_TRUE(game.caaMode);
-        EXPECT_FALSE(game.fightLive);
+        EXPECT_TRUE(game.world.match.caaMode);
+        EXPECT_FALSE(game.world.match.fightLive);
         EXPECT_TRUE(game.customMapChosen);
     }
     for (int lastSection : {2, 4, 6, 8}) {

@@ -26,8 +26,8 @@ void expectDefaults(const Game& game)
 {
     for (int i = 0; i < 2; ++i) {
         const BindingTable expected = defaultBindings(i);
-        EXPECT_EQ(game.players[i].input->bindings.keys, expected.keys);
-        EXPECT_EQ(game.players[i].input->bindings.buttons, expected.buttons);
+        EXPECT_EQ(game.world.players[i].input.bindings.keys, expected.keys);
+        EXPECT_EQ(game.world.players[i].input.bindings.buttons, expected.buttons);
     }
 }
 
@@ -41,8 +41,8 @@ TEST(Bindings, TheGameTakesTheFileValuesAndDefaultsWhereTheFileFails)
     EXPECT_FALSE(world.game->playerFiles.binds.damaged);
     const std::string shortFile = "0 2 1 3 5\n16 3 25 5 6 7 17\n0 2 1 3\n";
     loadWithFile(*world.game, &shortFile);
-    EXPECT_EQ(world.game->players[0].input->bindings.keys, (std::vector<int>{16, 3, 25, 5, 6, 7, 17}));
-    EXPECT_EQ(world.game->players[1].input->bindings.keys, defaultBindings(1).keys);
+    EXPECT_EQ(world.game->world.players[0].input.bindings.keys, (std::vector<int>{16, 3, 25, 5, 6, 7, 17}));
+    EXPECT_EQ(world.game->world.players[1].input.bindings.keys, defaultBindings(1).keys);
     EXPECT_TRUE(world.game->playerFiles.binds.damaged);  // kept as Binds.txt.bad when replaced
 }
 
@@ -52,10 +52,10 @@ TEST(Bindings, SavedFileReadsBackIntoTheSameBindingsInPlaceOfTheOldOne)
     Game& game = *world.game;
     const std::string seeded = "9 8 7 6 5\n0 1 2 3 4 5 6\n4 3 2 1 0\n10 11 12 13 14 15 16\n";
     loadWithFile(game, &seeded);
-    EXPECT_EQ(game.players[1].input->bindings.keys, (std::vector<int>{10, 11, 12, 13, 14, 15, 16}));
-    EXPECT_EQ(game.players[0].input->bindings.buttons, (std::vector<int>{9, 8, 7, 6, 5}));
-    game.players[0].input->bindings.keys[JumpKey] = sf::Keyboard::Space;
-    game.players[1].input->bindings.buttons[ParryButton] = 11;
+    EXPECT_EQ(game.world.players[1].input.bindings.keys, (std::vector<int>{10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(game.world.players[0].input.bindings.buttons, (std::vector<int>{9, 8, 7, 6, 5}));
+    game.world.players[0].input.bindings.keys[JumpKey] = sf::Keyboard::Space;
+    game.world.players[1].input.bindings.buttons[ParryButton] = 11;
     testing::internal::CaptureStdout();
     saveBindings(game);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -69,8 +69,8 @@ TEST(Bindings, SavedFileReadsBackIntoTheSameBindingsInPlaceOfTheOldOne)
     FighterWorld reread;  // a fresh start in a fresh folder, reading the saved file
     loadWithFile(*reread.game, &saved);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(reread.game->players[i].input->bindings.keys, game.players[i].input->bindings.keys);
-        EXPECT_EQ(reread.game->players[i].input->bindings.buttons, game.players[i].input->bindings.buttons);
+        EXPECT_EQ(reread.game->world.players[i].input.bindings.keys, game.world.players[i].input.bindings.keys);
+        EXPECT_EQ(reread.game->world.players[i].input.bindings.buttons, game.world.players[i].input.bindings.buttons);
     }
 }
 
@@ -78,7 +78,7 @@ TEST(Bindings, NumbersTheInputSourceDoesNotKnowAreUnbound)
 {
     FighterWorld world(withFloor);
     world.standOn(world.p1(), 800.f, 15);
-    BindingTable& table = world.p1().input->bindings;
+    BindingTable& table = world.p1().input.bindings;
     table.keys = {-5, 100000, sf::Keyboard::KeyCount, -1, 2147483647, -2147483647, 999};
     table.buttons = {32, -1, 1000000, 77, -9};
     world.p1().keyboardMode = false;

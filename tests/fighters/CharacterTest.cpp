@@ -31,12 +31,12 @@ struct ClipWorld : FighterWorld {
         testing::internal::GetCapturedStdout();
         p1().character = &character;
         p1().sprites = &character.sprites;
-        game->time.now = 0.0;
+        game->world.time.now = 0.0;
     }
     // Advances the clock to `seconds` and steps P1's animation once.
     int frameAt(double seconds)
     {
-        game->time.now = seconds;
+        game->world.time.now = seconds;
         stepAnimation(p1());
         return p1().frame;
     }
@@ -98,7 +98,7 @@ TEST(CharacterFile, EachPictureLoadsOncePerSlotAndMissingOnesShowTheBox)
     EXPECT_EQ(slot.sprites[2999].getTexture(), slot.placeholder.get());
     for (int i = 1; i < characterSlotCount; ++i)
         EXPECT_NE(game.characterSets[i].sprites.at(0).getTexture(), nullptr) << i;
-    EXPECT_NE(frameSprite(game.players[1]), nullptr);
+    EXPECT_TRUE(frameSprite(game.world.players[1]));
 }
 
 TEST(Animation, ClipTimingOnceClipsAndDeath)

@@ -28,34 +28,34 @@ struct Duel {
     Duel() : game(*run.game)
     {
         run.drawEachFrame = false;  // drawn only for the pictures: the rules never depend on drawing
-        game.time.now = 10.0;  // well past every clock's cool-down
+        game.world.time.now = 10.0;  // well past every clock's cool-down
         TileMap& map = game.tileMap;
         map.sectionIndex = liveSection;
         map.solidTiles.clear();
         buildCollision(map);
         left = sectionLeft(map, liveSection);
         game.state = SceneState::Fight;
-        game.fightLive = true;
+        game.world.match.fightLive = true;
         game.screenFade.active = false;
         game.screenFade.clock.startedAt = -10.0;
-        for (Player& p : game.players)
+        for (Player& p : game.world.players)
             p.keyboardMode = true;
         shots = (std::filesystem::temp_directory_path() / "kestrelfall-duel").string();
         std::filesystem::create_directories(shots);
     }
 
-    Player& p(int i) { return game.players[i]; }
+    Player& p(int i) { return game.world.players[i]; }
 
     // A fresh fighter of `kind` standing on the floor at `column`.
     void ready(int i, int kind, int column, int facing)
     {
         Player& f = p(i);
         f.character = &game.characterSets[characterSlot(i, kind)];
-        selectSkill(*f.skill, f, kind);
+        selectSkill(f.skill, f, kind);
         applyCharacterStats(f);
-        f.skill->shieldInitialised = false;
-        f.skill->shieldReady = true;
-        f.skill->active = false;
+        f.skill.shieldInitialised = false;
+        f.skill.shieldReady = true;
+        f.skill.active = false;
         f.position = sf::Vector2f(left + column * 64.f + 32.f, groundRow * 64.f - f.size.y / 2.f);
         f.velocity = sf::Vector2f(0.f, 0.f);
         f.alive = true;
@@ -65,8 +65,8 @@ struct Duel {
         f.deathTimer = 10.f;
         setBothStates(f, AnimState::IDLE);
         setFacingScale(f, static_cast<float>(facing), 1.f);
-        f.input->stateTimer = 0.f;
-        f.input->attackClock.startedAt = game.time.now - 1.0;  // ready to swing again
+        f.input.stateTimer = 0.f;
+        f.input.attackClock.startedAt = game.world.time.now - 1.0;  // ready to swing again
     }
     // P1 of `kind` facing P2 (Atoola or `other`) `gap` px to its right.
     void faceOff(int kind, float gap, int other = atoola)
@@ -78,7 +78,7 @@ struct Duel {
     }
     void key(int i, KeyAction action, bool down)
     {
-        game.input.keys[p(i).input->bindings.keys[static_cast<std::size_t>(action)]] = down;
+        game.input.keys[p(i).input.bindings.keys[static_cast<std::size_t>(action)]] = down;
     }
     // A tap of one frame.
     void tap(int i, KeyAction action)
@@ -148,7 +148,7 @@ TEST(CombatDuel, SwingsParriesSkillsAndASpikeDeath)
         duel.tap(0, SkillKey);
         duel.frames(42);
         EXPECT_LT(b.hitPoints, 1);
-        EXPECT_EQ(a.skill->ammo, 3);
+        EXPECT_EQ(a.skill.ammo, 3);
         duel.faceOff(atoola, 150.f);  // the dash goes straight through
         duel.tap(0, SkillKey);
         duel.frames(25);
@@ -171,7 +171,7 @@ TEST(CombatDuel, SwingsParriesSkillsAndASpikeDeath)
         duel.ready(1, gigachill, spikeColumn, -1);
         b.position.y -= 200.f;  // drops onto the spikes
         a.advancing = true;
-        Camera& camera = duel.game.camera;  // looking at the spikes from the start
+        Camera& camera = duel.game.world.camera;  // looking at the spikes from the start
         camera.view.setCenter(a.position.x, camera.centre.y);
         camera.centre = camera.view.getCenter();
         duel.frames(30);

@@ -32,7 +32,7 @@ TEST(Wounds, GigachillLosesItsShieldThenFallsAndAtoolasKillFillsItsGauge)
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 1);
     EXPECT_TRUE(soundPlaying("G_LOSESHIELD"));
-    EXPECT_FALSE(d.skill->shieldReady);
+    EXPECT_FALSE(d.skill.shieldReady);
     EXPECT_EQ(a.dashCharge, 10.f) << "only a kill fills the gauge";
     // The same swing, held over later frames, wounds no more.
     for (int frame = 21; frame <= 23; ++frame) {
@@ -128,20 +128,20 @@ TEST(NapolloMelee, LaunchesReloadsAndSparesTheKnockedDown)
     CombatWorld w(napollo, atoola);
     Player& a = w.p1();
     Player& d = w.p2();
-    a.skill->ammo = 0;
+    a.skill.ammo = 0;
     a.velocity.x = 100.f;
     swingFrame(w, a, 21);
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 1);
     EXPECT_EQ(d.currentState, AnimState::DEFLECT);
     EXPECT_EQ(d.velocity, sf::Vector2f(1800.f, -1700.f));
-    EXPECT_EQ(a.skill->ammo, 4);
+    EXPECT_EQ(a.skill.ammo, 4);
     // Already knocked: nothing more.
-    a.skill->ammo = 1;
+    a.skill.ammo = 1;
     d.velocity = sf::Vector2f(0.f, 0.f);
     resolveHit(a, d);
     EXPECT_EQ(d.velocity, sf::Vector2f(0.f, 0.f));
-    EXPECT_EQ(a.skill->ammo, 1);
+    EXPECT_EQ(a.skill.ammo, 1);
 }
 
 TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
@@ -167,9 +167,9 @@ TEST(Wounds, ASwingCutShortOrADeathNeverLeavesTheNextSwingDead)
     CombatWorld w(atoola, gigachill);
     Player& a = w.p1();
     Player& d = w.p2();
-    w.game.time.now = 10.0;  // past the attack cool-down
+    w.game.world.time.now = 10.0;  // past the attack cool-down
     a.keyboardMode = true;
-    const auto attackKey = static_cast<sf::Keyboard::Key>(a.input->bindings.keys[AttackKey]);
+    const auto attackKey = static_cast<sf::Keyboard::Key>(a.input.bindings.keys[AttackKey]);
     // A press of the attack key, then the frames until the swing lands or ends.
     auto swing = [&] {
         w.stand(a, 1000.f, 1);

@@ -34,7 +34,7 @@ CombatWorld::CombatWorld(int kindP1, int kindP2) : headless(), game(*headless.ga
         fillMissingFrames(game.characterSets[slot], kindHitbox(slot % kindCount), 70, boxes);
     }
     startTinyFight(game, floorRow);
-    game.camera.reset();
+    game.world.camera.reset();
     setKind(0, kindP1);
     setKind(1, kindP2);
     stand(p1(), 1000.f, 1);
@@ -43,9 +43,9 @@ CombatWorld::CombatWorld(int kindP1, int kindP2) : headless(), game(*headless.ga
 
 void CombatWorld::setKind(int index, int kind)
 {
-    Player& p = game.players[index];
+    Player& p = game.world.players[index];
     p.character = &game.characterSets[characterSlot(index, kind)];
-    selectSkill(*p.skill, p, kind);
+    selectSkill(p.skill, p, kind);
     applyCharacterStats(p);
 }
 
@@ -66,17 +66,16 @@ void CombatWorld::stand(Player& p, float x, int facing)
 void CombatWorld::showFrame(Player& p, int frame)
 {
     p.frame = frame;
-    if (sf::Sprite* sprite = frameSprite(p))
-        sprite->setPosition(p.position);
+    placeFrame(p);
 }
 
 void CombatWorld::frames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
         game.frameTime = dt;
-        game.time.now += dt;
+        game.world.time.now += dt;
         updateProjectiles(game);
-        updateCamera(game.camera);
+        updateCamera(game.world.camera);
         playersTick(game);
     }
 }

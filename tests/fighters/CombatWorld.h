@@ -19,8 +19,8 @@ struct CombatWorld {
 
     explicit CombatWorld(int kindP1 = 1, int kindP2 = 1);
 
-    Player& p1() { return game.players[0]; }
-    Player& p2() { return game.players[1]; }
+    Player& p1() { return game.world.players[0]; }
+    Player& p2() { return game.world.players[1]; }
 
     // Gives player `index` fighter kind `kind` (0 Napollo .. 3 Swapper).
     void setKind(int index, int kind);

@@ -63,7 +63,7 @@ TEST(Respawn, LandsOnTheSideTheFlagsDecideFacingTheOpponent)
     EXPECT_EQ(p1.position.x, cellX(300.f + 850.f, p1));
     EXPECT_EQ(p1.facing, -1);
     // With P2's flag carried P1 prefers the right.
-    w.game.flags[1].carried = true;
+    w.game.world.flags[1].carried = true;
     w.stand(p2, 2000.f, -1);
     respawn(p1, w.game);
     EXPECT_EQ(p1.position.x, cellX(2850.f, p1));
@@ -72,12 +72,12 @@ TEST(Respawn, LandsOnTheSideTheFlagsDecideFacingTheOpponent)
     respawn(p2, w.game);
     EXPECT_EQ(p2.position.x, cellX(1850.f, p2));
     EXPECT_EQ(p2.facing, -1);
-    w.game.flags[0].carried = true;
+    w.game.world.flags[0].carried = true;
     respawn(p2, w.game);
     EXPECT_EQ(p2.position.x, cellX(1000.f - 850.f, p2));
     // Both down: either side of the camera centre.
-    w.game.bothDown = true;
-    w.game.camera.centre.x = 1500.f;
+    w.game.world.match.bothDown = true;
+    w.game.world.camera.centre.x = 1500.f;
     respawn(p1, w.game);
     respawn(p2, w.game);
     EXPECT_EQ(p1.position.x, cellX(1075.f, p1));

@@ -29,7 +29,7 @@ void startTinyFight(Game& game, int floor)
 {
     TileMap& map = game.tileMap;
     map.columns = classicColumns;
-    game.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
     TileColumn column;
     column.fill(emptyCode);
     if (floor >= 0)
@@ -45,12 +45,12 @@ void startTinyFight(Game& game, int floor)
 void startFightNow(Game& game)
 {
     game.state = SceneState::Fight;
-    game.fightLive = true;
+    game.world.match.fightLive = true;
     game.screenFade.active = false;
     game.screenFade.darkening = false;
     game.screenFade.lightening = false;
     game.screenFade.clock.startedAt = -10.0;
-    for (Player& p : game.players)
+    for (Player& p : game.world.players)
         p.deathTimer = 10.f;
 }
 
@@ -66,10 +66,10 @@ FighterWorld::FighterWorld(bool floor)
     enterEmptyFolder();
     game = std::make_unique<Game>();
     startTinyFight(*game);
-    game->camera.view.setCenter(960.f, 604.f);
+    game->world.camera.view.setCenter(960.f, 604.f);
     for (Character& character : game->characterSets)
         giveClips(character);
-    for (Player& p : game->players) {
+    for (Player& p : game->world.players) {
         p.keyboardMode = true;
         p.position = sf::Vector2f(-5000.f, -5000.f);
     }
@@ -96,7 +96,7 @@ void FighterWorld::step(int frames, float dt)
 {
     for (int i = 0; i < frames; ++i) {
         game->frameTime = dt;
-        game->time.now += dt;
+        game->world.time.now += dt;
         playersTick(*game);
     }
 }

@@ -24,8 +24,8 @@ struct FighterWorld {
 
     // With `floor`, ground along row 15 and P2 standing on it far right, out of the way.
     explicit FighterWorld(bool floor = false);
-    Player& p1() { return game->players[0]; }
-    Player& p2() { return game->players[1]; }
+    Player& p1() { return game->world.players[0]; }
+    Player& p2() { return game->world.players[1]; }
 
     void setTile(int column, int row, int code) { setTinyCell(*game, column, row, code); }
     // Ground along a whole row.

@@ -1,5 +1,7 @@
 #include "fighters/FighterWorld.h"
 
+#include "app/PlayerButtons.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,7 +14,11 @@ struct InputWorld : FighterWorld {
         game->frameTime = 1.f / 60.f;
     }
     // One input step of P1 alone.
-    void input() { inputStep(*p1().input); }
+    void input()
+    {
+        p1().input.buttons = readPlayerButtons(game->input, p1().input);
+        inputStep(p1());
+    }
     void stick(float x)
     {
         game->input.joysticks[0].connected = true;
@@ -25,8 +31,8 @@ struct InputWorld : FighterWorld {
     {
         for (int i = 0; i < frames; ++i) {
             step();
-            if (p1().input->attackClock.startedAt != lastStart) {
-                lastStart = p1().input->attackClock.startedAt;
+            if (p1().input.attackClock.startedAt != lastStart) {
+                lastStart = p1().input.attackClock.startedAt;
                 ++attackStarts;
             }
         }
@@ -54,16 +60,13 @@ TEST(PlayerInput, LeftWinsOverRightAndTheStickHasADeadZone)
     world.input();
     EXPECT_EQ(p.velocity.x, 0.f);
     EXPECT_EQ(p.requestedState, AnimState::IDLE);
+    // Past the dead zone the stick is a direction button: a run at full speed.
     world.stick(50.f);
     world.input();
-    EXPECT_FLOAT_EQ(p.velocity.x, 350.f);
+    EXPECT_FLOAT_EQ(p.velocity.x, 700.f);
     world.stick(-100.f);
     world.input();
     EXPECT_FLOAT_EQ(p.velocity.x, -700.f);
-    p.keyboardMode = true;
-    world.stick(50.f);
-    world.input();
-    EXPECT_FLOAT_EQ(p.velocity.x, 700.f) << "keyboard mode runs at full speed whatever the stick says";
 }
 
 TEST(PlayerInput, JumpThenDoubleJumpThenNothingAndTheJumpCut)

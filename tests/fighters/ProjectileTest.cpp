@@ -19,7 +19,7 @@ void stepShots(CombatWorld& w, int frames)
 
 Projectile& onlyShot(CombatWorld& w)
 {
-    return w.game.projectiles.shots.front();
+    return w.game.world.shots.front();
 }
 
 }  // namespace
@@ -32,19 +32,19 @@ TEST(Projectile, AParriedShotReturnsFasterEachTime)
     spawnProjectile(w.game.projectiles, false, w.p1().position + sf::Vector2f(40.f, 0.f), 1500.f, 1, 0);
     w.p2().parryActive = true;
     stepShots(w, 60);
-    ASSERT_EQ(w.game.projectiles.shots.size(), 1u);
+    ASSERT_EQ(w.game.world.shots.size(), 1u);
     EXPECT_FLOAT_EQ(onlyShot(w).speed, -1800.f);
     EXPECT_TRUE(onlyShot(w).fromP2);
     w.p2().parryActive = false;
     w.p1().parryActive = true;
     stepShots(w, 20);
-    ASSERT_EQ(w.game.projectiles.shots.size(), 1u);
+    ASSERT_EQ(w.game.world.shots.size(), 1u);
     EXPECT_FLOAT_EQ(onlyShot(w).speed, 2160.f);
     EXPECT_FALSE(onlyShot(w).fromP2);
     // Unparried, it wounds and is gone.
     w.p1().parryActive = false;
     stepShots(w, 60);
-    EXPECT_TRUE(w.game.projectiles.shots.empty());
+    EXPECT_TRUE(w.game.world.shots.empty());
     EXPECT_EQ(w.p2().hitPoints, 0);
     EXPECT_EQ(w.p1().hitPoints, 1);
 }
@@ -57,7 +57,7 @@ TEST(Projectile, InTheHubAShotStunsEvenAProtectedFighter)
     w.p2().deathTimer = 3.2f;
     spawnProjectile(w.game.projectiles, true, w.p1().position, 1500.f, 1, 0);
     stepShots(w, 30);
-    EXPECT_TRUE(w.game.projectiles.shots.empty());
+    EXPECT_TRUE(w.game.world.shots.empty());
     EXPECT_EQ(w.p2().currentState, AnimState::STUN);
     EXPECT_EQ(w.p2().hitPoints, 1);
     // In the fight the same protection stops a wounding shot.
@@ -65,7 +65,7 @@ TEST(Projectile, InTheHubAShotStunsEvenAProtectedFighter)
     setBothStates(w.p2(), AnimState::IDLE);
     spawnProjectile(w.game.projectiles, false, w.p1().position, 1500.f, 1, 0);
     stepShots(w, 30);
-    EXPECT_TRUE(w.game.projectiles.shots.empty());
+    EXPECT_TRUE(w.game.world.shots.empty());
     EXPECT_EQ(w.p2().hitPoints, 1);
 }
 
@@ -76,9 +76,9 @@ TEST(Projectile, EndsAtAWallAndAtTheSectionEdge)
     w.setCell(25, floorRow - 1, 1);  // a block in the shot's path
     spawnProjectile(w.game.projectiles, false, w.p1().position, 1500.f, 1, 0);
     stepShots(w, 60);
-    EXPECT_TRUE(w.game.projectiles.shots.empty());
+    EXPECT_TRUE(w.game.world.shots.empty());
     EXPECT_EQ(w.p2().hitPoints, 1);
     spawnProjectile(w.game.projectiles, false, sf::Vector2f(100.f, 100.f), 1500.f, -1, 0);
     stepShots(w, 10);
-    EXPECT_TRUE(w.game.projectiles.shots.empty()) << "leftwards out of the section";
+    EXPECT_TRUE(w.game.world.shots.empty()) << "leftwards out of the section";
 }

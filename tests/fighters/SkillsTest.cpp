@@ -10,7 +10,7 @@ constexpr int napollo = 0, atoola = 1, gigachill = 2, swapper = 3;
 
 void press(Player& p)
 {
-    p.skill->pressed = true;
+    p.skill.pressed = true;
 }
 
 }  // namespace
@@ -21,12 +21,12 @@ TEST(NapolloShoot, FourShotsThenNothingUntilAReload)
     Player& p = w.p1();
     for (int i = 0; i < 5; ++i) {
         press(p);
-        napolloShoot(*p.skill, p);
+        napolloShoot(p.skill, p);
     }
-    ASSERT_EQ(w.game.projectiles.shots.size(), 4u);
-    EXPECT_EQ(p.skill->ammo, 0);
-    EXPECT_FALSE(p.skill->active);
-    EXPECT_FALSE(w.game.projectiles.shots.front().fromP2);
+    ASSERT_EQ(w.game.world.shots.size(), 4u);
+    EXPECT_EQ(p.skill.ammo, 0);
+    EXPECT_FALSE(p.skill.active);
+    EXPECT_FALSE(w.game.world.shots.front().fromP2);
 }
 
 TEST(AtoolaDash, NeedsAFullGaugeRunsAFifthOfASecondAndEmptiesIt)
@@ -36,9 +36,9 @@ TEST(AtoolaDash, NeedsAFullGaugeRunsAFifthOfASecondAndEmptiesIt)
     w.stand(w.p2(), 1100.f, -1);  // right in the way
     p.dashCharge = 999.f;
     press(p);
-    atoolaDash(*p.skill, p);
+    atoolaDash(p.skill, p);
     EXPECT_FALSE(p.dashing);
-    EXPECT_FALSE(p.skill->pressed);
+    EXPECT_FALSE(p.skill.pressed);
 
     p.dashCharge = 1000.f;
     const float startX = p.position.x;
@@ -69,13 +69,13 @@ TEST(GigachillPound, SpendsTheShieldStunsOnlyAGroundedOpponentAndRegenerates)
     }
     EXPECT_TRUE(stunned);
     EXPECT_EQ(g.hitPoints, 1);
-    EXPECT_FALSE(g.skill->shieldReady);
+    EXPECT_FALSE(g.skill.shieldReady);
     // The shield comes back 8 s after it was spent.
     w.frames(7 * 30, 1.f / 30.f);
     EXPECT_EQ(g.hitPoints, 1);
     w.frames(31, 1.f / 30.f);
     EXPECT_EQ(g.hitPoints, 2);
-    EXPECT_TRUE(g.skill->shieldReady);
+    EXPECT_TRUE(g.skill.shieldReady);
     // An airborne opponent is not stunned.
     w.stand(o, 2500.f, -1);
     o.position.y = -2000.f;
@@ -94,10 +94,10 @@ TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
     CombatWorld w(swapper, atoola);
     Player& p = w.p1();
     Player& o = w.p2();
-    SwapMarker& m = *p.marker;
+    SwapMarker& m = p.marker;
     const sf::Vector2f start = p.position;
     press(p);
-    swapperSwap(*p.skill, p);
+    swapperSwap(p.skill, p);
     ASSERT_TRUE(m.placed);
     EXPECT_EQ(m.position, start + sf::Vector2f(150.f, -50.f));
     w.frames(60);  // it falls onto the floor
@@ -106,26 +106,26 @@ TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
     const sf::Vector2f markerAt = m.position;
     const sf::Vector2f playerAt = p.position;
     press(p);
-    swapperSwap(*p.skill, p);
+    swapperSwap(p.skill, p);
     EXPECT_EQ(p.position, markerAt);
     EXPECT_EQ(m.position, playerAt);
-    EXPECT_TRUE(p.skill->active);
+    EXPECT_TRUE(p.skill.active);
     w.frames(7);
-    EXPECT_FALSE(p.skill->active);
+    EXPECT_FALSE(p.skill.active);
     // The opponent swings at it from the right.
     w.stand(o, m.position.x + 20.f, -1);
     o.hitboxActive = true;
     o.hitLanded = false;
-    updateMarker(m);
+    updateMarker(w.game, m);
     EXPECT_LT(m.velocity.x, -1900.f);
     EXPECT_LT(m.velocity.y, -1300.f);
     EXPECT_TRUE(o.hitLanded);
     // Far out of view: gone, and the next press places it anew.
-    m.position.x = w.game.camera.view.getCenter().x + 1200.f;
-    updateMarker(m);
+    m.position.x = w.game.world.camera.view.getCenter().x + 1200.f;
+    updateMarker(w.game, m);
     EXPECT_FALSE(m.placed);
     press(p);
-    swapperSwap(*p.skill, p);
+    swapperSwap(p.skill, p);
     EXPECT_TRUE(m.placed);
     EXPECT_EQ(m.position, p.position + sf::Vector2f(150.f, -50.f));
 }

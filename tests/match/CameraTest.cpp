@@ -14,8 +14,8 @@ void cameraFrames(Game& game, int frames)
 {
     for (int i = 0; i < frames; ++i) {
         game.frameTime = dt;
-        game.time.now += dt;
-        updateCamera(game.camera);
+        game.world.time.now += dt;
+        updateCamera(game.world.camera);
     }
 }
 
@@ -24,7 +24,7 @@ void cameraFrames(Game& game, int frames)
 TEST(Camera, FollowsTheAdvancingPlayerAndRestsOneTileBelowMidScreen)
 {
     CombatWorld w;
-    Camera& camera = w.game.camera;
+    Camera& camera = w.game.world.camera;
     camera.centre.y = 300.f;
     w.p1().advancing = true;
     w.p1().position.x = 2000.f;
@@ -41,7 +41,7 @@ TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
 {
     CombatWorld w;
     srand(7);
-    Camera& camera = w.game.camera;
+    Camera& camera = w.game.world.camera;
     cameraFrames(w.game, 1);
     const sf::Vector2f rest = camera.centre;
     startShake(camera, 20.f, 0.5f);
@@ -68,7 +68,7 @@ TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
 TEST(Camera, NothingMovesWhileTheCurtainDarkens)
 {
     CombatWorld w;
-    Camera& camera = w.game.camera;
+    Camera& camera = w.game.world.camera;
     w.p1().advancing = true;
     w.p1().position.x = 3000.f;
     startShake(camera, 20.f, 0.5f);

@@ -9,24 +9,24 @@ FightStage::FightStage(bool openWindow, int section) : headless(openWindow), gam
 {
     startFightNow(game);
     goToSection(section);
-    const float middle = static_cast<float>(section) * game.sectionWidth + game.sectionWidth / 2.f;
+    const float middle = static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f;
     stand(p1(), middle - 300.f, 1);
     stand(p2(), middle + 300.f, -1);
-    for (Player& p : game.players)
+    for (Player& p : game.world.players)
         p.keyboardMode = true;
 }
 
 void FightStage::setKind(int index, int kind)
 {
-    Player& p = game.players[index];
+    Player& p = game.world.players[index];
     p.character = &game.characterSets[characterSlot(index, kind)];
-    selectSkill(*p.skill, p, kind);
+    selectSkill(p.skill, p, kind);
     applyCharacterStats(p);
 }
 
 void FightStage::give(Player& player, int kind, bool inUse)
 {
-    player.item = std::make_unique<Crate>();
+    player.item = Crate();
     player.item->kind = kind;
     player.item->icon = game.itemIcons[kind];
     player.useItemRequest = inUse;
@@ -37,7 +37,7 @@ void FightStage::goToSection(int section)
     game.tileMap.sectionIndex = section;
     game.tileMap.solidTiles.clear();
     buildCollision(game.tileMap);
-    lookAt(static_cast<float>(section) * game.sectionWidth + game.sectionWidth / 2.f);
+    lookAt(static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f);
 }
 
 void FightStage::stand(Player& player, float x, int facing)
@@ -48,21 +48,20 @@ void FightStage::stand(Player& player, float x, int facing)
     player.velocity = sf::Vector2f(0.f, 0.f);
     player.onGround = true;
     setFacingScale(player, static_cast<float>(facing), 1.f);
-    if (sf::Sprite* sprite = frameSprite(player))
-        sprite->setPosition(player.position);
+    placeFrame(player);
 }
 
 void FightStage::lookAt(float x)
 {
-    game.camera.view.setCenter(x, restCentreY);
-    game.camera.centre = game.camera.view.getCenter();
+    game.world.camera.view.setCenter(x, restCentreY);
+    game.world.camera.centre = game.world.camera.view.getCenter();
 }
 
 void FightStage::itemFrames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
         game.frameTime = dt;
-        game.time.now += dt;
+        game.world.time.now += dt;
         crateStep(game);
         activeItems(game);
     }

@@ -11,8 +11,8 @@ struct FightStage {
 
     explicit FightStage(bool openWindow = false, int section = 2);
 
-    Player& p1() { return game.players[0]; }
-    Player& p2() { return game.players[1]; }
+    Player& p1() { return game.world.players[0]; }
+    Player& p2() { return game.world.players[1]; }
 
     // Gives player `index` fighter kind `kind` (0 Napollo .. 3 Swapper).
     void setKind(int index, int kind);

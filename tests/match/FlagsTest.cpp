@@ -35,7 +35,7 @@ TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
 {
     JungleMatch f;
     Game& game = f.game;
-    Flag& flag = game.flags[0];
+    Flag& flag = game.world.flags[0];
     // Dropped over the spikes of the middle section: put on the next floor to its right.
     putFlag(flag, 2, {cellCentreX(2, 52), 100.f});
     updateFlags(game);
@@ -56,9 +56,9 @@ TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
     expectOnFloor(game, flag);
     // Only its own player, with the right of way, takes it.
     updateFlags(game);  // the picture shows where the flag came to rest
-    for (Player& p : game.players) {
+    for (Player& p : game.world.players) {
         p.position = flag.position;
-        frameSprite(p)->setPosition(p.position);
+        placeFrame(p);
     }
     f.p2().advancing = true;
     tryPickUp(f.p2());
@@ -75,7 +75,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     Game& game = f.game;
     Player& p1 = f.p1();
     Player& p2 = f.p2();
-    const float viewRight = game.camera.view.getCenter().x + 960.f;
+    const float viewRight = game.world.camera.view.getCenter().x + 960.f;
     // Before the first fall nobody crosses: the edge of the view throws back.
     p1.position.x = 3 * 3840.f - 20.f;
     sectionEdges(p1);
@@ -85,7 +85,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     EXPECT_TRUE(p1.knockbackLock);
     // P1 carrying its flag in the middle cannot leave it leftwards.
     p1.advancing = true;
-    game.flags[0].carried = true;
+    game.world.flags[0].carried = true;
     p1.position.x = 2 * 3840.f + 10.f;
     sectionEdges(p1);
     EXPECT_EQ(game.tileMap.sectionIndex, 2);
@@ -93,16 +93,16 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     // P2 with the right of way crosses left toward its flag and brings P1
     // along, standing again and briefly protected.
     p1.advancing = false;
-    game.flags[0].carried = false;
+    game.world.flags[0].carried = false;
     p1.hitPoints = 0;
     p1.dead = true;
     p2.advancing = true;
     p2.position.x = 2 * 3840.f + 10.f;
-    game.crateTimer = 2.f;
+    game.world.match.crateTimer = 2.f;
     sectionEdges(p2);
     EXPECT_EQ(game.tileMap.sectionIndex, 1);
-    EXPECT_TRUE(game.camera.inTransition);
-    EXPECT_FLOAT_EQ(game.crateTimer, 0.f);
+    EXPECT_TRUE(game.world.camera.inTransition);
+    EXPECT_FLOAT_EQ(game.world.match.crateTimer, 0.f);
     EXPECT_EQ(p1.hitPoints, 1);
     EXPECT_FALSE(p1.dead);
     EXPECT_FLOAT_EQ(p1.deathTimer, 3.f);
@@ -129,9 +129,9 @@ TEST(Flags, ACaptureEndsWithinItsFlightTimeAtAnyFrameRate)
     for (const float dt : {1.f / 60.f, 1.f / 144.f, 1.f / 300.f}) {
         for (const sf::Vector2f offset : offsets) {
             game.state = SceneState::Fight;
-            game.flagTaken = false;
-            game.camera.reset();
-            putFlag(game.flags[1], 2, goal + offset);
+            game.world.match.flagTaken = false;
+            game.world.camera.reset();
+            putFlag(game.world.flags[1], 2, goal + offset);
             const sf::Vector2f gap = target - (goal + offset);
             const float flight = std::sqrt(gap.x * gap.x + gap.y * gap.y) / 75.f;
             const float took = f.runUntil([&] { return game.state == SceneState::Victory; }, flight + 3.f, dt);

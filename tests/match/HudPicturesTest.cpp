@@ -48,17 +48,17 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
     game.hud.timerText.setString("4 : 37");
-    game.hud.matchTimer = 277.f;
+    game.world.match.matchTimer = 277.f;
     // P1 Napollo with two rounds left and a SPEED running; P2 holds a STOP.
-    selectSkill(*fight.p1().skill, fight.p1(), 0);
-    fight.p1().skill->ammo = 2;
+    selectSkill(fight.p1().skill, fight.p1(), 0);
+    fight.p1().skill.ammo = 2;
     fight.p1().advancing = true;
     for (int i = 0; i < 2; ++i) {
-        auto item = std::make_unique<Crate>();
+        std::optional<Crate> item = Crate();
         item->kind = i == 0 ? SPEED : STOP;
         item->icon = game.itemIcons[item->kind];
         item->speedTime = 1.f;
-        game.players[i].item = std::move(item);
+        game.world.players[i].item = std::move(item);
     }
     fight.p1().useItemRequest = true;
     fight.p2().position.x += 2200.f;  // off to the right
@@ -69,11 +69,11 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
     const sf::Image withHud = drawFrame(game);
     keepScreenshot(fight, "hud-classic");
     // The HUD reaches the window: the item frames and the crate's place change without it.
-    game.flagTaken = true;
+    game.world.match.flagTaken = true;
     const sf::Image without = drawFrame(game);
     for (int i = 0; i < 2; ++i)
         EXPECT_GT(differingPixels(withHud, without, itemFramePosition(game, i), 40), 1000);
-    EXPECT_EQ(differingPixels(withHud, without, worldToScreen(game, game.crate->position), 20), 0);
+    EXPECT_EQ(differingPixels(withHud, without, worldToScreen(game, game.world.crate->position), 20), 0);
 }
 
 TEST(HudPictures, CaaPlaqueRoomCardsAndPause)
@@ -81,18 +81,18 @@ TEST(HudPictures, CaaPlaqueRoomCardsAndPause)
     FightStage fight(true, 1);
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
-    game.caaMode = true;
-    game.p1Kills = 6;
-    game.p2Kills = 3;
-    selectSkill(*fight.p2().skill, fight.p2(), 2);
-    fight.p2().skill->shieldTimer = 5.f;
+    game.world.match.caaMode = true;
+    game.world.match.p1Kills = 6;
+    game.world.match.p2Kills = 3;
+    selectSkill(fight.p2().skill, fight.p2(), 2);
+    fight.p2().skill.shieldTimer = 5.f;
     fight.p1().dashCharge = 400.f;
     hudUpdate(game);
     drawFrame(game);
     const sf::Image caa = drawFrame(game);
     keepScreenshot(fight, "hud-caa");
     EXPECT_EQ(caa.getPixel(960 - 228 + 66 + 300, 94 + 17), sf::Color::Blue);
-    game.caaMode = false;
+    game.world.match.caaMode = false;
     game.state = SceneState::MainHub;
     fight.p2().position.x = fight.p1().position.x - 2500.f;
     const sf::Image room = drawFrame(game);

@@ -43,14 +43,14 @@ TEST(Hud, SuddenDeathHidesTimerMinimapAndItemFrames)
     sf::Image image = drawnHud(game);
     for (const sf::IntRect& area : {timer, minimap, frames[0], frames[1]})
         EXPECT_GT(litPixels(image, area), 200);
-    game.suddenDeath = true;
-    game.hud.suddenDeathTime = 0.5f;
+    game.world.match.suddenDeath = true;
+    game.world.match.suddenDeathTime = 0.5f;
     game.hud.centreText.setString("SUDDEN DEATH");
     image = drawnHud(game);
     for (const sf::IntRect& area : {timer, minimap, frames[0], frames[1]})
         EXPECT_EQ(litPixels(image, area), 0);
     EXPECT_GT(litPixels(image, around(sf::Vector2f(960.f, 360.f), 60)), 200);
-    game.hud.suddenDeathTime = 1.f;
+    game.world.match.suddenDeathTime = 1.f;
     EXPECT_EQ(litPixels(drawnHud(game), around(sf::Vector2f(960.f, 360.f), 60)), 0);
 }
 
@@ -58,9 +58,9 @@ TEST(Hud, CaaBarsGrowBy54PixelsPerKill)
 {
     FightStage fight;
     Game& game = fight.game;
-    game.caaMode = true;
-    game.p1Kills = 6;
-    game.p2Kills = 3;
+    game.world.match.caaMode = true;
+    game.world.match.p1Kills = 6;
+    game.world.match.p2Kills = 3;
     hudUpdate(game);
     EXPECT_EQ(game.hud.caaBars[0].getSize(), sf::Vector2f(324.f, 34.f));
     const sf::Vector2f frame = game.hud.caaFrame.getPosition();
@@ -80,7 +80,7 @@ TEST(Hud, OffScreenMarkersShrinkWithDistanceAndHideDuringAPan)
     FightStage fight;
     Game& game = fight.game;
     Player& p2 = fight.p2();
-    const float viewRight = game.camera.view.getCenter().x + 960.f;
+    const float viewRight = game.world.camera.view.getCenter().x + 960.f;
     p2.position.x = viewRight + 2000.f;
     EXPECT_FLOAT_EQ(offScreenMarker(game, p2).scale, 0.5f);
     p2.position.x = viewRight + p2.size.x / 2.f + 1.f;
@@ -88,16 +88,16 @@ TEST(Hud, OffScreenMarkersShrinkWithDistanceAndHideDuringAPan)
     EXPECT_TRUE(marker.shown);
     EXPECT_FLOAT_EQ(marker.scale, 2.f);
     EXPECT_EQ(marker.position.x, 1920.f - 64.f);
-    game.camera.inTransition = true;
+    game.world.camera.inTransition = true;
     EXPECT_FALSE(offScreenMarker(game, p2).shown);
-    game.camera.inTransition = false;
+    game.world.camera.inTransition = false;
     // Left of the view: mirrored, at the left edge.
     p2.position.x = viewRight - 1920.f - 200.f;
     marker = offScreenMarker(game, p2);
     EXPECT_TRUE(marker.shown && marker.mirrored);
     EXPECT_EQ(marker.position.x, 64.f);
     // The caa map is one screen wide: the right marker is always the smallest.
-    game.sectionWidth = 1920.f;
+    game.world.sectionWidth = 1920.f;
     p2.position.x = viewRight + p2.size.x / 2.f + 1.f;
     EXPECT_FLOAT_EQ(offScreenMarker(game, p2).scale, 0.5f);
 }
@@ -138,14 +138,14 @@ TEST(Hud, UseKeyTextNamesTheKeyOrButtonInUse)
     game.keyNames.keys = {"A", "B", "C"};
     game.keyNames.buttons = {"Pad0", "Pad1"};
     Player& p1 = fight.p1();
-    p1.input->bindings.keys[UseItemKey] = 2;
-    p1.input->bindings.buttons[UseItemButton] = 7;
+    p1.input.bindings.keys[UseItemKey] = 2;
+    p1.input.bindings.buttons[UseItemButton] = 7;
     hudUpdate(game);
     EXPECT_EQ(game.hud.useKeyTexts[0].getString(), "C");
     p1.keyboardMode = false;
     hudUpdate(game);
     EXPECT_EQ(game.hud.useKeyTexts[0].getString(), "7");
-    p1.input->bindings.buttons[UseItemButton] = 1;
+    p1.input.bindings.buttons[UseItemButton] = 1;
     hudUpdate(game);
     EXPECT_EQ(game.hud.useKeyTexts[0].getString(), "Pad1");
 }
@@ -156,7 +156,7 @@ TEST(Hud, DirectionArrowPointsTheWayForTheAdvancingPlayer)
     Game& game = fight.game;
     sf::RenderTexture target;
     target.create(64, 64);
-    for (Player& p : game.players) {
+    for (Player& p : game.world.players) {
         p.advancing = true;
         drawDirectionArrow(game, p, target);
         // P1 heads right to its flag, P2 left to its own.
@@ -165,7 +165,7 @@ TEST(Hud, DirectionArrowPointsTheWayForTheAdvancingPlayer)
     }
     // Carrying its flag into the middle section, P1 aims at the goal.
     fight.goToSection(2);
-    game.flags[0].carried = true;
+    game.world.flags[0].carried = true;
     game.goal.setPosition(fight.p1().position + sf::Vector2f(0.f, -100.f));
     drawDirectionArrow(game, fight.p1(), target);
     EXPECT_NEAR(game.hud.directionArrow.getRotation(), 270.f, 0.01f);

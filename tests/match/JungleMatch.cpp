@@ -10,8 +10,8 @@ JungleMatch::JungleMatch(bool window) : headless(window), game(*headless.game)
     setUpClassicFight(game);
     placeGoal(game);
     game.state = SceneState::Fight;
-    game.time.now = 10.0;  // the curtain's settle time is long past
-    for (Player& p : game.players)
+    game.world.time.now = 10.0;  // the curtain's settle time is long past
+    for (Player& p : game.world.players)
         p.keyboardMode = true;
 }
 
@@ -23,7 +23,7 @@ void JungleMatch::frames(int count, float dt)
 
 void JungleMatch::goLive()
 {
-    runUntil([this] { return game.fightLive; }, 5.f);
+    runUntil([this] { return game.world.match.fightLive; }, 5.f);
 }
 
 void JungleMatch::knockDown(Player& p)

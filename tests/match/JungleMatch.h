@@ -15,8 +15,8 @@ struct JungleMatch {
 
     explicit JungleMatch(bool window = false);
 
-    Player& p1() { return game.players[0]; }
-    Player& p2() { return game.players[1]; }
+    Player& p1() { return game.world.players[0]; }
+    Player& p2() { return game.world.players[1]; }
 
     void frames(int count, float dt = 1.f / 60.f);
     // Runs frames until `done` holds or `seconds` of game time have passed;

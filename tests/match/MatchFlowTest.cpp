@@ -24,11 +24,11 @@ std::string timerText(const Game& game)
 // The time is out; the flags lie `d0` and `d1` sections from the middle.
 void timeOut(Game& game, int d0, int d1, int chase)
 {
-    game.fightLive = true;
-    game.hud.matchTimer = 0.f;
-    game.flags[0].section = 2 + d0;
-    game.flags[1].section = 2 - d1;
-    game.chaseSituation = chase;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 0.f;
+    game.world.flags[0].section = 2 + d0;
+    game.world.flags[1].section = 2 - d1;
+    game.world.match.chaseSituation = chase;
     updateTimer(game);
     matchRules(game);
 }
@@ -48,20 +48,20 @@ TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
     f.frames(60);
     EXPECT_EQ(centreText(game), "FIGHT !");
     f.frames(52);  // 3.9 s
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.world.match.fightLive);
     EXPECT_EQ(timerText(game), "5 : 00");
     f.goLive();
-    EXPECT_LE(game.time.now - 10.0, 4.0 + 1.5 / 60.0);
-    EXPECT_FLOAT_EQ(game.hud.countdown, 4.f);
+    EXPECT_LE(game.world.time.now - 10.0, 4.0 + 1.5 / 60.0);
+    EXPECT_FLOAT_EQ(game.world.match.countdown, 4.f);
     f.frames(58);  // the timer ran on the live frame too: 59 frames, just short of a second
     EXPECT_EQ(timerText(game), "4 : 59");
-    game.hud.matchTimer = 5.5f;
+    game.world.match.matchTimer = 5.5f;
     f.frames(1);
     EXPECT_EQ(timerText(game), "0 : 05");
-    game.hud.matchTimer = 0.3f;
+    game.world.match.matchTimer = 0.3f;
     game.frameTime = 1.5f;  // a step longer than the time left
     updateTimer(game);
-    EXPECT_EQ(game.hud.matchTimer, 0.f);
+    EXPECT_EQ(game.world.match.matchTimer, 0.f);
     EXPECT_EQ(timerText(game), "0 : 00");
 }
 
@@ -72,7 +72,7 @@ TEST(MatchFlow, TimeOutGoesToTheNearerFlagUnlessACarriedOneMayStillScore)
     timeOut(game, 2, 1, P2CarryingFlag);  // P2 carries: play goes on
     timeOut(game, 2, 2, P1CarryingFlag);  // P1 carries, not nearer: play goes on
     EXPECT_EQ(game.state, SceneState::Fight);
-    EXPECT_FALSE(game.suddenDeath);
+    EXPECT_FALSE(game.world.match.suddenDeath);
     timeOut(game, 1, 2, P1CarryingFlag);  // P1 carries and is strictly nearer: it wins
     EXPECT_EQ(game.state, SceneState::Victory);
     EXPECT_TRUE(f.p1().isWinner);
@@ -91,20 +91,20 @@ TEST(MatchFlow, SuddenDeathOnATieEndsAtTheFirstDeathWhateverItsClip)
     f.goLive();
     // P1 is down when the time runs out tied: the duel starts once, P1 standing.
     f.p1().hitPoints = 0;
-    game.hud.matchTimer = 0.5f;
-    f.runUntil([&] { return game.suddenDeath; }, 2.f);
-    ASSERT_TRUE(game.suddenDeath);
+    game.world.match.matchTimer = 0.5f;
+    f.runUntil([&] { return game.world.match.suddenDeath; }, 2.f);
+    ASSERT_TRUE(game.world.match.suddenDeath);
     EXPECT_EQ(centreText(game), "SUDDEN DEATH");
     EXPECT_EQ(f.p1().hitPoints, 1);
     f.frames(60);
-    EXPECT_GT(game.hud.suddenDeathTime, 0.9f);  // never restarted
+    EXPECT_GT(game.world.match.suddenDeathTime, 0.9f);  // never restarted
     // A fall decides when its death clip has played out.
     f.knockDown(f.p1());
     const float deathClip = f.p1().character->animations[static_cast<int>(AnimState::DEATH)].duration;
     EXPECT_NEAR(f.runUntil([&] { return game.state != SceneState::Fight; }, 5.f), deathClip, 0.05f);
     EXPECT_TRUE(f.p2().isWinner);
     // A death clip longer than the respawn delay: back on its feet first, it still loses.
-    float& p2Death = game.players[1].character->animations[static_cast<int>(AnimState::DEATH)].duration;
+    float& p2Death = game.world.players[1].character->animations[static_cast<int>(AnimState::DEATH)].duration;
     const float usualDeath = p2Death;
     p2Death = 4.f;
     startRematch(game);
@@ -143,18 +143,18 @@ TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
     die(p2);
     respawn(p2, game);
     die(p2);
-    EXPECT_EQ(game.p1Kills, 2);
+    EXPECT_EQ(game.world.match.p1Kills, 2);
     EXPECT_EQ(characterKind(p1), 0);
-    p1.skill->ammo = 1;
+    p1.skill.ammo = 1;
     respawn(p2, game);
     die(p2);
-    EXPECT_EQ(game.p1Kills, 3);
-    EXPECT_EQ(p1.skill->ammo, 1);  // changed once, not again
+    EXPECT_EQ(game.world.match.p1Kills, 3);
+    EXPECT_EQ(p1.skill.ammo, 1);  // changed once, not again
     // P2's second kill comes while it is down itself: it changes once it stands.
-    game.p2Kills = 1;
+    game.world.match.p2Kills = 1;
     die(p2);
     die(p1);
-    EXPECT_EQ(game.p2Kills, 2);
+    EXPECT_EQ(game.world.match.p2Kills, 2);
     EXPECT_EQ(characterKind(p2), 1);
     EXPECT_EQ(p2.hitPoints, 0);
     respawn(p2, game);
@@ -169,29 +169,29 @@ TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
     Game& game = f.game;
     // A kill race rematch stays a kill race, with fresh counters and fighters.
     setUpCaaFight(game);
-    game.p1Kills = 6;
+    game.world.match.p1Kills = 6;
     game.state = SceneState::Victory;
     startRematch(game);
-    EXPECT_TRUE(game.caaMode);
-    EXPECT_EQ(game.p1Kills, 0);
+    EXPECT_TRUE(game.world.match.caaMode);
+    EXPECT_EQ(game.world.match.p1Kills, 0);
     EXPECT_EQ(characterKind(f.p1()), 1);
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.world.match.fightLive);
     // Back in the hub: classic settings, P1 leads, the timer is full.
     returnToHub(game);
-    EXPECT_FALSE(game.caaMode);
-    EXPECT_FLOAT_EQ(game.sectionWidth, 3840.f);
+    EXPECT_FALSE(game.world.match.caaMode);
+    EXPECT_FLOAT_EQ(game.world.sectionWidth, 3840.f);
     EXPECT_EQ(game.tileMap.lastSection, 4);
     EXPECT_TRUE(f.p1().advancing);
-    EXPECT_FLOAT_EQ(game.hud.matchTimer, 300.f);
-    EXPECT_EQ(game.crate, nullptr);
+    EXPECT_FLOAT_EQ(game.world.match.matchTimer, 300.f);
+    EXPECT_FALSE(game.world.crate);
     // A custom level that cannot be read: the Jungle is played instead.
     game.customMapChosen = true;
     game.customMapPath = "Assets/Map/Custom/gone/gone.txt";
     setUpClassicFight(game);
     EXPECT_EQ(game.tileMap.lastSection, 4);
     EXPECT_EQ(game.tileMap.sectionIndex, 2);
-    EXPECT_EQ(game.flags[0].section, 4);
-    EXPECT_FLOAT_EQ(game.flags[0].position.x, game.tileMap.flag0X);
+    EXPECT_EQ(game.world.flags[0].section, 4);
+    EXPECT_FLOAT_EQ(game.world.flags[0].position.x, game.tileMap.flag0X);
     EXPECT_NEAR(f.p1().position.x, 9600.f - 750.f, 64.f);
     EXPECT_NEAR(f.p2().position.x, 9600.f + 750.f, 64.f);
 }

@@ -25,7 +25,7 @@ void openKeyBindings(HeadlessGame& driver)
 
 BindingTable& bindingsOf(Game& game, int player)
 {
-    return game.players[player].input->bindings;
+    return game.world.players[player].input.bindings;
 }
 
 std::string shownValue(const KeyBindingScreen& screen, int player, int row)
@@ -160,7 +160,7 @@ TEST(KeyBindings, ARebindAndAVolumeOutliveTheProgramButLeavingTheScreensWritesNo
         saveOnExit(game);
     }
     Game again;
-    EXPECT_EQ(again.players[0].input->bindings.keys[JumpKey], sf::Keyboard::U);
+    EXPECT_EQ(again.world.players[0].input.bindings.keys[JumpKey], sf::Keyboard::U);
     EXPECT_FLOAT_EQ(audio().sfxVolume, 0.25f);
     EXPECT_FLOAT_EQ(again.options.sfxSlider.value, 0.25f);
 }

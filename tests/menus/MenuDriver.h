@@ -16,7 +16,7 @@ inline void enterHub(HeadlessGame& driver)
 // Puts a fighter on the hub floor at x, at rest.
 inline void standAt(Game& game, int player, float x)
 {
-    Player& p = game.players[player];
+    Player& p = game.world.players[player];
     p.position.x = x;
     dropOntoHubFloor(game, p);
     p.velocity = sf::Vector2f(0.f, 0.f);
@@ -25,8 +25,8 @@ inline void standAt(Game& game, int player, float x)
 // Puts the camera over world x, so fighters placed near it stay inside the view.
 inline void lookAt(Game& game, float x)
 {
-    game.camera.view.setCenter(x, game.camera.view.getCenter().y);
-    game.camera.centre = game.camera.view.getCenter();
+    game.world.camera.view.setCenter(x, game.world.camera.view.getCenter().y);
+    game.world.camera.centre = game.world.camera.view.getCenter();
 }
 
 // A door's centre x in a room.

@@ -55,8 +55,8 @@ TEST(MenuPictures, PromptsScoreAndPauseAsAPlayerSeesThem)
     lookAt(game, 960.f);
     driver.step(2);
     const sf::Image noPrompt = windowPicture(driver, "hubP2AtDoor");
-    game.players[0].advancing = false;
-    game.players[1].advancing = true;
+    game.world.players[0].advancing = false;
+    game.world.players[1].advancing = true;
     driver.step(2);
     const sf::Image withPrompt = windowPicture(driver, "hubP2HoldsTheMark");
     // Only the mark holder's prompt shows above the door.

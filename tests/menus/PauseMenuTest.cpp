@@ -12,11 +12,11 @@ const int exitButtonX = 960, exitButtonY = 720;
 void startFight(Game& game)
 {
     game.state = SceneState::Fight;
-    game.fightLive = true;
-    game.screenFade.clock.startedAt = game.time.now - 10.0;
+    game.world.match.fightLive = true;
+    game.screenFade.clock.startedAt = game.world.time.now - 10.0;
     for (int i = 0; i < 2; ++i) {
-        game.players[i].position = sf::Vector2f(800.f + 400.f * static_cast<float>(i), 300.f);
-        game.players[i].deathTimer = 10.f;
+        game.world.players[i].position = sf::Vector2f(800.f + 400.f * static_cast<float>(i), 300.f);
+        game.world.players[i].deathTimer = 10.f;
     }
 }
 
@@ -49,7 +49,7 @@ TEST(PauseMenu, ExitGoesToTheTitleFromARoomAndToTheHubFromAFight)
     tapButton(driver, 0, buttonA);
     EXPECT_EQ(game.state, SceneState::MainHub);
     EXPECT_FALSE(isMusicPlaying("JUNGLE"));
-    EXPECT_TRUE(game.players[0].advancing);
+    EXPECT_TRUE(game.world.players[0].advancing);
 }
 
 TEST(PauseMenu, TheStickWrapsOncePerQuarterSecondAndAHeldAIsIgnored)
@@ -101,22 +101,22 @@ TEST(PauseMenu, ATenSecondPauseChangesNothingInTheFight)
     plain.step();
     for (HeadlessGame* driver : {&plain, &paused})
         driver->step(3);
-    EXPECT_TRUE(plain.game->players[1].dashing);
-    EXPECT_TRUE(paused.game->players[1].dashing);
+    EXPECT_TRUE(plain.game->world.players[1].dashing);
+    EXPECT_TRUE(paused.game->world.players[1].dashing);
     for (HeadlessGame* driver : {&plain, &paused})
         driver->step(20);
     for (int i = 0; i < 2; ++i) {
-        const Player& a = plain.game->players[i];
-        const Player& b = paused.game->players[i];
+        const Player& a = plain.game->world.players[i];
+        const Player& b = paused.game->world.players[i];
         EXPECT_EQ(a.position, b.position);
         EXPECT_EQ(a.frame, b.frame);
         EXPECT_EQ(a.currentState, b.currentState);
         EXPECT_EQ(a.dashing, b.dashing);
         EXPECT_FLOAT_EQ(a.deathTimer, b.deathTimer);
-        EXPECT_FLOAT_EQ(a.animClock.elapsed(plain.game->time), b.animClock.elapsed(paused.game->time));
+        EXPECT_FLOAT_EQ(a.animClock.elapsed(plain.game->world.time), b.animClock.elapsed(paused.game->world.time));
     }
-    EXPECT_FLOAT_EQ(plain.game->hud.matchTimer, paused.game->hud.matchTimer);
-    EXPECT_FLOAT_EQ(plain.game->hud.countdown, paused.game->hud.countdown);
+    EXPECT_FLOAT_EQ(plain.game->world.match.matchTimer, paused.game->world.match.matchTimer);
+    EXPECT_FLOAT_EQ(plain.game->world.match.countdown, paused.game->world.match.countdown);
 }
 
 TEST(PauseMenu, AnUnpluggedControllerPausesARunningFightOrARoom)
@@ -124,13 +124,13 @@ TEST(PauseMenu, AnUnpluggedControllerPausesARunningFightOrARoom)
     HeadlessGame driver;
     Game& game = *driver.game;
     startFight(game);
-    game.fightLive = false;  // the countdown
+    game.world.match.fightLive = false;  // the countdown
     driver.setButton(1, buttonA, false);  // pad 1 plugged in
     driver.step();
     game.input.joysticks[1].connected = false;
     driver.step(5);
     EXPECT_EQ(game.state, SceneState::Fight);
-    game.fightLive = true;  // the loss waited for the fight to run
+    game.world.match.fightLive = true;  // the loss waited for the fight to run
     driver.step();
     ASSERT_EQ(game.state, SceneState::Pause);
     EXPECT_EQ(game.pauseMenu.returnState, SceneState::Fight);

@@ -10,8 +10,8 @@ TEST(MenuRooms, TheMarkHolderTakesADoorAndTheRoomSwitchesAtBlack)
     enterHub(driver);
     ASSERT_EQ(game.state, SceneState::MainHub);
     // The first visit already opens doors: P1 holds the mark.
-    EXPECT_TRUE(game.players[0].advancing);
-    EXPECT_FALSE(game.players[1].advancing);
+    EXPECT_TRUE(game.world.players[0].advancing);
+    EXPECT_FALSE(game.world.players[1].advancing);
 
     // P2 at the Play door gets its prompt but cannot open it.
     standAt(game, 0, 1100.f);
@@ -24,15 +24,15 @@ TEST(MenuRooms, TheMarkHolderTakesADoorAndTheRoomSwitchesAtBlack)
     EXPECT_FALSE(game.screenFade.active);
 
     // Once the mark has passed to P2 (a hub hit), P2's confirm opens the door.
-    game.players[0].advancing = false;
-    game.players[1].advancing = true;
+    game.world.players[0].advancing = false;
+    game.world.players[1].advancing = true;
     tapKey(driver, sf::Keyboard::Enter);
     EXPECT_TRUE(game.screenFade.darkening);
     EXPECT_EQ(game.mainHub.targetState, SceneState::ModeSelect);
     // Both fighters are already at their start places, on the floor.
-    EXPECT_FLOAT_EQ(game.players[0].position.x, hubStartP1.x);
-    EXPECT_FLOAT_EQ(game.players[1].position.x, hubStartP2.x);
-    EXPECT_FLOAT_EQ(game.players[0].position.y, hubFloorY(game.mainHub, hubStartP1.x));
+    EXPECT_FLOAT_EQ(game.world.players[0].position.x, hubStartP1.x);
+    EXPECT_FLOAT_EQ(game.world.players[1].position.x, hubStartP2.x);
+    EXPECT_FLOAT_EQ(game.world.players[0].position.y, hubFloorY(game.mainHub, hubStartP1.x));
     driver.step(50);
     EXPECT_EQ(game.state, SceneState::MainHub);
     driver.step();
@@ -44,7 +44,7 @@ TEST(MenuRooms, ADoorReachesFarDownAndOnlyOverTheDoorsWidth)
     HeadlessGame driver;
     Game& game = *driver.game;
     const Door& play = game.mainHub.doors[0];
-    Player& p1 = game.players[0];
+    Player& p1 = game.world.players[0];
     const float halfHeight = frameBounds(p1).height / 2.f;
     p1.position = sf::Vector2f(doorCentre(game.mainHub, DoorKind::Play), doorTop + 1900.f + halfHeight);
     EXPECT_TRUE(atDoor(p1, play));
@@ -65,7 +65,7 @@ TEST(MenuRooms, TabStepsForwardAndTheDirectionPadBothWaysOncePerQuarterSecond)
     Game& game = *driver.game;
     enterHub(driver);
     game.state = SceneState::ModeSelect;
-    Player& p1 = game.players[0];
+    Player& p1 = game.world.players[0];
     ASSERT_EQ(characterKind(p1), 1);
     const int kinds[3] = {2, 0, 1};
     for (int kind : kinds) {
@@ -76,26 +76,26 @@ TEST(MenuRooms, TabStepsForwardAndTheDirectionPadBothWaysOncePerQuarterSecond)
     EXPECT_EQ(p1.size, kindHitbox(1));
     // Gigachill from the keypad's Add for P2, with its two hit points.
     tapKey(driver, sf::Keyboard::Add);
-    EXPECT_EQ(characterKind(game.players[1]), 2);
-    EXPECT_EQ(game.players[1].hitPoints, 2);
+    EXPECT_EQ(characterKind(game.world.players[1]), 2);
+    EXPECT_EQ(game.world.players[1].hitPoints, 2);
 
     // P2's direction pad held right: a step now, the next one a quarter second later.
     driver.step(20);
     holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
-    EXPECT_EQ(characterKind(game.players[1]), 0);
+    EXPECT_EQ(characterKind(game.world.players[1]), 0);
     for (int frame = 0; frame < 14; ++frame)
         holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
-    EXPECT_EQ(characterKind(game.players[1]), 0);
+    EXPECT_EQ(characterKind(game.world.players[1]), 0);
     for (int frame = 0; frame < 2; ++frame)
         holdAxis(driver, 1, sf::Joystick::PovX, 100.f);
-    EXPECT_EQ(characterKind(game.players[1]), 1);
+    EXPECT_EQ(characterKind(game.world.players[1]), 1);
     // Left goes back, past the first kind to the last; P1's pad is its own.
     driver.step(16);
     holdAxis(driver, 1, sf::Joystick::PovX, -100.f);
-    EXPECT_EQ(characterKind(game.players[1]), 0);
+    EXPECT_EQ(characterKind(game.world.players[1]), 0);
     driver.step(16);
     holdAxis(driver, 1, sf::Joystick::PovX, -100.f);
-    EXPECT_EQ(characterKind(game.players[1]), 2);
+    EXPECT_EQ(characterKind(game.world.players[1]), 2);
     EXPECT_EQ(characterKind(p1), 1);
 }
 
@@ -111,12 +111,12 @@ TEST(MenuRooms, WhileTheCurtainFallsTheRoomTakesNoMoreInput)
     driver.step(5);
     tapKey(driver, sf::Keyboard::Enter);
     ASSERT_TRUE(game.screenFade.darkening);
-    EXPECT_FALSE(game.caaMode);  // the kill race is set up at black
-    EXPECT_FALSE(game.players[0].advancing);
+    EXPECT_FALSE(game.world.match.caaMode);  // the kill race is set up at black
+    EXPECT_FALSE(game.world.players[0].advancing);
 
     // The mark comes back (a hub hit) and P1 stands at the Back door: no
     // second door, no pause, no fighter change and no running or jumping.
-    game.players[0].advancing = true;
+    game.world.players[0].advancing = true;
     standAt(game, 0, doorCentre(game.modeSelectRoom, DoorKind::Back));
     tapKey(driver, sf::Keyboard::Enter);
     tapKey(driver, sf::Keyboard::Escape);
@@ -127,12 +127,12 @@ TEST(MenuRooms, WhileTheCurtainFallsTheRoomTakesNoMoreInput)
     driver.step(10);
     EXPECT_EQ(game.modeSelectRoom.targetState, SceneState::Fight);
     EXPECT_EQ(game.state, SceneState::ModeSelect);
-    EXPECT_EQ(characterKind(game.players[0]), 1);
-    EXPECT_EQ(game.players[0].velocity, sf::Vector2f(0.f, 0.f));
+    EXPECT_EQ(characterKind(game.world.players[0]), 1);
+    EXPECT_EQ(game.world.players[0].velocity, sf::Vector2f(0.f, 0.f));
     driver.step(40);
     EXPECT_EQ(game.state, SceneState::Fight);
-    EXPECT_TRUE(game.caaMode);
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_TRUE(game.world.match.caaMode);
+    EXPECT_FALSE(game.world.match.fightLive);
 }
 
 TEST(MenuRooms, TheQuitDoorAsksFirstAndClosesTheWindowOnASecondConfirm)
@@ -142,7 +142,7 @@ TEST(MenuRooms, TheQuitDoorAsksFirstAndClosesTheWindowOnASecondConfirm)
     enterHub(driver);
     const float door = doorCentre(game.mainHub, DoorKind::Quit);
     standAt(game, 0, door);
-    lookAt(game, game.players[0].position.x - 500.f);
+    lookAt(game, game.world.players[0].position.x - 500.f);
     driver.step();
     tapKey(driver, sf::Keyboard::Enter);
     ASSERT_TRUE(game.window.isOpen());
@@ -170,27 +170,27 @@ TEST(MenuRooms, TheJungleDoorKeepsTheRoomWholeUntilBlackThenOpensOnTheCountdown)
     game.state = SceneState::MapSelect;
     game.customMapChosen = true;  // left over from a custom fight
     standAt(game, 0, doorCentre(game.mapSelectRoom, DoorKind::Jungle));
-    lookAt(game, game.players[0].position.x);
+    lookAt(game, game.world.players[0].position.x);
     driver.step();
-    const sf::Vector2f roomView = game.camera.view.getCenter();
-    const sf::Vector2f places[2] = {game.players[0].position, game.players[1].position};
+    const sf::Vector2f roomView = game.world.camera.view.getCenter();
+    const sf::Vector2f places[2] = {game.world.players[0].position, game.world.players[1].position};
     tapKey(driver, sf::Keyboard::Enter);
     // While the room can still be seen, the camera and both fighters stay in it.
     driver.step(50);
     ASSERT_EQ(game.state, SceneState::MapSelect);
-    EXPECT_NEAR(game.camera.view.getCenter().x, roomView.x, 64.f);
+    EXPECT_NEAR(game.world.camera.view.getCenter().x, roomView.x, 64.f);
     for (int i = 0; i < 2; ++i)
-        EXPECT_NEAR(game.players[i].position.x, places[i].x, 64.f);
+        EXPECT_NEAR(game.world.players[i].position.x, places[i].x, 64.f);
     driver.step();
     ASSERT_EQ(game.state, SceneState::Fight);
     EXPECT_FALSE(game.customMapChosen);
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_FALSE(game.world.match.fightLive);
     EXPECT_EQ(game.tileMap.sectionIndex, 2);
-    EXPECT_FLOAT_EQ(game.camera.view.getCenter().x, 2.5f * game.sectionWidth);
-    EXPECT_FALSE(game.players[0].advancing);
+    EXPECT_FLOAT_EQ(game.world.camera.view.getCenter().x, 2.5f * game.world.sectionWidth);
+    EXPECT_FALSE(game.world.players[0].advancing);
     driver.step(60);
-    EXPECT_LT(game.hud.countdown, 4.f);
-    EXPECT_FALSE(game.fightLive);
+    EXPECT_LT(game.world.match.countdown, 4.f);
+    EXPECT_FALSE(game.world.match.fightLive);
 }
 
 TEST(MenuRooms, TheKillRaceStartsWithBothAtoolasAtTheirPlacesThoughP1HeldLeft)
@@ -201,16 +201,16 @@ TEST(MenuRooms, TheKillRaceStartsWithBothAtoolasAtTheirPlacesThoughP1HeldLeft)
     game.state = SceneState::ModeSelect;
     tapKey(driver, sf::Keyboard::Tab);  // P1 takes Gigachill first
     standAt(game, 0, doorCentre(game.modeSelectRoom, DoorKind::Caa));
-    lookAt(game, game.players[0].position.x);
+    lookAt(game, game.world.players[0].position.x);
     driver.step();
     tapKey(driver, sf::Keyboard::Enter);
     driver.setKey(sf::Keyboard::A, true);
     driver.step(51);
     ASSERT_EQ(game.state, SceneState::Fight);
     driver.step(51);  // the reveal
-    const float centre = game.sectionWidth / 2.f;
+    const float centre = game.world.sectionWidth / 2.f;
     for (int i = 0; i < 2; ++i) {
-        const Player& p = game.players[i];
+        const Player& p = game.world.players[i];
         EXPECT_EQ(characterKind(p), 1);
         EXPECT_NEAR(p.position.x, centre + (i == 0 ? -750.f : 750.f), 64.f);
         EXPECT_EQ(p.velocity.x, 0.f);
@@ -225,11 +225,11 @@ TEST(MenuRooms, TheHintsShowTheBoundKeysOnTheFirstVisitAndAfterEightStillSeconds
     enterHub(driver);
     driver.step();
     EXPECT_TRUE(hubHintsShown(game));
-    game.players[0].input->bindings.keys[JumpKey] = sf::Keyboard::Space;
-    const HintLines lines = hubHintLines(game, game.players[0]);
-    EXPECT_EQ(lines.move, "P1: " + displayName(game.keyNames.keys, game.players[0].input->bindings.keys[MoveLeftKey]) +
+    game.world.players[0].input.bindings.keys[JumpKey] = sf::Keyboard::Space;
+    const HintLines lines = hubHintLines(game, game.world.players[0]);
+    EXPECT_EQ(lines.move, "P1: " + displayName(game.keyNames.keys, game.world.players[0].input.bindings.keys[MoveLeftKey]) +
                               " / " +
-                              displayName(game.keyNames.keys, game.players[0].input->bindings.keys[MoveRightKey]) +
+                              displayName(game.keyNames.keys, game.world.players[0].input.bindings.keys[MoveRightKey]) +
                               " move");
     EXPECT_EQ(lines.act.rfind(displayName(game.keyNames.keys, sf::Keyboard::Space) + " jump", 0), 0u) << lines.act;
 

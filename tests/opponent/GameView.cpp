@@ -55,15 +55,11 @@ FighterView fighterOf(const Player& p)
     f.action = actionOf(p.currentState);
     f.speedFactor = p.speedFactor;
     f.dashCharge = p.dashCharge;
-    if (p.skill) {
-        f.ammo = p.skill->ammo;
-        f.shieldReady = p.skill->shieldReady;
-    }
-    if (p.marker) {
-        f.markerPlaced = p.marker->placed;
-        f.markerX = p.marker->position.x;
-        f.markerY = p.marker->position.y;
-    }
+    f.ammo = p.skill.ammo;
+    f.shieldReady = p.skill.shieldReady;
+    f.markerPlaced = p.marker.placed;
+    f.markerX = p.marker.position.x;
+    f.markerY = p.marker.position.y;
     f.item = p.item ? p.item->kind : noItem;
     return f;
 }
@@ -74,8 +70,8 @@ OpponentView viewOfGame(const Game& game)
 {
     OpponentView view;
     for (int i = 0; i < 2; ++i)
-        view.fighters[static_cast<std::size_t>(i)] = fighterOf(game.players[i]);
-    for (const Projectile& shot : game.projectiles.shots) {
+        view.fighters[static_cast<std::size_t>(i)] = fighterOf(game.world.players[i]);
+    for (const Projectile& shot : game.world.shots) {
         if (view.shotCount == maxShotsSeen)
             break;
         view.shots[static_cast<std::size_t>(view.shotCount++)] = {shot.position.x + shot.size.x / 2.f,
@@ -83,27 +79,27 @@ OpponentView viewOfGame(const Game& game)
                                                                   shot.fromP2 ? 1 : 0, shot.effect == 1};
     }
     for (int i = 0; i < 2; ++i) {
-        const Flag& flag = game.flags[i];
+        const Flag& flag = game.world.flags[i];
         view.flags[static_cast<std::size_t>(i)] = {flag.position.x, flag.position.y, flag.carried, flag.section};
     }
     const sf::FloatRect goal = game.goal.getGlobalBounds();
     view.goalX = goal.left + goal.width / 2.f;
     view.goalY = goal.top + goal.height;
-    view.crateLying = game.crate && game.crate->alive;
-    if (game.crate) {
-        view.crateX = game.crate->position.x;
-        view.crateY = game.crate->position.y;
+    view.crateLying = game.world.crate && game.world.crate->alive;
+    if (game.world.crate) {
+        view.crateX = game.world.crate->position.x;
+        view.crateY = game.world.crate->position.y;
     }
     view.section = game.tileMap.sectionIndex;
     view.lastSection = game.tileMap.lastSection;
-    view.sectionWidth = game.sectionWidth;
-    view.sectionLeft = static_cast<float>(view.section) * game.sectionWidth;
-    view.viewLeft = game.camera.centre.x - 960.f;
-    view.viewRight = game.camera.centre.x + 960.f;
-    view.rightOfWay = game.players[0].advancing ? 0 : game.players[1].advancing ? 1 : nobody;
-    view.mode = game.caaMode ? MatchMode::KillRace : MatchMode::Classic;
-    const bool over = game.state != SceneState::Fight || game.flagTaken;
-    view.phase = over ? MatchPhase::Over : game.fightLive ? MatchPhase::Live : MatchPhase::Countdown;
+    view.sectionWidth = game.world.sectionWidth;
+    view.sectionLeft = static_cast<float>(view.section) * game.world.sectionWidth;
+    view.viewLeft = game.world.camera.centre.x - 960.f;
+    view.viewRight = game.world.camera.centre.x + 960.f;
+    view.rightOfWay = game.world.players[0].advancing ? 0 : game.world.players[1].advancing ? 1 : nobody;
+    view.mode = game.world.match.caaMode ? MatchMode::KillRace : MatchMode::Classic;
+    const bool over = game.state != SceneState::Fight || game.world.match.flagTaken;
+    view.phase = over ? MatchPhase::Over : game.world.match.fightLive ? MatchPhase::Live : MatchPhase::Countdown;
     view.tiles = &game.tileMap.grid;
     return view;
 }

@@ -17,6 +17,6 @@ void holdButtons(Driver& driver, const Player& player, FightInput input)
 {
     const FightButton order[] = {ButtonLeft, ButtonRight, ButtonJump, ButtonAttack, ButtonParry, ButtonSkill, ButtonItem};
     for (int action = 0; action < 7; ++action)
-        driver.setKey(static_cast<sf::Keyboard::Key>(player.input->bindings.keys[static_cast<std::size_t>(action)]),
+        driver.setKey(static_cast<sf::Keyboard::Key>(player.input.bindings.keys[static_cast<std::size_t>(action)]),
                       input.held(order[action]));
 }

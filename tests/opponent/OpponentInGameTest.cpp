@@ -25,14 +25,14 @@ TEST(OpponentInGame, WinsARealJungleMatchAgainstAStandingPerson)
         Game& game = f.game;
         f.goLive();
         Opponent opponent = makeOpponent(match.strength, 2024, match.player);
-        const Player& played = game.players[match.player];
+        const Player& played = game.world.players[match.player];
         int still = 0, longestStill = 0, falls = 0;
         bool wasStanding = true;
         for (int step = 0; step < 300 * 150 && game.state == SceneState::Fight; ++step) {
             const FightInput input = decideInput(opponent, viewOfGame(game));
             holdButtons(f.headless, played, input);
             f.frames(1, 1.f / 300.f);
-            const bool free = game.fightLive && !game.flagTaken && played.hitPoints >= 1 && !game.camera.inTransition;
+            const bool free = game.world.match.fightLive && !game.world.match.flagTaken && played.hitPoints >= 1 && !game.world.camera.inTransition;
             still = !free || (input.buttons & (ButtonLeft | ButtonRight | ButtonJump)) ? 0 : still + 1;
             longestStill = std::max(longestStill, still);
             falls += wasStanding && played.hitPoints < 1 ? 1 : 0;

@@ -29,19 +29,19 @@ struct ComposeTest : ::testing::Test {
 TEST_F(ComposeTest, TheFightPicksGreyInTheCountdownRedInTheLastMinuteAndPlainOtherwise)
 {
     game.state = SceneState::Fight;
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Grey);
 
-    game.fightLive = true;
-    game.hud.matchTimer = 200.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 200.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Plain);
-    game.hud.matchTimer = 60.f;
+    game.world.match.matchTimer = 60.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Red);
 
     // Sudden death is not a countdown, even before the fight goes live.
-    game.fightLive = false;
-    game.suddenDeath = true;
-    game.hud.matchTimer = 0.f;
+    game.world.match.fightLive = false;
+    game.world.match.suddenDeath = true;
+    game.world.match.matchTimer = 0.f;
     EXPECT_EQ(compose().finalCopy, FinalCopy::Red);
 
     // Other scenes are copied plain, whatever the timer says.
@@ -52,7 +52,7 @@ TEST_F(ComposeTest, TheFightPicksGreyInTheCountdownRedInTheLastMinuteAndPlainOth
 TEST_F(ComposeTest, VictorySwirlsInOverOneSecondRedOnlyWhenTheMatchEndedInItsLastMinute)
 {
     game.state = SceneState::Victory;
-    game.hud.matchTimer = 75.f;
+    game.world.match.matchTimer = 75.f;
     Composition result = compose();
     EXPECT_EQ(result.vortex, VortexPass::InToWindow);
     EXPECT_EQ(result.finalCopy, FinalCopy::None);
@@ -62,7 +62,7 @@ TEST_F(ComposeTest, VictorySwirlsInOverOneSecondRedOnlyWhenTheMatchEndedInItsLas
     EXPECT_FLOAT_EQ(game.vortexLevel, 15.f);
     EXPECT_FLOAT_EQ(game.vortexTime, 1.5f);
 
-    game.hud.matchTimer = 42.f;
+    game.world.match.matchTimer = 42.f;
     EXPECT_EQ(compose().vortex, VortexPass::InThroughRed);
 
     // Back in a room, the swirl unwinds straight onto the window.
@@ -80,7 +80,7 @@ TEST_F(ComposeTest, ARematchShowsTheCountdownThroughTheUnwindingSwirlThenGrey)
     ASSERT_FLOAT_EQ(game.vortexLevel, 15.f);
 
     game.state = SceneState::Fight;
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     for (int i = 0; i < 3; ++i) {
         const Composition result = compose();
         EXPECT_EQ(result.vortex, VortexPass::OutToVortexLayer);
@@ -98,7 +98,7 @@ TEST_F(ComposeTest, ARematchShowsTheCountdownThroughTheUnwindingSwirlThenGrey)
 
     // A fight already live while the swirl unwinds still reaches the window.
     game.vortexLevel = 15.f;
-    game.fightLive = true;
+    game.world.match.fightLive = true;
     const Composition live = compose();
     EXPECT_EQ(live.finalCopy, FinalCopy::Plain);
     EXPECT_TRUE(live.fromVortexLayer);
@@ -112,7 +112,7 @@ TEST_F(ComposeTest, TheWindowShowsGreyInTheCountdownAndAnUntintedHudInTheLastMin
     ASSERT_TRUE(loadFlatShader(game.redLevel, "1.0, 0.0, 0.0"));
     game.state = SceneState::Fight;
 
-    game.fightLive = false;
+    game.world.match.fightLive = false;
     paintScreenLayer(game, sf::Color(200, 40, 10));
     compose();
     const sf::Color grey = pixelAt(target, 240, 135);
@@ -121,8 +121,8 @@ TEST_F(ComposeTest, TheWindowShowsGreyInTheCountdownAndAnUntintedHudInTheLastMin
     EXPECT_GT(grey.r, 60);
 
     // Last minute: red everywhere except where the HUD is, which is drawn again on top.
-    game.fightLive = true;
-    game.hud.matchTimer = 30.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 30.f;
     paintScreenLayer(game, sf::Color::Green);
     compose();
     EXPECT_EQ(pixelAt(target, 240, 200), sf::Color::Red);
@@ -138,8 +138,8 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
         game.state = state;
         return drawsStraight(game);
     };
-    game.fightLive = true;
-    game.hud.matchTimer = 200.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 200.f;
     EXPECT_TRUE(straight(SceneState::Fight));
     EXPECT_TRUE(straight(SceneState::MainHub));
     EXPECT_TRUE(straight(SceneState::MapSelect));
@@ -148,18 +148,18 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     EXPECT_FALSE(straight(SceneState::Victory));
     EXPECT_FALSE(straight(SceneState::Options));
     EXPECT_FALSE(straight(SceneState::Title));
-    game.hud.matchTimer = 60.f;
+    game.world.match.matchTimer = 60.f;
     EXPECT_FALSE(straight(SceneState::Fight));
-    game.hud.matchTimer = 200.f;
-    game.fightLive = false;
+    game.world.match.matchTimer = 200.f;
+    game.world.match.fightLive = false;
     EXPECT_FALSE(straight(SceneState::Fight));
-    game.suddenDeath = true;
-    game.hud.matchTimer = 0.f;
+    game.world.match.suddenDeath = true;
+    game.world.match.matchTimer = 0.f;
     EXPECT_EQ(fightLook(game), FightLook::Red);
     // The second after Victory unwinds its swirl over any scene.
-    game.fightLive = true;
-    game.suddenDeath = false;
-    game.hud.matchTimer = 200.f;
+    game.world.match.fightLive = true;
+    game.world.match.suddenDeath = false;
+    game.world.match.matchTimer = 200.f;
     game.vortexLevel = 5.f;
     EXPECT_FALSE(straight(SceneState::MainHub));
 }

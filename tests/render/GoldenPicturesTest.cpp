@@ -38,7 +38,7 @@ void fillHud(FightStage& fight)
 {
     Game& game = fight.game;
     game.hud.timerText.setString("3 : 27");
-    selectSkill(*fight.p1().skill, fight.p1(), 0);
+    selectSkill(fight.p1().skill, fight.p1(), 0);
     fight.p1().advancing = true;
     fight.give(fight.p1(), SPEED, true);
     fight.give(fight.p2(), SWAP);
@@ -55,20 +55,20 @@ TEST(GoldenPictures, TheFightInEachOfItsLooks)
     Game& game = fight.game;
     placeGoal(game);
     game.frameTime = frame;
-    game.hud.matchTimer = 200.f;
-    game.flagTaken = true;  // no HUD, as while a captured flag flies home
+    game.world.match.matchTimer = 200.f;
+    game.world.match.flagTaken = true;  // no HUD, as while a captured flag flies home
     expectGolden(game, "fight-plain");
 
-    game.flagTaken = false;
-    game.fightLive = false;
-    game.hud.countdown = 2.5f;
+    game.world.match.flagTaken = false;
+    game.world.match.fightLive = false;
+    game.world.match.countdown = 2.5f;
     expectGolden(game, "fight-countdown");
 
-    game.fightLive = true;
-    game.hud.matchTimer = 30.f;
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 30.f;
     expectGolden(game, "fight-last-minute");
 
-    game.hud.matchTimer = 200.f;
+    game.world.match.matchTimer = 200.f;
     fillHud(fight);
     expectGolden(game, "fight-hud");
 
@@ -84,10 +84,10 @@ TEST(GoldenPictures, TheFightInEachOfItsLooks)
     expectGolden(game, "pause-over-fight");
 
     game.state = SceneState::Victory;
-    game.players[0].isWinner = true;
+    game.world.players[0].isWinner = true;
     game.vortexLevel = 15.f;
     game.vortexTime = 1.f;
-    game.hud.matchTimer = 100.f;
+    game.world.match.matchTimer = 100.f;
     expectGolden(game, "victory");
 }
 

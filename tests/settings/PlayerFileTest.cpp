@@ -44,7 +44,7 @@ TEST(PlayerFiles, ADamagedFileIsKeptAsBadBeforeItIsReplaced)
     EXPECT_NE(atStart.find("Assets/settings/gamesettings.txt:2: \"loud\" is not a number; the effect volume stays 0.5"),
               std::string::npos)
         << atStart;
-    EXPECT_EQ(game->players[0].input->bindings.keys, (std::vector<int>{0, 3, 22, 9, 10, 11, 8}));
+    EXPECT_EQ(game->world.players[0].input.bindings.keys, (std::vector<int>{0, 3, 22, 9, 10, 11, 8}));
     EXPECT_FALSE(game->fullscreen);
     EXPECT_FLOAT_EQ(audio().musicVolume, 0.8f);
 
@@ -71,7 +71,7 @@ TEST(PlayerFiles, AReadOnlyFileIsLeftAsItIs)
     fs::permissions(bindsFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     auto game = std::make_unique<Game>();
     audio().sfxVolume = 1.f;
-    game->players[0].input->bindings.keys[JumpKey] = sf::Keyboard::Space;
+    game->world.players[0].input.bindings.keys[JumpKey] = sf::Keyboard::Space;
     testing::internal::CaptureStdout();
     const std::string said = saveAndSay(*game);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -145,7 +145,7 @@ TEST(PlayerFiles, AFullOrReadOnlyDiskKeepsBothFilesAsTheyWere)
     writeTestFile(settingsFile, settings);
     writeTestFile("Assets/settings/filler", std::string(128 * 1024, 'x'));  // cut short when the disk is full
     auto game = std::make_unique<Game>();
-    game->players[0].input->bindings.keys[JumpKey] = sf::Keyboard::Space;
+    game->world.players[0].input.bindings.keys[JumpKey] = sf::Keyboard::Space;
     testing::internal::CaptureStdout();
     const std::string full = saveAndSay(*game);
     testing::internal::GetCapturedStdout();

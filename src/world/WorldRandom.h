@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// The fight's one source of chance: a PCG32 generator kept inside the world,
+// so a copied or stored world draws the same numbers as the original.
+struct WorldRandom {
+    std::uint64_t state = 0x853c49e6748fea9bULL;
+    std::uint64_t increment = 0xda3e39cb94b95bdbULL;  // always odd
+};
+
+// Starts the sequence of `seed`.
+void seedRandom(WorldRandom& random, std::uint64_t seed);
+// The next 32 random bits.
+std::uint32_t nextRandom(WorldRandom& random);
+// A number in [0, bound) (bound > 0), without modulo bias.
+int randomBelow(WorldRandom& random, int bound);
