@@ -9,8 +9,13 @@ constexpr std::uint64_t sequence = 1442695040888963407ULL;  // the one stream th
 
 void seedRandom(WorldRandom& random, std::uint64_t seed)
 {
+    seedRandom(random, seed, sequence);
+}
+
+void seedRandom(WorldRandom& random, std::uint64_t seed, std::uint64_t stream)
+{
     random.state = 0;
-    random.increment = sequence | 1u;
+    random.increment = stream | 1u;
     nextRandom(random);
     random.state += seed;
     nextRandom(random);

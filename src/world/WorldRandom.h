@@ -9,8 +9,11 @@ struct WorldRandom {
     std::uint64_t increment = 0xda3e39cb94b95bdbULL;  // always odd
 };
 
-// Starts the sequence of `seed`.
+// Starts the sequence of `seed` on the fight's own stream.
 void seedRandom(WorldRandom& random, std::uint64_t seed);
+// Starts the sequence of `seed` on another stream (any number; it is made odd),
+// for a generator that must never draw the fight's numbers.
+void seedRandom(WorldRandom& random, std::uint64_t seed, std::uint64_t stream);
 // The next 32 random bits.
 std::uint32_t nextRandom(WorldRandom& random);
 // A number in [0, bound) (bound > 0), without modulo bias.
