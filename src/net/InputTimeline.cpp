@@ -9,6 +9,8 @@ std::size_t noteSlot(std::uint32_t step, std::size_t slots)
     return (step / checksumEverySteps) % slots;
 }
 
+constexpr std::size_t maxChecksums = netMaxStep / checksumEverySteps;
+
 }  // namespace
 
 InputTimeline::InputTimeline(int localPlayer, int delaySteps)
@@ -133,17 +135,27 @@ void InputTimeline::countDropped(PacketProblem problem)
 
 void InputTimeline::noteChecksum(ChecksumNote note)
 {
-    ours_[noteSlot(note.step, ours_.size())] = note;
+    if (note.step != (ours_.size() + 1) * checksumEverySteps || ours_.size() >= maxChecksums)
+        return;  // not the next second's
+    ours_.push_back(note.value);
     latest_ = note;
     checksumRepeats_ = checksumPacketRepeats;
     compareChecksums();
 }
 
+std::optional<std::uint64_t> InputTimeline::ourChecksum(std::uint32_t step) const
+{
+    const std::size_t index = step / checksumEverySteps;
+    if (step % checksumEverySteps != 0 || index == 0 || index > ours_.size())
+        return std::nullopt;
+    return ours_[index - 1];
+}
+
 void InputTimeline::compareChecksums()
 {
     for (const ChecksumNote& theirs : theirs_) {
-        const ChecksumNote& ours = ours_[noteSlot(theirs.step, ours_.size())];
-        if (!desync_ && theirs.step != 0 && ours.step == theirs.step && ours.value != theirs.value)
-            desync_ = Desync{theirs.step, ours.value, theirs.value};
+        const std::optional<std::uint64_t> ours = ourChecksum(theirs.step);
+        if (!desync_ && ours && *ours != theirs.value)
+            desync_ = Desync{theirs.step, *ours, theirs.value};
     }
 }

@@ -58,6 +58,8 @@ public:
 
     std::uint32_t peerKnown() const { return static_cast<std::uint32_t>(inputs_[1 - local_].size()); }
     const std::vector<FightInput>& inputs(int player) const { return inputs_[player]; }
+    // Our checksum after `step` steps, once noted (steps 300, 600, ...).
+    std::optional<std::uint64_t> ourChecksum(std::uint32_t step) const;
     const std::optional<Desync>& desync() const { return desync_; }
     const DropCounts& drops() const { return drops_; }
 
@@ -74,7 +76,8 @@ private:
     std::optional<std::uint32_t> firstWrong_;
     std::uint32_t sequence_ = 0;
     std::optional<std::uint32_t> lastSequence_;  // of the other side's packets
-    std::array<ChecksumNote, 8> ours_{}, theirs_{};
+    std::vector<std::uint64_t> ours_;        // after steps 300, 600, ...
+    std::array<ChecksumNote, 8> theirs_{};   // the other side's latest, by second
     std::optional<ChecksumNote> latest_;
     int checksumRepeats_ = 0;
     std::optional<Desync> desync_;

@@ -51,6 +51,7 @@ public:
     const FightWorld& confirmedWorld(const FightWorld& live) const;
     // Both players' buttons of every step so far (the other side's as far as received).
     const std::vector<FightInput>& inputs(int player) const { return timeline_.inputs(player); }
+    std::optional<std::uint64_t> ourChecksum(std::uint32_t step) const { return timeline_.ourChecksum(step); }
     const std::optional<Desync>& desync() const { return timeline_.desync(); }
     const SessionCounters& counters() const { return counters_; }
     const DropCounts& drops() const { return timeline_.drops(); }

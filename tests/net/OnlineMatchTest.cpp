@@ -3,7 +3,9 @@
 // network, having rolled back on the way.
 #include "net/NetPair.h"
 
+#include "net/MatchRecording.h"
 #include "net/PeerSilence.h"
+#include "replay/ReplayFile.h"
 #include "world/WorldBytes.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +101,7 @@ TEST(OnlineMatch, KillRaceAt100MsEndsWithTheLocalWinner)
     EXPECT_GE(fightWinner(pair.sides[0]->game), 0) << "the race should be decided within 40 s";
 }
 
-TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlay)
+TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeepAReplay)
 {
     constexpr std::uint32_t brokenAt = 400;  // the first checksum after it is at step 600
     ShimSettings shim;
@@ -113,15 +115,41 @@ TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlay)
         if (s == brokenAt)
             world.match.matchTimer += 0.5f;
     });
-    for (int f = 0; f < 600 && !(pair.sides[0]->session.desync() && pair.sides[1]->session.desync()); ++f)
+    MatchSetup setup;
+    setup.levelName = "Jungle";
+    setup.seed = plan.seed;
+    MatchRecording recordings[2] = {MatchRecording(replayHeaderOf(setup, "Assets/Map/Officiel/Jungle/Jungle.txt")),
+                                    MatchRecording(replayHeaderOf(setup, "Assets/Map/Officiel/Jungle/Jungle.txt"))};
+    for (int f = 0; f < 600 && !(pair.sides[0]->session.desync() && pair.sides[1]->session.desync()); ++f) {
         pair.frame(twoMinutes);
+        for (int i = 0; i < 2; ++i)
+            recordings[i].follow(pair.sides[i]->session);
+    }
+    ReplayRecord records[2];
     for (int i = 0; i < 2; ++i) {
         const RollbackSession& s = pair.sides[i]->session;
         ASSERT_TRUE(s.desync()) << "side " << i;
         EXPECT_EQ(s.desync()->step, 600u);
         EXPECT_NE(s.desync()->ours, s.desync()->theirs);
         EXPECT_LE(s.steps(), brokenAt + 300) << "side " << i << " saw it late";
+        // Its replay: a file the game can read, the same buttons on both sides,
+        // the checksums apart from the second that went wrong on.
+        const Game& game = pair.sides[i]->game;
+        records[i] = recordings[i].finish(false, checksum(s.confirmedWorld(game.world)));
+        const DecodedReplay read = decodeReplay(encodeReplay(records[i]));
+        ASSERT_EQ(read.problem, "") << "side " << i;
+        EXPECT_EQ(read.record, records[i]);
+        ASSERT_GE(records[i].checksums.size(), 2u);
     }
+    ASSERT_EQ(records[0].runs.size(), records[1].runs.size());
+    for (std::size_t r = 0; r < records[0].runs.size(); ++r) {
+        const ReplayRun &a = records[0].runs[r], &b = records[1].runs[r];
+        EXPECT_TRUE(a.p1 == b.p1 && a.p2 == b.p2 && a.steps == b.steps) << "run " << r;
+    }
+    EXPECT_EQ(records[0].checksums[0], records[1].checksums[0]);
+    EXPECT_NE(records[0].checksums[1], records[1].checksums[1]);
+    std::vector<FightInput> inputs[2] = {pair.sides[0]->session.inputs(0), pair.sides[0]->session.inputs(1)};
+    EXPECT_EQ(playLocally(plan, inputs, 600).checksum, records[0].checksums[1]) << "side 0 played fair";
 }
 
 TEST(OnlineMatch, ASilentPeerIsLostWithinSixSecondsAndTheOtherSideWaits)
