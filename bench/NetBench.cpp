@@ -115,7 +115,7 @@ void BM_InputBytesPerSecondEachWay(benchmark::State& state)
             for (int i = 0; i < 2; ++i) {
                 for (const LinkPacket& p : links[i]->service(now))
                     sessions[i].receiveBytes(p.bytes);
-                for (int s = 0; s < netStepsPerFrame; ++s)
+                for (int s = 0; s < sessions[i].stepsForFrame(); ++s)
                     sessions[i].tick(worlds[i], pressed(sessions[i].steps() * (i + 2)));
                 if (frame % framesPerPacket == 0)
                     links[i]->send(now, encodeInputPacket(sessions[i].nextPacket()), false);

@@ -34,7 +34,8 @@ std::vector<Run> runsOf(const std::vector<FightInput>& inputs, std::size_t& cove
 
 bool operator==(const InputPacket& a, const InputPacket& b)
 {
-    return a.sequence == b.sequence && a.ack == b.ack && a.firstStep == b.firstStep && a.inputs == b.inputs &&
+    return a.sequence == b.sequence && a.ack == b.ack && a.firstStep == b.firstStep &&
+           a.advantage == b.advantage && a.inputs == b.inputs &&
            a.hasChecksum == b.hasChecksum && (!a.hasChecksum || a.checksum == b.checksum);
 }
 
@@ -48,6 +49,7 @@ std::string encodeInputPacket(const InputPacket& packet, std::size_t* sent)
     out.u32(packet.ack);
     out.u32(packet.firstStep);
     out.u8(packet.hasChecksum ? flagChecksum : 0);
+    out.u8(static_cast<std::uint8_t>(packet.advantage));
     if (packet.hasChecksum) {
         out.u32(packet.checksum.step);
         out.u64(packet.checksum.value);
@@ -79,6 +81,7 @@ PacketProblem decodeInputPacket(std::string_view bytes, InputPacket& packet)
     packet.ack = in.u32();
     packet.firstStep = in.u32();
     const std::uint8_t flags = in.u8();
+    packet.advantage = static_cast<std::int8_t>(in.u8());
     packet.hasChecksum = (flags & flagChecksum) != 0;
     if (packet.hasChecksum) {
         packet.checksum.step = in.u32();

@@ -18,7 +18,7 @@
 constexpr std::uint32_t netMaxStep = 2u * 60u * 60u * 300u;  // steps: two hours, far past any match
 constexpr std::size_t netMaxPacketSteps = 1200;                // steps one packet may carry (4 s)
 constexpr std::size_t netMaxPacketRuns = 128;                  // runs of equal buttons in one packet
-constexpr std::size_t netMaxInputPacketBytes = wireHeaderBytes + 26 + 2 * netMaxPacketRuns;
+constexpr std::size_t netMaxInputPacketBytes = wireHeaderBytes + 27 + 2 * netMaxPacketRuns;
 
 struct ChecksumNote {
     std::uint32_t step = 0;  // the world after this many steps (a whole second of play)
@@ -33,6 +33,7 @@ struct InputPacket {
     std::uint32_t sequence = 0;   // one more for each packet sent
     std::uint32_t ack = 0;        // the sender holds every step of the receiver's buttons below this
     std::uint32_t firstStep = 0;  // the step of inputs[0]
+    std::int8_t advantage = 0;    // steps the sender has played past what it has seen the receiver play
     std::vector<FightInput> inputs;
     bool hasChecksum = false;
     ChecksumNote checksum;

@@ -1,5 +1,7 @@
 #include "net/InputTimeline.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint32_t frameSlackSteps = 5;  // a frame's steps played before its packet goes
@@ -49,9 +51,17 @@ std::optional<std::uint32_t> InputTimeline::takeFirstWrong()
     return wrong;
 }
 
+int InputTimeline::ownAdvantage() const
+{
+    // The other side has played about as many steps as it has sent, less its delay.
+    const int seen = static_cast<int>(peerKnown()) - static_cast<int>(delaySteps_);
+    return std::clamp(static_cast<int>(played_) - seen, -127, 127);
+}
+
 InputPacket InputTimeline::nextPacket()
 {
     InputPacket packet;
+    packet.advantage = static_cast<std::int8_t>(ownAdvantage());
     packet.sequence = ++sequence_;
     packet.ack = peerKnown();
     packet.firstStep = peerAck_;
@@ -108,6 +118,7 @@ PacketProblem InputTimeline::receive(const InputPacket& packet)
         theirs.push_back(input);
     }
     peerAck_ = std::max(peerAck_, packet.ack);
+    peerAdvantage_ = packet.advantage;
     // 3. Its checksum, compared once ours of the same step is known.
     if (packet.hasChecksum) {
         theirs_[noteSlot(packet.checksum.step, theirs_.size())] = packet.checksum;

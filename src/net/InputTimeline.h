@@ -57,6 +57,9 @@ public:
     void noteChecksum(ChecksumNote note);
 
     std::uint32_t peerKnown() const { return static_cast<std::uint32_t>(inputs_[1 - local_].size()); }
+    // How many steps this side runs ahead of the other, halfway between how
+    // far ahead each sees itself (the time on the way cancels out).
+    int stepsAhead() const { return (ownAdvantage() - peerAdvantage_) / 2; }
     const std::vector<FightInput>& inputs(int player) const { return inputs_[player]; }
     // Our checksum after `step` steps, once noted (steps 300, 600, ...).
     std::optional<std::uint64_t> ourChecksum(std::uint32_t step) const;
@@ -65,6 +68,7 @@ public:
 
 private:
     PacketProblem check(const InputPacket& packet) const;
+    int ownAdvantage() const;
     void compareChecksums();
 
     int local_;
@@ -74,6 +78,7 @@ private:
     std::uint32_t peerAck_ = 0;          // steps of ours the other side holds
     std::array<FightInput, guessedStepsKept> guessed_{};  // the other side's buttons step s was played with
     std::optional<std::uint32_t> firstWrong_;
+    int peerAdvantage_ = 0;
     std::uint32_t sequence_ = 0;
     std::optional<std::uint32_t> lastSequence_;  // of the other side's packets
     std::vector<std::uint64_t> ours_;        // after steps 300, 600, ...

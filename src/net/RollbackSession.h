@@ -16,6 +16,7 @@
 
 constexpr int netStepsPerFrame = 5;          // fixed steps of 1/300 s in a frame of 1/60 s
 constexpr int netDefaultInputDelayFrames = 2;
+constexpr int aheadSlackSteps = 4;  // running ahead by more gives a step back
 constexpr std::size_t savedWorldCount = guessedStepsKept;  // the worlds a correction may go back to
 
 // One fixed step of the fight. `step` counts from 0; a step may run more than
@@ -39,6 +40,10 @@ public:
     // Waiting: the step was refused (the other side is too far behind) and
     // `local` was not used; call again next frame.
     TickResult tick(FightWorld& world, FightInput local);
+
+    // The steps to play in a frame of 1/60 s: one fewer while this side runs
+    // ahead of the other, so that neither keeps guessing for the other.
+    int stepsForFrame() const { return netStepsPerFrame - (timeline_.stepsAhead() > aheadSlackSteps ? 1 : 0); }
 
     InputPacket nextPacket() { return timeline_.nextPacket(); }
     PacketProblem receive(const InputPacket& packet) { return timeline_.receive(packet); }

@@ -37,6 +37,7 @@ TEST(HostilePackets, InputPacketsReadBackAndBadBytesAreRefusedByReason)
     // Round trip, with and without a checksum, and the longest packet there is.
     InputPacket full = packetOf(9, 300, {});
     full.ack = 280;
+    full.advantage = -12;
     full.hasChecksum = true;
     full.checksum = {300, 0x1234567890abcdefull};
     for (std::size_t i = 0; i < 2000; ++i)
@@ -50,7 +51,7 @@ TEST(HostilePackets, InputPacketsReadBackAndBadBytesAreRefusedByReason)
     full.inputs.resize(sent);
     EXPECT_EQ(read, full);
     const std::string small = encodeInputPacket(packetOf(1, 0, {0, 0, 5, 5, 5, 0}));
-    EXPECT_EQ(small.size(), wireHeaderBytes + 14 + 3 * 2);
+    EXPECT_EQ(small.size(), wireHeaderBytes + 15 + 3 * 2);
     // Every cut of a good packet is too short; bytes added are too long.
     for (std::size_t cut = 0; cut < small.size(); ++cut)
         EXPECT_EQ(decodeInputPacket(small.substr(0, cut), read), PacketProblem::TooShort) << cut;
@@ -68,8 +69,8 @@ TEST(HostilePackets, InputPacketsReadBackAndBadBytesAreRefusedByReason)
     EXPECT_EQ(patched(3, static_cast<std::uint8_t>(PacketType::Ready)), PacketProblem::UnknownType);
     EXPECT_EQ(patched(11, 0xFF), PacketProblem::BadField) << "ack past two hours";
     EXPECT_EQ(patched(16, 2), PacketProblem::BadField) << "an unknown flag";
-    EXPECT_EQ(patched(18, 0x80), PacketProblem::BadField) << "an unknown button";
-    EXPECT_EQ(patched(19, 0), PacketProblem::BadField) << "an empty run";
+    EXPECT_EQ(patched(19, 0x80), PacketProblem::BadField) << "an unknown button";
+    EXPECT_EQ(patched(20, 0), PacketProblem::BadField) << "an empty run";
 }
 
 TEST(HostilePackets, ControlMessagesReadBackWithinTheLevelLimits)

@@ -81,11 +81,14 @@ void NetPair::frame(std::uint32_t lastStep)
     ++frames;
     for (int i = 0; i < 2; ++i) {
         NetSide& side = *sides[i];
+        if (frames < side.startsAtFrame)
+            continue;
         for (const ShimmedPacket& packet : sides[1 - i]->shim.due(now())) {
             side.silence.heard(now());
             side.session.receiveBytes(packet.bytes);
         }
-        for (int s = 0; s < netStepsPerFrame && side.session.steps() < lastStep; ++s) {
+        const int steps = side.session.stepsForFrame();
+        for (int s = 0; s < steps && side.session.steps() < lastStep; ++s) {
             const FightInput mine = scriptedPlay(side.game.world, i, side.session.steps());
             if (side.session.tick(side.game.world, mine) == TickResult::Waiting)
                 break;

@@ -37,6 +37,7 @@ struct NetSide {
     ConfirmedEvents<std::uint8_t> pendingFalls;
     Falls falls;         // handed on, confirmed steps only
     bool sending = true; // off: a peer gone silent
+    std::uint64_t startsAtFrame = 0;  // a side that starts late neither plays nor listens before
 
     NetSide(int player, const FightPlan& plan, int inputDelayFrames, ShimSettings shim);
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -99,6 +100,35 @@ TEST(OnlineMatch, KillRaceAt100MsEndsWithTheLocalWinner)
     report("kill race 100 ms", pair);
     EXPECT_GE(expectSameMatch(pair, plan, killRaceSteps), 6u);
     EXPECT_GE(fightWinner(pair.sides[0]->game), 0) << "the race should be decided within 40 s";
+}
+
+TEST(OnlineMatch, ASideThatStartsLateIsWaitedForThenCaughtUpWith)
+{
+    ShimSettings shim;
+    shim.delayMs = 60;
+    shim.jitterMs = 10;
+    FightPlan plan;
+    NetPair pair(plan, shim);
+    pair.sides[1]->startsAtFrame = 45;  // 0.75 s late
+    // Side 0 guesses its 150 ms ahead, then waits; then gives back a step a
+    // frame until both play in step.
+    for (int f = 0; f < 60 * 4; ++f)
+        pair.frame(twoMinutes);
+    const RollbackSession& early = pair.sides[0]->session;
+    const std::uint64_t waited = early.counters().waits;
+    const std::uint64_t rollbacks = early.counters().rollbacks;
+    const std::uint64_t reSteps = early.counters().reSteps;
+    EXPECT_GT(waited, 30u);
+    for (int f = 0; f < 60 * 6; ++f) {
+        pair.frame(twoMinutes);
+        EXPECT_LE(std::abs(static_cast<int>(early.steps()) - static_cast<int>(pair.sides[1]->session.steps())),
+                  2 * netStepsPerFrame + aheadSlackSteps) << "frame " << pair.frames;
+    }
+    EXPECT_EQ(early.counters().waits, waited) << "no more waiting once caught up";
+    const double meanReSteps = static_cast<double>(early.counters().reSteps - reSteps) /
+                               static_cast<double>(early.counters().rollbacks - rollbacks);
+    EXPECT_LT(meanReSteps, 30.0) << "corrections as short as the delay makes them, not the 150 ms limit";
+    EXPECT_FALSE(early.desync());
 }
 
 TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeepAReplay)
