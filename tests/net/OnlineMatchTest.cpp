@@ -86,6 +86,25 @@ TEST_P(OnlineClassic, TwoMinutesEndAsLocalPlayThroughDelayJitterAndLoss)
 
 INSTANTIATE_TEST_SUITE_P(Delays, OnlineClassic, ::testing::Values(0, 50, 100, 150));
 
+TEST(OnlineMatch, ALongerInputDelayMeansShorterCorrections)
+{
+    constexpr std::uint32_t twentySeconds = 20 * 300;
+    ShimSettings shim;
+    shim.delayMs = 100;
+    shim.jitterMs = 10;
+    FightPlan plan;
+    std::uint64_t reSteps[3] = {};
+    for (int frames : {0, 2, 4}) {
+        SCOPED_TRACE(frames);
+        NetPair pair(plan, shim, frames);
+        ASSERT_TRUE(pair.playTo(twentySeconds, 1500));
+        expectSameMatch(pair, plan, twentySeconds);
+        reSteps[frames / 2] = pair.sides[0]->session.counters().reSteps + pair.sides[1]->session.counters().reSteps;
+    }
+    EXPECT_GT(reSteps[0], reSteps[1]);
+    EXPECT_GT(reSteps[1], reSteps[2]);
+}
+
 TEST(OnlineMatch, KillRaceAt100MsEndsWithTheLocalWinner)
 {
     ShimSettings shim;
