@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/InputTimeline.h"
 #include "net/WireFormat.h"
 #include "replay/ReplayRecord.h"
 
@@ -13,7 +14,6 @@
 // keeps them), ready (with the sender's own fighter), rematch and leave.
 
 constexpr std::uint16_t netProtocol = 1;       // raised whenever the rules of the exchange change
-constexpr int netMaxInputDelayFrames = 4;      // frames of 1/60 s
 constexpr std::size_t netMaxControlBytes =     // a set-up with the largest level a replay may keep
     replayMaxLevelBytes + replayMaxLevelFiles * (replayMaxNameBytes + 6) + 1024;
 

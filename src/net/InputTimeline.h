@@ -15,6 +15,7 @@
 // theirs, notices a guess that was wrong and compares the two sides' checksums.
 
 constexpr std::uint32_t maxPredictedSteps = 45;    // 150 ms played on guesses, then wait
+constexpr int netMaxInputDelayFrames = 4;         // frames of 1/60 s
 constexpr std::uint32_t checksumEverySteps = 300;  // one second of play
 constexpr std::size_t guessedStepsKept = 64;       // > maxPredictedSteps + a frame's steps
 constexpr int checksumPacketRepeats = 6;           // packets that carry a new checksum

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 RollbackSession::RollbackSession(int localPlayer, int inputDelayFrames, NetStepFunction step)
-    : timeline_(localPlayer, netStepsPerFrame * std::clamp(inputDelayFrames, 0, 4)),
+    : timeline_(localPlayer, netStepsPerFrame * std::clamp(inputDelayFrames, 0, netMaxInputDelayFrames)),
       step_(std::move(step)),
       saved_(savedWorldCount)
 {
