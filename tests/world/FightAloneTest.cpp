@@ -8,8 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
+
+// Level files are read from the run folder (read only here); the folder a test was in comes back after it.
+struct InRunFolder {
+    std::filesystem::path was = std::filesystem::current_path();
+    InRunFolder() { std::filesystem::current_path(KESTRELFALL_RUN_DIR); }
+    ~InRunFolder() { std::filesystem::current_path(was); }
+};
 
 // Loaded once for the whole test binary: the ground never changes during a fight.
 FightGround& jungleGround()
@@ -42,6 +50,7 @@ void scriptedStep(int step, FightInput inputs[2])
 
 TEST(FightAlone, AJungleFightCountsDownGoesLiveAndAsksForItsSoundsAndMusic)
 {
+    const InRunFolder runFolder;
     FightWorld world;
     setUpFight(world, jungleGround(), FightChoice{});
     ASSERT_EQ(world.sectionIndex, 2);
@@ -62,6 +71,7 @@ TEST(FightAlone, AJungleFightCountsDownGoesLiveAndAsksForItsSoundsAndMusic)
 
 TEST(FightAlone, TheSameChoiceAndButtonsGiveTheSameWorldCopiedOrNot)
 {
+    const InRunFolder runFolder;
     const FightChoice choice{false, "", {0, 2}, 42};
     FightWorld a, b;
     setUpFight(a, jungleGround(), choice);
@@ -96,6 +106,7 @@ TEST(FightAlone, TheSameChoiceAndButtonsGiveTheSameWorldCopiedOrNot)
 
 TEST(FightAlone, TheKillRaceStartsBothAsAtoolaOnItsOneScreenLevel)
 {
+    const InRunFolder runFolder;
     FightWorld world;
     setUpFight(world, jungleGround(), FightChoice{true, "", {0, 2}, 3});
     EXPECT_TRUE(world.match.caaMode);
