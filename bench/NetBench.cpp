@@ -2,10 +2,10 @@
 // the saved world put back, 45 steps played again and saved), read against
 // one plain step; and the bytes each side sends a second through ENet on
 // this machine's loopback, with and without the IP and UDP headers.
-#include "app/FightSession.h"
-#include "app/Game.h"
 #include "net/EnetLink.h"
 #include "net/RollbackSession.h"
+#include "world/FightSetUp.h"
+#include "world/FightStep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,23 +19,24 @@ namespace {
 constexpr std::uint64_t ipUdpHeaderBytes = 28;  // IPv4 (20) and UDP (8) headers of each datagram
 constexpr int playedSeconds = 30;
 
-// A game in the run folder, in a classic Jungle fight.
-Game& jungleFight()
+// A classic Jungle fight on the world alone, its ground read from the run folder.
+FightWorld& jungleFight()
 {
-    static std::unique_ptr<Game> game = [] {
+    static FightGround* ground = new FightGround;
+    static FightWorld* world = [] {
         std::error_code noRunFolder;
         std::filesystem::current_path(KESTRELFALL_RUN_DIR, noRunFolder);
-        auto made = std::make_unique<Game>();
-        startFight(*made, FightPlan{});
+        loadFightGround(*ground);
+        auto* made = new FightWorld;
+        setUpFight(*made, *ground, FightChoice{});
         return made;
     }();
-    return *game;
+    return *world;
 }
 
-NetStepFunction stepOf(Game& game)
-{
-    return [&game](FightWorld&, const FightInput inputs[2], std::uint32_t) { stepFight(game, inputs); };
-}
+const NetStepFunction worldStep = [](FightWorld& world, const FightInput inputs[2], std::uint32_t) {
+    stepFight(world, inputs);
+};
 
 FightInput pressed(std::uint32_t step)
 {
@@ -46,11 +47,11 @@ FightInput pressed(std::uint32_t step)
 // One plain fixed step of the fight, for scale.
 void BM_OneFightStep(benchmark::State& state)
 {
-    Game& game = jungleFight();
+    FightWorld& world = jungleFight();
     std::uint32_t step = 0;
     for (auto _ : state) {
         const FightInput both[2] = {pressed(step), pressed(step + 500)};
-        stepFight(game, both);
+        stepFight(world, both);
         ++step;
     }
 }
@@ -60,13 +61,13 @@ BENCHMARK(BM_OneFightStep)->Iterations(3000);
 // guessed wrong: it puts back the world of 45 steps ago and plays them again.
 void BM_RollbackOf150Ms(benchmark::State& state)
 {
-    Game& game = jungleFight();
-    RollbackSession session(0, 0, stepOf(game));
+    FightWorld& world = jungleFight();
+    RollbackSession session(0, 0, worldStep);
     std::uint32_t sequence = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const std::uint32_t from = session.confirmedSteps();
-        while (session.tick(game.world, pressed(session.steps())) == TickResult::Stepped) {
+        while (session.tick(world, pressed(session.steps())) == TickResult::Stepped) {
         }
         InputPacket theirs;
         theirs.sequence = ++sequence;
@@ -75,7 +76,7 @@ void BM_RollbackOf150Ms(benchmark::State& state)
         theirs.inputs.assign(session.steps() - from, FightInput{static_cast<std::uint16_t>(guessed.buttons ^ ButtonLeft)});
         session.receive(theirs);
         state.ResumeTiming();
-        session.tick(game.world, pressed(session.steps()));
+        session.tick(world, pressed(session.steps()));
     }
     state.counters["steps again"] = benchmark::Counter(static_cast<double>(session.counters().reSteps) /
                                                        static_cast<double>(session.counters().rollbacks));

@@ -80,11 +80,11 @@ TEST(EnetLoopback, HostAndJoinerAgreeOnAMatchAndPlayItToTheSameChecksum)
     }, 5.0));
     EXPECT_EQ(heard, setup);
     // 2. Ten seconds of the match, each side's packets through ENet.
-    FightPlan plan;
-    plan.seed = heard.setup.seed;
+    FightChoice choice;
+    choice.seed = heard.setup.seed;
     std::unique_ptr<NetSide> sides[2];
     for (int i = 0; i < 2; ++i)
-        sides[i] = std::make_unique<NetSide>(i, plan, heard.setup.inputDelayFrames, ShimSettings{});
+        sides[i] = std::make_unique<NetSide>(i, choice, heard.setup.inputDelayFrames, ShimSettings{});
     const double startedAt = pair.now;
     const std::uint64_t sentBefore[2] = {pair.links[0]->bytesSent(), pair.links[1]->bytesSent()};
     for (int frame = 0; frame < 1200; ++frame) {
@@ -98,7 +98,7 @@ TEST(EnetLoopback, HostAndJoinerAgreeOnAMatchAndPlayItToTheSameChecksum)
                     side.session.receiveBytes(p.bytes);
             const int steps = side.session.stepsForFrame();
             for (int s = 0; s < steps && side.session.steps() < tenSeconds; ++s)
-                if (side.session.tick(side.game.world, scriptedPlay(side.game.world, i, side.session.steps())) ==
+                if (side.session.tick(side.world, scriptedPlay(side.world, i, side.session.steps())) ==
                     TickResult::Waiting)
                     break;
             pair.links[i]->send(pair.now, encodeInputPacket(side.session.nextPacket()), false);
@@ -113,7 +113,7 @@ TEST(EnetLoopback, HostAndJoinerAgreeOnAMatchAndPlayItToTheSameChecksum)
                     static_cast<double>(pair.links[i]->bytesSent() - sentBefore[i]) / seconds,
                     static_cast<unsigned long long>(sides[i]->session.counters().rollbacks));
     }
-    EXPECT_EQ(checksum(sides[0]->game.world), checksum(sides[1]->game.world));
+    EXPECT_EQ(checksum(sides[0]->world), checksum(sides[1]->world));
     // 3. The joiner leaves: the host hears it at once.
     pair.links[1].reset();
     EXPECT_TRUE(pair.until([&] {

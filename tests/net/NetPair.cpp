@@ -1,41 +1,44 @@
 #include "net/NetPair.h"
 
-#include "app/Game.h"
 #include "world/WorldBytes.h"
 
 #include <cmath>
+#include <filesystem>
 
-NetStepFunction gameStep(Game& game)
+namespace {
+
+FightGround& jungleGround()
 {
-    return [&game](FightWorld& world, const FightInput inputs[2], std::uint32_t) {
-        if (&world != &game.world || fightWinner(game) >= 0)
-            return;
-        // A guess that won the match was taken back with the world.
-        game.state = SceneState::Fight;
-        stepFight(game, inputs);
+    static FightGround* ground = [] {
+        auto* loaded = new FightGround;
+        loadFightGround(*loaded);
+        return loaded;
+    }();
+    return *ground;
+}
+
+}  // namespace
+
+void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
+{
+    for (const SoundCue& cue : events.sounds)
+        cues.push_back(std::to_string(step) + " " + cue.key);
+}
+
+NetStepFunction worldStep(EventNote note)
+{
+    return [note](FightWorld& world, const FightInput inputs[2], std::uint32_t step) {
+        note(step, stepFight(world, inputs));
     };
 }
 
-NetStepFunction noteFalls(NetStepFunction step, FallNote note)
+void setUpNetFight(FightWorld& world, const FightChoice& choice)
 {
-    return [step, note](FightWorld& world, const FightInput inputs[2], std::uint32_t at) {
-        bool down[2];
-        for (int i = 0; i < 2; ++i)
-            down[i] = world.players[i].hitPoints < 1;
-        step(world, inputs, at);
-        std::uint8_t bits = 0;
-        for (int i = 0; i < 2; ++i)
-            if (!down[i] && world.players[i].hitPoints < 1)
-                bits |= static_cast<std::uint8_t>(1u << i);
-        note(at, bits);
-    };
-}
-
-void addFalls(Falls& falls, std::uint32_t step, std::uint8_t bits)
-{
-    for (int i = 0; i < 2; ++i)
-        if (bits & (1u << i))
-            falls.push_back({step, i});
+    // The level files are read from the run folder; the test's own folder comes back after.
+    const std::filesystem::path was = std::filesystem::current_path();
+    std::filesystem::current_path(KESTRELFALL_RUN_DIR);
+    setUpFight(world, jungleGround(), choice);
+    std::filesystem::current_path(was);
 }
 
 FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
@@ -58,21 +61,23 @@ FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
     return FightInput{b};
 }
 
-NetSide::NetSide(int player, const FightPlan& plan, int inputDelayFrames, ShimSettings settings)
-    : game(*headless.game),
-      session(player, inputDelayFrames,
-              noteFalls(gameStep(game), [this](std::uint32_t step, std::uint8_t bits) { pendingFalls.put(step, bits); })),
-      shim(settings)
+NetSide::NetSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings settings)
+    : session(player, inputDelayFrames, worldStep(keepEvents())), shim(settings)
 {
-    startFight(game, plan);
+    setUpNetFight(world, choice);
 }
 
-NetPair::NetPair(const FightPlan& plan, ShimSettings shim, int inputDelayFrames)
+EventNote NetSide::keepEvents()
+{
+    return [this](std::uint32_t step, const StepEvents& events) { pendingEvents.put(step, events); };
+}
+
+NetPair::NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFrames)
 {
     for (int i = 0; i < 2; ++i) {
         ShimSettings mine = shim;
         mine.seed = shim.seed * 2 + static_cast<std::uint64_t>(i);
-        sides[i] = std::make_unique<NetSide>(i, plan, inputDelayFrames, mine);
+        sides[i] = std::make_unique<NetSide>(i, choice, inputDelayFrames, mine);
     }
 }
 
@@ -89,12 +94,12 @@ void NetPair::frame(std::uint32_t lastStep)
         }
         const int steps = side.session.stepsForFrame();
         for (int s = 0; s < steps && side.session.steps() < lastStep; ++s) {
-            const FightInput mine = scriptedPlay(side.game.world, i, side.session.steps());
-            if (side.session.tick(side.game.world, mine) == TickResult::Waiting)
+            const FightInput mine = scriptedPlay(side.world, i, side.session.steps());
+            if (side.session.tick(side.world, mine) == TickResult::Waiting)
                 break;
         }
-        side.pendingFalls.release(side.session.confirmedSteps(), [&side](std::uint32_t step, std::uint8_t bits) {
-            addFalls(side.falls, step, bits);
+        side.pendingEvents.release(side.session.confirmedSteps(), [&side](std::uint32_t step, const StepEvents& e) {
+            addCues(side.cues, step, e);
         });
         if (side.sending)
             side.shim.send(now(), encodeInputPacket(side.session.nextPacket()), false);
@@ -111,19 +116,16 @@ bool NetPair::playTo(std::uint32_t lastStep, std::uint64_t maxFrames)
     return false;
 }
 
-LocalResult playLocally(const FightPlan& plan, const std::vector<FightInput> inputs[2], std::uint32_t steps)
+LocalResult playLocally(const FightChoice& choice, const std::vector<FightInput> inputs[2], std::uint32_t steps)
 {
-    HeadlessGame headless;
-    Game& game = *headless.game;
-    startFight(game, plan);
+    FightWorld world;
+    setUpNetFight(world, choice);
     LocalResult result;
-    const NetStepFunction step =
-        noteFalls(gameStep(game), [&result](std::uint32_t at, std::uint8_t bits) { addFalls(result.falls, at, bits); });
     for (std::uint32_t s = 0; s < steps; ++s) {
         const FightInput both[2] = {inputs[0][s], inputs[1][s]};
-        step(game.world, both, s);
+        addCues(result.cues, s, stepFight(world, both));
     }
-    result.checksum = checksum(game.world);
-    result.winner = fightWinner(game);
+    result.checksum = checksum(world);
+    result.winner = fightWinner(world);
     return result;
 }

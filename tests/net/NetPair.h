@@ -1,27 +1,33 @@
 #pragma once
 
-#include "app/FightSession.h"
 #include "net/ConfirmedEvents.h"
 #include "net/PacketShim.h"
 #include "net/PeerSilence.h"
 #include "net/RollbackSession.h"
-#include "support/Headless.h"
+#include "world/FightSetUp.h"
+#include "world/FightStep.h"
+#include "world/FightWorld.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
-// Two sides of an online match in one process: each a game of its own with
+// Two sides of an online match in one process: each a world of its own with
 // a rollback session, each sending through a seeded packet shim, on a clock
-// of simulated frames of 1/60 s. Nothing is drawn.
+// of simulated frames of 1/60 s. No window, no Game.
 
-// Today's fight step on a game whose world is `world`; a decided match stands still.
-NetStepFunction gameStep(Game& game);
+// The sound cues handed on, "step key" each, in order.
+using Cues = std::vector<std::string>;
+void addCues(Cues& cues, std::uint32_t step, const StepEvents& events);
 
-// Falls as a step's events: bit i set when fighter i went down in the step.
-using Falls = std::vector<std::pair<std::uint32_t, int>>;  // (step, fighter)
-using FallNote = std::function<void(std::uint32_t step, std::uint8_t fallBits)>;
-NetStepFunction noteFalls(NetStepFunction step, FallNote note);
+// The world-alone step, its events handed to `note`.
+using EventNote = std::function<void(std::uint32_t step, const StepEvents& events)>;
+NetStepFunction worldStep(EventNote note);
+
+// A world set up for `choice` on the Jungle ground (loaded once from the run folder).
+void setUpNetFight(FightWorld& world, const FightChoice& choice);
 
 // A player's buttons at `step`, chosen from what that side sees of the fight
 // (its own world, guesses included): walk at the other fighter, strike when
@@ -29,24 +35,25 @@ NetStepFunction noteFalls(NetStepFunction step, FallNote note);
 FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step);
 
 struct NetSide {
-    HeadlessGame headless;
-    Game& game;
+    FightWorld world;
     RollbackSession session;
     PacketShim shim;     // what this side sends
     PeerSilence silence; // when this side last heard the other
-    ConfirmedEvents<std::uint8_t> pendingFalls;
-    Falls falls;         // handed on, confirmed steps only
     bool sending = true; // off: a peer gone silent
     std::uint64_t startsAtFrame = 0;  // a side that starts late neither plays nor listens before
+    ConfirmedEvents<StepEvents> pendingEvents;
+    Cues cues;           // handed on, confirmed steps only
 
-    NetSide(int player, const FightPlan& plan, int inputDelayFrames, ShimSettings shim);
+    NetSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings shim);
+    // The session's step, its events kept until confirmed.
+    EventNote keepEvents();
 };
 
 struct NetPair {
     std::unique_ptr<NetSide> sides[2];
     std::uint64_t frames = 0;
 
-    NetPair(const FightPlan& plan, ShimSettings shim, int inputDelayFrames = 2);
+    NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFrames = 2);
     double now() const { return static_cast<double>(frames) / 60.0; }
 
     // One frame of 1/60 s on both sides: packets due are received, up to five
@@ -56,10 +63,10 @@ struct NetPair {
     bool playTo(std::uint32_t lastStep, std::uint64_t maxFrames);
 };
 
-// The checksum and winner of `inputs` played on one game without a network.
+// The checksum, winner and sounds of `inputs` played on one world without a network.
 struct LocalResult {
     std::uint64_t checksum = 0;
     int winner = -1;
-    Falls falls;
+    Cues cues;
 };
-LocalResult playLocally(const FightPlan& plan, const std::vector<FightInput> inputs[2], std::uint32_t steps);
+LocalResult playLocally(const FightChoice& choice, const std::vector<FightInput> inputs[2], std::uint32_t steps);

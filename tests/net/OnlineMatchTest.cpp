@@ -19,8 +19,8 @@ constexpr std::uint32_t twoMinutes = 120 * 300;  // steps
 constexpr std::uint32_t killRaceSteps = 40 * 300;
 
 // Both sides agree on every button and checksum, and so does local play.
-// The falls of the match.
-std::size_t expectSameMatch(NetPair& pair, const FightPlan& plan, std::uint32_t steps)
+// The sounds of the match.
+std::size_t expectSameMatch(NetPair& pair, const FightChoice& plan, std::uint32_t steps)
 {
     for (int i = 0; i < 2; ++i) {
         const RollbackSession& s = pair.sides[i]->session;
@@ -39,12 +39,12 @@ std::size_t expectSameMatch(NetPair& pair, const FightPlan& plan, std::uint32_t 
     }
     const LocalResult local = playLocally(plan, inputs, steps);
     for (int i = 0; i < 2; ++i) {
-        Game& game = pair.sides[i]->game;
-        EXPECT_EQ(checksum(game.world), local.checksum) << "side " << i;
-        EXPECT_EQ(fightWinner(game), local.winner) << "side " << i;
-        EXPECT_EQ(pair.sides[i]->falls, local.falls) << "side " << i << ": falls handed on once, as confirmed";
+        const FightWorld& world = pair.sides[i]->world;
+        EXPECT_EQ(checksum(world), local.checksum) << "side " << i;
+        EXPECT_EQ(fightWinner(world), local.winner) << "side " << i;
+        EXPECT_EQ(pair.sides[i]->cues, local.cues) << "side " << i << ": sounds handed on once, as confirmed";
     }
-    return local.falls.size();
+    return local.cues.size();
 }
 
 void report(const char* what, const NetPair& pair)
@@ -72,7 +72,7 @@ TEST_P(OnlineClassic, TwoMinutesEndAsLocalPlayThroughDelayJitterAndLoss)
     shim.jitterMs = delayMs / 5;
     shim.lossPercent = delayMs > 0 ? 5 : 0;
     shim.seed = 40 + static_cast<std::uint64_t>(delayMs);
-    FightPlan plan;
+    FightChoice plan;
     plan.seed = 7;
     NetPair pair(plan, shim);
     // Two minutes of play take 7200 frames; waiting may stretch them a little.
@@ -92,7 +92,7 @@ TEST(OnlineMatch, ALongerInputDelayMeansShorterCorrections)
     ShimSettings shim;
     shim.delayMs = 100;
     shim.jitterMs = 10;
-    FightPlan plan;
+    FightChoice plan;
     std::uint64_t reSteps[3] = {};
     for (int frames : {0, 2, 4}) {
         SCOPED_TRACE(frames);
@@ -111,14 +111,14 @@ TEST(OnlineMatch, KillRaceAt100MsEndsWithTheLocalWinner)
     shim.delayMs = 100;
     shim.jitterMs = 20;
     shim.lossPercent = 5;
-    FightPlan plan;
-    plan.mode = FightMode::Caa;
+    FightChoice plan;
+    plan.caa = true;
     plan.seed = 3;
     NetPair pair(plan, shim);
     ASSERT_TRUE(pair.playTo(killRaceSteps, 3000));
     report("kill race 100 ms", pair);
     EXPECT_GE(expectSameMatch(pair, plan, killRaceSteps), 6u);
-    EXPECT_GE(fightWinner(pair.sides[0]->game), 0) << "the race should be decided within 40 s";
+    EXPECT_GE(fightWinner(pair.sides[0]->world), 0) << "the race should be decided within 40 s";
 }
 
 TEST(OnlineMatch, ASideThatStartsLateIsWaitedForThenCaughtUpWith)
@@ -126,7 +126,7 @@ TEST(OnlineMatch, ASideThatStartsLateIsWaitedForThenCaughtUpWith)
     ShimSettings shim;
     shim.delayMs = 60;
     shim.jitterMs = 10;
-    FightPlan plan;
+    FightChoice plan;
     NetPair pair(plan, shim);
     pair.sides[1]->startsAtFrame = 45;  // 0.75 s late
     // Side 0 guesses its 150 ms ahead, then waits; then gives back a step a
@@ -155,10 +155,10 @@ TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeep
     constexpr std::uint32_t brokenAt = 400;  // the first checksum after it is at step 600
     ShimSettings shim;
     shim.delayMs = 50;
-    FightPlan plan;
+    FightChoice plan;
     NetPair pair(plan, shim);
     // Side 1 plays one step differently from side 0, every time it plays it.
-    NetStepFunction fair = gameStep(pair.sides[1]->game);
+    NetStepFunction fair = worldStep(pair.sides[1]->keepEvents());
     pair.sides[1]->session = RollbackSession(1, 2, [fair](FightWorld& world, const FightInput in[2], std::uint32_t s) {
         fair(world, in, s);
         if (s == brokenAt)
@@ -183,8 +183,7 @@ TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeep
         EXPECT_LE(s.steps(), brokenAt + 300) << "side " << i << " saw it late";
         // Its replay: a file the game can read, the same buttons on both sides,
         // the checksums apart from the second that went wrong on.
-        const Game& game = pair.sides[i]->game;
-        records[i] = recordings[i].finish(false, checksum(s.confirmedWorld(game.world)));
+        records[i] = recordings[i].finish(false, checksum(s.confirmedWorld(pair.sides[i]->world)));
         const DecodedReplay read = decodeReplay(encodeReplay(records[i]));
         ASSERT_EQ(read.problem, "") << "side " << i;
         EXPECT_EQ(read.record, records[i]);
@@ -203,7 +202,7 @@ TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeep
 
 TEST(OnlineMatch, ASilentPeerIsLostWithinSixSecondsAndTheOtherSideWaits)
 {
-    FightPlan plan;
+    FightChoice plan;
     NetPair pair(plan, ShimSettings{30, 5, 0, 9});
     double lostAt = -1.0;
     double silentFrom = -1.0;
