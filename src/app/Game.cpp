@@ -62,13 +62,13 @@ void loadPictures(Game& game)
         game.itemIcons[i] = loadSprite(numberedPath("Assets/Placeholder/item", i, ".png"), true, false);
     game.crateSprite = loadSprite("Assets/Placeholder/boite.png", true, false);
     for (int i = 0; i < 5; ++i) {
-        game.back1[i] = plainSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
-        game.back2[i] = loadTrimmedSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
+        game.back1[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
+        game.back2[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
         game.back1[i].setColor(sf::Color(255, 255, 255, 0));
         game.back2[i].setColor(sf::Color(255, 255, 255, 0));
     }
-    game.back3_a = loadTrimmedSprite("Assets/Sprites/Map/back3_a.png");
-    game.back3_b = loadTrimmedSprite("Assets/Sprites/Map/back3_b.png");
+    game.back3_a = loadBackgroundSprite("Assets/Sprites/Map/back3_a.png");
+    game.back3_b = loadBackgroundSprite("Assets/Sprites/Map/back3_b.png");
     game.titleBackground = plainSprite("Assets/Sprites/Menu/TitleScreenBackGround.png");
     loadFontFile(game.font, "Assets/Fonts/SelectionFont.otf");
     game.summonB = loadSprite("Assets/Placeholder/SummonB.png", true, false);
@@ -119,7 +119,7 @@ Game::Game()
     buildMusic();
     // 8. Room pictures.
     for (int i = 0; i < 4; ++i)
-        roomBackgrounds[i] = loadSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"), false, false);
+        roomBackgrounds[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"));
     // 9-10. Layers and shaders.
     sizeLayers(*this);
     loadShaders(*this);

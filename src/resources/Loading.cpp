@@ -74,12 +74,15 @@ sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float dr
     return sprite;
 }
 
-sf::Sprite loadTrimmedSprite(const std::string& path)
+sf::Sprite loadBackgroundSprite(const std::string& path)
 {
-    const TrimmedPicture picture = sharedTrimmedTexture(path, false);
+    const BackgroundPicture picture = sharedBackground(path);
     sf::Sprite sprite(*picture.texture);
-    // A negative origin puts the kept part where it lies in the whole picture.
-    sprite.setOrigin(-picture.offset);
+    // A negative origin puts the kept part where it lies in the whole picture
+    // (the origin is in texels, before the sprite's scale).
+    const float block = static_cast<float>(picture.block);
+    sprite.setOrigin(-picture.offset / block);
+    sprite.setScale(block, block);
     return sprite;
 }
 

@@ -8,11 +8,15 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <tuple>
 
 namespace {
+
+const int largestBlock = 4;  // px: the largest square of one colour a background is searched for
 
 struct FileKey {
     dev_t device = 0;
@@ -21,19 +25,20 @@ struct FileKey {
     long long modified = 0;  // ns
     bool smooth = false;
     int scaleMillis = 1000;  // drawn scale, in thousandths
-    bool trimmed = false;
+    bool background = false;  // trimmed, one texel a block
 
     bool operator<(const FileKey& other) const
     {
-        return std::tie(device, inode, size, modified, smooth, scaleMillis, trimmed) <
+        return std::tie(device, inode, size, modified, smooth, scaleMillis, background) <
                std::tie(other.device, other.inode, other.size, other.modified, other.smooth, other.scaleMillis,
-                        other.trimmed);
+                        other.background);
     }
 };
 
 struct Entry {
     sf::Texture texture;
-    sf::Vector2f offset;  // px: where a trimmed picture's corner lies in the whole picture
+    sf::Vector2f offset;  // px: where a background's kept corner lies in the whole picture
+    unsigned block = 1;   // px: the side of the square blocks a background's pixels come in
 };
 
 struct Cache {
@@ -102,21 +107,81 @@ sf::IntRect visiblePart(const sf::Image& image)
     return sf::IntRect(int(left), int(top), int(right - left), int(bottom - top));
 }
 
-bool loadInto(Entry& entry, const std::string& file, float scale, bool trim)
+// `part` widened to the grid of `block` x `block` squares of the whole picture.
+sf::IntRect onGrid(const sf::IntRect& part, int block)
 {
-    if (scale >= 1.f && !trim)
+    const int left = part.left / block * block, top = part.top / block * block;
+    const int right = (part.left + part.width + block - 1) / block * block;
+    const int bottom = (part.top + part.height + block - 1) / block * block;
+    return sf::IntRect(left, top, right - left, bottom - top);
+}
+
+// Whether every `block` x `block` square of `part` (on the picture's grid) is
+// of one colour. Rows are compared whole with the first row of their square.
+bool comesInBlocks(const sf::Image& image, const sf::IntRect& part, int block)
+{
+    const sf::Vector2u size = image.getSize();
+    if (size.x % unsigned(block) != 0 || size.y % unsigned(block) != 0)
+        return false;
+    const std::uint32_t* pixels = reinterpret_cast<const std::uint32_t*>(image.getPixelsPtr());
+    const auto row = [&](int y) { return pixels + std::size_t(y) * size.x + std::size_t(part.left); };
+    const std::size_t rowBytes = std::size_t(part.width) * 4;
+    for (int y = part.top; y < part.top + part.height; ++y) {
+        if (y % block != 0) {
+            if (std::memcmp(row(y), row(y - y % block), rowBytes) != 0)
+                return false;
+            continue;
+        }
+        const std::uint32_t* line = row(y);
+        for (int x = 0; x < part.width; ++x)
+            if (x % block != 0 && line[x] != line[x - x % block])
+                return false;
+    }
+    return true;
+}
+
+// One pixel of every square of `part`.
+sf::Image oneTexelABlock(const sf::Image& image, const sf::IntRect& part, int block)
+{
+    sf::Image small;
+    small.create(unsigned(part.width / block), unsigned(part.height / block));
+    for (unsigned y = 0; y < small.getSize().y; ++y)
+        for (unsigned x = 0; x < small.getSize().x; ++x)
+            small.setPixel(x, y, image.getPixel(unsigned(part.left) + x * unsigned(block),
+                                                unsigned(part.top) + y * unsigned(block)));
+    return small;
+}
+
+// A background keeps what is not clear of it and, where its pixels come in
+// squares, one texel a square.
+bool loadBackground(Entry& entry, const sf::Image& image)
+{
+    const sf::IntRect visible = visiblePart(image);
+    for (int block = largestBlock; block > 1; block /= 2) {
+        const sf::IntRect part = onGrid(visible, block);
+        if (!comesInBlocks(image, part, block))
+            continue;
+        entry.block = unsigned(block);
+        entry.offset = sf::Vector2f(static_cast<float>(part.left), static_cast<float>(part.top));
+        return entry.texture.loadFromImage(oneTexelABlock(image, part, block));
+    }
+    entry.offset = sf::Vector2f(static_cast<float>(visible.left), static_cast<float>(visible.top));
+    return entry.texture.loadFromImage(image, visible);
+}
+
+bool loadInto(Entry& entry, const std::string& file, float scale, bool background)
+{
+    if (scale >= 1.f && !background)
         return entry.texture.loadFromFile(file);
     sf::Image image;
     if (!image.loadFromFile(file))
         return false;
-    if (!trim)
+    if (!background)
         return entry.texture.loadFromImage(shrunk(image, scale));
-    const sf::IntRect part = visiblePart(image);
-    entry.offset = sf::Vector2f(static_cast<float>(part.left), static_cast<float>(part.top));
-    return entry.texture.loadFromImage(image, part);
+    return loadBackground(entry, image);
 }
 
-const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, bool trim)
+const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, bool background)
 {
     const std::string file = resolvePath(path);
     const float scale = drawnScale > 0.f && drawnScale < 1.f ? drawnScale : 1.f;
@@ -132,7 +197,7 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
     key.modified = static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec;
     key.smooth = smooth;
     key.scaleMillis = static_cast<int>(std::lround(scale * 1000.f));
-    key.trimmed = trim;
+    key.background = background;
     auto& textures = cache().textures;
     const auto known = textures.find(key);
     if (known != textures.end()) {
@@ -140,7 +205,7 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
         return known->second.get();
     }
     auto entry = std::make_unique<Entry>();
-    const bool ok = loadInto(*entry, file, scale, trim);
+    const bool ok = loadInto(*entry, file, scale, background);
     noteLoad(path, ok);
     if (!ok)
         return nullptr;
@@ -156,13 +221,15 @@ const sf::Texture& sharedTexture(const std::string& path, bool smooth, float dra
     return entry ? entry->texture : cache().empty;
 }
 
-TrimmedPicture sharedTrimmedTexture(const std::string& path, bool smooth)
+BackgroundPicture sharedBackground(const std::string& path)
 {
-    TrimmedPicture picture;
-    const Entry* entry = findOrLoad(path, smooth, 1.f, true);
+    BackgroundPicture picture;
+    const Entry* entry = findOrLoad(path, false, 1.f, true);
     picture.texture = entry ? &entry->texture : &cache().empty;
-    if (entry)
+    if (entry) {
         picture.offset = entry->offset;
+        picture.block = entry->block;
+    }
     return picture;
 }
 

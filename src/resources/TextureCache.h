@@ -17,14 +17,18 @@
 // texture and counts as a failed load; it is tried again next time.
 const sf::Texture& sharedTexture(const std::string& path, bool smooth, float drawnScale = 1.f);
 
-// A picture kept without its fully clear margins: `texture` holds the rest,
-// whose top-left corner lies at `offset` in the whole picture. For the large
-// backgrounds, whose upper parts are often clear.
-struct TrimmedPicture {
+// A large picture drawn unsmoothed and unscaled: kept without its fully clear
+// margins and, when its pixels come in squares of `block` x `block` of one
+// colour (pixel art drawn at 2 px a pixel), at one texel a square; drawn
+// `block` times larger it shows every pixel as the whole picture would.
+// `texture` holds the kept part, whose top-left corner lies at `offset` in the
+// whole picture. For the backgrounds, whose upper parts are often clear.
+struct BackgroundPicture {
     const sf::Texture* texture = nullptr;
-    sf::Vector2f offset;
+    sf::Vector2f offset;  // px
+    unsigned block = 1;   // px
 };
-TrimmedPicture sharedTrimmedTexture(const std::string& path, bool smooth);
+BackgroundPicture sharedBackground(const std::string& path);
 
 // Pictures held, and the bytes of pixels they hold (for tests and benchmarks).
 std::size_t sharedTextureCount();
