@@ -40,6 +40,10 @@ sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float dr
 // the scale up: move it, never rescale it.
 sf::Sprite loadBackgroundSprite(const std::string& path);
 
+// A fighter's frame, kept without its clear margins, centred: its sprite's
+// texture rectangle is the whole picture's, reaching past the kept texture.
+sf::Sprite loadFrameSprite(const std::string& path);
+
 void setupText(sf::Text& text, const sf::Font& font, std::string string, unsigned characterSize, bool centreOrigin,
                sf::Color fill);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
 #include <string>
@@ -17,18 +18,21 @@
 // texture and counts as a failed load; it is tried again next time.
 const sf::Texture& sharedTexture(const std::string& path, bool smooth, float drawnScale = 1.f);
 
-// A large picture drawn unsmoothed and unscaled: kept without its fully clear
-// margins and, when its pixels come in squares of `block` x `block` of one
-// colour (pixel art drawn at 2 px a pixel), at one texel a square; drawn
-// `block` times larger it shows every pixel as the whole picture would.
-// `texture` holds the kept part, whose top-left corner lies at `offset` in the
-// whole picture. For the backgrounds, whose upper parts are often clear.
-struct BackgroundPicture {
+// A large picture kept smaller than its file, unsmoothed: `texture` holds a
+// part of it whose top-left corner lies at `offset` in the whole picture (of
+// size `whole`), one texel standing for `block` x `block` pixels of one colour.
+struct KeptPicture {
     const sf::Texture* texture = nullptr;
-    sf::Vector2f offset;  // px
+    sf::Vector2i offset;  // px
+    sf::Vector2i whole;   // px
     unsigned block = 1;   // px
 };
-BackgroundPicture sharedBackground(const std::string& path);
+// A background: without its clear margins (their upper parts often are) and,
+// if it is pixel art (drawn at 2 px a pixel), at one texel a pixel of the art.
+KeptPicture sharedBackground(const std::string& path);
+// A fighter's frame: without its clear margins but for one clear texel around
+// what is kept (frames are mostly clear).
+KeptPicture sharedFrame(const std::string& path);
 
 // Pictures held, and the bytes of pixels they hold (for tests and benchmarks).
 std::size_t sharedTextureCount();

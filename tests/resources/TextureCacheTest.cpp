@@ -1,3 +1,4 @@
+#include "fighters/PixelOverlap.h"
 #include "resources/Loading.h"
 #include "resources/TextureCache.h"
 #include "support/Headless.h"
@@ -107,12 +108,13 @@ TEST(TextureCache, ScaledDownAndTrimmedPicturesDrawWhereTheWholeOnesWould)
     EXPECT_FLOAT_EQ(bounds.width, 10.f);
 }
 
-TEST(TextureCache, PixelArtBackgroundsKeepOneTexelAPixelAndDrawTheSamePixels)
+TEST(TextureCache, PicturesKeptSmallerDrawTheSamePixels)
 {
     enterEmptyFolder();
-    // Art at 2 and at 4 px a pixel shrinks 2 and 4 times; at 3 (no square of 2
-    // or 4 on the grid) it is only trimmed. Drawn anywhere, even between
-    // pixels, each shows exactly what the whole picture shows.
+    const sf::Vector2f places[] = {{0.f, 0.f}, {7.f, 3.f}, {-5.3f, 2.6f}};
+    // Backgrounds: art at 2 and at 4 px a pixel shrinks 2 and 4 times; at 3
+    // (no square of 2 or 4 on the grid) it is only trimmed. Drawn anywhere,
+    // even between pixels, each shows exactly what the whole picture shows.
     const struct {
         unsigned pixel;
         sf::Vector2u kept;
@@ -123,9 +125,29 @@ TEST(TextureCache, PixelArtBackgroundsKeepOneTexelAPixelAndDrawTheSamePixels)
         const sf::Sprite background = loadBackgroundSprite(file);
         EXPECT_EQ(background.getTexture()->getSize(), row.kept) << file;
         const sf::Sprite whole = loadSprite(file, false, false);
-        for (const sf::Vector2f place : {sf::Vector2f(0.f, 0.f), sf::Vector2f(7.f, 3.f), sf::Vector2f(-5.3f, 2.6f)})
+        for (const sf::Vector2f place : places)
             EXPECT_TRUE(samePixels(drawnAt(background, place), drawnAt(whole, place))) << file << " at " << place.x;
     }
+
+    // Frames: the block and a clear texel around it are kept; turned or not,
+    // the sprite has the whole picture's bounds, pixels and alpha mask.
+    writeBlockPicture("frame.png", sf::Color::Yellow);
+    const sf::Sprite frame = loadFrameSprite("frame.png");
+    EXPECT_EQ(frame.getTexture()->getSize(), sf::Vector2u(12, 6));
+    for (const float turn : {1.f, -1.f}) {
+        sf::Sprite kept = frame, whole = loadSprite("frame.png", true, false);
+        kept.setScale(turn, 1.f);
+        whole.setScale(turn, 1.f);
+        kept.setPosition(30.f, 20.f);
+        whole.setPosition(30.f, 20.f);
+        EXPECT_EQ(kept.getGlobalBounds(), whole.getGlobalBounds());
+        for (const sf::Vector2f place : places)
+            EXPECT_TRUE(samePixels(drawnAt(kept, place + kept.getPosition()), drawnAt(whole, place + whole.getPosition())))
+                << "turned " << turn << " at " << place.x;
+    }
+    const AlphaMask keptMask = readAlphaMask(frame), wholeMask = readAlphaMask(loadSprite("frame.png", true, false));
+    EXPECT_EQ(keptMask.alpha, wholeMask.alpha);
+    EXPECT_EQ(keptMask.opaque, wholeMask.opaque);
 }
 
 TEST(TextureCache, GamesBuiltOneAfterAnotherShareEveryPicture)
