@@ -76,7 +76,7 @@ void drawScene(Game& game, SceneState state, FrameTarget& frame)
         drawEditor(game.editor);
         break;
     case SceneState::Options:
-        drawOptions(game.options);
+        drawOptions(game.options, frame);
         break;
     case SceneState::Credits:
         drawCredits(game.credits);
