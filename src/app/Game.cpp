@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/FightAssets.h"
 #include "audio/Audio.h"
 #include "editor/MapEditor.h"
 #include "menus/MenuRooms.h"
@@ -98,19 +99,18 @@ void loadLatePictures(Game& game)
 void loadLevel(Game& game)
 {
     initTileMap(game);
+    linkFightSetting(game);
 }
 
 // 6. Scene objects, in order.
 void initRoomsAndScreens(Game& game)
 {
-    game.collision.game = &game;
     initMainHub(game.mainHub, game);
     initOptions(game.options, game);
     initCredits(game.credits, game);
     initPauseMenu(game.pauseMenu, game);
     initMapSelectRoom(game.mapSelectRoom, game);
-    game.world.camera.game = &game;
-    initProjectiles(game.projectiles, game);
+    initShotPictures(game);
 }
 
 void initEditorAndLists(Game& game)
@@ -163,6 +163,7 @@ void loadHudAndFlags(Game& game)
     initHud(game.hud, game);
     loadLatePictures(game);
     initFlags(game);
+    linkFightSetting(game);  // now with the goal and shot pictures
 }
 
 // What loads after the first screen shows, in the fixed start-up order (the
