@@ -25,13 +25,13 @@ bool inFight(const Game& game)
     return game.state == SceneState::Fight;
 }
 
-// 0. Each fighter's buttons for this step: scripted ones when a script
-// plays, otherwise the devices'. The pause button's latch clears once it is up.
+// 0. Each fighter's buttons for this step, from a script, the computer or
+// the devices. The pause button's latch clears once it is up.
 void sampleButtons(Game& game)
 {
     for (int i = 0; i < 2; ++i) {
         InputController& c = game.world.players[i].input;
-        c.buttons = game.scriptedButtons.playing ? game.scriptedButtons.inputs[i] : readPlayerButtons(game.input, c);
+        c.buttons = fighterButtons(game, i);
         if (!game.input.buttonDown(c.joystick, pauseButton))
             c.pauseLatch = false;
     }

@@ -47,6 +47,7 @@ const OpponentView* remember(Opponent& o, const OpponentView& now)
 SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
 {
     SelfMotion motion = motionOf(selfIn(o, seen));
+    clearOfCeiling(motion, seen);
     blockWith(motion, seen.fighters[static_cast<std::size_t>(1 - o.player)]);
     const auto size = static_cast<std::int64_t>(o.presses.size());
     const auto delay = static_cast<std::int64_t>(o.profile.delaySteps);
@@ -163,7 +164,13 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
             return;
         }
     }
+    // Backing off turns the fighter round: never while it was last seen above
+    // a pit or spikes, where its reckoned landing may come early and the turn
+    // lead back down into them.
     const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
+    const FighterView& seenSelf = selfIn(o, seen);
+    if (!seenSelf.onGround && fallsToDeath(motionOf(seenSelf), 0, seen))
+        return;
     if (near == Ahead::Wall || near == Ahead::Danger) {
         const int back = -o.moveDirection;
         const Ahead behind = lookAhead(self, back, seen, nearGlance);
