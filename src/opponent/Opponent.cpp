@@ -137,6 +137,26 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         press(o.holds, ButtonItem, 0, holdTime(o));
 }
 
+// In the air with no jump of its own running, coming down in a pit or on
+// spikes: a double jump that saves it if there is one, else the steering that
+// lands safely (letting go, or back).
+void steerInTheAir(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    if (!fallsToDeath(self, o.moveDirection, seen))
+        return;
+    int direction = o.moveDirection;
+    const JumpScript rescue = rescueJump(self, direction, seen);
+    if (rescue.found) {
+        startJump(o, rescue, direction);
+        return;
+    }
+    for (int way : {0, -o.moveDirection})
+        if (way != o.moveDirection && !fallsToDeath(self, way, seen)) {
+            o.moveDirection = way;
+            return;
+        }
+}
+
 // 4. Ledges and hazards on the way: a jump that clears them is looked for
 // from a little way off; right at one without a jump, it backs off for a run-up.
 void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
@@ -147,10 +167,7 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         return;
     }
     if (o.jumpStep < 0 && !self.onGround) {
-        int direction = o.moveDirection;
-        const JumpScript rescue = rescueJump(self, direction, seen);
-        if (rescue.found)
-            startJump(o, rescue, direction);
+        steerInTheAir(o, seen, self);
         return;
     }
     if (o.jumpStep >= 0 || o.moveDirection == 0 || self.groundSteps < settleSteps)
@@ -164,13 +181,7 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
             return;
         }
     }
-    // Backing off turns the fighter round: never while it was last seen above
-    // a pit or spikes, where its reckoned landing may come early and the turn
-    // lead back down into them.
     const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
-    const FighterView& seenSelf = selfIn(o, seen);
-    if (!seenSelf.onGround && fallsToDeath(motionOf(seenSelf), 0, seen))
-        return;
     if (near == Ahead::Wall || near == Ahead::Danger) {
         const int back = -o.moveDirection;
         const Ahead behind = lookAhead(self, back, seen, nearGlance);
