@@ -10,8 +10,7 @@ void letComputersGo(Game& game)
 
 OpponentView viewOfGame(const Game& game)
 {
-    const FightScenery scenery{&game.tileMap, game.goal.getGlobalBounds(), game.state == SceneState::Fight};
-    return viewOfFight(game.world, scenery);
+    return viewOfFight(game.world);
 }
 
 std::uint64_t opponentSeed(const WorldRandom& random)

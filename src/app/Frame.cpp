@@ -13,6 +13,7 @@ void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events,
     // frame, so that nothing jumps after it.
     game.frameTime = boundedFrameTime(frameTime);
     game.menuTime.now += game.frameTime;
+    tellWorld(game);
     // 2. Events, all of them before the update; without focus only the
     // window's own (close, focus, size) and mouse moves count.
     for (const sf::Event& event : events)
@@ -46,7 +47,9 @@ void update(Game& game)
     if (worldPaused(game)) {
         updateScene(game);
         consumeTaps(game.input);
-        return;
+    } else {
+        simulateFrame(game);
     }
-    simulateFrame(game);
+    // 6. What the rules asked for outside the steps (a fight set up from a menu).
+    applyStepEvents(game);
 }

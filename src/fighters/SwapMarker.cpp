@@ -1,6 +1,6 @@
 #include "fighters/SwapMarker.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "fighters/Collision.h"
 
 namespace {
@@ -12,15 +12,15 @@ constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
 
 // The owner's picture, centred, once; the marker's size is the picture's
 // (a missing picture leaves the default body size, so the marker still lands).
-void givePicture(const Game& game, SwapMarker& m)
+void givePicture(const FightWorld& world, SwapMarker& m)
 {
     if (m.sprite.getTexture())
         return;
-    const sf::Sprite& picture = m.owner == 0 ? game.summonB : game.summonR;
-    if (!picture.getTexture())
+    const sf::Sprite* picture = world.setting ? world.setting->markers[m.owner == 0 ? 0 : 1] : nullptr;
+    if (!picture || !picture->getTexture())
         return;
-    m.sprite = picture;
-    const sf::Vector2u size = picture.getTexture()->getSize();
+    m.sprite = *picture;
+    const sf::Vector2u size = picture->getTexture()->getSize();
     m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
     if (size.x > 0 && size.y > 0)
         m.size = sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
@@ -50,9 +50,9 @@ void knock(SwapMarker& m, Player& p)
 }
 
 // 5. Edges count as inside.
-bool inView(const Game& game, const SwapMarker& m)
+bool inView(const FightWorld& world, const SwapMarker& m)
 {
-    const sf::Vector2f c = game.world.camera.view.getCenter();
+    const sf::Vector2f c = world.camera.view.getCenter();
     return m.position.x >= c.x - halfDesignWidth && m.position.x <= c.x + halfDesignWidth &&
            m.position.y >= c.y - halfDesignHeight && m.position.y <= c.y + halfDesignHeight;
 }
@@ -65,13 +65,13 @@ void parkMarker(SwapMarker& m)
     m.position = sf::Vector2f(markerParkedAt, markerParkedAt);
 }
 
-void updateMarker(Game& game, SwapMarker& m)
+void updateMarker(FightWorld& world, SwapMarker& m)
 {
-    const float dt = game.frameTime;
-    givePicture(game, m);
+    const float dt = world.stepTime;
+    givePicture(world, m);
     m.sprite.setPosition(m.position);
     // 1. Swings.
-    for (Player& p : game.world.players)
+    for (Player& p : world.players)
         knock(m, p);
     // 2. Move, or rest while parked.
     if (m.placed) {
@@ -85,9 +85,9 @@ void updateMarker(Game& game, SwapMarker& m)
         m.velocity.y += markerGravity * dt;
     m.velocity.x *= airDrag;
     // 5. Out of view, out of the level.
-    if (!inView(game, m))
+    if (!inView(world, m))
         parkMarker(m);
     // 6. Tiles.
-    collideWithTiles(game, m);
+    collideWithTiles(world, m);
     m.sprite.setPosition(m.position);
 }

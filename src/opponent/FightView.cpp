@@ -71,7 +71,7 @@ FighterView fighterOf(const Player& p)
 
 }  // namespace
 
-OpponentView viewOfFight(const FightWorld& world, const FightScenery& scenery)
+OpponentView viewOfFight(const FightWorld& world)
 {
     OpponentView view;
     for (int i = 0; i < 2; ++i)
@@ -87,23 +87,24 @@ OpponentView viewOfFight(const FightWorld& world, const FightScenery& scenery)
         const Flag& flag = world.flags[i];
         view.flags[static_cast<std::size_t>(i)] = {flag.position.x, flag.position.y, flag.carried, flag.section};
     }
-    view.goalX = scenery.goal.left + scenery.goal.width / 2.f;
-    view.goalY = scenery.goal.top + scenery.goal.height;
+    const sf::FloatRect goal = goalBounds(world);
+    view.goalX = goal.left + goal.width / 2.f;
+    view.goalY = goal.top + goal.height;
     view.crateLying = world.crate && world.crate->alive;
     if (world.crate) {
         view.crateX = world.crate->position.x;
         view.crateY = world.crate->position.y;
     }
-    view.section = scenery.level->sectionIndex;
-    view.lastSection = scenery.level->lastSection;
+    view.section = world.sectionIndex;
+    view.lastSection = tiles(world).lastSection;
     view.sectionWidth = world.sectionWidth;
     view.sectionLeft = static_cast<float>(view.section) * world.sectionWidth;
     view.viewLeft = world.camera.centre.x - halfViewWidth;
     view.viewRight = world.camera.centre.x + halfViewWidth;
     view.rightOfWay = world.players[0].advancing ? 0 : world.players[1].advancing ? 1 : nobody;
     view.mode = world.match.caaMode ? MatchMode::KillRace : MatchMode::Classic;
-    const bool over = !scenery.onScreen || world.match.flagTaken;
+    const bool over = !world.match.fightScene || world.match.flagTaken;
     view.phase = over ? MatchPhase::Over : world.match.fightLive ? MatchPhase::Live : MatchPhase::Countdown;
-    view.tiles = &scenery.level->grid;
+    view.tiles = &tiles(world).grid;
     return view;
 }
