@@ -3,42 +3,74 @@
 #include "app/ShutdownSignals.h"
 #include "app/StartUp.h"
 #include "launch/FightLaunch.h"
+#include "launch/LaunchedFight.h"
 #include "resources/TextureCache.h"
 
+#include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
+namespace {
+
+// --headless: the fight is played out with no window and no sound, one line
+// of result on standard output. The pictures are still loaded (the fight's
+// hit test reads them), so a display must be there; no window opens on it.
+int playHeadless(const FightLaunch& launch, const std::string& levelPath, std::uint64_t seed)
+{
+    setenv("ALSOFT_DRIVERS", "null", 1);  // OpenAL's silent device: nothing reaches a speaker
+    auto game = std::make_unique<Game>();
+    openLaunchedFight(*game, launch, levelPath, seed);
+    std::cout << outcomeLine(playOut(*game)) << std::endl;
+    game.reset();
+    releaseSharedTextures();
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-    // A command line asking for a fight is read before anything opens; a bad
-    // one ends here. Opening the fight itself is not built yet: say so and
-    // open the menus rather than pretend.
+    // 1. A command line asking for a fight is read before anything opens; a
+    // bad one ends here.
     const LaunchParse launch = parseLaunch(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
-    if (launch.outcome == LaunchOutcome::Bad) {
-        std::cerr << launch.error << '\n';
+    std::string levelError, levelPath;
+    if (launch.outcome == LaunchOutcome::Fight)
+        levelPath = launchLevelPath(launch.launch.level, levelError);
+    if (launch.outcome == LaunchOutcome::Bad || !levelError.empty()) {
+        std::cerr << (levelError.empty() ? launch.error : levelError) << '\n';
         return badLaunchStatus;
     }
-    if (launch.outcome == LaunchOutcome::Fight)
-        std::cerr << "kestrelfall: opening a fight from the command line is not available yet; the menus open\n";
-    // A signal during the loading still ends in the save below.
+    // The world's generator is the game's only chance; each run seeds it from
+    // the clock unless the command line gives the seed.
+    const bool fight = launch.outcome == LaunchOutcome::Fight;
+    const std::uint64_t seed = fight && launch.launch.seedGiven ? launch.launch.seed
+                                                                 : static_cast<std::uint64_t>(std::time(nullptr));
+    if (fight && launch.launch.headless)
+        return playHeadless(launch.launch, levelPath, seed);
+    // 2. A signal during the loading still ends in the save below.
     catchShutdownSignals();
-    // The window opens on the splash; the rest loads between its frames.
-    auto game = std::make_unique<Game>(Game::Loading::FirstScreen);
-
-    // The world's generator is the game's only chance; each run seeds it from the clock.
-    seedRandom(game->world.random, static_cast<std::uint64_t>(std::time(nullptr)));
-
+    // The window opens on the splash and the rest loads between its frames;
+    // a fight from the command line needs everything before its first step.
+    auto game = std::make_unique<Game>(fight ? Game::Loading::Everything : Game::Loading::FirstScreen);
+    seedRandom(game->world.random, seed);
     createWindow(*game);
     if (!game->window.isOpen()) {
         saveOnExit(*game);
         return 0;
     }
+    // 3. A fight from the command line is played by whom it says for this
+    // run; unless changed in the rooms since, the players' own choice is
+    // what is saved.
+    const std::array<PlayerControl, 2> ownControls = game->playerControls.players;
+    if (fight)
+        openLaunchedFight(*game, launch.launch, levelPath, seed);
 
-    // The first frame measures itself only, not the loading before it: a slow
+    // 4. The first frame measures itself only, not the loading before it: a slow
     // start must not skip the splash or throw the fighters a giant time step.
     game->frameClock.restart();
     std::vector<sf::Event> events;
@@ -48,6 +80,8 @@ int main(int argc, char** argv)
         runFrame(*game, frameTime, events);
         continueStartUp(*game);
     }
+    if (fight && game->playerControls.players == launch.launch.players)
+        game->playerControls.players = ownControls;
     saveOnExit(*game);
     // The pictures go after everything that shows them.
     game.reset();

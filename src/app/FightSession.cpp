@@ -1,5 +1,6 @@
 #include "app/FightSession.h"
 
+#include "app/ComputerPlayers.h"
 #include "app/FixedSteps.h"
 #include "app/Frame.h"
 #include "app/Game.h"
@@ -17,8 +18,9 @@ constexpr double settledCurtain = 10.0;  // s: the curtain's settle time is long
 void startFight(Game& game, const FightPlan& plan)
 {
     tellWorld(game);
-    // 1. The generator, and the fighters' kinds as the rooms would leave them.
+    // 1. The generator, fresh opponents, and the fighters' kinds as the rooms would leave them.
     seedRandom(game.world.random, plan.seed);
+    letComputersGo(game);
     for (int i = 0; i < 2; ++i)
         setFighterKind(game.world.players[i], plan.kinds[i]);
     // 2. The level and the match, entered from the room that leads to them.

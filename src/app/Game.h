@@ -1,6 +1,7 @@
 #pragma once
 
 #include "world/GameTime.h"
+#include "app/ComputerPlayers.h"
 #include "app/FixedSteps.h"
 #include "app/Input.h"
 #include "app/PlayerButtons.h"
@@ -111,6 +112,7 @@ struct Game {
     KeyNames keyNames;  // shown names of key codes and controller buttons
     PlayerFiles playerFiles;  // how the settings and binds files are saved back
     PlayerControls playerControls;  // who plays each fighter, and its file
+    ComputerPlayers computers;      // the opponents playing the fighters the computer plays
 
     // Graphics resources
     sf::Font font;

@@ -1,5 +1,7 @@
 #include "app/PlayerButtons.h"
 
+#include "app/ComputerPlayers.h"
+#include "app/Game.h"
 #include "app/Input.h"
 #include "fighters/InputController.h"
 
@@ -48,4 +50,15 @@ FightInput readPlayerButtons(const InputState& input, const InputController& c)
     if (keyDown(input, c, MoveRightKey) || stickX(input, c) > stickDeadZone)
         read.buttons |= ButtonRight;
     return read;
+}
+
+FightInput fighterButtons(Game& game, int player)
+{
+    if (game.state != SceneState::Fight)
+        letComputersGo(game);
+    if (game.scriptedButtons.playing)
+        return game.scriptedButtons.inputs[player];
+    if (computerPlays(game, player))
+        return computerButtons(game, player);
+    return readPlayerButtons(game.input, game.world.players[player].input);
 }

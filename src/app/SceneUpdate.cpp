@@ -31,7 +31,7 @@ void sampleButtons(Game& game, FightInput inputs[2])
 {
     for (int i = 0; i < 2; ++i) {
         InputController& c = game.world.players[i].input;
-        inputs[i] = game.scriptedButtons.playing ? game.scriptedButtons.inputs[i] : readPlayerButtons(game.input, c);
+        inputs[i] = fighterButtons(game, i);
         if (!game.input.buttonDown(c.joystick, pauseButton))
             c.pauseLatch = false;
     }

@@ -1,5 +1,6 @@
 #include "app/Victory.h"
 
+#include "app/ComputerPlayers.h"
 #include "app/Cursor.h"
 #include "app/Game.h"
 #include "app/Latches.h"
@@ -56,6 +57,7 @@ void updateVictory(Game& game)
 void startRematch(Game& game)
 {
     game.victoryTime = 0.f;
+    letComputersGo(game);
     const bool caa = game.world.match.caaMode;
     resetMatch(game);
     if (caa)

@@ -1,6 +1,7 @@
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "audio/Audio.h"
+#include "menus/ControlChoice.h"
 #include "menus/Doors.h"
 #include "menus/FighterChoice.h"
 #include "menus/MenuRooms.h"
@@ -45,6 +46,7 @@ void roomKeys(MenuRoom& room)
         confirm(room);
     cycleFighterByKey(game, sf::Keyboard::Add, game.world.players[1]);
     cycleFighterByKey(game, sf::Keyboard::Tab, game.world.players[0]);
+    cycleControlByKey(game);
 }
 
 void hubKeys(MainHub& hub)
@@ -56,6 +58,7 @@ void roomButtons(MenuRoom& room, const sf::Event& event)
 {
     confirmByButton(room, event);
     cycleFighterByPad(*room.game);
+    cycleControlByPad(*room.game, event);
 }
 
 void hubButtons(MainHub& hub, const sf::Event& event)

@@ -10,6 +10,8 @@ constexpr float stepTime = 1.f / 300.f;    // s, the fight's step
 constexpr float fallLookTime = 0.8f;       // s a fall is followed to its end
 constexpr float flightLookTime = 1.4f;     // s a tried jump is followed to its landing
 constexpr float minimumGain = 96.f;        // px a jump must carry the fighter on
+constexpr float stepGain = 24.f;           // px on is enough for a jump up onto a step
+constexpr float stepHeight = 32.f;         // px higher than it began: a step climbed
 constexpr float blockedShare = 0.5f;       // less than this share of the walk means a wall
 constexpr float landingSlack = 56.f;       // px a landing may come down off where it was tried
 constexpr int exactChecks = 2;             // best jumps checked step by step
@@ -117,7 +119,8 @@ JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& 
     for (const JumpScript& script : jumpsToTry) {
         const SelfMotion m = landing(now, direction, script, view);
         const float gain = (m.x - now.x) * static_cast<float>(direction);
-        if (!safe(m, view) || gain < minimumGain)
+        const bool climbed = now.feet - m.feet >= stepHeight;
+        if (!safe(m, view) || gain < (climbed ? stepGain : minimumGain))
             continue;
         int at = count++;
         for (; at > 0 && gains[at - 1] < gain; --at) {
@@ -157,14 +160,19 @@ bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view)
     return safe(m, view);
 }
 
+bool fallsToDeath(const SelfMotion& now, int direction, const OpponentView& view)
+{
+    SelfMotion fall = now;
+    int step = 0;
+    run(fall, view, flightLookTime, step, walking, direction, {}, landed);
+    return fall.dead;
+}
+
 JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view)
 {
     if (now.onGround || now.doubleJumpUsed || now.vy <= 0.f)
         return {};
-    SelfMotion fall = now;
-    int step = 0;
-    run(fall, view, flightLookTime, step, walking, direction, {}, landed);
-    if (!fall.dead)
+    if (!fallsToDeath(now, direction, view))
         return {};
     const JumpScript doubleNow{60, 0, 0, true};
     for (int way : {direction, -direction}) {

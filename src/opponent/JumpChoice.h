@@ -38,6 +38,10 @@ JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const Op
 // ends where the fighter comes down safely.
 bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view);
 
+// Whether the fighter, in the air, comes down in a pit or on spikes walking on
+// in `direction` (0: not steering).
+bool fallsToDeath(const SelfMotion& now, int direction, const OpponentView& view);
+
 // In the air and falling to its death: the double jump, toward `direction` or
 // back, that comes down safely; `found` is false when there is none or no
 // need. `direction` is set to the way to steer.

@@ -47,6 +47,7 @@ const OpponentView* remember(Opponent& o, const OpponentView& now)
 SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
 {
     SelfMotion motion = motionOf(selfIn(o, seen));
+    clearOfCeiling(motion, seen);
     blockWith(motion, seen.fighters[static_cast<std::size_t>(1 - o.player)]);
     const auto size = static_cast<std::int64_t>(o.presses.size());
     const auto delay = static_cast<std::int64_t>(o.profile.delaySteps);
@@ -136,6 +137,26 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         press(o.holds, ButtonItem, 0, holdTime(o));
 }
 
+// In the air with no jump of its own running, coming down in a pit or on
+// spikes: a double jump that saves it if there is one, else the steering that
+// lands safely (letting go, or back).
+void steerInTheAir(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    if (!fallsToDeath(self, o.moveDirection, seen))
+        return;
+    int direction = o.moveDirection;
+    const JumpScript rescue = rescueJump(self, direction, seen);
+    if (rescue.found) {
+        startJump(o, rescue, direction);
+        return;
+    }
+    for (int way : {0, -o.moveDirection})
+        if (way != o.moveDirection && !fallsToDeath(self, way, seen)) {
+            o.moveDirection = way;
+            return;
+        }
+}
+
 // 4. Ledges and hazards on the way: a jump that clears them is looked for
 // from a little way off; right at one without a jump, it backs off for a run-up.
 void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
@@ -146,10 +167,7 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         return;
     }
     if (o.jumpStep < 0 && !self.onGround) {
-        int direction = o.moveDirection;
-        const JumpScript rescue = rescueJump(self, direction, seen);
-        if (rescue.found)
-            startJump(o, rescue, direction);
+        steerInTheAir(o, seen, self);
         return;
     }
     if (o.jumpStep >= 0 || o.moveDirection == 0 || self.groundSteps < settleSteps)

@@ -1,5 +1,6 @@
 #include "opponent/SelfMotion.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -194,6 +195,17 @@ void stepMotion(SelfMotion& m, FightInput input, const OpponentView& view, float
     m.inWater = contact.water;
     m.groundSteps = m.onGround ? m.groundSteps + 1 : 0;
     m.dead = wide.spike || m.feet - m.height / 2.f > fallOutLine;
+}
+
+void clearOfCeiling(SelfMotion& m, const OpponentView& view)
+{
+    if (m.onGround || !bodyAt(view, m, m.x, m.feet).solid)
+        return;
+    const float feet = static_cast<float>(cellOf(m.feet - m.height) + 1) * cell + m.height;
+    if (bodyAt(view, m, m.x, feet).solid)
+        return;  // not a ceiling: a wall, or inside the ground
+    m.feet = feet;
+    m.vy = std::max(m.vy, 0.f);
 }
 
 bool standsClearOfSpikes(const SelfMotion& m, const OpponentView& view, float slack)

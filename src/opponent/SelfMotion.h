@@ -36,6 +36,11 @@ void placeFighter(FighterView& fighter, const SelfMotion& motion);
 // One step of `dt` seconds with `input`'s move and jump buttons held.
 void stepMotion(SelfMotion& motion, FightInput input, const OpponentView& view, float dt);
 
+// A fighter seen a few px into a ceiling (the fight pushes it out the step
+// after) is put just below it, as the fight will: otherwise the model would
+// stand it on the ceiling's cell.
+void clearOfCeiling(SelfMotion& motion, const OpponentView& view);
+
 // Whether the fighter stands on the ground with no spike within `slack` px
 // either side: a landing that may come down a little off is still safe.
 bool standsClearOfSpikes(const SelfMotion& motion, const OpponentView& view, float slack);

@@ -1,10 +1,14 @@
 #include "launch/FightLaunch.h"
 
+#include "support/Headless.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -73,18 +77,30 @@ TEST(FightLaunch, BadCommandLinesSayWhichOptionAndWhatIsAllowed)
     }
 }
 
-// The program itself: a bad option is that line on standard error and exit 2,
-// before any window opens.
-TEST(FightLaunch, TheProgramExitsWithTwoOnABadOption)
+// The program itself: a bad option or level is one line on standard error and
+// exit 2, before any window opens; a headless fight of two computers prints
+// its one result line and exits 0, the same line for the same seed.
+TEST(FightLaunch, TheProgramRefusesBadOptionsAndPlaysAHeadlessFight)
 {
-    const std::string command = std::string(KESTRELFALL_PROGRAM) + " --fight classic --cpu1 medium 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        out += buffer;
-    const int status = pclose(pipe);
-    EXPECT_EQ(WEXITSTATUS(status), badLaunchStatus);
-    EXPECT_EQ(out, "kestrelfall: --cpu1 \"medium\" is not a strength; allowed: easy, normal, hard\n");
+    enterFreshRunFolder();
+    const auto run = [](const std::string& options) {
+        const std::string command = std::string(KESTRELFALL_PROGRAM) + " " + options + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string out;
+        char buffer[256];
+        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        const int status = pipe ? pclose(pipe) : -1;
+        return std::make_pair(WEXITSTATUS(status), out);
+    };
+    EXPECT_EQ(run("--fight classic --cpu1 medium"),
+              std::make_pair(badLaunchStatus, std::string("kestrelfall: --cpu1 \"medium\" is not a strength; allowed: "
+                                                          "easy, normal, hard\n")));
+    EXPECT_EQ(run("--fight classic --level Nowhere --cpu1 easy"),
+              std::make_pair(badLaunchStatus, std::string("kestrelfall: --level Nowhere is not a level; allowed: Jungle\n")));
+    const auto fight = run("--fight classic --cpu1 hard --cpu2 easy --seed 7 --headless");
+    EXPECT_EQ(fight.first, 0);
+    EXPECT_TRUE(std::regex_match(fight.second, std::regex("winner (P1|P2|both) time [0-9]+\\.[0-9]{2} checksum [0-9a-f]{16}\n")))
+        << fight.second;
+    EXPECT_EQ(run("--fight classic --cpu1 hard --cpu2 easy --seed 7 --headless"), fight);
 }

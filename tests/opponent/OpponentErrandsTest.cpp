@@ -114,14 +114,16 @@ TEST(OpponentErrands, JumpsUpToAFighterOnAPlatform)
     }
 }
 
-// It decides from the view alone: nothing in its folder reaches the game, the
-// fight's state or another player's input (it borrows only the kind of dice).
+// It decides from the view alone: nothing in its folder reaches the game or
+// another player's input, and only the view's maker reads the fight's state
+// (it borrows only the kind of dice).
 TEST(OpponentErrands, ItsFilesReachNothingButTheViewAndTheButtons)
 {
     namespace fs = std::filesystem;
     const fs::path folder = fs::path(KESTRELFALL_SOURCE_DIR) / "src" / "opponent";
     int files = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const bool viewMaker = entry.path().stem() == "FightView";
         std::ifstream in(entry.path());
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         ++files;
@@ -129,7 +131,8 @@ TEST(OpponentErrands, ItsFilesReachNothingButTheViewAndTheButtons)
             const std::string name = text.substr(at + 10, text.find('"', at + 10) - at - 10);
             const bool allowed = name.rfind("opponent/", 0) == 0 || name.rfind("level/", 0) == 0 ||
                                  name.rfind("settings/", 0) == 0 || name == "world/FightInput.h" ||
-                                 name == "world/WorldRandom.h";
+                                 name == "world/WorldRandom.h" ||
+                                 (viewMaker && name == "world/FightWorld.h");
             EXPECT_TRUE(allowed) << entry.path().filename() << " includes " << name;
         }
     }

@@ -1,5 +1,5 @@
+#include "menus/MenuDriver.h"
 #include "settings/PlayerControl.h"
-#include "support/Headless.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -88,4 +88,23 @@ TEST(PlayerControls, TheFileReadsBackAndABadOneFallsBackToPersons)
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(readTestFile(std::string(controlsFile) + ".bad"), bads[4].text);
     EXPECT_EQ(readTestFile(controlsFile), "person\nperson\n");
+}
+
+// In the rooms F1 and F2 step each side's choice, Back on the first pad steps
+// P2's, and the choice is saved at exit with the other files.
+TEST(PlayerControls, F1F2AndBackStepTheChoiceInTheRoomsAndItIsSavedAtExit)
+{
+    HeadlessGame driver;
+    Game& game = *driver.game;
+    enterHub(driver);
+    tapKey(driver, sf::Keyboard::F1);
+    EXPECT_EQ(game.playerControls.players[0], computer(Strength::Easy));
+    EXPECT_EQ(game.playerControls.players[1], PlayerControl{});
+    game.state = SceneState::ModeSelect;
+    tapKey(driver, sf::Keyboard::F2);
+    tapButton(driver, 0, 6);
+    tapButton(driver, 1, 6);  // the second pad's Back is not it
+    EXPECT_EQ(game.playerControls.players[1], computer(Strength::Normal));
+    saveOnExit(game);
+    EXPECT_EQ(readTestFile(controlsFile), "easy\nnormal\n");
 }

@@ -2,11 +2,26 @@
 #include "render/hud/Hud.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
 
 namespace {
 
 constexpr float screenCentreX = 960.f;  // px
 constexpr float cardTopDivisor = 6.f;   // the cards' centres are 1/6 of the screen height down
+constexpr unsigned controlTextSize = 28;  // px
+constexpr float controlTextGap = 8.f;     // px between the card's foot and who plays it
+
+// Who plays the fighter ("PERSON", "CPU EASY", ...), centred under its card's key hint.
+void drawControl(Game& game, sf::RenderTarget& target, int player, sf::Vector2f cardFoot)
+{
+    sf::Text text(controlLabel(game.playerControls.players[static_cast<std::size_t>(player)]), game.font,
+                  controlTextSize);
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width / 2.f, bounds.top);
+    text.setPosition(cardFoot.x, cardFoot.y + controlTextGap);
+    text.setFillColor(playerColour(player));
+    target.draw(text);
+}
 
 }  // namespace
 
@@ -17,7 +32,7 @@ void hudDrawRoom(Game& game, sf::RenderTarget& target)
     // 1. Fighters outside the view (a paused fight has drawn its own).
     if (!(paused && game.pauseMenu.returnState == SceneState::Fight))
         drawOffScreenMarkers(game, target);
-    // 2. Each player's card, and under it the key that changes the fighter.
+    // 2. Each player's card, under it the key that changes the fighter, then who plays it.
     for (int i = 0; i < 2; ++i) {
         const int kind = characterKind(game.world.players[i]);
         if (kind < 0 || kind > 3)
@@ -27,6 +42,8 @@ void hudDrawRoom(Game& game, sf::RenderTarget& target)
         const float side = i == 0 ? -1.f : 1.f;
         card.setPosition(screenCentreX + side * cardSize.width, game.resolution.y / cardTopDivisor);
         target.draw(card);
+        const float hintHeight = hud.cycleHints[i].getLocalBounds().height;
+        drawControl(game, target, i, {card.getPosition().x, card.getPosition().y + cardSize.height / 2.f + hintHeight});
         if (paused)
             continue;
         sf::Sprite& hint = hud.cycleHints[i];

@@ -1,6 +1,11 @@
-#include "GameView.h"
+#include "opponent/FightView.h"
+
+#include "level/TileMap.h"
+#include "world/FightWorld.h"
 
 namespace {
+
+constexpr float halfViewWidth = 960.f;  // px the camera shows either side of its centre
 
 FighterAction actionOf(AnimState state)
 {
@@ -66,12 +71,12 @@ FighterView fighterOf(const Player& p)
 
 }  // namespace
 
-OpponentView viewOfGame(const Game& game)
+OpponentView viewOfFight(const FightWorld& world)
 {
     OpponentView view;
     for (int i = 0; i < 2; ++i)
-        view.fighters[static_cast<std::size_t>(i)] = fighterOf(game.world.players[i]);
-    for (const Projectile& shot : game.world.shots) {
+        view.fighters[static_cast<std::size_t>(i)] = fighterOf(world.players[i]);
+    for (const Projectile& shot : world.shots) {
         if (view.shotCount == maxShotsSeen)
             break;
         view.shots[static_cast<std::size_t>(view.shotCount++)] = {shot.position.x + shot.size.x / 2.f,
@@ -79,27 +84,27 @@ OpponentView viewOfGame(const Game& game)
                                                                   shot.fromP2 ? 1 : 0, shot.effect == 1};
     }
     for (int i = 0; i < 2; ++i) {
-        const Flag& flag = game.world.flags[i];
+        const Flag& flag = world.flags[i];
         view.flags[static_cast<std::size_t>(i)] = {flag.position.x, flag.position.y, flag.carried, flag.section};
     }
-    const sf::FloatRect goal = goalBounds(game.world);
+    const sf::FloatRect goal = goalBounds(world);
     view.goalX = goal.left + goal.width / 2.f;
     view.goalY = goal.top + goal.height;
-    view.crateLying = game.world.crate && game.world.crate->alive;
-    if (game.world.crate) {
-        view.crateX = game.world.crate->position.x;
-        view.crateY = game.world.crate->position.y;
+    view.crateLying = world.crate && world.crate->alive;
+    if (world.crate) {
+        view.crateX = world.crate->position.x;
+        view.crateY = world.crate->position.y;
     }
-    view.section = game.tileMap.sectionIndex;
-    view.lastSection = game.tileMap.lastSection;
-    view.sectionWidth = game.world.sectionWidth;
-    view.sectionLeft = static_cast<float>(view.section) * game.world.sectionWidth;
-    view.viewLeft = game.world.camera.centre.x - 960.f;
-    view.viewRight = game.world.camera.centre.x + 960.f;
-    view.rightOfWay = game.world.players[0].advancing ? 0 : game.world.players[1].advancing ? 1 : nobody;
-    view.mode = game.world.match.caaMode ? MatchMode::KillRace : MatchMode::Classic;
-    const bool over = game.state != SceneState::Fight || game.world.match.flagTaken;
-    view.phase = over ? MatchPhase::Over : game.world.match.fightLive ? MatchPhase::Live : MatchPhase::Countdown;
-    view.tiles = &game.tileMap.grid;
+    view.section = world.sectionIndex;
+    view.lastSection = tiles(world).lastSection;
+    view.sectionWidth = world.sectionWidth;
+    view.sectionLeft = static_cast<float>(view.section) * world.sectionWidth;
+    view.viewLeft = world.camera.centre.x - halfViewWidth;
+    view.viewRight = world.camera.centre.x + halfViewWidth;
+    view.rightOfWay = world.players[0].advancing ? 0 : world.players[1].advancing ? 1 : nobody;
+    view.mode = world.match.caaMode ? MatchMode::KillRace : MatchMode::Classic;
+    const bool over = !world.match.fightScene || world.match.flagTaken;
+    view.phase = over ? MatchPhase::Over : world.match.fightLive ? MatchPhase::Live : MatchPhase::Countdown;
+    view.tiles = &tiles(world).grid;
     return view;
 }
