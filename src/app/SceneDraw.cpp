@@ -77,6 +77,8 @@ void draw(Game& game)
     // A window closed by this frame's events takes no drawing: the frame goes to the screen layer.
     FrameTarget frame = game.window.isOpen() ? frameTarget(game, game.window) : layerFrame(game);
     clearFrameLayers(game, frame);
+    // The tiles are drawn around the world's live section.
+    game.tileMap.sectionIndex = game.world.sectionIndex;
     drawScene(game, game.state, frame);
     composeFrame(game, frame, game.window);
 }

@@ -90,7 +90,7 @@ OpponentView viewOfGame(const Game& game)
         view.crateX = game.world.crate->position.x;
         view.crateY = game.world.crate->position.y;
     }
-    view.section = game.tileMap.sectionIndex;
+    view.section = game.world.sectionIndex;
     view.lastSection = game.tileMap.lastSection;
     view.sectionWidth = game.world.sectionWidth;
     view.sectionLeft = static_cast<float>(view.section) * game.world.sectionWidth;
