@@ -51,7 +51,6 @@ Game& fightGame()
     game->state = SceneState::Fight;
     game->world.match.fightLive = true;
     game->screenFade.clock.startedAt = -10.0;
-    game->tileMap.solidTiles.clear();
     buildCollision(game->tileMap);
     for (int i = 0; i < 2; ++i) {
         Player& p = game->world.players[i];

@@ -45,7 +45,6 @@ void resetMatch(Game& game)
     game.world.match.bothDown = false;
     // 2. Back to the classic level.
     game.world.sectionIndex = 2;
-    game.tileMap.sectionIndex = 2;
     loadClassicLevel(game.world, jungleLevel);
     game.world.camera.inTransition = false;
     // 3. The timer text is opaque again after its blinking.
@@ -54,9 +53,7 @@ void resetMatch(Game& game)
     game.hud.timerText.setFillColor(timerColour);
     // 4. The hub's ground, no hazards.
     game.world.sectionIndex = 0;
-    game.tileMap.sectionIndex = 0;
     rebuildHubCollision(game.mainHub);
-    game.tileMap.hazards.clear();
     // 5-6. No crate, no items; fresh fighters and flags.
     game.world.crate.reset();
     for (Player& p : game.world.players)

@@ -108,6 +108,8 @@ void draw(Game& game)
     if (game.state != SceneState::Pause)
         game.pauseMenu.sceneKept = false;
     clearFrameLayers(game, frame);
+    // The tiles are drawn around the world's live section.
+    game.tileMap.sectionIndex = game.world.sectionIndex;
     drawScene(game, game.state, frame);
     composeFrame(game, frame, game.window);
 }

@@ -104,7 +104,7 @@ void nearbyTiles(const SolidTileIndex& index, const Entity& entity, int after, s
     found.erase(std::unique(found.begin(), found.end()), found.end());
 }
 
-bool indexUsable(const TileMap& map, const Entity& entity)
+bool indexUsable(const SectionCollision& map, const Entity& entity)
 {
     return map.solidIndex.tileCount == map.solidTiles.size() && !map.solidIndex.cells.empty() &&
            std::isfinite(entity.position.x) && std::isfinite(entity.position.y) && std::isfinite(entity.size.x) &&
@@ -113,7 +113,7 @@ bool indexUsable(const TileMap& map, const Entity& entity)
 
 }  // namespace
 
-void collideWithEveryTile(Entity& entity, const TileMap& map, float dt)
+void collideWithEveryTile(Entity& entity, const SectionCollision& map, float dt)
 {
     entity.onGround = false;
     entity.wallContact = false;
@@ -121,7 +121,7 @@ void collideWithEveryTile(Entity& entity, const TileMap& map, float dt)
         touchTile(entity, tile, dt);
 }
 
-void collideWithTiles(Entity& entity, const TileMap& map, float dt)
+void collideWithTiles(Entity& entity, const SectionCollision& map, float dt)
 {
     if (!indexUsable(map, entity)) {
         collideWithEveryTile(entity, map, dt);
@@ -151,5 +151,5 @@ void collideWithTiles(Entity& entity, const TileMap& map, float dt)
 
 void collideWithTiles(FightWorld& world, Entity& entity)
 {
-    collideWithTiles(entity, tiles(world), world.stepTime);
+    collideWithTiles(entity, liveCollision(world), world.stepTime);
 }

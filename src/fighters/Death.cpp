@@ -105,7 +105,7 @@ void placeForRespawn(Player& p, FightWorld& world)
     // 4. Face the opponent.
     setFacingScale(p, static_cast<float>(-spot.direction), 1.f);
     // 5. Onto the floor; the fighter falls the last pixels onto the tile.
-    p.position = findFloorCell(tiles(world), spot.x, spot.direction, p.size.x).position;
+    p.position = findFloorCell(tiles(world), world.sectionIndex, spot.x, spot.direction, p.size.x).position;
     placeFrame(p);
 }
 

@@ -48,7 +48,7 @@ bool blocked(const FightWorld& world, const Projectile& shot)
         return true;
     const sf::FloatRect box(shot.position.x - shot.size.x / 2.f, shot.position.y - shot.size.y / 2.f, shot.size.x,
                             shot.size.y);
-    for (const sf::Vector2f& tile : tiles(world).solidTiles)
+    for (const sf::Vector2f& tile : liveCollision(world).solidTiles)
         if (strictOverlap(box, sf::FloatRect(tile.x, tile.y, tileExtent, tileExtent)))
             return true;
     return false;

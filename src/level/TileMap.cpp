@@ -24,6 +24,34 @@ int cellOf(float v)
     return static_cast<int>(std::floor(v / static_cast<float>(tileSize)));
 }
 
+// The ground tiles and hazards of one section of the grid, indexed.
+void buildSectionCollision(TileMap& map, int s)
+{
+    SectionCollision built;
+    const Section& section = map.grid[static_cast<std::size_t>(s)];
+    const float left = sectionLeft(map, s);
+    for (int row = 0; row < sectionRows; ++row) {
+        for (std::size_t column = 0; column < section.size(); ++column) {
+            const int code = section[column][static_cast<std::size_t>(row)];
+            const sf::Vector2f at(left + static_cast<float>(tileSize * static_cast<int>(column)),
+                                  static_cast<float>(tileSize * row));
+            std::unique_ptr<Trap> hazard;
+            if (code == spikeCode)
+                hazard = std::make_unique<Spike>();
+            else if (code == waterCode)
+                hazard = std::make_unique<Slow>();
+            else if (code != emptyCode)
+                built.solidTiles.push_back(at);
+            if (hazard) {
+                hazard->position = at;
+                built.hazards.push_back(std::move(hazard));
+            }
+        }
+    }
+    indexSolidTiles(built);
+    map.collision[static_cast<std::size_t>(s)] = std::move(built);
+}
+
 }  // namespace
 
 bool readSectionCodes(const std::string& path, int columns, Section& codes)
@@ -43,11 +71,11 @@ bool readSectionCodes(const std::string& path, int columns, Section& codes)
 
 void loadSection(TileMap& map, const std::string& path, int section)
 {
-    map.solidTiles.clear();
-    map.solidIndex = SolidTileIndex{};
     if (section < 0 || section >= sectionCount(map))
         return;
     readSectionCodes(path, map.columns, map.grid[static_cast<std::size_t>(section)]);
+    map.collision.resize(map.grid.size());
+    buildSectionCollision(map, section);
 }
 
 void loadLevel(TileMap& map, const std::string& path)
@@ -69,10 +97,9 @@ void loadLevel(TileMap& map, const std::string& path)
         if (first != map.sectionFiles.begin() + static_cast<long>(i) && !first->empty())
             map.grid[i] = map.grid[static_cast<std::size_t>(first - map.sectionFiles.begin())];
         else
-            loadSection(map, map.sectionFiles[i], static_cast<int>(i));
+            readSectionCodes(map.sectionFiles[i], map.columns, map.grid[i]);
     }
-    map.solidTiles.clear();
-    map.solidIndex = SolidTileIndex{};
+    buildCollision(map);
     // A first value that disagrees with the section paths (or is negative)
     // must not send the flags, the camera or the drawing to a missing section.
     map.lastSection = std::clamp(map.lastSection, 0, std::max(sectionCount(map) - 1, 0));
@@ -80,48 +107,34 @@ void loadLevel(TileMap& map, const std::string& path)
 
 void buildCollision(TileMap& map)
 {
-    // The hazards of the section that was live before are released.
-    map.hazards.clear();
-    const int s = map.sectionIndex;
-    if (s >= 0 && s < sectionCount(map)) {
-        const Section& section = map.grid[static_cast<std::size_t>(s)];
-        const float left = sectionLeft(map, s);
-        for (int row = 0; row < sectionRows; ++row) {
-            for (std::size_t column = 0; column < section.size(); ++column) {
-                const int code = section[column][static_cast<std::size_t>(row)];
-                const sf::Vector2f at(left + static_cast<float>(tileSize * static_cast<int>(column)),
-                                      static_cast<float>(tileSize * row));
-                std::unique_ptr<Trap> hazard;
-                if (code == spikeCode)
-                    hazard = std::make_unique<Spike>();
-                else if (code == waterCode)
-                    hazard = std::make_unique<Slow>();
-                else if (code != emptyCode)
-                    map.solidTiles.push_back(at);
-                if (hazard) {
-                    hazard->position = at;
-                    map.hazards.push_back(std::move(hazard));
-                }
-            }
-        }
-    }
-    indexSolidTiles(map);
+    map.collision.clear();
+    map.collision.resize(map.grid.size());
+    for (int s = 0; s < sectionCount(map); ++s)
+        buildSectionCollision(map, s);
 }
 
-void indexSolidTiles(TileMap& map)
+const SectionCollision& collisionOf(const TileMap& map, int section)
+{
+    static const SectionCollision none;
+    if (section < 0 || section >= static_cast<int>(map.collision.size()))
+        return none;
+    return map.collision[static_cast<std::size_t>(section)];
+}
+
+void indexSolidTiles(SectionCollision& ground)
 {
     SolidTileIndex index;
-    index.tileCount = map.solidTiles.size();
-    if (map.solidTiles.empty()) {
-        map.solidIndex = index;
+    index.tileCount = ground.solidTiles.size();
+    if (ground.solidTiles.empty()) {
+        ground.solidIndex = index;
         return;
     }
     int minColumn = 0, maxColumn = 0, minRow = 0, maxRow = 0;
     bool first = true;
-    for (const sf::Vector2f& tile : map.solidTiles) {
+    for (const sf::Vector2f& tile : ground.solidTiles) {
         if (!std::isfinite(tile.x) || !std::isfinite(tile.y) || std::fabs(tile.x) > 1e7f || std::fabs(tile.y) > 1e7f) {
-            map.solidIndex = SolidTileIndex{};  // tiles no grid can hold: the plain scan serves
-            map.solidIndex.tileCount = static_cast<std::size_t>(-1);
+            ground.solidIndex = SolidTileIndex{};  // tiles no grid can hold: the plain scan serves
+            ground.solidIndex.tileCount = static_cast<std::size_t>(-1);
             return;
         }
         const int c0 = cellOf(tile.x), r0 = cellOf(tile.y);
@@ -137,20 +150,20 @@ void indexSolidTiles(TileMap& map)
     index.columns = maxColumn - minColumn + 1;
     index.rows = maxRow - minRow + 1;
     if (static_cast<long long>(index.columns) * index.rows > 4'000'000) {
-        map.solidIndex = SolidTileIndex{};
-        map.solidIndex.tileCount = static_cast<std::size_t>(-1);
+        ground.solidIndex = SolidTileIndex{};
+        ground.solidIndex.tileCount = static_cast<std::size_t>(-1);
         return;
     }
     index.cells.resize(static_cast<std::size_t>(index.columns * index.rows));
-    for (std::size_t i = 0; i < map.solidTiles.size(); ++i) {
-        const sf::Vector2f& tile = map.solidTiles[i];
+    for (std::size_t i = 0; i < ground.solidTiles.size(); ++i) {
+        const sf::Vector2f& tile = ground.solidTiles[i];
         // A tile covers [x, x + 64): every cell it reaches lists it.
         for (int r = cellOf(tile.y); r <= cellOf(tile.y + tileSize - 0.001f); ++r)
             for (int c = cellOf(tile.x); c <= cellOf(tile.x + tileSize - 0.001f); ++c)
                 index.cells[static_cast<std::size_t>((r - minRow) * index.columns + (c - minColumn))].push_back(
                     static_cast<int>(i));
     }
-    map.solidIndex = std::move(index);
+    ground.solidIndex = std::move(index);
 }
 
 int sectionCount(const TileMap& map)

@@ -23,38 +23,47 @@ constexpr int spikeCode = 10;
 using TileColumn = std::array<int, sectionRows>;
 using Section = std::vector<TileColumn>;  // [column][row]
 
-// Where the solid tiles of the live section lie, by 64 px cell, so that the
-// tile collision can visit only the tiles near a box. Rebuilt with the list.
+// Where the solid tiles of a section lie, by 64 px cell, so that the tile
+// collision can visit only the tiles near a box. Rebuilt with the list.
 struct SolidTileIndex {
     std::size_t tileCount = 0;  // size of the list it was built from; a mismatch disables it
     int firstColumn = 0, firstRow = 0, columns = 0, rows = 0;
     std::vector<std::vector<int>> cells;  // [row * columns + column] -> tile numbers, ascending
 };
 
-// The loaded level: every section's codes, plus the collision list and the
-// hazards of the live section.
-struct TileMap {
-    std::vector<sf::Vector2f> solidTiles;  // top-left corners of the live section's ground tiles
+// The ground and hazards of one section, built once when its codes are read,
+// so that a fight changing section reads them and never writes them.
+struct SectionCollision {
+    std::vector<sf::Vector2f> solidTiles;  // top-left corners of the ground tiles, row by row
     std::vector<std::unique_ptr<Trap>> hazards;
+    SolidTileIndex solidIndex;
+};
+
+// The loaded level: every section's codes and collision. Which section is
+// live is the world's to say, never the map's.
+struct TileMap {
+    std::vector<SectionCollision> collision;  // [section]; the rooms build [0] by hand
     float flag0X = 0.f;
     float flag1X = 0.f;
     sf::Sprite* tileSprite = nullptr;
-    int sectionIndex = 0;  // the section `solidTiles` and `hazards` were built for (the world says which is live)
+    int sectionIndex = 0;  // the section the tiles are drawn around, set from the world before drawing; no rule reads it
     int lastSection = 0;
     int columns = classicColumns;
     std::vector<Section> grid;  // [section][column][row]
     std::vector<std::string> sectionFiles;
-    SolidTileIndex solidIndex;
 };
 
-// Reads a level file and every section file it names. `lastSection` is kept
-// within the sections that were read, so nothing indexes a missing section.
+// Reads a level file and every section file it names, and builds every
+// section's collision. `lastSection` is kept within the sections that were
+// read, so nothing indexes a missing section.
 void loadLevel(TileMap& map, const std::string& path);
-// Reads one section file into section `section` of the grid; empties `solidTiles`.
+// Reads one section file into section `section` of the grid and rebuilds that section's collision.
 void loadSection(TileMap& map, const std::string& path, int section);
-// Appends the live section's ground tiles to `solidTiles`; replaces `hazards`
-// with one hazard per water and spike cell of the live section.
+// Rebuilds the collision of every section from the grid: the ground tiles,
+// and one hazard per water and spike cell.
 void buildCollision(TileMap& map);
+// The collision of `section`; an empty one outside the grid.
+const SectionCollision& collisionOf(const TileMap& map, int section);
 
 // Fills `codes` with `columns` columns of 20 codes from a section file, by
 // the rules of `parseSectionFile`; problems go to standard error. Prints
@@ -70,5 +79,5 @@ int tileCode(const TileMap& map, int section, int column, int row);
 // World x of the left edge of a section.
 float sectionLeft(const TileMap& map, int section);
 // Re-indexes `solidTiles` after it was filled by hand.
-void indexSolidTiles(TileMap& map);
+void indexSolidTiles(SectionCollision& collision);
 

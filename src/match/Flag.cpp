@@ -37,9 +37,9 @@ void fall(FightWorld& world, Flag& flag)
     int row = static_cast<int>(std::floor(flag.position.y / tileSize));
     if (row < 0)
         row = 0;
-    while (row < lowestRow && tileCode(map, map.sectionIndex, column, row + 1) == emptyCode)
+    while (row < lowestRow && tileCode(map, world.sectionIndex, column, row + 1) == emptyCode)
         ++row;
-    const int below = tileCode(map, map.sectionIndex, column, row + 1);
+    const int below = tileCode(map, world.sectionIndex, column, row + 1);
     if (row >= lowestRow || below == spikeCode) {
         placeFlag(world, flag);
         return;
@@ -78,7 +78,7 @@ void placeFlag(FightWorld& world, Flag& flag)
 {
     // The first placement searches left; later ones toward the flag's own side.
     const int direction = !flag.placed || flag.searchLeft ? -1 : 1;
-    flag.position = findFloorCell(tiles(world), flag.position.x, direction, flag.size.x).position;
+    flag.position = findFloorCell(tiles(world), world.sectionIndex, flag.position.x, direction, flag.size.x).position;
     flag.placed = true;
 }
 

@@ -16,14 +16,20 @@ struct ColumnScan {
     bool abandonedOnSpike = false;  // the scan stopped above a spike
 };
 
-int code(const TileMap& map, int column, int row)
+// The section searched, of the map that holds it.
+struct LiveSection {
+    const TileMap& map;
+    int section;
+};
+
+int code(const LiveSection& map, int column, int row)
 {
-    return tileCode(map, map.sectionIndex, column, row);
+    return tileCode(map.map, map.section, column, row);
 }
 
 // The first empty cell standing on a non-empty one, from the top; the scan
 // gives up early when the next cell down is a spike.
-ColumnScan scanColumn(const TileMap& map, int column)
+ColumnScan scanColumn(const LiveSection& map, int column)
 {
     ColumnScan scan;
     int row = 0;
@@ -43,7 +49,7 @@ ColumnScan scanColumn(const TileMap& map, int column)
 }
 
 // The first non-empty cell of a column from row 2 down is a spike.
-bool spikeColumn(const TileMap& map, int column)
+bool spikeColumn(const LiveSection& map, int column)
 {
     for (int row = 2; row < sectionRows; ++row) {
         const int c = code(map, column, row);
@@ -56,7 +62,7 @@ bool spikeColumn(const TileMap& map, int column)
 // Steps from `start` toward `direction` until a floor cell is found or the
 // section ends; a column abandoned above a spike also skips its neighbours
 // while they are spike columns.
-ColumnScan searchFrom(const TileMap& map, int start, int direction, int columns, int& column)
+ColumnScan searchFrom(const LiveSection& map, int start, int direction, int columns, int& column)
 {
     column = start;
     while (column >= 0 && column < columns) {
@@ -75,17 +81,18 @@ ColumnScan searchFrom(const TileMap& map, int start, int direction, int columns,
     return ColumnScan{};
 }
 
-int liveColumns(const TileMap& map)
+int liveColumns(const LiveSection& live)
 {
-    const int s = map.sectionIndex;
-    return s >= 0 && s < sectionCount(map) ? static_cast<int>(map.grid[static_cast<std::size_t>(s)].size()) : 0;
+    const int s = live.section;
+    return s >= 0 && s < sectionCount(live.map) ? static_cast<int>(live.map.grid[static_cast<std::size_t>(s)].size()) : 0;
 }
 
 }  // namespace
 
-FloorCell findFloorCell(const TileMap& map, float x, int direction, float width)
+FloorCell findFloorCell(const TileMap& tileMap, int section, float x, int direction, float width)
 {
-    const float left = sectionLeft(map, map.sectionIndex);
+    const LiveSection map{tileMap, section};
+    const float left = sectionLeft(tileMap, section);
     const int columns = liveColumns(map);
     const int step = direction < 0 ? -1 : 1;
     const float wanted = std::floor((x - left) / static_cast<float>(tileSize));

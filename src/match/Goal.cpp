@@ -14,11 +14,11 @@ namespace {
 constexpr float targetHeightDivisor = 2.25f;
 
 // The first row of a column, from the top, that is empty above a non-empty cell.
-int floorRow(const TileMap& map, int column)
+int floorRow(const TileMap& map, int section, int column)
 {
     for (int row = 0; row + 1 < sectionRows; ++row)
-        if (tileCode(map, map.sectionIndex, column, row) == emptyCode &&
-            tileCode(map, map.sectionIndex, column, row + 1) != emptyCode)
+        if (tileCode(map, section, column, row) == emptyCode &&
+            tileCode(map, section, column, row + 1) != emptyCode)
             return row;
     return -1;
 }
@@ -53,11 +53,11 @@ void placeGoal(FightWorld& world)
 {
     const TileMap& map = tiles(world);
     const float x = static_cast<float>(middleSection(world)) * world.sectionWidth + world.sectionWidth * 0.5f;
-    const int column = static_cast<int>(std::floor((x - static_cast<float>(map.sectionIndex) * world.sectionWidth) / tileSize));
-    int row = floorRow(map, column);
+    const int column = static_cast<int>(std::floor((x - static_cast<float>(world.sectionIndex) * world.sectionWidth) / tileSize));
+    int row = floorRow(map, world.sectionIndex, column);
     // A middle column without ground: the goal stands on the nearest floor.
     if (row < 0)
-        row = findFloorCell(map, x, -1, 0.f).row;
+        row = findFloorCell(map, world.sectionIndex, x, -1, 0.f).row;
     world.goal = sf::Vector2f(x, static_cast<float>((row - 1) * tileSize));
 }
 

@@ -24,7 +24,7 @@ void hazardTest(Player& player)
         return;
     // 2-3. Every hazard the hitbox overlaps acts, by its kind.
     const sf::FloatRect box = hitbox(player);
-    for (const auto& hazard : tiles(*player.world).hazards) {
+    for (const auto& hazard : liveCollision(*player.world).hazards) {
         if (!hazard || !overlapsCell(box, hazard->position))
             continue;
         if (dynamic_cast<const Spike*>(hazard.get()))

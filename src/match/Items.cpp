@@ -99,7 +99,7 @@ void spawnCrate(FightWorld& world)
         crate.size = sf::Vector2f(texture->getSize());
     else
         crate.size = sf::Vector2f(0.f, 0.f);
-    crate.position = findFloorCell(tiles(world), x, direction, crate.size.x).position;
+    crate.position = findFloorCell(tiles(world), world.sectionIndex, x, direction, crate.size.x).position;
     crate.sprite.setPosition(crate.position);
     world.crate = crate;
 }

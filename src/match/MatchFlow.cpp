@@ -66,13 +66,21 @@ void startingStats(Player& p)
     p.speedFactor = 1.f;
 }
 
+// Only a fight's set-up writes the setting: the level is read anew, with
+// every section's collision, before the first step.
+void loadFightLevel(FightWorld& world, int columns, float sectionWidth, const std::string& path)
+{
+    TileMap& map = *world.setting->tileMap;
+    map.columns = columns;
+    world.sectionWidth = sectionWidth;
+    loadLevel(map, path);
+}
+
 }  // namespace
 
 void loadClassicLevel(FightWorld& world, const std::string& path)
 {
-    tiles(world).columns = classicColumns;
-    world.sectionWidth = classicSectionWidth;
-    loadLevel(tiles(world), path);
+    loadFightLevel(world, classicColumns, classicSectionWidth, path);
 }
 
 
@@ -107,9 +115,7 @@ void setUpCaaFight(FightWorld& world)
     world.match.p1Kills = 0;
     world.match.p2Kills = 0;
     world.match.caaStage = 0;
-    tiles(world).columns = caaColumns;
-    world.sectionWidth = caaSectionWidth;
-    loadLevel(tiles(world), caaLevel);
+    loadFightLevel(world, caaColumns, caaSectionWidth, caaLevel);
     centreOnMiddleSection(world.camera);
     makeLive(world, 0);
     for (Player& p : world.players) {
@@ -140,7 +146,7 @@ void placeForFight(FightWorld& world)
         setBothStates(p, AnimState::IDLE);
         updatePlayer(p, world);
         // 3. Onto the floor, searching leftwards.
-        p.position = findFloorCell(tiles(world), p.position.x, -1, p.size.x).position;
+        p.position = findFloorCell(tiles(world), world.sectionIndex, p.position.x, -1, p.size.x).position;
         p.velocity = sf::Vector2f(0.f, 0.f);
         placeFrame(p);
         // 4. Kind by kind.

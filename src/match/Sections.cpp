@@ -84,9 +84,6 @@ int middleSection(const FightWorld& world)
 void makeLive(FightWorld& world, int section)
 {
     world.sectionIndex = section;
-    tiles(world).sectionIndex = section;
-    tiles(world).solidTiles.clear();
-    buildCollision(tiles(world));
 }
 
 void updateChaseSituation(FightWorld& world)

@@ -26,7 +26,7 @@ void sectionEdges(Player& player);
 // The advancing `crosser` enters section `newIndex`: the section becomes
 // live, the camera pans and the other player is brought along.
 void changeSection(FightWorld& world, Player& crosser, int newIndex);
-// Makes `section` the live one: its collision and hazards are rebuilt.
+// Makes `section` the live one: the rules read its collision and hazards.
 void makeLive(FightWorld& world, int section);
 // The middle section of the loaded level.
 int middleSection(const FightWorld& world);

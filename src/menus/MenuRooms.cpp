@@ -6,6 +6,7 @@
 #include "resources/Loading.h"
 #include "resources/TextFile.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -154,15 +155,18 @@ void placeAtHubStart(Game& game)
 
 void rebuildHubCollision(MainHub& hub)
 {
-    TileMap& map = hub.game->tileMap;
-    map.solidTiles.clear();
+    // The rooms walk on section 0 of the map: the hub's ground, no hazards.
+    SectionCollision ground;
     for (int row = 0; row < sectionRows; ++row) {
         for (std::size_t column = 0; column < hub.grid.size(); ++column) {
             if (hub.grid[column][row] != emptyCode)
-                map.solidTiles.emplace_back(static_cast<float>(column * tileSize), static_cast<float>(row * tileSize));
+                ground.solidTiles.emplace_back(static_cast<float>(column * tileSize), static_cast<float>(row * tileSize));
         }
     }
-    indexSolidTiles(map);
+    indexSolidTiles(ground);
+    TileMap& map = hub.game->tileMap;
+    map.collision.resize(std::max<std::size_t>(map.collision.size(), 1));
+    map.collision[0] = std::move(ground);
 }
 
 bool roomCurtainFalling(const Game& game)

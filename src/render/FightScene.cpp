@@ -27,7 +27,7 @@ constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is n
 void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 {
     Flag& flag = game.world.flags[index];
-    if (flag.section != game.tileMap.sectionIndex)
+    if (flag.section != game.world.sectionIndex)
         return;
     const int attacking = index == 0 ? P1Attacking : P2Attacking;
     const bool inPlay = game.world.match.flagTaken || flag.carried || game.world.match.chaseSituation == attacking;

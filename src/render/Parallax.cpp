@@ -76,7 +76,7 @@ void drawParallaxPictures(Game& game, sf::RenderTarget& target)
 {
     const float left = game.world.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = variantOf(game.backgroundIndex);
-    const int section = variantOf(game.tileMap.sectionIndex);
+    const int section = variantOf(game.world.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
     // 1. The pictures fully shown, then the live section's over them. Their
     // pixels are either opaque or clear, so a picture drawn twice shows as
@@ -96,5 +96,5 @@ void drawParallax(Game& game, sf::RenderTarget& target)
 {
     drawParallaxPictures(game, target);
     // The cross-fade moves on by one step; the new opacities show next frame.
-    stepBackgroundCrossFade(game, variantOf(game.tileMap.sectionIndex), game.world.camera.inTransition);
+    stepBackgroundCrossFade(game, variantOf(game.world.sectionIndex), game.world.camera.inTransition);
 }

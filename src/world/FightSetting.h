@@ -13,7 +13,7 @@ namespace sf { class Sprite; }
 // masks, and the box of the goal's picture. Whoever runs the fight owns it;
 // a world points at it and never copies it, and the checksum never sees it.
 struct FightSetting {
-    TileMap* tileMap = nullptr;        // its live collision is rebuilt when the world's section changes
+    TileMap* tileMap = nullptr;        // every section's collision, built when the level is loaded
     Character* characters = nullptr;   // the eight character slots
     PixelMasks* masks = nullptr;       // the frames' alpha, filled on first use
     sf::FloatRect goalBox{0.f, 0.f, 0.f, 0.f};  // the goal picture around its position, px

@@ -80,6 +80,11 @@ private:
 };
 
 // The read-only setting's parts.
-inline TileMap& tiles(const FightWorld& world) { return *world.setting->tileMap; }
+inline const TileMap& tiles(const FightWorld& world) { return *world.setting->tileMap; }
+// The ground and hazards of the world's live section.
+inline const SectionCollision& liveCollision(const FightWorld& world)
+{
+    return collisionOf(tiles(world), world.sectionIndex);
+}
 // The goal's box in world px.
 sf::FloatRect goalBounds(const FightWorld& world);

@@ -97,7 +97,7 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         game.tileMap.grid.assign(static_cast<std::size_t>(lastSection + 1), Section(60, TileColumn{}));
         game.state = SceneState::Victory;
         driver.step();
-        EXPECT_EQ(game.tileMap.sectionIndex, lastSection / 2);
+        EXPECT_EQ(game.world.sectionIndex, lastSection / 2);
     }
 }
 

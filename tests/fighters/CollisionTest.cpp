@@ -25,11 +25,10 @@ TEST(TileCollision, NearbyTilesGiveExactlyTheResultOfTheFullScan)
     TileMap map;
     for (int level = 0; level < 6; ++level) {
         fillRandomLevel(map, 3, level % 2 ? caaColumns : classicColumns);
-        map.sectionIndex = level % 3;
-        map.solidTiles.clear();
-        map.hazards.clear();
+        const int live = level % 3;
         buildCollision(map);
-        const float left = sectionLeft(map, map.sectionIndex);
+        const SectionCollision& ground = collisionOf(map, live);
+        const float left = sectionLeft(map, live);
         for (int trial = 0; trial < 3000; ++trial) {
             Entity body;
             body.size = sf::Vector2f(randomIn(10.f, 130.f), randomIn(10.f, 130.f));
@@ -43,8 +42,8 @@ TEST(TileCollision, NearbyTilesGiveExactlyTheResultOfTheFullScan)
             body.onGround = trial % 2;
             const float dt = randomIn(0.f, 0.05f);
             Entity fast = body, plain = body;
-            collideWithTiles(fast, map, dt);
-            collideWithEveryTile(plain, map, dt);
+            collideWithTiles(fast, ground, dt);
+            collideWithEveryTile(plain, ground, dt);
             EXPECT_EQ(fast.position, plain.position) << "trial " << trial;
             EXPECT_EQ(fast.velocity, plain.velocity) << "trial " << trial;
             EXPECT_EQ(fast.onGround, plain.onGround) << "trial " << trial;

@@ -31,9 +31,7 @@ struct Duel {
         run.drawEachFrame = false;  // drawn only for the pictures: the rules never depend on drawing
         game.world.time.now = 10.0;  // well past every clock's cool-down
         TileMap& map = game.tileMap;
-        map.sectionIndex = liveSection;
         game.world.sectionIndex = liveSection;
-        map.solidTiles.clear();
         buildCollision(map);
         left = sectionLeft(map, liveSection);
         game.state = SceneState::Fight;

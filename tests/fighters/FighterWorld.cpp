@@ -37,9 +37,7 @@ void startTinyFight(Game& game, int floor)
         column[static_cast<std::size_t>(floor)] = 1;
     map.grid.assign(1, Section(classicColumns, column));
     map.lastSection = 0;
-    map.sectionIndex = 0;
     game.world.sectionIndex = 0;
-    map.solidTiles.clear();
     buildCollision(map);
     startFightNow(game);
 }
@@ -60,7 +58,6 @@ void startFightNow(Game& game)
 void setTinyCell(Game& game, int column, int row, int code)
 {
     game.tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
-    game.tileMap.solidTiles.clear();
     buildCollision(game.tileMap);
 }
 

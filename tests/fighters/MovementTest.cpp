@@ -85,8 +85,7 @@ TEST(Movement, FallingBelowTheLevelKills)
     Player& p = world.p1();
     p.position = sf::Vector2f(500.f, 1250.f);
     p.velocity = sf::Vector2f(0.f, 600.f);
-    world.game->tileMap.solidTiles.clear();  // a gap under the fighter
-    world.game->tileMap.solidIndex = SolidTileIndex{};
+    world.game->tileMap.collision[0] = SectionCollision{};  // a gap under the fighter
     while (p.position.y <= 1280.f)
         world.step();
     EXPECT_EQ(p.hitPoints, 0);

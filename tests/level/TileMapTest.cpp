@@ -36,13 +36,6 @@ std::string captured(const std::function<void()>& action)
     return testing::internal::GetCapturedStdout();
 }
 
-void rebuild(TileMap& map)
-{
-    map.solidTiles.clear();
-    map.hazards.clear();
-    buildCollision(map);
-}
-
 }  // namespace
 
 TEST(LevelLoading, FiveSectionsGiveMiddleTwoAndFlagPositions)
@@ -56,7 +49,8 @@ TEST(LevelLoading, FiveSectionsGiveMiddleTwoAndFlagPositions)
     EXPECT_FLOAT_EQ(map.flag0X, 5 * 3840 - 64);
     EXPECT_FLOAT_EQ(map.flag1X, 64);
     EXPECT_EQ(map.sectionFiles.size(), 5u);
-    EXPECT_TRUE(map.solidTiles.empty());  // loading never builds collision
+    ASSERT_EQ(map.collision.size(), 5u);  // loading builds every section's collision, ground everywhere
+    EXPECT_EQ(collisionOf(map, 4).solidTiles.back(), sf::Vector2f(4 * 3840.f + 59 * 64.f, 19 * 64.f));
     for (const Section& section : map.grid) {
         ASSERT_EQ(section.size(), 60u);
         EXPECT_EQ(section[59][19], 0);
@@ -70,9 +64,9 @@ TEST(LevelLoading, CollisionListsGroundAndMakesOneHazardPerWaterOrSpikeCell)
     TileMap map;
     map.grid.assign(1, Section());
     readSectionCodes("Empty.txt", 60, map.grid[0]);
-    rebuild(map);
-    EXPECT_TRUE(map.solidTiles.empty());
-    EXPECT_TRUE(map.hazards.empty());
+    buildCollision(map);
+    EXPECT_TRUE(collisionOf(map, 0).solidTiles.empty());
+    EXPECT_TRUE(collisionOf(map, 0).hazards.empty());
 
     // Three water cells side by side, one spike, two ground tiles, in section 1.
     map.grid.assign(2, map.grid[0]);
@@ -81,18 +75,20 @@ TEST(LevelLoading, CollisionListsGroundAndMakesOneHazardPerWaterOrSpikeCell)
     map.grid[1][20][15] = spikeCode;
     map.grid[1][5][19] = 3;
     map.grid[1][4][2] = 17;
-    map.sectionIndex = 1;
-    rebuild(map);
-    ASSERT_EQ(map.solidTiles.size(), 2u);
-    EXPECT_EQ(map.solidTiles[0], sf::Vector2f(3840.f + 4 * 64.f, 2 * 64.f));  // row-major, top row first
-    EXPECT_EQ(map.solidTiles[1], sf::Vector2f(3840.f + 5 * 64.f, 19 * 64.f));
-    ASSERT_EQ(map.hazards.size(), 4u);
+    buildCollision(map);
+    EXPECT_TRUE(collisionOf(map, 0).hazards.empty());  // each section keeps its own
+    const SectionCollision& ground = collisionOf(map, 1);
+    ASSERT_EQ(ground.solidTiles.size(), 2u);
+    EXPECT_EQ(ground.solidTiles[0], sf::Vector2f(3840.f + 4 * 64.f, 2 * 64.f));  // row-major, top row first
+    EXPECT_EQ(ground.solidTiles[1], sf::Vector2f(3840.f + 5 * 64.f, 19 * 64.f));
+    ASSERT_EQ(ground.hazards.size(), 4u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_NE(dynamic_cast<Slow*>(map.hazards[static_cast<std::size_t>(i)].get()), nullptr);
-        EXPECT_EQ(map.hazards[static_cast<std::size_t>(i)]->position, sf::Vector2f(3840.f + (10 + i) * 64.f, 960.f));
+        EXPECT_NE(dynamic_cast<Slow*>(ground.hazards[static_cast<std::size_t>(i)].get()), nullptr);
+        EXPECT_EQ(ground.hazards[static_cast<std::size_t>(i)]->position, sf::Vector2f(3840.f + (10 + i) * 64.f, 960.f));
     }
-    EXPECT_NE(dynamic_cast<Spike*>(map.hazards[3].get()), nullptr);
-    EXPECT_EQ(map.hazards[3]->size, sf::Vector2f(60.f, 99.f));
+    EXPECT_NE(dynamic_cast<Spike*>(ground.hazards[3].get()), nullptr);
+    EXPECT_EQ(ground.hazards[3]->size, sf::Vector2f(60.f, 99.f));
+    EXPECT_TRUE(collisionOf(map, 2).solidTiles.empty());  // past the grid: nothing
 }
 
 TEST(LevelLoading, MissingSectionFileIsSolidGroundWithOneMessage)
@@ -137,13 +133,13 @@ TEST(LevelLoading, SmallerLevelAfterLargerLeavesNoTrace)
     writeTestFile("Small/Small.txt", levelText(1, writeSections("Small", 2, 60, -1)));
     TileMap map;
     loadLevel(map, "Big/Big.txt");
-    map.sectionIndex = 4;
-    rebuild(map);
     loadLevel(map, "Small/Small.txt");
     EXPECT_EQ(sectionCount(map), 2);
     EXPECT_EQ(map.sectionFiles.size(), 2u);
     EXPECT_EQ(map.lastSection, 1);
-    EXPECT_TRUE(map.solidTiles.empty());
+    ASSERT_EQ(map.collision.size(), 2u);  // nothing of the bigger level is left
+    EXPECT_TRUE(collisionOf(map, 1).solidTiles.empty());
+    EXPECT_TRUE(collisionOf(map, 4).solidTiles.empty());
     for (const Section& section : map.grid)
         for (const TileColumn& column : section)
             for (int code : column)
@@ -167,9 +163,8 @@ TEST(LevelLoading, FirstValueNeverReachesPastTheSectionsRead)
     EXPECT_EQ(out, "load error\n");
     EXPECT_EQ(sectionCount(map), 0);
     EXPECT_EQ(map.lastSection, 0);
-    map.sectionIndex = 0;
-    rebuild(map);
-    EXPECT_TRUE(map.solidTiles.empty());
+    EXPECT_TRUE(map.collision.empty());
+    EXPECT_TRUE(collisionOf(map, 0).solidTiles.empty());
     EXPECT_EQ(tileCode(map, 0, 0, 0), emptyCode);
     EXPECT_EQ(tileCode(map, 3, -1, 25), emptyCode);
 }

@@ -35,16 +35,14 @@ void FightStage::give(Player& player, int kind, bool inUse)
 
 void FightStage::goToSection(int section)
 {
-    game.tileMap.sectionIndex = section;
     game.world.sectionIndex = section;
-    game.tileMap.solidTiles.clear();
     buildCollision(game.tileMap);
     lookAt(static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f);
 }
 
 void FightStage::stand(Player& player, float x, int facing)
 {
-    const FloorCell cell = findFloorCell(game.tileMap, x, -1, player.size.x);
+    const FloorCell cell = findFloorCell(game.tileMap, game.world.sectionIndex, x, -1, player.size.x);
     // The cell's top is the floor's top less one tile: the feet go on the floor.
     player.position = sf::Vector2f(cell.position.x, cell.position.y + 64.f - player.size.y / 2.f);
     player.velocity = sf::Vector2f(0.f, 0.f);

@@ -80,7 +80,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     // Before the first fall nobody crosses: the edge of the view throws back.
     p1.position.x = 3 * 3840.f - 20.f;
     sectionEdges(p1);
-    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.world.sectionIndex, 2);
     EXPECT_FLOAT_EQ(p1.position.x, viewRight - p1.size.x / 2.f);
     EXPECT_EQ(p1.velocity, sf::Vector2f(-1500.f, -1000.f));
     EXPECT_TRUE(p1.knockbackLock);
@@ -89,7 +89,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     game.world.flags[0].carried = true;
     p1.position.x = 2 * 3840.f + 10.f;
     sectionEdges(p1);
-    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.world.sectionIndex, 2);
     EXPECT_FLOAT_EQ(p1.position.x, 2 * 3840.f + p1.size.x / 2.f);
     // P2 with the right of way crosses left toward its flag and brings P1
     // along, standing again and briefly protected.
@@ -101,7 +101,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     p2.position.x = 2 * 3840.f + 10.f;
     game.world.match.crateTimer = 2.f;
     sectionEdges(p2);
-    EXPECT_EQ(game.tileMap.sectionIndex, 1);
+    EXPECT_EQ(game.world.sectionIndex, 1);
     EXPECT_TRUE(game.world.camera.inTransition);
     EXPECT_FLOAT_EQ(game.world.match.crateTimer, 0.f);
     EXPECT_EQ(p1.hitPoints, 1);

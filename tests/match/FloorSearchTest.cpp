@@ -15,7 +15,6 @@ TileMap emptyMap(int columns)
     TileColumn empty;
     empty.fill(emptyCode);
     map.grid.assign(2, Section(static_cast<std::size_t>(columns), empty));
-    map.sectionIndex = 1;
     map.lastSection = 1;
     return map;
 }
@@ -40,9 +39,9 @@ TEST(FloorSearch, StepsOverSpikeColumnsInTheSearchDirection)
     put(map, 0, 15, 1);
     // Rightwards from column 2: its spike makes the search skip the spike
     // columns 3 and 4 and the first column after them, landing on 6.
-    EXPECT_EQ(findFloorCell(map, left + 2 * 64.f, 1, 60.f).column, 6);
+    EXPECT_EQ(findFloorCell(map, 1, left + 2 * 64.f, 1, 60.f).column, 6);
     // Leftwards from column 4 the same way: 3, 2 and 1 are skipped.
-    EXPECT_EQ(findFloorCell(map, left + 4 * 64.f, -1, 60.f).column, 0);
+    EXPECT_EQ(findFloorCell(map, 1, left + 4 * 64.f, -1, 60.f).column, 0);
 }
 
 TEST(FloorSearch, FindsTheFirstFloorAndNeverLeavesTheSection)
@@ -51,24 +50,24 @@ TEST(FloorSearch, FindsTheFirstFloorAndNeverLeavesTheSection)
     put(map, 2, 15, 1);
     put(map, 2, 17, 1);
     // The first floor down the column: the cell above it.
-    const FloorCell here = findFloorCell(map, left + 2 * 64.f + 10.f, 1, 60.f);
+    const FloorCell here = findFloorCell(map, 1, left + 2 * 64.f + 10.f, 1, 60.f);
     EXPECT_TRUE(here.onFloor);
     EXPECT_EQ(here.row, 14);
     EXPECT_EQ(here.position, sf::Vector2f(left + 2 * 64.f + 30.f, 14 * 64.f));
     // Nothing to the right of column 6: the search turns back and finds column 2.
-    const FloorCell back = findFloorCell(map, left + 6 * 64.f, 1, 60.f);
+    const FloorCell back = findFloorCell(map, 1, left + 6 * 64.f, 1, 60.f);
     EXPECT_TRUE(back.onFloor);
     EXPECT_EQ(back.column, 2);
     // Far outside the section the search starts from its nearest column.
-    EXPECT_EQ(findFloorCell(map, left - 5000.f, -1, 60.f).column, 2);
-    EXPECT_EQ(findFloorCell(map, 1e9f, 1, 60.f).column, 2);
+    EXPECT_EQ(findFloorCell(map, 1, left - 5000.f, -1, 60.f).column, 2);
+    EXPECT_EQ(findFloorCell(map, 1, 1e9f, 1, 60.f).column, 2);
     // A section without any floor: its start column (inside the section), top row.
     const TileMap bare = emptyMap(10);
-    const FloorCell none = findFloorCell(bare, left + 50 * 64.f, 1, 60.f);
+    const FloorCell none = findFloorCell(bare, 1, left + 50 * 64.f, 1, 60.f);
     EXPECT_FALSE(none.onFloor);
     EXPECT_EQ(none.column, 9);
     EXPECT_EQ(none.row, 0);
     // A map with no sections at all.
-    const FloorCell nothing = findFloorCell(TileMap{}, 100.f, -1, 60.f);
+    const FloorCell nothing = findFloorCell(TileMap{}, 1, 100.f, -1, 60.f);
     EXPECT_FALSE(nothing.onFloor);
 }

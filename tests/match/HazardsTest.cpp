@@ -52,13 +52,12 @@ TEST(Hazards, RebuildingASectionReplacesItsHazards)
     CombatWorld w;
     w.setCell(20, floorRow - 1, waterCode);
     w.setCell(22, floorRow - 1, spikeCode);
-    ASSERT_EQ(w.game.tileMap.hazards.size(), 2u);
-    for (int i = 0; i < 5; ++i) {
-        w.game.tileMap.solidTiles.clear();
+    const auto& hazards = collisionOf(w.game.tileMap, 0).hazards;
+    ASSERT_EQ(hazards.size(), 2u);
+    for (int i = 0; i < 5; ++i)
         buildCollision(w.game.tileMap);
-    }
-    ASSERT_EQ(w.game.tileMap.hazards.size(), 2u);
-    EXPECT_NE(dynamic_cast<Slow*>(w.game.tileMap.hazards[0].get()), nullptr);
-    EXPECT_NE(dynamic_cast<Spike*>(w.game.tileMap.hazards[1].get()), nullptr);
-    EXPECT_EQ(w.game.tileMap.hazards[1]->position, sf::Vector2f(22 * 64.f, (floorRow - 1) * 64.f));
+    ASSERT_EQ(hazards.size(), 2u);
+    EXPECT_NE(dynamic_cast<Slow*>(hazards[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<Spike*>(hazards[1].get()), nullptr);
+    EXPECT_EQ(hazards[1]->position, sf::Vector2f(22 * 64.f, (floorRow - 1) * 64.f));
 }

@@ -194,7 +194,7 @@ TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
     // A custom level that cannot be read: the Jungle is played instead.
     setUpClassicFight(game.world, "Assets/Map/Custom/gone/gone.txt");
     EXPECT_EQ(game.tileMap.lastSection, 4);
-    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.world.sectionIndex, 2);
     EXPECT_EQ(game.world.flags[0].section, 4);
     EXPECT_FLOAT_EQ(game.world.flags[0].position.x, game.tileMap.flag0X);
     EXPECT_NEAR(f.p1().position.x, 9600.f - 750.f, 64.f);

@@ -54,13 +54,11 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     f.knockDown(f.p2());
     pictures.skip(2);
     f.standOn(f.p1(), 3, 57, 14);
-    game.tileMap.sectionIndex = 3;
-    game.world.sectionIndex = 3;
     makeLive(game.world, 3);
     game.world.camera.centre.x = game.world.camera.view.getCenter().x + 3840.f;
     game.world.camera.view.setCenter(game.world.camera.centre);
     pictures.walk(sf::Keyboard::D, 40);
-    ASSERT_EQ(game.tileMap.sectionIndex, 4);
+    ASSERT_EQ(game.world.sectionIndex, 4);
     pictures.save("2-section-crossing.png");
     pictures.skip(120);
     f.standOn(f.p1(), 4, 55, 12);

@@ -15,9 +15,9 @@ namespace {
 bool runAcross(JungleMatch& f, sf::Keyboard::Key key, int toSection)
 {
     f.headless.setKey(key, true);
-    f.runUntil([&] { return f.game.tileMap.sectionIndex == toSection; }, 3.f);
+    f.runUntil([&] { return f.game.world.sectionIndex == toSection; }, 3.f);
     f.headless.setKey(key, false);
-    return f.game.tileMap.sectionIndex == toSection;
+    return f.game.world.sectionIndex == toSection;
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ TEST(MatchRun, JungleMatchFromCountdownThroughCrossingsAndPickUpToCapture)
     f.frames(60);
     f.standOn(f.p1(), 2, 2, 14);
     EXPECT_FALSE(runAcross(f, sf::Keyboard::A, 1));
-    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.world.sectionIndex, 2);
     EXPECT_TRUE(flag.carried);
     // Up on the goal's ledge and into the goal: the flag flies in and wins.
     f.standOn(f.p1(), 2, 27, 6);

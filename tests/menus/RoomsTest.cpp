@@ -185,7 +185,7 @@ TEST(MenuRooms, TheJungleDoorKeepsTheRoomWholeUntilBlackThenOpensOnTheCountdown)
     ASSERT_EQ(game.state, SceneState::Fight);
     EXPECT_FALSE(game.customMapChosen);
     EXPECT_FALSE(game.world.match.fightLive);
-    EXPECT_EQ(game.tileMap.sectionIndex, 2);
+    EXPECT_EQ(game.world.sectionIndex, 2);
     EXPECT_FLOAT_EQ(game.world.camera.view.getCenter().x, 2.5f * game.world.sectionWidth);
     EXPECT_FALSE(game.world.players[0].advancing);
     driver.step(60);

@@ -1,5 +1,6 @@
 // A fight built and played on the world alone: the real Jungle level and
 // character files, no window, no Game; events instead of sounds.
+#include "match/FloorSearch.h"
 #include "world/FightSetUp.h"
 #include "world/FightStep.h"
 #include "world/FightWorld.h"
@@ -9,6 +10,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -117,4 +119,38 @@ TEST(FightAlone, TheKillRaceStartsBothAsAtoolaOnItsOneScreenLevel)
     setUpFight(world, jungleGround(), FightChoice{});
     EXPECT_EQ(world.sectionWidth, 3840.f);
     EXPECT_EQ(tiles(world).lastSection, 4);
+}
+
+TEST(FightAlone, ACopySteppedThroughASectionChangeLeavesTheOriginalItsOwnGround)
+{
+    const InRunFolder runFolder;
+    FightWorld world;
+    setUpFight(world, jungleGround(), FightChoice{});
+    const FightInput idle[2];
+    for (int step = 0; step < 4 * 300 + 2 && !world.match.fightLive; ++step)
+        stepFight(world, idle);
+    ASSERT_TRUE(world.match.fightLive);
+    // P1 holds the right of way a short walk from section 2's right edge; P2 stands mid-section.
+    Player& p1 = world.players[0];
+    p1.advancing = true;
+    p1.position = findFloorCell(tiles(world), 2, 3.f * world.sectionWidth - 150.f, -1, p1.size.x).position;
+    FightInput right[2];
+    right[0].buttons = ButtonRight;
+    // The copy walks through the change first and leaves its section 3 behind
+    // in no shared place; the original then takes the same steps on section 2's ground.
+    FightWorld copy = world;
+    std::vector<std::uint64_t> sums;
+    int crossedAt = -1;
+    for (int step = 0; step < 2 * 300; ++step) {
+        stepFight(copy, right);
+        sums.push_back(checksum(copy));
+        if (crossedAt < 0 && copy.sectionIndex == 3)
+            crossedAt = step;
+    }
+    ASSERT_GT(crossedAt, 0) << "the copy never changed section";
+    for (int step = 0; step < 2 * 300; ++step) {
+        stepFight(world, right);
+        ASSERT_EQ(checksum(world), sums[static_cast<std::size_t>(step)]) << "step " << step << ", crossing at " << crossedAt;
+    }
+    EXPECT_EQ(world.sectionIndex, 3);
 }

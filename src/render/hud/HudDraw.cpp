@@ -65,7 +65,7 @@ void drawMinimap(Game& game, sf::RenderTarget& target)
     for (int i = 0; i <= last; ++i)
         addQuad(hud.mapCells, hud.mapFrame, sf::Vector2f(screenCentreX - static_cast<float>(m - i) * mapCellSpacing, y));
     drawBatch(target, hud.mapCells);
-    const float liveX = screenCentreX - static_cast<float>(m - game.tileMap.sectionIndex) * mapCellSpacing;
+    const float liveX = screenCentreX - static_cast<float>(m - game.world.sectionIndex) * mapCellSpacing;
     drawAt(target, hud.mapArrow, sf::Vector2f(liveX, y - mapArrowLift));
     for (int f = 0; f < 2; ++f) {
         if (flags[f].section < 0 || flags[f].section > last)

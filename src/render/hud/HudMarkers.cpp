@@ -67,7 +67,7 @@ sf::Vector2f arrowTarget(const Game& game, const Player& player)
 {
     const float s = player.index == 1 ? -1.f : 1.f;
     const FlagMark flag = flagMark(game, player.index);
-    const int section = game.tileMap.sectionIndex;
+    const int section = game.world.sectionIndex;
     const sf::Vector2f backHome(s * -farAway, player.position.y);
     if (flag.carried && section == game.tileMap.lastSection / 2)
         return game.world.goal;
