@@ -2,6 +2,10 @@
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
 #include "launch/FightLaunch.h"
+#include "launch/ReplayLaunch.h"
+#include "replay/ReplayChecking.h"
+#include "replay/ReplayStore.h"
+#include "replay/ReplayWatching.h"
 #include "resources/TextureCache.h"
 
 #include <cstdint>
@@ -16,7 +20,15 @@ int main(int argc, char** argv)
     // A command line asking for a fight is read before anything opens; a bad
     // one ends here. Opening the fight itself is not built yet: say so and
     // open the menus rather than pretend.
-    const LaunchParse launch = parseLaunch(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const ReplayLaunch replay = parseReplayLaunch(args);
+    if (replay.kind == ReplayLaunchKind::Bad) {
+        std::cerr << replay.error << '\n';
+        return badLaunchStatus;
+    }
+    if (replay.kind == ReplayLaunchKind::Check)
+        return checkReplayCommand(replay.path);
+    const LaunchParse launch = replay.kind == ReplayLaunchKind::Watch ? LaunchParse{} : parseLaunch(args);
     if (launch.outcome == LaunchOutcome::Bad) {
         std::cerr << launch.error << '\n';
         return badLaunchStatus;
@@ -34,6 +46,14 @@ int main(int argc, char** argv)
     if (!game->window.isOpen()) {
         saveOnExit(*game);
         return 0;
+    }
+
+    // A replay asked for opens at once; one that cannot be played leaves the menus.
+    if (replay.kind == ReplayLaunchKind::Watch) {
+        const DecodedReplay read = readReplayFile(replay.path);
+        const std::string problem = read.problem.empty() ? watchReplay(*game, read.record) : read.problem;
+        if (!problem.empty())
+            std::cerr << "kestrelfall: the replay " << problem << '\n';
     }
 
     // The first frame measures itself only, not the loading before it: a slow

@@ -5,6 +5,8 @@
 #include "app/SceneUpdate.h"
 #include "app/FixedSteps.h"
 #include "menus/PauseMenu.h"
+#include "replay/FightRecording.h"
+#include "replay/ReplayWatching.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
@@ -48,5 +50,11 @@ void update(Game& game)
         consumeTaps(game.input);
         return;
     }
-    simulateFrame(game);
+    // 6. A replay being watched plays its own steps; 7. a recorded fight left
+    // from the pause is written.
+    if (game.replay.watch.active)
+        watchFrame(game);
+    else
+        simulateFrame(game);
+    followFightRecording(game);
 }

@@ -7,6 +7,7 @@
 #include "menus/PauseMenu.h"
 #include "render/Composition.h"
 #include "render/FrameTarget.h"
+#include "replay/ReplayWatching.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "screens/SplashScreen.h"
@@ -79,4 +80,6 @@ void draw(Game& game)
     clearFrameLayers(game, frame);
     drawScene(game, game.state, frame);
     composeFrame(game, frame, game.window);
+    if (game.window.isOpen())
+        drawReplayOverlay(game, game.window);
 }

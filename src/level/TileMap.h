@@ -47,6 +47,7 @@ struct TileMap {
     int columns = classicColumns;
     std::vector<Section> grid;  // [section][column][row]
     std::vector<std::string> sectionFiles;
+    std::string levelPath;  // the level file loaded last, as it was asked for
     SolidTileIndex solidIndex;
 };
 
