@@ -10,6 +10,7 @@
 #include "match/MatchFlow.h"
 #include "menus/PauseMenu.h"
 #include "replay/ReplayChecking.h"
+#include "replay/ReplayFile.h"
 #include "replay/ReplayStore.h"
 #include "replay/ReplayWatching.h"
 #include "support/TestFiles.h"
@@ -114,6 +115,7 @@ TEST(ReplayMatch, PlayedMatchesReplayToTheirChecksums)
         EXPECT_EQ(result.problem, "") << "caa " << caa;
         EXPECT_EQ(result.winner, winner);
         EXPECT_EQ(result.finalChecksum, record.finalChecksum);
+        std::cout << "a " << record.finalStep / 300 << " s match: " << encodeReplay(record).size() << " bytes\n";
         fs::remove_all(matchReplays);
     }
 }
