@@ -8,6 +8,7 @@
 #include "audio/Audio.h"
 #include "replay/LevelFiles.h"
 #include "replay/ReplayLevel.h"
+#include "replay/StartWorld.h"
 #include "resources/Caption.h"
 #include "world/WorldBytes.h"
 
@@ -66,6 +67,24 @@ void applyWatchCommand(Game& game, PlaybackCommand command)
         leaveWatching(game);
 }
 
+// The world as the match's first step found it, read over the one just set up.
+std::string readStartWorld(Game& game, const std::vector<std::uint8_t>& bytes)
+{
+    const FightWorld setUp = game.world;
+    std::string error;
+    if (!deserialize(bytes, game.world, error))
+        return "its starting world cannot be read: " + error;
+    int frameCounts[2];
+    for (int i = 0; i < 2; ++i) {
+        const Player& player = setUp.players[i];
+        frameCounts[i] = player.sprites ? static_cast<int>(player.sprites->size()) : 0;
+    }
+    const std::string problem = startWorldProblem(game.world, setUp, frameCounts);
+    if (!problem.empty())
+        game.world = setUp;
+    return problem;
+}
+
 }  // namespace
 
 std::string startDrive(Game& game, const ReplayRecord& record)
@@ -84,9 +103,11 @@ std::string startDrive(Game& game, const ReplayRecord& record)
     const std::string mismatch = levelMismatch(record.header, readLevelFiles(game.tileMap.levelPath));
     if (!mismatch.empty())
         return mismatch;
-    std::string error;
-    if (!record.header.startWorld.empty() && !deserialize(record.header.startWorld, game.world, error))
-        return "its starting world cannot be read: " + error;
+    if (!record.header.startWorld.empty()) {
+        const std::string problem = readStartWorld(game, record.header.startWorld);
+        if (!problem.empty())
+            return problem;
+    }
     game.screenFade.clock.startedAt = game.world.time.now - settledFightCurtain;
     drive.active = true;
     return "";

@@ -13,11 +13,13 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayStore.h"
 #include "replay/ReplayWatching.h"
+#include "world/WorldBytes.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <filesystem>
 #include <fstream>
 
@@ -141,9 +143,28 @@ TEST(ReplayMatch, LeftFromThePauseIsKeptUnfinished)
     EXPECT_EQ(result.problem, "");
     EXPECT_EQ(result.winner, -1);
     EXPECT_NE(checkReport(result).find("winner none\nend 0:06.00 (1800 steps)\n"), std::string::npos);
+    // A starting world damaged, or made up to reach past the fight's tables, is refused.
+    const auto madeUp = [&](auto change) {
+        FightWorld world = f.game.world;
+        std::string error;
+        EXPECT_TRUE(deserialize(record.header.startWorld, world, error)) << error;
+        change(world);
+        ReplayRecord changed = record;
+        changed.header.startWorld = serialize(world);
+        return changed;
+    };
     ReplayRecord damaged = record;
     damaged.header.startWorld[20] ^= 1;
-    EXPECT_EQ(checkReplay(f.game, damaged).problem.rfind("its starting world cannot be read: ", 0), 0u);
+    const std::pair<ReplayRecord, std::string> refusals[] = {
+        {damaged, "its starting world cannot be read: "},
+        {madeUp([](FightWorld& w) { w.players[0].frame = 1 << 20; }), "P1's picture 1048576 is not one of its "},
+        {madeUp([](FightWorld& w) { w.players[1].currentState = static_cast<AnimState>(99); }),
+         "P2's animation state is not one the game has"},
+        {madeUp([](FightWorld& w) { w.players[1].position.x = NAN; }), "a number in its starting world is not finite"},
+        {madeUp([](FightWorld& w) { w.flags[0].section = 1000; }), "a flag of its starting world is not at its base"},
+        {madeUp([](FightWorld& w) { w.match.caaStage = 40; }), "its starting world is not the start of the match"}};
+    for (const auto& [replay, problem] : refusals)
+        EXPECT_EQ(checkReplay(f.game, replay).problem.rfind(problem, 0), 0u) << problem;
 }
 
 // A custom level's replay plays from the files it keeps once the level's
