@@ -6,7 +6,7 @@
 #include "DrawCalls.h"
 #include "app/Frame.h"
 #include "app/Game.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "menus/PauseMenu.h"
 #include "render/Composition.h"
 

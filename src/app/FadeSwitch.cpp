@@ -26,7 +26,7 @@ void arriveWithP1(Game& game, SceneState target)
     camera.view.setCenter(game.world.players[0].position.x, camera.view.getCenter().y);
     camera.centre = camera.view.getCenter();
     if (game.state == SceneState::ModeSelect && target == SceneState::Fight)
-        placeForFight(game);
+        placeForFight(game.world);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "app/FightSession.h"
 
+#include "app/FixedSteps.h"
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "match/Goal.h"
+#include "world/FightStep.h"
 #include "match/MatchFlow.h"
 #include "menus/FighterChoice.h"
 #include "replay/FightRecording.h"
@@ -15,6 +17,7 @@ constexpr double settledCurtain = 10.0;  // s: the curtain's settle time is long
 
 void startFight(Game& game, const FightPlan& plan)
 {
+    tellWorld(game);
     // 1. The generator, and the fighters' kinds as the rooms would leave them.
     seedRandom(game.world.random, plan.seed);
     for (int i = 0; i < 2; ++i)
@@ -24,11 +27,11 @@ void startFight(Game& game, const FightPlan& plan)
     game.customMapPath = plan.level;
     if (plan.mode == FightMode::Caa) {
         game.state = SceneState::ModeSelect;
-        setUpCaaFight(game);
+        setUpCaaFight(game.world);
     } else {
         game.state = SceneState::MapSelect;
-        setUpClassicFight(game);
-        placeGoal(game);
+        setUpClassicFight(game.world, game.customMapChosen ? game.customMapPath : std::string());
+        placeGoal(game.world);
     }
     game.state = SceneState::Fight;
     // 3. No curtain, no frame time left over, buttons from outside.
@@ -55,8 +58,5 @@ void stepFight(Game& game, const FightInput inputs[2])
 
 int fightWinner(const Game& game)
 {
-    for (int i = 0; i < 2; ++i)
-        if (game.world.players[i].isWinner)
-            return i;
-    return -1;
+    return fightWinner(game.world);
 }

@@ -2,8 +2,11 @@
 
 #include "app/Game.h"
 #include "app/SceneUpdate.h"
+#include "audio/StepSounds.h"
 #include "fighters/Projectile.h"
 #include "replay/FightRecording.h"
+
+#include <string>
 
 #include <algorithm>
 #include <cmath>
@@ -14,10 +17,45 @@ namespace {
 // steps still makes that number (1/25 s is a little less than 0.04 as a float).
 constexpr double stepTolerance = 1e-6;  // s
 
+}  // namespace
+
+void tellWorld(Game& game)
+{
+    FightWorld& world = game.world;
+    world.stepTime = game.frameTime;
+    world.match.fightScene = game.state == SceneState::Fight;
+    world.curtain.active = game.screenFade.active;
+    world.curtain.darkening = game.screenFade.darkening;
+    world.curtain.settled = game.screenFade.clock.elapsed(world.time) >= game.screenFade.settleTime;
+    game.fightSetting.screen = game.resolution;
+}
+
+void applyStepEvents(Game& game)
+{
+    const StepEvents& events = game.world.events;
+    playStepSounds(events);
+    if (events.stopFlash)
+        game.hud.stopFlash = true;
+    for (int i = 0; i < 2; ++i)
+        if (events.victories[i] > 0) {
+            MainHub& hub = game.mainHub;
+            hub.winCount[i] += events.victories[i];
+            hub.winText[i].setString(std::to_string(hub.winCount[i]));
+        }
+    if (events.matchWon)
+        game.state = SceneState::Victory;
+    game.world.events = StepEvents{};
+}
+
+namespace {
+
 void simulateStep(Game& game)
 {
-    updateProjectiles(game);
+    tellWorld(game);
+    if (game.state != SceneState::Fight)
+        updateProjectiles(game.world);  // the fight's own rules move its shots
     updateScene(game);
+    applyStepEvents(game);
 }
 
 }  // namespace
@@ -78,4 +116,5 @@ void simulateFrame(Game& game)
     if (game.state != scene)
         game.steps.carried = 0.0;
     game.frameTime = frame;
+    game.world.stepTime = frame;
 }

@@ -1,12 +1,20 @@
 #pragma once
 
+#include "world/GameTime.h"
+
 struct Game;
+
+// What the world reads of the scene around it (step length, fight or rooms,
+// the curtain, the window size), told before each step and each frame.
+void tellWorld(Game& game);
+// What the steps and the menus asked of the scene since the last call: sounds
+// and music, the STOP flash, the hub's win counts and the result screen.
+void applyStepEvents(Game& game);
 
 // The rooms and the fight run in fixed steps of 1/300 s, whatever the frame
 // rate: a frame adds its time to what was left over, every whole step in it
 // runs, and the rest waits for the next frame. The same time played at 25,
 // 60, 144 or 300 frames a second therefore gives the same world.
-constexpr float fixedStep = 1.f / 300.f;  // s
 constexpr float longestFrame = 0.25f;     // s: a longer frame (a stall) counts as this
 
 // Time the steps have not used yet, carried to the next frame.

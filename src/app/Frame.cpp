@@ -15,6 +15,7 @@ void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events,
     // frame, so that nothing jumps after it.
     game.frameTime = boundedFrameTime(frameTime);
     game.menuTime.now += game.frameTime;
+    tellWorld(game);
     // 2. Events, all of them before the update; without focus only the
     // window's own (close, focus, size) and mouse moves count.
     for (const sf::Event& event : events)
@@ -45,16 +46,17 @@ void update(Game& game)
     // 4-5. The world's clock, the shots in flight and the scene; the rooms
     // and the fight in fixed steps. Under the pause menus the world
     // stands still, so a fight resumes exactly where it stopped.
+    // 6. A replay being watched plays its own steps.
     if (worldPaused(game)) {
         updateScene(game);
         consumeTaps(game.input);
-        return;
-    }
-    // 6. A replay being watched plays its own steps; 7. a recorded fight left
-    // from the pause is written.
-    if (game.replay.watch.active)
+    } else if (game.replay.watch.active) {
         watchFrame(game);
-    else
+    } else {
         simulateFrame(game);
+    }
+    // 7. What the rules asked for outside the steps (a fight set up from a
+    // menu); 8. a recorded fight left from the pause is written.
+    applyStepEvents(game);
     followFightRecording(game);
 }

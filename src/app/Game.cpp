@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/FightAssets.h"
 #include "audio/Audio.h"
 #include "editor/MapEditor.h"
 #include "menus/MenuRooms.h"
@@ -100,17 +101,16 @@ Game::Game()
     loadPlayerControls(playerControls);
     // 3-4. Tileset and the Jungle level.
     initTileMap(*this);
+    linkFightSetting(*this);
     // 5. The curtain.
     initScreenFade(screenFade, *this);
     // 6. Scene objects, in order.
-    collision.game = this;
     initMainHub(mainHub, *this);
     initOptions(options, *this);
     initCredits(credits, *this);
     initPauseMenu(pauseMenu, *this);
     initMapSelectRoom(mapSelectRoom, *this);
-    world.camera.game = this;
-    initProjectiles(projectiles, *this);
+    initShotPictures(*this);
     initEditor(editor, *this);
     initModeSelectRoom(modeSelectRoom, *this);
     initCustomMapSelect(customMapSelect, *this);
@@ -135,6 +135,7 @@ Game::Game()
     initHud(hud, *this);
     loadLatePictures(*this);
     initFlags(*this);
+    linkFightSetting(*this);  // now with the goal and shot pictures
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
 }
 

@@ -8,19 +8,18 @@
 #include "app/ScreenFade.h"
 #include "editor/MapEditor.h"
 #include "fighters/Character.h"
-#include "fighters/Collision.h"
 #include "fighters/PixelOverlap.h"
 #include "fighters/Player.h"
-#include "fighters/Projectile.h"
 #include "level/TileMap.h"
 #include "match/Camera.h"
 #include "match/Crate.h"
 #include "match/Flag.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
 #include "render/Backdrop.h"
+#include "render/fight/ShotDrawing.h"
 #include "render/WaterPass.h"
 #include "replay/ReplaySession.h"
 #include "screens/CreditsScreen.h"
@@ -90,7 +89,7 @@ struct Game {
 
     // Owned objects
     TileMap tileMap;
-    Collision collision;
+    FightSetting fightSetting;  // what the world reads and never changes: points at the level, characters, masks
     Character characterSets[8];
     Hud hud;
     ProjectileList projectiles;

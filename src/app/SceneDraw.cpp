@@ -1,7 +1,7 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "editor/MapEditor.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "menus/KeyBindingScreen.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"

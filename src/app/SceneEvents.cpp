@@ -1,5 +1,6 @@
 #include "app/Cursor.h"
 #include "app/Frame.h"
+#include "app/FightAssets.h"
 #include "app/Game.h"
 #include "app/Latches.h"
 #include "audio/Audio.h"

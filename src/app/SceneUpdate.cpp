@@ -4,13 +4,14 @@
 #include "app/FadeSwitch.h"
 #include "app/Game.h"
 #include "app/Latches.h"
+#include "app/PlayerButtons.h"
 #include "app/Victory.h"
 #include "audio/Audio.h"
 #include "editor/MapEditor.h"
 #include "fighters/PlayersTick.h"
 #include "match/Camera.h"
-#include "match/Hud.h"
-#include "match/Items.h"
+#include "render/hud/Hud.h"
+#include "world/FightStep.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
 #include "menus/MenuRooms.h"
@@ -22,11 +23,34 @@
 
 namespace {
 
+constexpr int pauseButton = 8;  // a controller's Start
+
+}  // namespace
+
+void sampleButtons(Game& game, FightInput inputs[2])
+{
+    for (int i = 0; i < 2; ++i) {
+        InputController& c = game.world.players[i].input;
+        inputs[i] = game.scriptedButtons.playing ? game.scriptedButtons.inputs[i] : readPlayerButtons(game.input, c);
+        if (!game.input.buttonDown(c.joystick, pauseButton))
+            c.pauseLatch = false;
+    }
+}
+
+void tickPlayers(Game& game)
+{
+    FightInput inputs[2];
+    sampleButtons(game, inputs);
+    playersTick(game.world, inputs);
+}
+
+namespace {
+
 // The steps the three rooms share before their own prompts and switch.
 void walkRoom(Game& game)
 {
     setCursorVisible(game, false);
-    playersTick(game);
+    tickPlayers(game);
     updateCamera(game.world.camera);
 }
 
@@ -68,27 +92,17 @@ void updateMapSelectScene(Game& game)
 
 void updateFightScene(Game& game)
 {
-    // 1. The caa mode's character changes.
-    if (game.world.match.caaMode)
-        caaRules(game);
-    // 2. Cursor, camera, menu music.
+    // 1. Cursor, menu music.
     setCursorVisible(game, false);
-    updateCamera(game.world.camera);
     stopIfPlaying("MENU");
-    // 3. A pad A held through the fight cannot start a rematch on the result screen.
+    // 2. A pad A held through the fight cannot start a rematch on the result screen.
     if (game.input.buttonDown(0, buttonA))
         game.latchA = true;
-    // 4. Right of way, HUD and timers, fighters.
-    updateChaseSituation(game);
+    // 3. The fight's rules with each fighter's buttons, then the HUD.
+    FightInput inputs[2];
+    sampleButtons(game, inputs);
+    runFightRules(game.world, inputs);
     hudUpdate(game);
-    playersTick(game);
-    // 5. Crates and items, then the win tests.
-    crateStep(game);
-    activeItems(game);
-    matchRules(game);
-    // 6. The flags follow their carriers, except in the caa mode and while darkening.
-    if (!game.world.match.caaMode && !game.screenFade.darkening)
-        updateFlags(game);
 }
 
 void updateScene(Game& game)

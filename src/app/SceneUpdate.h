@@ -1,5 +1,7 @@
 #pragma once
 
+#include "world/FightInput.h"
+
 struct Game;
 
 // The update of the current scene, after the steps every frame shares
@@ -11,3 +13,9 @@ void updateMainHubScene(Game& game);
 void updateModeSelectScene(Game& game);
 void updateMapSelectScene(Game& game);
 void updateFightScene(Game& game);
+
+// Each fighter's buttons for this step: scripted ones when a script plays,
+// otherwise the devices'. The pause button's latch clears once it is up.
+void sampleButtons(Game& game, FightInput inputs[2]);
+// The fighters' step with those buttons (the rooms).
+void tickPlayers(Game& game);

@@ -3,6 +3,7 @@
 #include "app/Cursor.h"
 #include "app/Game.h"
 #include "app/Latches.h"
+#include "app/MatchReset.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
 #include "menus/MenuRooms.h"
@@ -15,9 +16,7 @@ namespace {
 // The result screen keeps the middle section of the level live (of 3, 5, 7 or 9).
 void showMiddleSection(Game& game)
 {
-    game.tileMap.sectionIndex = middleSection(game);
-    game.tileMap.solidTiles.clear();
-    buildCollision(game.tileMap);
+    makeLive(game.world, middleSection(game.world));
 }
 
 void clearMatchMarks(Game& game)
@@ -75,10 +74,10 @@ void startRematch(Game& game)
         player.velocity = sf::Vector2f(0.f, 0.f);
     game.world.match.fightLive = false;
     if (game.world.match.caaMode)
-        setUpCaaFight(game);
+        setUpCaaFight(game.world);
     else
-        setUpClassicFight(game);
-    placeForFight(game);
+        setUpClassicFight(game.world, game.customMapChosen ? game.customMapPath : std::string());
+    placeForFight(game.world);
     clearMatchMarks(game);
     game.state = SceneState::Fight;
 }

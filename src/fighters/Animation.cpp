@@ -1,7 +1,6 @@
 #include "fighters/Animation.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 
 #include <algorithm>
 
@@ -28,15 +27,15 @@ int frameCount(const Player& p)
 
 void impact(Player& p)
 {
-    if (p.currentState == AnimState::SEISME && p.frame == impactFrame && !p.game->world.camera.shaking) {
-        startShake(p.game->world.camera, impactShakeAmplitude, impactShakeDuration);
-        restartSound("G_IMPACT", impactVolume);
+    if (p.currentState == AnimState::SEISME && p.frame == impactFrame && !p.world->camera.shaking) {
+        startShake(p.world->camera, impactShakeAmplitude, impactShakeDuration);
+        cueSound(p, "G_IMPACT", impactVolume, true);
     }
 }
 
 void backToIdle(Player& p)
 {
-    p.animClock.restart(p.game->world.time);
+    p.animClock.restart(p.world->time);
     setBothStates(p, AnimState::IDLE);
 }
 
@@ -81,7 +80,7 @@ void stepAnimation(Player& p)
 {
     if (!p.character)
         return;
-    const GameTime& time = p.game->world.time;
+    const GameTime& time = p.world->time;
     // 1. A requested state starts its clip.
     if (p.currentState != p.requestedState) {
         p.animClock.restart(time);

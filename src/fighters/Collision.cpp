@@ -1,6 +1,6 @@
 #include "fighters/Collision.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "level/TileMap.h"
 #include "match/Entity.h"
 
@@ -149,7 +149,7 @@ void collideWithTiles(Entity& entity, const TileMap& map, float dt)
     }
 }
 
-void collideWithTiles(Game& game, Entity& entity)
+void collideWithTiles(FightWorld& world, Entity& entity)
 {
-    collideWithTiles(entity, game.tileMap, game.frameTime);
+    collideWithTiles(entity, tiles(world), world.stepTime);
 }

@@ -1,13 +1,8 @@
 #pragma once
 
 struct Entity;
-struct Game;
+struct FightWorld;
 struct TileMap;
-
-// The tile-collision helper object; it only holds the game back-pointer.
-struct Collision {
-    Game* game = nullptr;
-};
 
 // Settles a body against the solid tiles of the live section: the ground
 // probe sets `onGround`, side contacts push it out sideways and set
@@ -15,7 +10,7 @@ struct Collision {
 // in list order and each sees the position left by the ones before, so the
 // result depends on that order; only the tiles near the body are visited.
 void collideWithTiles(Entity& entity, const TileMap& map, float dt);
-void collideWithTiles(Game& game, Entity& entity);
+void collideWithTiles(FightWorld& world, Entity& entity);
 
 // The same, visiting every tile of the list (used when the list is not indexed).
 void collideWithEveryTile(Entity& entity, const TileMap& map, float dt);

@@ -1,7 +1,6 @@
 #include "fighters/Combat.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 #include "fighters/Death.h"
 #include "fighters/PixelOverlap.h"
 
@@ -68,7 +67,7 @@ bool swingReaches(Player& attacker, Player& defender)
         return false;
     const std::optional<sf::Sprite> a = frameSprite(attacker);
     const std::optional<sf::Sprite> d = frameSprite(defender);
-    return a && d && attacker.game && pixelOverlap(*a, *d, attacker.game->pixelMasks);
+    return a && d && attacker.world && pixelOverlap(*a, *d, *attacker.world->setting->masks);
 }
 
 // 2. Two swings meeting face to face: both are stunned and pushed apart.
@@ -90,7 +89,7 @@ void parry(Player& a, Player& d)
         return;
     interrupt(d, AnimState::IDLE);
     interrupt(a, AnimState::STUN);
-    playSound("PARRYSUCESS", combatVolume);
+    cueSound(a, "PARRYSUCESS", combatVolume);
 }
 
 // The defender flies off, away from the attacker and upward.
@@ -151,7 +150,7 @@ void attackFrames(Player& p)
         if (inWindow(p.frame, windows->attack[i]))
             p.hitboxActive = true;
     if (windows->attackSound)
-        playSound(windows->attackSound, combatVolume);
+        cueSound(p, windows->attackSound, combatVolume);
 }
 
 void parryFrames(Player& p)
@@ -159,7 +158,7 @@ void parryFrames(Player& p)
     const KindWindows* windows = windowsOf(p);
     p.parryActive = windows && inWindow(p.frame, windows->parry);
     if (p.parryActive)
-        playSound("PARRY", combatVolume);
+        cueSound(p, "PARRY", combatVolume);
 }
 
 void loseHitPoint(Player& p, bool lethal)
@@ -175,9 +174,9 @@ void loseHitPoint(Player& p, bool lethal)
     p.skill.shieldReady = false;
     p.hitPoints -= 1;
     if (characterKind(p) == gigachill && p.hitPoints >= gigachillShieldedPoints)
-        playSound("G_LOSESHIELD", combatVolume);
-    if (p.hitPoints < 1 && p.game)
-        p.game->world.match.crateTimer = 0.f;
+        cueSound(p, "G_LOSESHIELD", combatVolume);
+    if (p.hitPoints < 1 && p.world)
+        p.world->match.crateTimer = 0.f;
 }
 
 void resolveHit(Player& a, Player& d)

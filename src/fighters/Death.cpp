@@ -1,7 +1,6 @@
 #include "fighters/Death.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 #include "match/FloorSearch.h"
 
 #include <cmath>
@@ -31,7 +30,7 @@ void fallDown(Player& p)
     p.dead = true;
     p.alive = false;
     p.deathTimer = 0.f;
-    playSound("DEATH", deathVolume);
+    cueSound(p, "DEATH", deathVolume);
 }
 
 // The spot 850 px from the other fighter: the preferred side first, the
@@ -41,16 +40,16 @@ struct RespawnSpot {
     int direction;
 };
 
-RespawnSpot besideOpponent(const Player& p, const Game& game)
+RespawnSpot besideOpponent(const Player& p, const FightWorld& world)
 {
-    const Player& other = game.world.players[p.index == 0 ? 1 : 0];
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
-    const float right = left + game.world.sectionWidth;
+    const Player& other = world.players[p.index == 0 ? 1 : 0];
+    const float left = static_cast<float>(world.sectionIndex) * world.sectionWidth;
+    const float right = left + world.sectionWidth;
     const float halfWidth = std::trunc(p.size.x / 2.f);
     const RespawnSpot leftSpot{other.position.x - respawnDistance, -1};
     const RespawnSpot rightSpot{other.position.x + respawnDistance, 1};
     // P1 prefers the left unless P2's flag is carried; P2 mirrors it.
-    const bool otherFlagCarried = game.world.flags[p.index == 0 ? 1 : 0].carried;
+    const bool otherFlagCarried = world.flags[p.index == 0 ? 1 : 0].carried;
     const bool preferLeft = (p.index == 0) != otherFlagCarried;
     if (preferLeft)
         return leftSpot.x > left - halfWidth ? leftSpot : rightSpot;
@@ -59,7 +58,7 @@ RespawnSpot besideOpponent(const Player& p, const Game& game)
 
 }  // namespace
 
-void checkDeath(Player& p, Game& game)
+void checkDeath(Player& p, FightWorld& world)
 {
     // 1. The moment of death, once.
     if (!p.dead)
@@ -68,10 +67,10 @@ void checkDeath(Player& p, Game& game)
     p.skill.shieldReady = true;
     // 3. Back after the delay.
     if (p.deathTimer > respawnDelay)
-        respawn(p, game);
+        respawn(p, world);
 }
 
-void respawn(Player& p, Game& game)
+void respawn(Player& p, FightWorld& world)
 {
     // 1. A fresh, idle fighter with one hit point.
     p.attacking = false;
@@ -88,25 +87,25 @@ void respawn(Player& p, Game& game)
         p.skill.shieldTimer = respawnShieldTimer;
     // 3-4. Back in the level.
     p.alive = true;
-    placeForRespawn(p, game);
+    placeForRespawn(p, world);
     // 5-6.
-    playSound("RESPAWN", respawnVolume);
+    cueSound(world.events, "RESPAWN", respawnVolume);
     p.killCounted = false;
 }
 
-void placeForRespawn(Player& p, Game& game)
+void placeForRespawn(Player& p, FightWorld& world)
 {
     // 1-3. Where, and which way the floor search goes.
     RespawnSpot spot;
-    if (game.world.match.bothDown)
-        spot = p.index == 0 ? RespawnSpot{game.world.camera.centre.x - bothDownOffset, -1}
-                            : RespawnSpot{game.world.camera.centre.x + bothDownOffset, 1};
+    if (world.match.bothDown)
+        spot = p.index == 0 ? RespawnSpot{world.camera.centre.x - bothDownOffset, -1}
+                            : RespawnSpot{world.camera.centre.x + bothDownOffset, 1};
     else
-        spot = besideOpponent(p, game);
+        spot = besideOpponent(p, world);
     // 4. Face the opponent.
     setFacingScale(p, static_cast<float>(-spot.direction), 1.f);
     // 5. Onto the floor; the fighter falls the last pixels onto the tile.
-    p.position = findFloorCell(game.tileMap, spot.x, spot.direction, p.size.x).position;
+    p.position = findFloorCell(tiles(world), spot.x, spot.direction, p.size.x).position;
     placeFrame(p);
 }
 

@@ -1,7 +1,6 @@
 #include "fighters/InputController.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 
 #include <cmath>
 
@@ -23,7 +22,7 @@ bool useItemDown(const InputController& c) { return c.buttons.held(ButtonItem); 
 
 float frameDt(const Player& p)
 {
-    return p.game->frameTime;
+    return p.world->stepTime;
 }
 
 void requestAirState(Player& p)
@@ -66,13 +65,13 @@ void jump(Player& p)
     } else {
         c.jumpLatch = true;
         if (!p.airborne) {
-            playSound("JUMP", jumpVolume);
+            cueSound(p, "JUMP", jumpVolume);
             if (p.velocity.y == 0.f || (p.jumpReleased && !p.doubleJumpUsed))
                 launch(p, p.jumpImpulse);
             p.jumpReleased = false;
         }
         if (p.airborne && p.jumpReleased) {
-            playSound("DOUBLEJUMP", jumpVolume);
+            cueSound(p, "DOUBLEJUMP", jumpVolume);
             if (p.velocity.y == 0.f || !p.doubleJumpUsed)
                 launch(p, p.doubleJumpImpulse);
             p.doubleJumpUsed = true;
@@ -95,10 +94,10 @@ void jumpCut(Player& p)
 void attack(Player& p)
 {
     InputController& c = p.input;
-    if (!p.attacking && c.attackClock.elapsed(p.game->world.time) >= c.attackCooldown) {
+    if (!p.attacking && c.attackClock.elapsed(p.world->time) >= c.attackCooldown) {
         if (attackDown(c) && !c.attackLatch) {
             c.attackLatch = true;
-            c.attackClock.restart(p.game->world.time);
+            c.attackClock.restart(p.world->time);
             p.attacking = true;
             p.hitLanded = false;  // a swing cut short by a clash or a parry left it set
         } else if (!attackDown(c)) {
@@ -115,7 +114,7 @@ void parry(Player& p)
     InputController& c = p.input;
     if (parryDown(c) && !c.parryLatch) {
         c.parryLatch = true;
-        c.parryClock.restart(p.game->world.time);
+        c.parryClock.restart(p.world->time);
         p.parryActive = true;
         p.requestedState = AnimState::PARRY;
     } else if (!parryDown(c)) {
@@ -155,9 +154,9 @@ void waitOut(Player& p, float length)
 
 void footstep(Player& p)
 {
-    if (p.stepClock.elapsed(p.game->world.time) > p.stepInterval) {
-        p.stepClock.restart(p.game->world.time);
-        restartSound(characterKind(p) == gigachillKind ? "G_WALKING" : "STEP1", footstepVolume);
+    if (p.stepClock.elapsed(p.world->time) > p.stepInterval) {
+        p.stepClock.restart(p.world->time);
+        cueSound(p, characterKind(p) == gigachillKind ? "G_WALKING" : "STEP1", footstepVolume, true);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "fighters/Player.h"
 
-#include "app/Game.h"
-#include "fighters/Bindings.h"
+#include "world/FightWorld.h"
 
 Player::Player()
 {
@@ -11,44 +10,36 @@ Player::Player()
     marker.position = sf::Vector2f(32767.f, 32767.f);
 }
 
+
 namespace {
 
-constexpr int startKind = 1;  // both fighters start as Atoola
-constexpr float fullDashCharge = 1000.f;
+constexpr int startKind = 1;              // both fighters start as Atoola
+constexpr float fullDashCharge = 1000.f;  // px
 
-void loadCharacterSlots(Game& game)
+}  // namespace
+
+void loadCharacterSlots(Character slots[characterSlotCount])
 {
     // The roster is read (and its problems said) once; every slot keeps a copy.
-    loadRoster(game.characterSets[0]);
+    loadRoster(slots[0]);
     for (int slot = 0; slot < characterSlotCount; ++slot) {
-        Character& character = game.characterSets[slot];
-        character.files = game.characterSets[0].files;
+        Character& character = slots[slot];
+        character.files = slots[0].files;
         loadCharacter(character, slot);
         const int kind = slot % kindCount;
         ensureFrames(character, kindHitbox(kind), playerColour(slot / kindCount));
     }
 }
 
-void initPlayer(Game& game, Player& player, int index)
+void startPlayer(Player& player, int index, Character* slots)
 {
-    player.game = &game;
     player.index = index;
     player.input.joystick = index;
     player.marker.owner = index;
-    player.character = &game.characterSets[characterSlot(index, startKind)];
+    player.character = &slots[characterSlot(index, startKind)];
     player.sprites = &player.character->sprites;
     selectSkill(player.skill, player, startKind);
     player.dashCharge = fullDashCharge;
-}
-
-}  // namespace
-
-void initFighters(Game& game)
-{
-    loadCharacterSlots(game);
-    for (int i = 0; i < 2; ++i)
-        initPlayer(game, game.world.players[i], i);
-    loadBindings(game);
 }
 
 std::optional<sf::Sprite> frameSprite(const Player& player)
@@ -89,7 +80,23 @@ void setBothStates(Player& player, AnimState state)
     player.currentState = state;
 }
 
+void setFighterKind(Player& player, int kind)
+{
+    selectSkill(player.skill, player, kind);
+    player.character = &player.world->setting->characters[characterSlot(player.index, kind)];
+    applyCharacterStats(player);
+    setBothStates(player, AnimState::IDLE);
+    player.frame = 0;
+    setFacingScale(player, static_cast<float>(player.facing), 1.f);
+}
+
 Player& opponent(Player& player)
 {
-    return player.game->world.players[player.index == 0 ? 1 : 0];
+    return player.world->players[player.index == 0 ? 1 : 0];
+}
+
+void cueSound(const Player& player, const char* key, float volume, bool restart)
+{
+    if (player.world)
+        player.world->events.sounds.push_back({key, volume, restart});
 }

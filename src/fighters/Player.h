@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-struct Game;
+struct FightWorld;
 
 // One of the two fighters (index 0 = P1, cyan; 1 = P2, red). `position` is
 // the centre of its hitbox.
@@ -43,7 +43,7 @@ struct Player : Entity {
     float dashCharge = 0.f;   // px walked on the ground; the dash needs 1000
     Skill skill;
     Character* character = nullptr;
-    Game* game = nullptr;
+    FightWorld* world = nullptr;
     InputController input;
     int facing = 1;
     float deathTimer = 0.f;   // s since the last death
@@ -65,8 +65,6 @@ struct Player : Entity {
     bool advancing = false;  // holds the right of way
 };
 
-// Start-up: the eight character slots, both players and their bindings.
-void initFighters(Game& game);
 
 // The frame the fighter shows now, placed and scaled, or none when it has no frames.
 std::optional<sf::Sprite> frameSprite(const Player& player);
@@ -80,5 +78,15 @@ sf::FloatRect hitbox(const Entity& body);
 int characterKind(const Player& player);
 // Both animation states at once: the clip changes without restarting its clock.
 void setBothStates(Player& player, AnimState state);
+// Reads the roster once and loads the eight character slots from it.
+void loadCharacterSlots(Character slots[characterSlotCount]);
+// A fighter as the game starts it: its index, pad and marker, Atoola's skill
+// and frames from `slots`, a full dash.
+void startPlayer(Player& player, int index, Character* slots);
+// Gives the player fighter kind `kind`: its skill, its slot's frames and
+// stats, standing still on frame 0 facing the way it faced.
+void setFighterKind(Player& player, int kind);
 // The other fighter.
 Player& opponent(Player& player);
+// Asks the step for an effect (see SoundCue); a fighter outside a world stays silent.
+void cueSound(const Player& player, const char* key, float volume, bool restart = false);

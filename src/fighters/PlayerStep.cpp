@@ -1,6 +1,6 @@
 #include "fighters/PlayerStep.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "fighters/Animation.h"
 #include "fighters/Combat.h"
 #include "fighters/Death.h"
@@ -46,10 +46,10 @@ void integrate(Player& p, float dt)
         p.dashCharge += std::fabs(dx);  // walking on the ground charges the dash
 }
 
-void deathCheck(Player& p, Game& game)
+void deathCheck(Player& p, FightWorld& world)
 {
     if (p.hitPoints < 1)
-        checkDeath(p, game);
+        checkDeath(p, world);
     else if (p.position.y > fallOutLine)
         p.hitPoints = 0;  // fell out of the level: dies next frame
 }
@@ -71,9 +71,9 @@ void updateAirState(Player& p)
 
 }  // namespace
 
-void updatePlayer(Player& p, Game& game)
+void updatePlayer(Player& p, FightWorld& world)
 {
-    const float dt = game.frameTime;
+    const float dt = world.stepTime;
     // 1. Clocks.
     p.lastDt = dt;
     p.deathTimer += dt;
@@ -81,7 +81,7 @@ void updatePlayer(Player& p, Game& game)
     const float scale = p.slowed && !p.attacking ? slowedScale : p.speedFactor;
     p.moveScale = sf::Vector2f(scale, scale);
     // 3. Nothing moves while the curtain darkens.
-    if (game.screenFade.darkening)
+    if (world.curtain.darkening)
         return;
     // 4. The kind's skill.
     if (p.skill.activate)
@@ -89,7 +89,7 @@ void updatePlayer(Player& p, Game& game)
     // 5. Friction, move, gravity.
     integrate(p, dt);
     // 6. Death and falling out.
-    deathCheck(p, game);
+    deathCheck(p, world);
     // 7-8. Attack and parry windows.
     attackFrames(p);
     parryFrames(p);

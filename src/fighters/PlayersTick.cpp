@@ -1,7 +1,6 @@
 #include "fighters/PlayersTick.h"
 
-#include "app/Game.h"
-#include "app/PlayerButtons.h"
+#include "world/FightWorld.h"
 #include "fighters/Collision.h"
 #include "fighters/Combat.h"
 #include "fighters/Death.h"
@@ -18,69 +17,56 @@ constexpr float edgeThrowX = 1500.f;     // px/s back into view
 constexpr float edgeThrowY = -1000.f;    // px/s upwards
 constexpr float hubScale = 1.25f;        // hub fighters are drawn larger
 constexpr int noAttacker = 4;            // chase situation when both are down
-constexpr int pauseButton = 8;           // a controller's Start
 
-bool inFight(const Game& game)
+bool inFight(const FightWorld& world)
 {
-    return game.state == SceneState::Fight;
+    return world.match.fightScene;
 }
 
-// 0. Each fighter's buttons for this step: scripted ones when a script
-// plays, otherwise the devices'. The pause button's latch clears once it is up.
-void sampleButtons(Game& game)
-{
-    for (int i = 0; i < 2; ++i) {
-        InputController& c = game.world.players[i].input;
-        c.buttons = game.scriptedButtons.playing ? game.scriptedButtons.inputs[i] : readPlayerButtons(game.input, c);
-        if (!game.input.buttonDown(c.joystick, pauseButton))
-            c.pauseLatch = false;
-    }
-}
 
 // 1. Flag pick-up, tiles, edges; in the hub rooms also input and hub hits.
-void prepareFighter(Game& game, Player& p)
+void prepareFighter(FightWorld& world, Player& p)
 {
     Player& other = opponent(p);
-    if (!flagTouchesGoal(game, p.index))
+    if (!flagTouchesGoal(world, p.index))
         tryPickUp(p);
-    collideWithTiles(game, p);
-    if (inFight(game))
+    collideWithTiles(world, p);
+    if (inFight(world))
         sectionEdges(p);
-    else if (!game.screenFade.active)
+    else if (!world.curtain.active)
         clampToScreen(p);
-    if (!inFight(game)) {
+    if (!inFight(world)) {
         // While the curtain falls on a room the door's set-up is done: the
         // fighters take no more input until the next scene.
-        if (!game.screenFade.darkening)
+        if (!world.curtain.darkening)
             inputStep(p);
         setFacingScale(p, hubScale * static_cast<float>(p.facing), hubScale);
-        if (p.attacking && !game.screenFade.darkening)
+        if (p.attacking && !world.curtain.darkening)
             resolveHubHit(p, other);
     }
 }
 
 // 2. Before the fight starts the fighters face each other.
-void faceEachOther(Game& game)
+void faceEachOther(FightWorld& world)
 {
-    setFacingScale(game.world.players[0], 1.f, 1.f);
-    setFacingScale(game.world.players[1], -1.f, 1.f);
+    setFacingScale(world.players[0], 1.f, 1.f);
+    setFacingScale(world.players[1], -1.f, 1.f);
 }
 
 // 3. The fight's input runs only once the curtain has settled.
-bool fightProceeds(const Game& game)
+bool fightProceeds(const FightWorld& world)
 {
-    return game.world.match.fightLive && !game.screenFade.active &&
-           game.screenFade.clock.elapsed(game.world.time) >= game.screenFade.settleTime;
+    return world.match.fightLive && !world.curtain.active && world.curtain.settled;
 }
 
-void driveFighter(Game& game, Player& p)
+void driveFighter(FightWorld& world, Player& p)
 {
-    updateMarker(game, p.marker);
-    if (game.world.match.flagTaken) {
+    updateMarker(world, p.marker);
+    if (world.match.flagTaken) {
         setBothStates(p, AnimState::IDLE);
         return;
     }
-    if (inFight(game) && p.hitPoints >= 1 && (isVulnerable(p) || game.world.match.caaMode)) {
+    if (inFight(world) && p.hitPoints >= 1 && (isVulnerable(p) || world.match.caaMode)) {
         inputStep(p);
         if (p.attacking)
             resolveHit(p, opponent(p));
@@ -88,29 +74,29 @@ void driveFighter(Game& game, Player& p)
 }
 
 // 4. Movement, body blocking, hazards and the flag of a fallen carrier.
-void moveFighter(Game& game, Player& p)
+void moveFighter(FightWorld& world, Player& p)
 {
-    if (inFight(game) && !game.world.match.fightLive) {
+    if (inFight(world) && !world.match.fightLive) {
         p.velocity.x = 0.f;
         setBothStates(p, AnimState::IDLE);
     }
-    updatePlayer(p, game);
-    if (inFight(game))
+    updatePlayer(p, world);
+    if (inFight(world))
         blockBodies(p, opponent(p));
     hazardTest(p);
     dropIfDown(p);
 }
 
 // 5. Both down: nobody attacks until someone stands again.
-void updateBothDown(Game& game)
+void updateBothDown(FightWorld& world)
 {
-    const Player& p1 = game.world.players[0];
-    const Player& p2 = game.world.players[1];
+    const Player& p1 = world.players[0];
+    const Player& p2 = world.players[1];
     if (p1.hitPoints < 1 && p2.hitPoints < 1) {
-        game.world.match.bothDown = true;
-        game.world.match.chaseSituation = noAttacker;
+        world.match.bothDown = true;
+        world.match.chaseSituation = noAttacker;
     } else if (p1.hitPoints >= 1 && p2.hitPoints >= 1) {
-        game.world.match.bothDown = false;
+        world.match.bothDown = false;
     }
 }
 
@@ -118,18 +104,18 @@ void updateBothDown(Game& game)
 
 void clampToScreen(Player& p)
 {
-    const Game& game = *p.game;
-    const float centreX = game.world.camera.view.getCenter().x;
+    const FightWorld& world = *p.world;
+    const float centreX = world.camera.view.getCenter().x;
     const float halfWidth = p.size.x / 2.f;
     if (p.position.x - halfWidth <= centreX - halfViewWidth) {
-        if (!game.world.match.caaMode) {
+        if (!world.match.caaMode) {
             p.velocity = sf::Vector2f(edgeThrowX, edgeThrowY);
             p.knockbackLock = true;
         }
         p.position.x = centreX - halfViewWidth + halfWidth;
     }
     if (p.position.x + halfWidth >= centreX + halfViewWidth) {
-        if (!game.world.match.caaMode) {
+        if (!world.match.caaMode) {
             p.velocity = sf::Vector2f(-edgeThrowX, edgeThrowY);
             p.knockbackLock = true;
         }
@@ -150,17 +136,18 @@ void blockBodies(Player& p, const Player& other)
     }
 }
 
-void playersTick(Game& game)
+void playersTick(FightWorld& world, const FightInput inputs[2])
 {
-    sampleButtons(game);
-    for (Player& p : game.world.players)
-        prepareFighter(game, p);
-    if (inFight(game) && !game.world.match.fightLive)
-        faceEachOther(game);
-    if (fightProceeds(game))
-        for (Player& p : game.world.players)
-            driveFighter(game, p);
-    for (Player& p : game.world.players)
-        moveFighter(game, p);
-    updateBothDown(game);
+    for (int i = 0; i < 2; ++i)
+        world.players[i].input.buttons = inputs[i];
+    for (Player& p : world.players)
+        prepareFighter(world, p);
+    if (inFight(world) && !world.match.fightLive)
+        faceEachOther(world);
+    if (fightProceeds(world))
+        for (Player& p : world.players)
+            driveFighter(world, p);
+    for (Player& p : world.players)
+        moveFighter(world, p);
+    updateBothDown(world);
 }

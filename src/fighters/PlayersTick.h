@@ -1,10 +1,12 @@
 #pragma once
 
-struct Game;
+#include "world/FightInput.h"
+
+struct FightWorld;
 struct Player;
 
 // The fighters' update, once per frame in the walkable scenes and the fight.
-void playersTick(Game& game);
+void playersTick(FightWorld& world, const FightInput inputs[2]);
 
 // Hub rooms: a fighter touching a screen edge is thrown back into view.
 void clampToScreen(Player& player);

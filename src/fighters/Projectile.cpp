@@ -1,23 +1,19 @@
 #include "fighters/Projectile.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "fighters/Combat.h"
 #include "fighters/Death.h"
-#include "resources/Loading.h"
-
-#include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
 
 namespace {
 
-const char* const shotPicture = "Assets/Sprites/Attack Distance/0.png";
 constexpr float deflectFactor = -1.2f;  // a parried shot flies back 20 % faster
 constexpr float tileExtent = static_cast<float>(tileSize);
 
-Player& targetOf(Game& game, const Projectile& shot)
+Player& targetOf(FightWorld& world, const Projectile& shot)
 {
-    return game.world.players[shot.fromP2 ? 0 : 1];
+    return world.players[shot.fromP2 ? 0 : 1];
 }
 
 bool strictOverlap(const sf::FloatRect& a, const sf::FloatRect& b)
@@ -27,7 +23,7 @@ bool strictOverlap(const sf::FloatRect& a, const sf::FloatRect& b)
 }
 
 // 2. The target parries it back, or it hits.
-void strike(const Game& game, Projectile& shot, Player& target)
+void strike(const FightWorld& world, Projectile& shot, Player& target)
 {
     if (target.parryActive && target.currentState != AnimState::DASH) {
         shot.fromP2 = !shot.fromP2;
@@ -35,7 +31,7 @@ void strike(const Game& game, Projectile& shot, Player& target)
         return;
     }
     shot.alive = false;
-    const bool lands = isVulnerable(target) || game.state != SceneState::Fight;
+    const bool lands = isVulnerable(target) || !world.match.fightScene;
     if (!lands || target.currentState == AnimState::DASH)
         return;
     if (shot.effect == 0)
@@ -45,76 +41,55 @@ void strike(const Game& game, Projectile& shot, Player& target)
 }
 
 // 3. A shot ends when it leaves the live section or touches a ground tile.
-bool blocked(const Game& game, const Projectile& shot)
+bool blocked(const FightWorld& world, const Projectile& shot)
 {
-    const float left = static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
-    if (shot.position.x < left || shot.position.x > left + game.world.sectionWidth)
+    const float left = static_cast<float>(world.sectionIndex) * world.sectionWidth;
+    if (shot.position.x < left || shot.position.x > left + world.sectionWidth)
         return true;
     const sf::FloatRect box(shot.position.x - shot.size.x / 2.f, shot.position.y - shot.size.y / 2.f, shot.size.x,
                             shot.size.y);
-    for (const sf::Vector2f& tile : game.tileMap.solidTiles)
+    for (const sf::Vector2f& tile : tiles(world).solidTiles)
         if (strictOverlap(box, sf::FloatRect(tile.x, tile.y, tileExtent, tileExtent)))
             return true;
     return false;
 }
 
-void updateProjectile(Game& game, Projectile& shot)
+void updateProjectile(FightWorld& world, Projectile& shot)
 {
     // 1-2. The target.
-    Player& target = targetOf(game, shot);
+    Player& target = targetOf(world, shot);
     if (strictOverlap(hitbox(target), sf::FloatRect(shot.position, shot.size)))
-        strike(game, shot, target);
-    else if (blocked(game, shot))
+        strike(world, shot, target);
+    else if (blocked(world, shot))
         shot.alive = false;
     // 4. Fly on.
-    const float step = game.frameTime * shot.speed;
+    const float step = world.stepTime * shot.speed;
     shot.position.x += shot.direction < 0 ? -step : step;
-    shot.sprite.setPosition(shot.position);
 }
 
 }  // namespace
 
-void initProjectiles(ProjectileList& list, Game& game)
-{
-    list.game = &game;
-    for (sf::Texture& texture : list.textures)
-        loadTextureFile(texture, shotPicture);
-}
 
-void spawnProjectile(ProjectileList& list, bool stunning, sf::Vector2f position, float speed, int direction,
+void spawnProjectile(FightWorld& world, bool stunning, sf::Vector2f position, float speed, int direction,
                      int owner)
 {
     Projectile shot;
-    const sf::Texture& texture = list.textures[stunning ? 0 : 1];
     shot.position = position;
     shot.speed = speed;
     shot.direction = direction;
     shot.effect = stunning ? 1 : 0;
-    shot.size = sf::Vector2f(texture.getSize());
+    shot.size = world.setting ? world.setting->shotSize : sf::Vector2f();
     shot.alive = true;
     shot.fromP2 = owner == 1;
-    shot.sprite.setTexture(texture, true);
-    // A shot flying right shows its picture mirrored, over the same box.
-    if (direction == 1) {
-        shot.sprite.setScale(-1.f, 1.f);
-        shot.sprite.setOrigin(shot.size.x, 0.f);
-    }
-    shot.sprite.setPosition(position);
-    if (list.game)
-        list.game->world.shots.push_back(shot);
+    world.shots.push_back(shot);
 }
 
-void updateProjectiles(Game& game)
+void updateProjectiles(FightWorld& world)
 {
-    std::vector<Projectile>& shots = game.world.shots;
+    std::vector<Projectile>& shots = world.shots;
     for (Projectile& shot : shots)
-        updateProjectile(game, shot);
+        updateProjectile(world, shot);
     shots.erase(std::remove_if(shots.begin(), shots.end(), [](const Projectile& s) { return !s.alive; }),
                 shots.end());
 }
 
-void drawProjectiles(const Game& game, sf::RenderTarget& target)
-{
-    for (const Projectile& shot : game.world.shots)
-        target.draw(shot.sprite);
-}

@@ -1,7 +1,6 @@
 #include "fighters/Skills.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 #include "fighters/Death.h"
 #include "fighters/Projectile.h"
 
@@ -23,12 +22,12 @@ constexpr float swapSettle = 0.1f;         // s after a swap before the skill is
 
 float frameDt(const Player& player)
 {
-    return player.game ? player.game->frameTime : 0.f;
+    return player.world ? player.world->stepTime : 0.f;
 }
 
 bool inFight(const Player& player)
 {
-    return player.game && player.game->state == SceneState::Fight;
+    return player.world && player.world->match.fightScene;
 }
 
 void endDash(Skill& skill, Player& player)
@@ -95,12 +94,12 @@ void selectSkill(Skill& skill, Player& player, int kind)
 void napolloShoot(Skill& skill, Player& player)
 {
     // 1. A press with rounds left fires; it wounds in the fight and stuns elsewhere.
-    if (skill.pressed && skill.ammo >= 1 && player.game) {
-        restartSound("N_SHOOT", skillVolume);
+    if (skill.pressed && skill.ammo >= 1 && player.world) {
+        cueSound(player, "N_SHOOT", skillVolume, true);
         skill.ammo -= 1;
         player.requestedState = AnimState::SHOOT;
         skill.active = true;
-        spawnProjectile(player.game->projectiles, !inFight(player), player.position, shotSpeed, player.facing,
+        spawnProjectile(*player.world, !inFight(player), player.position, shotSpeed, player.facing,
                         player.index);
     } else {
         // 2.
@@ -113,22 +112,22 @@ void napolloShoot(Skill& skill, Player& player)
 void atoolaDash(Skill& skill, Player& player)
 {
     // 1. Only a full gauge dashes.
-    if (player.dashCharge < fullDashCharge || !skill.pressed || !player.game) {
+    if (player.dashCharge < fullDashCharge || !skill.pressed || !player.world) {
         endDash(skill, player);
         return;
     }
     // 2.
-    playSound("A_DASH", skillVolume);
+    cueSound(player, "A_DASH", skillVolume);
     skill.active = true;
     player.dashing = true;
     player.requestedState = AnimState::DASH;
     // 3.
     if (!skill.dashStarted) {
         skill.dashStarted = true;
-        skill.dashClock.restart(player.game->world.time);
+        skill.dashClock.restart(player.world->time);
     }
     // 4. Over: the gauge is spent.
-    if (skill.dashClock.elapsed(player.game->world.time) >= skill.dashDuration) {
+    if (skill.dashClock.elapsed(player.world->time) >= skill.dashDuration) {
         player.dashCharge = 0.f;
         skill.dashStarted = false;
         endDash(skill, player);
@@ -141,7 +140,7 @@ void atoolaDash(Skill& skill, Player& player)
 
 void gigachillPound(Skill& skill, Player& player)
 {
-    if (!player.game)
+    if (!player.world)
         return;
     Player& other = opponent(player);
     // 1. The shield's second hit point, on the first call.

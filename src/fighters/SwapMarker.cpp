@@ -1,6 +1,6 @@
 #include "fighters/SwapMarker.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "fighters/Collision.h"
 
 namespace {
@@ -14,17 +14,17 @@ constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
 // picture's, set on every step (it is the world's, the picture is not: a
 // replay on a world read back must size it as the match did). A missing
 // picture leaves the default body size, so the marker still lands.
-void givePicture(const Game& game, SwapMarker& m)
+void givePicture(const FightWorld& world, SwapMarker& m)
 {
-    const sf::Sprite& picture = m.owner == 0 ? game.summonB : game.summonR;
-    if (!picture.getTexture())
+    const sf::Sprite* picture = world.setting ? world.setting->markers[m.owner == 0 ? 0 : 1] : nullptr;
+    if (!picture || !picture->getTexture())
         return;
-    const sf::Vector2u size = picture.getTexture()->getSize();
+    const sf::Vector2u size = picture->getTexture()->getSize();
     if (size.x > 0 && size.y > 0)
         m.size = sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
     if (m.sprite.getTexture())
         return;
-    m.sprite = picture;
+    m.sprite = *picture;
     m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
 }
 
@@ -52,9 +52,9 @@ void knock(SwapMarker& m, Player& p)
 }
 
 // 5. Edges count as inside.
-bool inView(const Game& game, const SwapMarker& m)
+bool inView(const FightWorld& world, const SwapMarker& m)
 {
-    const sf::Vector2f c = game.world.camera.view.getCenter();
+    const sf::Vector2f c = world.camera.view.getCenter();
     return m.position.x >= c.x - halfDesignWidth && m.position.x <= c.x + halfDesignWidth &&
            m.position.y >= c.y - halfDesignHeight && m.position.y <= c.y + halfDesignHeight;
 }
@@ -67,13 +67,13 @@ void parkMarker(SwapMarker& m)
     m.position = sf::Vector2f(markerParkedAt, markerParkedAt);
 }
 
-void updateMarker(Game& game, SwapMarker& m)
+void updateMarker(FightWorld& world, SwapMarker& m)
 {
-    const float dt = game.frameTime;
-    givePicture(game, m);
+    const float dt = world.stepTime;
+    givePicture(world, m);
     m.sprite.setPosition(m.position);
     // 1. Swings.
-    for (Player& p : game.world.players)
+    for (Player& p : world.players)
         knock(m, p);
     // 2. Move, or rest while parked.
     if (m.placed) {
@@ -87,9 +87,9 @@ void updateMarker(Game& game, SwapMarker& m)
         m.velocity.y += markerGravity * dt;
     m.velocity.x *= airDrag;
     // 5. Out of view, out of the level.
-    if (!inView(game, m))
+    if (!inView(world, m))
         parkMarker(m);
     // 6. Tiles.
-    collideWithTiles(game, m);
+    collideWithTiles(world, m);
     m.sprite.setPosition(m.position);
 }

@@ -2,7 +2,7 @@
 
 #include "match/Entity.h"
 
-struct Game;
+struct FightWorld;
 
 // Where a marker waits while it is not in the level: far outside any level.
 constexpr float markerParkedAt = 32767.f;  // px, both coordinates
@@ -15,6 +15,6 @@ struct SwapMarker : Entity {
 };
 
 // The marker's per-frame step: knocks, fall, leaving the view, tiles.
-void updateMarker(Game& game, SwapMarker& marker);
+void updateMarker(FightWorld& world, SwapMarker& marker);
 // Takes the marker out of the level.
 void parkMarker(SwapMarker& marker);

@@ -1,6 +1,5 @@
 #include "level/TileMap.h"
 
-#include "app/Game.h"
 #include "level/LevelFile.h"
 #include "resources/Loading.h"
 #include "resources/TextFile.h"
@@ -16,7 +15,7 @@ const char* const tilesetPath = "Assets/Sprites/Map/Tileset.png";
 
 float sectionWidthOf(const TileMap& map)
 {
-    return map.game ? map.game->world.sectionWidth : static_cast<float>(map.columns * tileSize);
+    return static_cast<float>(map.columns * tileSize);
 }
 
 // The 64 px cell holding coordinate `v` (tiles may in principle lie off the grid).
@@ -175,13 +174,3 @@ float sectionLeft(const TileMap& map, int section)
     return static_cast<float>(section) * sectionWidthOf(map);
 }
 
-void initTileMap(Game& game)
-{
-    game.tilesetSprite = loadSprite(tilesetPath, false, false);
-    TileMap& map = game.tileMap;
-    map.game = &game;
-    map.tileSprite = &game.tilesetSprite;
-    map.columns = classicColumns;
-    game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
-    loadLevel(map, jungleLevelPath);
-}

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-struct Game;
-
 // Tile geometry and codes.
 constexpr int tileSize = 64;           // px, square tiles
 constexpr int sectionRows = 20;        // rows per section (1280 px)
@@ -40,9 +38,8 @@ struct TileMap {
     std::vector<std::unique_ptr<Trap>> hazards;
     float flag0X = 0.f;
     float flag1X = 0.f;
-    Game* game = nullptr;
     sf::Sprite* tileSprite = nullptr;
-    int sectionIndex = 0;
+    int sectionIndex = 0;  // the section `solidTiles` and `hazards` were built for (the world says which is live)
     int lastSection = 0;
     int columns = classicColumns;
     std::vector<Section> grid;  // [section][column][row]
@@ -76,5 +73,3 @@ float sectionLeft(const TileMap& map, int section);
 // Re-indexes `solidTiles` after it was filled by hand.
 void indexSolidTiles(TileMap& map);
 
-// Start-up: the tileset sprite and the Jungle level on 60 columns.
-void initTileMap(Game& game);

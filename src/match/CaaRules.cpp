@@ -1,6 +1,6 @@
 #include "match/MatchFlow.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "match/FighterReset.h"
 
 namespace {
@@ -18,10 +18,10 @@ void countDeath(Player& victim, int& killerKills)
     }
 }
 
-void becomeKind(Game& game, Player& p, int kind)
+void becomeKind(FightWorld& world, Player& p, int kind)
 {
     selectSkill(p.skill, p, kind);
-    p.character = &game.characterSets[characterSlot(p.index, kind)];
+    p.character = &world.setting->characters[characterSlot(p.index, kind)];
     applyCharacterStats(p);
     setFacingScale(p, static_cast<float>(p.facing), 1.f);
     p.requestedState = AnimState::IDLE;
@@ -29,27 +29,27 @@ void becomeKind(Game& game, Player& p, int kind)
 
 // 2-3. A change falls due at 2 and 4 kills; a fighter that is down takes it
 // on its first frame standing again, so its death still plays out.
-void changeIfDue(Game& game, int index, int kills)
+void changeIfDue(FightWorld& world, int index, int kills)
 {
-    Player& p = game.world.players[index];
+    Player& p = world.players[index];
     if (p.hitPoints < 1 || p.dead)
         return;
-    if (kills >= caaNapolloKills && !(game.world.match.caaStage & napolloMark[index])) {
-        becomeKind(game, p, napolloKind);
-        game.world.match.caaStage |= napolloMark[index];
+    if (kills >= caaNapolloKills && !(world.match.caaStage & napolloMark[index])) {
+        becomeKind(world, p, napolloKind);
+        world.match.caaStage |= napolloMark[index];
     }
-    if (kills >= caaGigachillKills && !(game.world.match.caaStage & gigachillMark[index])) {
-        becomeKind(game, p, gigachillKind);
-        game.world.match.caaStage |= gigachillMark[index];
+    if (kills >= caaGigachillKills && !(world.match.caaStage & gigachillMark[index])) {
+        becomeKind(world, p, gigachillKind);
+        world.match.caaStage |= gigachillMark[index];
     }
 }
 
 }  // namespace
 
-void caaRules(Game& game)
+void caaRules(FightWorld& world)
 {
-    countDeath(game.world.players[0], game.world.match.p2Kills);
-    countDeath(game.world.players[1], game.world.match.p1Kills);
-    changeIfDue(game, 0, game.world.match.p1Kills);
-    changeIfDue(game, 1, game.world.match.p2Kills);
+    countDeath(world.players[0], world.match.p2Kills);
+    countDeath(world.players[1], world.match.p1Kills);
+    changeIfDue(world, 0, world.match.p1Kills);
+    changeIfDue(world, 1, world.match.p2Kills);
 }

@@ -1,6 +1,6 @@
 #include "match/Camera.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "match/Sections.h"
 
 
@@ -19,23 +19,23 @@ void approach(sf::Vector2f& centre, float targetX, float k)
     centre.y = (1.f - k) * centre.y + k * restCentreY;
 }
 
-float liveSectionLeft(const Game& game)
+float liveSectionLeft(const FightWorld& world)
 {
-    return static_cast<float>(game.tileMap.sectionIndex) * game.world.sectionWidth;
+    return static_cast<float>(world.sectionIndex) * world.sectionWidth;
 }
 
 // Keeps the view inside the live section; a section exactly one screen wide
 // holds the centre on its middle.
 void clampToSection(Camera& camera)
 {
-    const Game& game = *camera.game;
-    const float left = liveSectionLeft(game);
+    const FightWorld& world = *camera.world;
+    const float left = liveSectionLeft(world);
     if (camera.centre.x - halfDesignWidth <= left) {
         camera.centre = sf::Vector2f(left + halfDesignWidth, camera.view.getCenter().y);
         camera.view.setCenter(camera.centre);
     }
-    if (left + game.world.sectionWidth <= camera.centre.x + halfDesignWidth) {
-        camera.centre = sf::Vector2f(left + game.world.sectionWidth - halfDesignWidth, camera.view.getCenter().y);
+    if (left + world.sectionWidth <= camera.centre.x + halfDesignWidth) {
+        camera.centre = sf::Vector2f(left + world.sectionWidth - halfDesignWidth, camera.view.getCenter().y);
         camera.view.setCenter(camera.centre);
     }
 }
@@ -51,12 +51,12 @@ float shakeFactor(WorldRandom& random)
 // `centre`, so the next smoothing step takes it away again.
 void stepShake(Camera& camera)
 {
-    const float t = camera.shakeClock.elapsed(camera.game->world.time);
+    const float t = camera.shakeClock.elapsed(camera.world->time);
     if (camera.shaking && t >= camera.shakeStart && t <= camera.shakeStart + camera.shakeDuration) {
         camera.moveTowards(camera.centre);
         const float magnitude = (1.f - (t - camera.shakeStart) / camera.shakeDuration) * camera.shakeAmplitude;
-        const float dx = shakeFactor(camera.game->world.random) * magnitude;
-        const float dy = shakeFactor(camera.game->world.random) * magnitude;
+        const float dx = shakeFactor(camera.world->random) * magnitude;
+        const float dy = shakeFactor(camera.world->random) * magnitude;
         camera.view.move(dx, dy);
         return;
     }
@@ -69,7 +69,7 @@ void stepShake(Camera& camera)
 
 void Camera::reset()
 {
-    const sf::Vector2f screen = game ? game->resolution : sf::Vector2f(designWidth, designHeight);
+    const sf::Vector2f screen = world && world->setting ? world->setting->screen : sf::Vector2f(designWidth, designHeight);
     view.reset(sf::FloatRect(0.f, 0.f, designWidth, designHeight));
     view.setCenter(screen.x * 0.5f, screen.y * 0.5f + 64.f);
     centre = view.getCenter();
@@ -77,7 +77,7 @@ void Camera::reset()
 
 void Camera::moveTowards(sf::Vector2f target)
 {
-    const float dt = game->frameTime;
+    const float dt = world->stepTime;
     // 1. Overrun pan target: a fast approach first.
     if (catchUp)
         approach(centre, target.x, catchUpRate * dt);
@@ -92,40 +92,40 @@ void Camera::moveTowards(sf::Vector2f target)
 
 void Camera::followRoles()
 {
-    Game& g = *game;
+    FightWorld& w = *world;
     // 1. The right of way may change hands; the camera follows its holder.
-    if (!inTransition && !g.world.match.suddenDeath && !g.world.match.flagTaken) {
-        rightOfWay(g);
-        for (const Player& p : g.world.players)
+    if (!inTransition && !w.match.suddenDeath && !w.match.flagTaken) {
+        rightOfWay(w);
+        for (const Player& p : w.players)
             if (p.advancing)
                 moveTowards(p.position);
     }
     // 2. During a capture the goal is the subject.
-    if (g.world.match.flagTaken)
-        moveTowards(g.goal.getPosition());
+    if (w.match.flagTaken)
+        moveTowards(w.goal);
 }
 
 void Camera::updateTransition()
 {
     if (!inTransition)
         return;
-    const Game& g = *game;
+    const FightWorld& w = *world;
     // 1. The pan target: the side through which the advancing player enters.
     if (!targetFixed) {
-        panSituation = g.world.match.chaseSituation;
+        panSituation = w.match.chaseSituation;
         targetFixed = true;
-        const float left = liveSectionLeft(g);
+        const float left = liveSectionLeft(w);
         const float nearLeft = left + panMargin + halfDesignWidth;
-        const float nearRight = left + g.world.sectionWidth - panMargin - halfDesignWidth;
-        if (!g.world.players[1].advancing)
-            panTarget.x = g.world.flags[0].carried ? nearRight : nearLeft;
+        const float nearRight = left + w.sectionWidth - panMargin - halfDesignWidth;
+        if (!w.players[1].advancing)
+            panTarget.x = w.flags[0].carried ? nearRight : nearLeft;
         else
-            panTarget.x = g.world.flags[1].carried ? nearLeft : nearRight;
+            panTarget.x = w.flags[1].carried ? nearLeft : nearRight;
         panTarget.y = view.getCenter().y;
     }
     // 2. An advancing player already past the target makes the pan hurry.
     const bool targetAheadLeft = panSituation == p1CarryingFlag || panSituation == p2Attacking;
-    for (const Player& p : g.world.players) {
+    for (const Player& p : w.players) {
         if (!p.advancing)
             continue;
         if (targetAheadLeft ? p.position.x < panTarget.x : p.position.x > panTarget.x)
@@ -144,12 +144,12 @@ void Camera::updateTransition()
 
 void updateCamera(Camera& camera)
 {
-    Game& g = *camera.game;
+    FightWorld& w = *camera.world;
     // 1. Nothing moves while the curtain darkens.
-    if (g.screenFade.darkening)
+    if (w.curtain.darkening)
         return;
     // 2. Follow (not in the kill race, which has one screen-wide section).
-    if (!g.world.match.caaMode)
+    if (!w.match.caaMode)
         camera.followRoles();
     // 3. Section pan.
     camera.updateTransition();
@@ -159,8 +159,8 @@ void updateCamera(Camera& camera)
 
 void centreOnMiddleSection(Camera& camera)
 {
-    const Game& g = *camera.game;
-    const float x = static_cast<float>(g.tileMap.lastSection / 2) * g.world.sectionWidth + g.world.sectionWidth * 0.5f;
+    const FightWorld& w = *camera.world;
+    const float x = static_cast<float>(tiles(w).lastSection / 2) * w.sectionWidth + w.sectionWidth * 0.5f;
     camera.centre = sf::Vector2f(x, camera.view.getCenter().y);
     camera.view.setCenter(camera.centre);
 }
@@ -173,5 +173,5 @@ void startShake(Camera& camera, float amplitude, float duration)
     camera.shakeAmplitude = amplitude;
     camera.shakeStart = 0.f;
     camera.shakeDuration = duration;
-    camera.shakeClock.restart(camera.game->world.time);
+    camera.shakeClock.restart(camera.world->time);
 }

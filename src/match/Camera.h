@@ -5,7 +5,7 @@
 #include <SFML/Graphics/View.hpp>
 #include <SFML/System/Vector2.hpp>
 
-struct Game;
+struct FightWorld;
 
 // The view is always 1920 x 1080 world px, whatever the window's size.
 constexpr float designWidth = 1920.f;   // px
@@ -27,7 +27,7 @@ struct Camera {
     bool targetFixed = false;   // the running pan has its target
     sf::View view;
     sf::Vector2f centre;        // smoothed centre, without the shake
-    Game* game = nullptr;
+    FightWorld* world = nullptr;
     sf::Vector2f panTarget{0.f, 0.f};
     int panSituation = 0;       // the chase situation when the pan target was fixed
     GameClock shakeClock;

@@ -9,7 +9,7 @@
 enum ItemKind { SPEED = 0, STUN, SLOW, STOP, SWAP, itemKindCount };
 
 // The crate that falls into the live section. Opened, the same record becomes
-// the item its player holds: the game owns it while it lies, the player after.
+// the item its player holds: the world owns it while it lies, the player after.
 struct Crate : Entity {
     float age = 0.f;           // s since it appeared
     bool alive = true;         // false ends it at the next crate step

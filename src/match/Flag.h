@@ -2,7 +2,7 @@
 
 #include "match/Entity.h"
 
-struct Game;
+struct FightWorld;
 struct Player;
 
 // One of the two flags of the classic mode: flags[0] belongs to P1 and waits
@@ -19,21 +19,21 @@ struct Flag : Entity {
 constexpr float carryHeight = 100.f;  // px
 
 // Start-up: the flag pictures and search directions.
-void initFlags(Game& game);
+void initFlags(FightWorld& world);
 // Puts a flag at its base: in `section` at (x, 0), not placed, not carried.
 void putAtBase(Flag& flag, int section, float x);
 // Drops the flag onto the nearest floor of the live section.
-void placeFlag(Game& game, Flag& flag);
+void placeFlag(FightWorld& world, Flag& flag);
 // One flag's fight step: the fall onto the ground of its live section, then
 // the carrier following.
-void updateFlag(Game& game, int flagIndex);
+void updateFlag(FightWorld& world, int flagIndex);
 // A carried flag rides above its player.
-void followCarrier(Game& game, int flagIndex);
+void followCarrier(FightWorld& world, int flagIndex);
 
 // The flags' update and carrier following, each fight frame.
-void updateFlags(Game& game);
+void updateFlags(FightWorld& world);
 // Whether flag `flagIndex` touches the goal.
-bool flagTouchesGoal(const Game& game, int flagIndex);
+bool flagTouchesGoal(const FightWorld& world, int flagIndex);
 // The player takes its own flag when it reaches it with the right of way.
 void tryPickUp(Player& player);
 // A fallen player drops the flag it carries; the flag falls where it is.

@@ -1,6 +1,6 @@
 #include "match/Goal.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "match/FloorSearch.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
@@ -23,23 +23,23 @@ int floorRow(const TileMap& map, int column)
     return -1;
 }
 
-sf::Vector2f flightTarget(const Game& game)
+sf::Vector2f flightTarget(const FightWorld& world)
 {
-    const float height = static_cast<float>(game.goal.getTextureRect().height);
-    return game.goal.getPosition() - sf::Vector2f(0.f, height / targetHeightDivisor);
+    const float height = world.setting ? world.setting->goalBox.height : 0.f;
+    return world.goal - sf::Vector2f(0.f, height / targetHeightDivisor);
 }
 
 // One frame of a captured flag's flight; true when it has arrived.
-bool fly(Game& game, Flag& flag)
+bool fly(FightWorld& world, Flag& flag)
 {
-    const float dt = game.frameTime;
-    const sf::Vector2f target = flightTarget(game);
+    const float dt = world.stepTime;
+    const sf::Vector2f target = flightTarget(world);
     const sf::Vector2f from = flag.sprite.getPosition();
     const sf::Vector2f gap = target - from;
     const float distance = std::sqrt(gap.x * gap.x + gap.y * gap.y);
     // The view shakes and closes in on the goal while the flag flies.
-    startShake(game.world.camera, captureShakeAmplitude, captureShakeDuration);
-    game.world.camera.view.zoom(1.f - dt / captureZoomTime);
+    startShake(world.camera, captureShakeAmplitude, captureShakeDuration);
+    world.camera.view.zoom(1.f - dt / captureZoomTime);
     // The step never overshoots, so the flag always lands on the target.
     const float step = std::min(captureFlightSpeed * dt, distance);
     flag.position = distance > 0.f ? from + gap * (step / distance) : target;
@@ -49,32 +49,32 @@ bool fly(Game& game, Flag& flag)
 
 }  // namespace
 
-void placeGoal(Game& game)
+void placeGoal(FightWorld& world)
 {
-    const TileMap& map = game.tileMap;
-    const float x = static_cast<float>(middleSection(game)) * game.world.sectionWidth + game.world.sectionWidth * 0.5f;
-    const int column = static_cast<int>(std::floor((x - static_cast<float>(map.sectionIndex) * game.world.sectionWidth) / tileSize));
+    const TileMap& map = tiles(world);
+    const float x = static_cast<float>(middleSection(world)) * world.sectionWidth + world.sectionWidth * 0.5f;
+    const int column = static_cast<int>(std::floor((x - static_cast<float>(map.sectionIndex) * world.sectionWidth) / tileSize));
     int row = floorRow(map, column);
     // A middle column without ground: the goal stands on the nearest floor.
     if (row < 0)
         row = findFloorCell(map, x, -1, 0.f).row;
-    game.goal.setPosition(x, static_cast<float>((row - 1) * tileSize));
+    world.goal = sf::Vector2f(x, static_cast<float>((row - 1) * tileSize));
 }
 
-void captureStep(Game& game)
+void captureStep(FightWorld& world)
 {
     for (int i = 0; i < 2; ++i) {
-        Flag& flag = game.world.flags[i];
+        Flag& flag = world.flags[i];
         // 1. A flag touching the goal is taken, carried or not.
-        if (!flagTouchesGoal(game, i))
+        if (!flagTouchesGoal(world, i))
             continue;
         flag.carried = false;
-        game.world.match.flagTaken = true;
+        world.match.flagTaken = true;
         // 2-7. It flies into the goal; its arrival wins.
-        if (fly(game, flag)) {
-            game.world.camera.shaking = false;
-            stopFightMusic();
-            declareWinner(game, i);
+        if (fly(world, flag)) {
+            world.camera.shaking = false;
+            world.events.music = FightMusic::Stops;
+            declareWinner(world, i);
         }
     }
 }

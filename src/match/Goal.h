@@ -1,6 +1,6 @@
 #pragma once
 
-struct Game;
+struct FightWorld;
 
 // The captured flag flies into the goal at this speed.
 constexpr float captureFlightSpeed = 75.f;  // px/s
@@ -11,7 +11,7 @@ constexpr float captureShakeDuration = 5.f;    // s
 constexpr float captureZoomTime = 5.f;         // s
 
 // Puts the goal on the floor of the middle section (the classic fight's arrival).
-void placeGoal(Game& game);
+void placeGoal(FightWorld& world);
 // The flag capture: a flag touching the goal is taken, flies into it and
 // wins the match for its player. Runs each classic fight frame.
-void captureStep(Game& game);
+void captureStep(FightWorld& world);

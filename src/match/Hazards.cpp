@@ -1,6 +1,6 @@
 #include "match/Hazards.h"
 
-#include "app/Game.h"
+#include "world/FightWorld.h"
 #include "fighters/Combat.h"
 
 namespace {
@@ -20,11 +20,11 @@ void hazardTest(Player& player)
 {
     // 1. Water only slows for the frame it is touched.
     player.slowed = false;
-    if (!player.game)
+    if (!player.world)
         return;
     // 2-3. Every hazard the hitbox overlaps acts, by its kind.
     const sf::FloatRect box = hitbox(player);
-    for (const auto& hazard : player.game->tileMap.hazards) {
+    for (const auto& hazard : tiles(*player.world).hazards) {
         if (!hazard || !overlapsCell(box, hazard->position))
             continue;
         if (dynamic_cast<const Spike*>(hazard.get()))

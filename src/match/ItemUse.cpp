@@ -1,5 +1,4 @@
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 #include "fighters/Projectile.h"
 #include "match/Items.h"
 #include "match/Sections.h"
@@ -32,9 +31,9 @@ void timedFactor(Crate& item, Player& user, Player& target, float& runTime, cons
 {
     if (!item.effectStarted) {
         item.effectStarted = true;
-        playSound(sound, itemVolume);
+        cueSound(user, sound, itemVolume);
     }
-    runTime += user.game->frameTime;
+    runTime += user.world->stepTime;
     if (runTime <= effectDuration) {
         target.speedFactor = factor;
         return;
@@ -46,21 +45,21 @@ void timedFactor(Crate& item, Player& user, Player& target, float& runTime, cons
 
 void stunShot(Player& user)
 {
-    playSound("STUN", itemVolume);
-    spawnProjectile(user.game->projectiles, true, user.position, stunShotSpeed, user.facing, user.index);
+    cueSound(user, "STUN", itemVolume);
+    spawnProjectile(*user.world, true, user.position, stunShotSpeed, user.facing, user.index);
     usedUp(user);
 }
 
 // Nobody keeps the right of way; refused while nobody has it or the opponent is down.
 void stop(Player& user, Player& other)
 {
-    Game& game = *user.game;
-    if (game.world.match.chaseSituation == NoAttacker || other.dead) {
+    FightWorld& world = *user.world;
+    if (world.match.chaseSituation == NoAttacker || other.dead) {
         user.useItemRequest = false;
         return;
     }
-    playSound("STOP", itemVolume);
-    game.hud.stopFlash = true;
+    cueSound(user, "STOP", itemVolume);
+    world.events.stopFlash = true;
     user.advancing = false;
     other.advancing = false;
     usedUp(user);
@@ -73,16 +72,16 @@ void swap(Player& user, Player& other)
         user.useItemRequest = false;
         return;
     }
-    playSound("SWAP", itemVolume);
+    cueSound(user, "SWAP", itemVolume);
     std::swap(user.position, other.position);
     usedUp(user);
 }
 
 }  // namespace
 
-void activeItems(Game& game)
+void activeItems(FightWorld& world)
 {
-    for (Player& player : game.world.players) {
+    for (Player& player : world.players) {
         if (!player.useItemRequest)
             continue;
         if (player.item)

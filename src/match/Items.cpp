@@ -1,7 +1,6 @@
 #include "match/Items.h"
 
-#include "app/Game.h"
-#include "audio/Audio.h"
+#include "world/FightWorld.h"
 #include "fighters/Collision.h"
 #include "match/FloorSearch.h"
 #include "match/Sections.h"
@@ -16,14 +15,14 @@ constexpr float crateGravity = 4000.f; // px/s^2
 constexpr float spawnOffset = 200.f;   // px from the reference player, and the step back into view
 constexpr float itemVolume = 100.f;
 
-float viewLeft(const Game& game)
+float viewLeft(const FightWorld& world)
 {
-    return game.world.camera.view.getCenter().x - game.world.camera.view.getSize().x / 2.f;
+    return world.camera.view.getCenter().x - world.camera.view.getSize().x / 2.f;
 }
 
-float viewRight(const Game& game)
+float viewRight(const FightWorld& world)
 {
-    return game.world.camera.view.getCenter().x + game.world.camera.view.getSize().x / 2.f;
+    return world.camera.view.getCenter().x + world.camera.view.getSize().x / 2.f;
 }
 
 // Moves x by whole steps of `step` until it lies strictly beyond `edge` in
@@ -45,73 +44,74 @@ bool swingOpens(const Crate& crate, const Player& player)
            !player.hitLanded && (!player.item || !player.useItemRequest);
 }
 
-bool outOfView(const Game& game, const Crate& crate)
+bool outOfView(const FightWorld& world, const Crate& crate)
 {
-    return crate.position.x + crate.size.x / 2.f < viewLeft(game) ||
-           crate.position.x - crate.size.x / 2.f > viewRight(game);
+    return crate.position.x + crate.size.x / 2.f < viewLeft(world) ||
+           crate.position.x - crate.size.x / 2.f > viewRight(world);
 }
 
 }  // namespace
 
-void crateStep(Game& game)
+void crateStep(FightWorld& world)
 {
     // 1. Crates come only while someone has the right of way.
-    if (game.world.match.chaseSituation != NoAttacker) {
-        game.world.match.crateTimer += game.frameTime;
-        if (game.world.match.crateTimer >= spawnInterval && !game.world.crate)
-            spawnCrate(game);
+    if (world.match.chaseSituation != NoAttacker) {
+        world.match.crateTimer += world.stepTime;
+        if (world.match.crateTimer >= spawnInterval && !world.crate)
+            spawnCrate(world);
     }
     // 2. An ended crate goes; a live one moves on.
-    if (!game.world.crate)
+    if (!world.crate)
         return;
-    if (!game.world.crate->alive) {
-        game.world.match.crateTimer = 0.f;
-        game.world.crate.reset();
+    if (!world.crate->alive) {
+        world.match.crateTimer = 0.f;
+        world.crate.reset();
         return;
     }
-    updateCrate(game, *game.world.crate);
+    updateCrate(world, *world.crate);
 }
 
-void spawnCrate(Game& game)
+void spawnCrate(FightWorld& world)
 {
     // 1. The crate comes to the player without the right of way.
-    const Player& p1 = game.world.players[0];
-    const Player& reference = p1.advancing ? game.world.players[1] : p1;
-    const Player& other = game.world.players[reference.index == 0 ? 1 : 0];
+    const Player& p1 = world.players[0];
+    const Player& reference = p1.advancing ? world.players[1] : p1;
+    const Player& other = world.players[reference.index == 0 ? 1 : 0];
     // 2. Between the two players, on the reference's side, inside the view.
     float x;
     int direction;
     // A reference player beyond the far edge would put it out of view, where
     // it would end at once: it is stepped back in from that edge too.
     if (reference.position.x - other.position.x >= 0.f) {
-        x = stepPast(reference.position.x - spawnOffset, viewLeft(game), spawnOffset);
-        x = stepPast(x, viewRight(game), -spawnOffset);
+        x = stepPast(reference.position.x - spawnOffset, viewLeft(world), spawnOffset);
+        x = stepPast(x, viewRight(world), -spawnOffset);
         direction = 1;
     } else {
-        x = stepPast(reference.position.x + spawnOffset, viewRight(game), -spawnOffset);
-        x = stepPast(x, viewLeft(game), spawnOffset);
+        x = stepPast(reference.position.x + spawnOffset, viewRight(world), -spawnOffset);
+        x = stepPast(x, viewLeft(world), spawnOffset);
         direction = -1;
     }
     // 3. On the floor found from there.
     Crate crate;
-    crate.sprite = game.crateSprite;
-    if (const sf::Texture* texture = game.crateSprite.getTexture())
+    if (world.setting && world.setting->crate)
+        crate.sprite = *world.setting->crate;
+    if (const sf::Texture* texture = crate.sprite.getTexture())
         crate.size = sf::Vector2f(texture->getSize());
     else
         crate.size = sf::Vector2f(0.f, 0.f);
-    crate.position = findFloorCell(game.tileMap, x, direction, crate.size.x).position;
+    crate.position = findFloorCell(tiles(world), x, direction, crate.size.x).position;
     crate.sprite.setPosition(crate.position);
-    game.world.crate = crate;
+    world.crate = crate;
 }
 
-void updateCrate(Game& game, Crate& crate)
+void updateCrate(FightWorld& world, Crate& crate)
 {
-    const float dt = game.frameTime;
+    const float dt = world.stepTime;
     // 1. Fall onto the live section's ground.
     if (!crate.onGround)
         crate.velocity.y += dt * crateGravity;
     crate.position += crate.velocity * dt;
-    collideWithTiles(game, crate);
+    collideWithTiles(world, crate);
     crate.sprite.setPosition(crate.position);
     // 2. Lifetime.
     crate.age += dt;
@@ -119,36 +119,37 @@ void updateCrate(Game& game, Crate& crate)
         crate.alive = false;
     // 3. A swing opens it; when both swing in the same frame P1 gets it and
     // P2's swing passes through.
-    if (swingOpens(crate, game.world.players[0])) {
+    if (swingOpens(crate, world.players[0])) {
         crate.alive = false;
         crate.openedByP1 = true;
-    } else if (swingOpens(crate, game.world.players[1])) {
+    } else if (swingOpens(crate, world.players[1])) {
         crate.alive = false;
         crate.openedByP2 = true;
     }
     // 4. A crate the view left behind ends.
-    if (outOfView(game, crate))
+    if (outOfView(world, crate))
         crate.alive = false;
     // 5. The opener gets the item.
     if (crate.openedByP1) {
         crate.openedByP1 = false;
-        openCrate(game, game.world.players[0]);
+        openCrate(world, world.players[0]);
     } else if (crate.openedByP2) {
         crate.openedByP2 = false;
-        openCrate(game, game.world.players[1]);
+        openCrate(world, world.players[1]);
     }
 }
 
-void openCrate(Game& game, Player& player)
+void openCrate(FightWorld& world, Player& player)
 {
-    if (!game.world.crate)
+    if (!world.crate)
         return;
     // 1-2. A random kind; the player holds it now (any idle item it had is replaced).
-    game.world.crate->kind = randomBelow(game.world.random, itemKindCount);
-    player.item = game.world.crate;
-    game.world.crate.reset();
-    game.world.match.crateTimer = 0.f;
+    world.crate->kind = randomBelow(world.random, itemKindCount);
+    player.item = world.crate;
+    world.crate.reset();
+    world.match.crateTimer = 0.f;
     // 3-4. Sound and icon.
-    playSound("CRATEOPEN", itemVolume);
-    player.item->icon = game.itemIcons[player.item->kind];
+    cueSound(world.events, "CRATEOPEN", itemVolume);
+    if (world.setting && world.setting->itemIcons)
+        player.item->icon = world.setting->itemIcons[player.item->kind];
 }

@@ -3,21 +3,21 @@
 #include <memory>
 
 struct Crate;
-struct Game;
+struct FightWorld;
 struct Player;
 
 // Crate timing and the crate's own update, each fight frame after the players' tick.
-void crateStep(Game& game);
+void crateStep(FightWorld& world);
 // Drops a crate into view beside the player without the right of way.
-void spawnCrate(Game& game);
+void spawnCrate(FightWorld& world);
 // Falls, ages, opens on a swing and ends out of view or after its lifetime.
-void updateCrate(Game& game, Crate& crate);
+void updateCrate(FightWorld& world, Crate& crate);
 // The lying crate becomes `player`'s item, of a random kind.
-void openCrate(Game& game, Player& player);
+void openCrate(FightWorld& world, Player& player);
 
 // Each fight frame: the items the players asked to use (P1 first), and the
 // running SPEED and SLOW effects.
-void activeItems(Game& game);
+void activeItems(FightWorld& world);
 void useItem(Crate& item, Player& user);
 // The player's item is gone (used up, match reset, sudden death).
 void destroyItem(Player& player);

@@ -1,6 +1,8 @@
 #pragma once
 
-struct Game;
+#include <string>
+
+struct FightWorld;
 struct Player;
 
 constexpr float matchTime = 300.f;          // s of a classic match
@@ -10,28 +12,29 @@ constexpr int caaNapolloKills = 2;          // kills at which a kill racer becom
 constexpr int caaGigachillKills = 4;        // ... and Gigachill
 constexpr int caaWinningKills = 6;
 
-// The match rules of both modes: set-up, reset, placement and win tests.
-void resetMatch(Game& game);
+// The match rules of both modes: set-up, placement and win tests.
+// The classic level on 60 columns, as the world's level.
+void loadClassicLevel(FightWorld& world, const std::string& path);
 // Each set-up is complete on its own: whatever scene it is called from, the
 // level, flags, fighters, timer and countdown are ready for a new fight.
-void setUpClassicFight(Game& game);
-void setUpCaaFight(Game& game);
-void placeForFight(Game& game);
-void caaRules(Game& game);
-void matchRules(Game& game);
-// The start countdown and the classic match timer, run by the HUD update.
-void updateCountdown(Game& game);
-void updateTimer(Game& game);
-void startSuddenDeath(Game& game);
+// `customLevel` empty: the Jungle.
+void setUpClassicFight(FightWorld& world, const std::string& customLevel);
+void setUpCaaFight(FightWorld& world);
+void placeForFight(FightWorld& world);
+void caaRules(FightWorld& world);
+void matchRules(FightWorld& world);
+// The start countdown and the classic match timer (not in the kill race), each fight step.
+void updateMatchClock(FightWorld& world);
+void updateCountdown(FightWorld& world);
+void updateTimer(FightWorld& world);
+void startSuddenDeath(FightWorld& world);
 // Player `winner` (0 or 1) wins the match: the result screen follows.
-void declareWinner(Game& game, int winner);
+void declareWinner(FightWorld& world, int winner);
 
-// Stops the fight music (a capture and the kill race's end do).
-void stopFightMusic();
 // Whether the fighter's current clip has played to its end (a clip without
 // length is over at once).
 bool clipOver(const Player& player);
 // A classic flag's distance, in sections, from the middle section.
-int flagDistance(const Game& game, int flagIndex);
+int flagDistance(const FightWorld& world, int flagIndex);
 // At time-out a carried flag may still score: no decision is made then.
-bool timeOutDeferred(const Game& game);
+bool timeOutDeferred(const FightWorld& world);

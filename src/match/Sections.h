@@ -3,7 +3,7 @@
 #include "match/Flag.h"
 #include "match/Goal.h"
 
-struct Game;
+struct FightWorld;
 struct Player;
 
 // Who holds the right of way and whether its flag is carried.
@@ -16,17 +16,17 @@ enum ChaseSituation : int {
 };
 
 // Right of way, section changes and the flags of the classic mode.
-void updateChaseSituation(Game& game);
+void updateChaseSituation(FightWorld& world);
 // A player that went down loses the right of way; the other one, standing,
 // takes it (unless both are down). Run by the camera's follow step.
-void rightOfWay(Game& game);
+void rightOfWay(FightWorld& world);
 
 // The fight's screen and section edges for one player.
 void sectionEdges(Player& player);
 // The advancing `crosser` enters section `newIndex`: the section becomes
 // live, the camera pans and the other player is brought along.
-void changeSection(Game& game, Player& crosser, int newIndex);
+void changeSection(FightWorld& world, Player& crosser, int newIndex);
 // Makes `section` the live one: its collision and hazards are rebuilt.
-void makeLive(Game& game, int section);
+void makeLive(FightWorld& world, int section);
 // The middle section of the loaded level.
-int middleSection(const Game& game);
+int middleSection(const FightWorld& world);

@@ -36,13 +36,13 @@ void setUpChosenFight(Game& game)
     const DoorKind door = *room->fightAtBlack;
     room->fightAtBlack.reset();
     if (door == DoorKind::Caa) {
-        setUpCaaFight(game);
+        setUpCaaFight(game.world);
         game.world.match.fightLive = false;
         game.world.match.caaMode = true;
     } else {
         game.customMapChosen = false;
-        setUpClassicFight(game);
-        placeGoal(game);
+        setUpClassicFight(game.world, game.customMapChosen ? game.customMapPath : std::string());
+        placeGoal(game.world);
         game.world.flags[0].carried = false;
     }
 }

@@ -3,17 +3,6 @@
 #include "app/Game.h"
 #include "menus/MenuRooms.h"
 
-void setFighterKind(Player& player, int kind)
-{
-    Game& game = *player.game;
-    selectSkill(player.skill, player, kind);
-    player.character = &game.characterSets[characterSlot(player.index, kind)];
-    applyCharacterStats(player);
-    setBothStates(player, AnimState::IDLE);
-    player.frame = 0;
-    setFacingScale(player, static_cast<float>(player.facing), 1.f);
-}
-
 int nextOfferedKind(int kind)
 {
     return kind >= 0 && kind < offeredKinds - 1 ? kind + 1 : 0;

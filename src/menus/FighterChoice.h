@@ -1,9 +1,10 @@
 #pragma once
 
+#include "fighters/Player.h"
+
 #include <SFML/Window/Keyboard.hpp>
 
 struct Game;
-struct Player;
 
 // The fighter kinds the rooms offer: 0 Napollo, 1 Atoola, 2 Gigachill.
 constexpr int offeredKinds = 3;
@@ -12,10 +13,6 @@ constexpr int dpadAxis = 6;             // sf::Joystick::PovX
 constexpr float dpadThreshold = 30.f;   // of 100
 // A held direction pad steps the choice once per this many seconds.
 constexpr float choiceRepeat = 0.25f;   // s
-
-// Gives the player fighter kind `kind`: its skill, its slot's frames and
-// stats, standing still on frame 0 facing the way it faced.
-void setFighterKind(Player& player, int kind);
 
 // The next and the previous offered kind (any other kind leads back into the offer).
 int nextOfferedKind(int kind);

@@ -1,8 +1,8 @@
 #include "app/Game.h"
-#include "fighters/PlayerDrawing.h"
-#include "fighters/Projectile.h"
+#include "render/fight/PlayerDrawing.h"
+#include "render/fight/ShotDrawing.h"
 #include "level/TileRenderer.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "match/Sections.h"
 #include "render/Composition.h"
 #include "render/FrameTarget.h"
@@ -48,7 +48,9 @@ void drawSkillObject(const Player& player, sf::RenderTarget& target)
 void drawFightActors(Game& game, sf::RenderTarget& target)
 {
     if (!game.world.match.caaMode) {
-        target.draw(game.goal);
+        sf::Sprite goal = game.goal;
+        goal.setPosition(game.world.goal);
+        target.draw(goal);
         if (game.world.crate && game.world.crate->alive)
             drawCrate(game, target);
     }
@@ -122,7 +124,7 @@ void drawFightScene(Game& game, FrameTarget& frame)
     // 2-3. Actors, then the shots in flight, in the world.
     aimAtWorld(frame, game.world.camera.view);
     drawFightActors(game, *frame.target);
-    drawProjectiles(game, *frame.target);
+    drawProjectiles(game.world, game.projectiles, *frame.target);
     // 4. Water over the actors, through its shader, rippling with time and the camera.
     feedWaterShader(game);
     drawWater(game, frame);

@@ -1,7 +1,7 @@
 #include "app/Game.h"
-#include "fighters/PlayerDrawing.h"
-#include "fighters/Projectile.h"
-#include "match/Hud.h"
+#include "render/fight/PlayerDrawing.h"
+#include "render/fight/ShotDrawing.h"
+#include "render/hud/Hud.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
 #include "render/FrameTarget.h"
@@ -52,7 +52,7 @@ void drawRoomScene(Game& game, SceneState room, FrameTarget& frame)
     // 3. Both fighters, then their shots.
     for (const Player& player : game.world.players)
         drawPlayer(game, player, target);
-    drawProjectiles(game, target);
+    drawProjectiles(game.world, game.projectiles, target);
     // 4. Markers and fighter cards over the room (the pause menu draws its own over its dimmer).
     aimAtScreen(frame, game);
     if (game.state != SceneState::Pause)

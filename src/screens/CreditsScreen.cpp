@@ -1,7 +1,7 @@
 #include "screens/CreditsScreen.h"
 
 #include "app/Game.h"
-#include "fighters/Projectile.h"
+#include "render/fight/ShotDrawing.h"
 #include "resources/Loading.h"
 
 void initCredits(CreditsScreen& credits, Game& game)
@@ -17,6 +17,6 @@ void drawCredits(CreditsScreen& credits)
     // Nothing new goes into the background layer: it still shows the hub.
     game.backgroundLayer.setView(game.world.camera.view);
     game.screenLayer.draw(game.backgroundLayerSprite);
-    drawProjectiles(game, game.screenLayer);
+    drawProjectiles(game.world, game.projectiles, game.screenLayer);
     game.screenLayer.draw(credits.picture);
 }

@@ -5,7 +5,7 @@
 #include "app/Latches.h"
 #include "app/MousePosition.h"
 #include "editor/EditorLevelFiles.h"
-#include "fighters/Projectile.h"
+#include "render/fight/ShotDrawing.h"
 #include "level/CustomLevelList.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
@@ -59,8 +59,8 @@ void startCustomFight(CustomMapScreen& screen, const std::string& path)
     Game& game = *screen.game;
     game.customMapPath = path;
     game.customMapChosen = true;
-    setUpClassicFight(game);
-    placeGoal(game);
+    setUpClassicFight(game.world, game.customMapChosen ? game.customMapPath : std::string());
+    placeGoal(game.world);
     startFade(game.screenFade);
     screen.targetState = SceneState::Fight;
 }
@@ -201,7 +201,7 @@ void drawCustomMapSelect(CustomMapScreen& screen)
         fitTextWidth(problem, game.resolution.x - 2.f * (backLinePlace.x * 2.f));
         hud.draw(problem);
     }
-    drawProjectiles(game, hud);
+    drawProjectiles(game.world, game.projectiles, hud);
     // 3. Stacked onto the screen layer.
     stackLayer(game.screenLayer, game.backgroundLayer, game.backgroundLayerSprite);
     stackLayer(game.screenLayer, game.hudLayer, game.hudLayerSprite);

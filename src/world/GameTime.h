@@ -1,5 +1,8 @@
 #pragma once
 
+// The length of one step of the world's rules.
+constexpr float fixedStep = 1.f / 300.f;  // s
+
 // The game's own clock. Game logic never reads the wall clock: the frame loop
 // advances `now` by `frameTime` once per frame, and every clock of the game
 // (animation, attack, parry, curtain settle, navigation pacing...) measures

@@ -228,6 +228,9 @@ bool deserialize(const std::vector<std::uint8_t>& bytes, FightWorld& world, std:
     visitWorld(read, reader);
     if (reader.error.empty() && reader.at != body)
         reader.error = "the world data has " + std::to_string(body - reader.at) + " bytes too many";
+    if (reader.error.empty() && (read.sectionIndex < 0 || read.sectionIndex >= maxSections))
+        reader.error = "the world data names section " + std::to_string(read.sectionIndex) + " (at most " +
+                       std::to_string(maxSections - 1) + ")";
     if (!reader.error.empty()) {
         error = reader.error;
         return false;

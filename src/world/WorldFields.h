@@ -108,7 +108,7 @@ void visitWorld(W& w, Visit& visit)
     visit(w.random.increment);
     auto& m = w.match;
     for (auto* flag : {&m.fightLive, &m.suddenDeath, &m.suddenDeathFalls[0], &m.suddenDeathFalls[1], &m.caaMode,
-                       &m.flagTaken, &m.bothDown})
+                       &m.flagTaken, &m.bothDown, &m.fightScene})
         visit(*flag);
     for (auto* number : {&m.chaseSituation, &m.p1Kills, &m.p2Kills, &m.caaStage})
         visit(*number);
@@ -147,4 +147,8 @@ void visitWorld(W& w, Visit& visit)
     visit(c.shakeStart);
     visit.view(c.view);
     visit(w.sectionWidth);
+    visit(w.sectionIndex);
+    visitVector(w.goal, visit);
+    for (auto* flag : {&w.curtain.active, &w.curtain.darkening, &w.curtain.settled})
+        visit(*flag);
 }

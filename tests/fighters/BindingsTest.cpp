@@ -1,3 +1,4 @@
+#include "app/FightAssets.h"
 #include "fighters/BindsFile.h"
 #include "fighters/FighterWorld.h"
 #include "support/TestFiles.h"

@@ -1,4 +1,5 @@
 #include "fighters/Collision.h"
+#include "app/FixedSteps.h"
 #include "fighters/FighterWorld.h"
 #include "fighters/PlayerStep.h"
 #include "level/TileMap.h"
@@ -75,21 +76,22 @@ TEST(TileCollision, CeilingPushesDownWithOnePixelPerSecondAndSmallOverlapsWait)
     world.setTile(10, 5, 0);  // ceiling cell: x 640..704, y 320..384
     Player& p = world.p1();
     world.game->frameTime = 1.f / 60.f;
+    tellWorld(*world.game);
     // Rising at 1200 px/s the tolerance is 20 px: a 15 px overlap is left alone.
     p.position = sf::Vector2f(672.f, 384.f - 15.f + p.size.y / 2.f);
     p.velocity = sf::Vector2f(0.f, -1200.f);
-    collideWithTiles(*world.game, p);
+    collideWithTiles(world.game->world, p);
     EXPECT_FLOAT_EQ(p.position.y, 384.f - 15.f + p.size.y / 2.f);
     EXPECT_FLOAT_EQ(p.velocity.y, -1200.f);
     // A 25 px overlap is pushed out, and the fighter keeps moving down slowly.
     p.position.y = 384.f - 25.f + p.size.y / 2.f;
-    collideWithTiles(*world.game, p);
+    collideWithTiles(world.game->world, p);
     EXPECT_FLOAT_EQ(p.position.y, 384.f + p.size.y / 2.f);
     EXPECT_FLOAT_EQ(p.velocity.y, 1.f);
     EXPECT_FALSE(p.onGround);
     p.airborne = true;
     p.doubleJumpUsed = true;
-    updatePlayer(p, *world.game);
+    updatePlayer(p, world.game->world);
     EXPECT_TRUE(p.airborne) << "a bump on the head is no landing";
     EXPECT_TRUE(p.doubleJumpUsed);
 }

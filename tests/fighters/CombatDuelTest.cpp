@@ -1,4 +1,5 @@
 #include "fighters/Death.h"
+#include "app/FixedSteps.h"
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +32,12 @@ struct Duel {
         game.world.time.now = 10.0;  // well past every clock's cool-down
         TileMap& map = game.tileMap;
         map.sectionIndex = liveSection;
+        game.world.sectionIndex = liveSection;
         map.solidTiles.clear();
         buildCollision(map);
         left = sectionLeft(map, liveSection);
         game.state = SceneState::Fight;
+        tellWorld(game);
         game.world.match.fightLive = true;
         game.screenFade.active = false;
         game.screenFade.clock.startedAt = -10.0;

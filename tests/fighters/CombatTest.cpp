@@ -1,4 +1,5 @@
 #include "fighters/CombatWorld.h"
+#include "app/FixedSteps.h"
 
 #include "fighters/Combat.h"
 #include "fighters/PlayersTick.h"
@@ -31,6 +32,7 @@ TEST(Wounds, GigachillLosesItsShieldThenFallsAndAtoolasKillFillsItsGauge)
     swingFrame(w, a, 21);
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 1);
+    applyStepEvents(w.game);  // the step plays what the rules cued
     EXPECT_TRUE(soundPlaying("G_LOSESHIELD"));
     EXPECT_FALSE(d.skill.shieldReady);
     EXPECT_EQ(a.dashCharge, 10.f) << "only a kill fills the gauge";
@@ -93,6 +95,7 @@ TEST(Parry, FacingParryStunsTheAttackerAndOnlyItsFramesCount)
     EXPECT_EQ(a.currentState, AnimState::STUN);
     EXPECT_FALSE(a.attacking);
     EXPECT_EQ(d.currentState, AnimState::IDLE);
+    applyStepEvents(w.game);
     EXPECT_TRUE(soundPlaying("PARRYSUCESS"));
 }
 
@@ -148,6 +151,7 @@ TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
 {
     CombatWorld w(atoola, atoola);
     w.game.state = SceneState::MainHub;
+    tellWorld(w.game);
     Player& a = w.p1();
     Player& d = w.p2();
     d.advancing = true;

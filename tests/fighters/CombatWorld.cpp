@@ -3,7 +3,8 @@
 #include "audio/Audio.h"
 #include "fighters/BoxFrames.h"
 #include "fighters/FighterWorld.h"
-#include "fighters/PlayersTick.h"
+#include "app/FixedSteps.h"
+#include "app/SceneUpdate.h"
 #include "fighters/Projectile.h"
 #include "match/Camera.h"
 
@@ -73,10 +74,13 @@ void CombatWorld::frames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
         game.frameTime = dt;
+        tellWorld(game);
         game.world.time.now += dt;
-        updateProjectiles(game);
+        tellWorld(game);
+        updateProjectiles(game.world);
         updateCamera(game.world.camera);
-        playersTick(game);
+        tickPlayers(game);
+        applyStepEvents(game);
     }
 }
 

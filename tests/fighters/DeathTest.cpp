@@ -54,32 +54,32 @@ TEST(Respawn, LandsOnTheSideTheFlagsDecideFacingTheOpponent)
     Player& p2 = w.p2();
     // P1 prefers the left of P2 ...
     w.stand(p2, 2000.f, -1);
-    respawn(p1, w.game);
+    respawn(p1, w.game.world);
     EXPECT_EQ(p1.position.x, cellX(2000.f - 850.f, p1));
     EXPECT_EQ(p1.facing, 1);
     // ... but takes the right when the left spot lies outside the section.
     w.stand(p2, 300.f, -1);
-    respawn(p1, w.game);
+    respawn(p1, w.game.world);
     EXPECT_EQ(p1.position.x, cellX(300.f + 850.f, p1));
     EXPECT_EQ(p1.facing, -1);
     // With P2's flag carried P1 prefers the right.
     w.game.world.flags[1].carried = true;
     w.stand(p2, 2000.f, -1);
-    respawn(p1, w.game);
+    respawn(p1, w.game.world);
     EXPECT_EQ(p1.position.x, cellX(2850.f, p1));
     // P2 mirrors: the right unless P1's flag is carried, then the left.
     w.stand(p1, 1000.f, 1);
-    respawn(p2, w.game);
+    respawn(p2, w.game.world);
     EXPECT_EQ(p2.position.x, cellX(1850.f, p2));
     EXPECT_EQ(p2.facing, -1);
     w.game.world.flags[0].carried = true;
-    respawn(p2, w.game);
+    respawn(p2, w.game.world);
     EXPECT_EQ(p2.position.x, cellX(1000.f - 850.f, p2));
     // Both down: either side of the camera centre.
     w.game.world.match.bothDown = true;
     w.game.world.camera.centre.x = 1500.f;
-    respawn(p1, w.game);
-    respawn(p2, w.game);
+    respawn(p1, w.game.world);
+    respawn(p2, w.game.world);
     EXPECT_EQ(p1.position.x, cellX(1075.f, p1));
     EXPECT_EQ(p2.position.x, cellX(1925.f, p2));
     EXPECT_EQ(p1.position.y, (floorRow - 1) * 64.f);

@@ -1,6 +1,7 @@
 #include "fighters/FighterWorld.h"
 
-#include "fighters/PlayersTick.h"
+#include "app/FixedSteps.h"
+#include "app/SceneUpdate.h"
 #include "support/Headless.h"
 
 namespace {
@@ -37,6 +38,7 @@ void startTinyFight(Game& game, int floor)
     map.grid.assign(1, Section(classicColumns, column));
     map.lastSection = 0;
     map.sectionIndex = 0;
+    game.world.sectionIndex = 0;
     map.solidTiles.clear();
     buildCollision(map);
     startFightNow(game);
@@ -45,6 +47,7 @@ void startTinyFight(Game& game, int floor)
 void startFightNow(Game& game)
 {
     game.state = SceneState::Fight;
+    tellWorld(game);
     game.world.match.fightLive = true;
     game.screenFade.active = false;
     game.screenFade.darkening = false;
@@ -96,8 +99,10 @@ void FighterWorld::step(int frames, float dt)
 {
     for (int i = 0; i < frames; ++i) {
         game->frameTime = dt;
+        tellWorld(*game);
         game->world.time.now += dt;
-        playersTick(*game);
+        tellWorld(*game);
+        tickPlayers(*game);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "fighters/FighterWorld.h"
+#include "app/FixedSteps.h"
 
 #include "app/PlayerButtons.h"
 
@@ -12,6 +13,7 @@ struct InputWorld : FighterWorld {
     {
         standOn(p1(), 800.f, 15);
         game->frameTime = 1.f / 60.f;
+        tellWorld(*game);
     }
     // One input step of P1 alone.
     void input()

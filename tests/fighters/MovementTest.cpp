@@ -1,4 +1,5 @@
 #include "fighters/FighterWorld.h"
+#include "app/FixedSteps.h"
 #include "fighters/PlayerStep.h"
 #include "fighters/PlayersTick.h"
 
@@ -95,6 +96,7 @@ TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
 {
     FighterWorld world(withFloor);
     world.game->state = SceneState::MainHub;
+    tellWorld(*world.game);
     world.standOn(world.p2(), 1500.f, 15);
     Player& p = world.p1();
     world.standOn(p, 31.f, 15);

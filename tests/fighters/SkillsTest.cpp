@@ -116,13 +116,13 @@ TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
     w.stand(o, m.position.x + 20.f, -1);
     o.hitboxActive = true;
     o.hitLanded = false;
-    updateMarker(w.game, m);
+    updateMarker(w.game.world, m);
     EXPECT_LT(m.velocity.x, -1900.f);
     EXPECT_LT(m.velocity.y, -1300.f);
     EXPECT_TRUE(o.hitLanded);
     // Far out of view: gone, and the next press places it anew.
     m.position.x = w.game.world.camera.view.getCenter().x + 1200.f;
-    updateMarker(w.game, m);
+    updateMarker(w.game.world, m);
     EXPECT_FALSE(m.placed);
     press(p);
     swapperSwap(p.skill, p);

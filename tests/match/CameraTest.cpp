@@ -1,4 +1,5 @@
 #include "fighters/CombatWorld.h"
+#include "app/FixedSteps.h"
 
 #include "match/Camera.h"
 
@@ -14,6 +15,7 @@ void cameraFrames(Game& game, int frames)
 {
     for (int i = 0; i < frames; ++i) {
         game.frameTime = dt;
+        tellWorld(game);
         game.world.time.now += dt;
         updateCamera(game.world.camera);
     }

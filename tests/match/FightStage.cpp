@@ -1,4 +1,5 @@
 #include "match/FightStage.h"
+#include "app/FixedSteps.h"
 
 #include "fighters/FighterWorld.h"
 #include "match/Camera.h"
@@ -35,6 +36,7 @@ void FightStage::give(Player& player, int kind, bool inUse)
 void FightStage::goToSection(int section)
 {
     game.tileMap.sectionIndex = section;
+    game.world.sectionIndex = section;
     game.tileMap.solidTiles.clear();
     buildCollision(game.tileMap);
     lookAt(static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f);
@@ -61,8 +63,9 @@ void FightStage::itemFrames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
         game.frameTime = dt;
+        tellWorld(game);
         game.world.time.now += dt;
-        crateStep(game);
-        activeItems(game);
+        crateStep(game.world);
+        activeItems(game.world);
     }
 }

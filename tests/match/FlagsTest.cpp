@@ -1,4 +1,5 @@
 #include "match/JungleMatch.h"
+#include "app/FixedSteps.h"
 
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
@@ -38,24 +39,24 @@ TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
     Flag& flag = game.world.flags[0];
     // Dropped over the spikes of the middle section: put on the next floor to its right.
     putFlag(flag, 2, {cellCentreX(2, 52), 100.f});
-    updateFlags(game);
+    updateFlags(game.world);
     expectOnFloor(game, flag);
     EXPECT_GT(flag.position.x, cellCentreX(2, 53));
     // Below the level: back on the nearest floor, not at its base.
     putFlag(flag, 2, {cellCentreX(2, 20), 1300.f});
-    updateFlags(game);
+    updateFlags(game.world);
     expectOnFloor(game, flag);
     EXPECT_NEAR(flag.position.x, cellCentreX(2, 20), 64.f);
     // Dropped in mid-air in section 3 while section 2 is live: it waits there,
     // and lands when section 3 is live again.
     putFlag(flag, 3, {cellCentreX(3, 30), 300.f});
-    updateFlags(game);
+    updateFlags(game.world);
     EXPECT_FLOAT_EQ(flag.position.y, 300.f);
-    makeLive(game, 3);
-    updateFlags(game);
+    makeLive(game.world, 3);
+    updateFlags(game.world);
     expectOnFloor(game, flag);
     // Only its own player, with the right of way, takes it.
-    updateFlags(game);  // the picture shows where the flag came to rest
+    updateFlags(game.world);  // the picture shows where the flag came to rest
     for (Player& p : game.world.players) {
         p.position = flag.position;
         placeFrame(p);
@@ -109,7 +110,7 @@ TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
     EXPECT_GE(p1.position.x, 3840.f);
     EXPECT_LT(p1.position.x, 2 * 3840.f);
     // The kill race only holds fighters at the edges of the view.
-    setUpCaaFight(game);
+    setUpCaaFight(game.world);
     p1.position.x = -50.f;
     p1.velocity = sf::Vector2f(0.f, 0.f);
     p1.knockbackLock = false;
@@ -123,12 +124,13 @@ TEST(Flags, ACaptureEndsWithinItsFlightTimeAtAnyFrameRate)
 {
     JungleMatch f;
     Game& game = f.game;
-    const sf::Vector2f goal = game.goal.getPosition();
+    const sf::Vector2f goal = game.world.goal;
     const sf::Vector2f target = goal - sf::Vector2f(0.f, 256.f / 2.25f);
     const sf::Vector2f offsets[] = {{-90.f, 180.f}, {90.f, 100.f}, {0.f, 0.f}, {-40.f, -150.f}};
     for (const float dt : {1.f / 60.f, 1.f / 144.f, 1.f / 300.f}) {
         for (const sf::Vector2f offset : offsets) {
             game.state = SceneState::Fight;
+            tellWorld(game);
             game.world.match.flagTaken = false;
             game.world.camera.reset();
             putFlag(game.world.flags[1], 2, goal + offset);

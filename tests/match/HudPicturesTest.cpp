@@ -1,5 +1,6 @@
 #include "app/Frame.h"
-#include "match/Hud.h"
+#include "app/FixedSteps.h"
+#include "render/hud/Hud.h"
 #include "match/Items.h"
 #include "match/FightStage.h"
 
@@ -47,6 +48,7 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
     FightStage fight(true, 1);
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
+    tellWorld(game);
     game.hud.timerText.setString("4 : 37");
     game.world.match.matchTimer = 277.f;
     // P1 Napollo with two rounds left and a SPEED running; P2 holds a STOP.
@@ -62,7 +64,7 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
     }
     fight.p1().useItemRequest = true;
     fight.p2().position.x += 2200.f;  // off to the right
-    spawnCrate(game);
+    spawnCrate(game.world);
     hudUpdate(game);
     game.hud.stopFlash = true;
     drawFrame(game);
@@ -81,6 +83,7 @@ TEST(HudPictures, CaaPlaqueRoomCardsAndPause)
     FightStage fight(true, 1);
     Game& game = fight.game;
     game.frameTime = 1.f / 60.f;
+    tellWorld(game);
     game.world.match.caaMode = true;
     game.world.match.p1Kills = 6;
     game.world.match.p2Kills = 3;
@@ -94,11 +97,13 @@ TEST(HudPictures, CaaPlaqueRoomCardsAndPause)
     EXPECT_EQ(caa.getPixel(960 - 228 + 66 + 300, 94 + 17), sf::Color::Blue);
     game.world.match.caaMode = false;
     game.state = SceneState::MainHub;
+    tellWorld(game);
     fight.p2().position.x = fight.p1().position.x - 2500.f;
     const sf::Image room = drawFrame(game);
     keepScreenshot(fight, "hud-room");
     game.pauseMenu.returnState = SceneState::MainHub;
     game.state = SceneState::Pause;
+    tellWorld(game);
     const sf::Image paused = drawFrame(game);
     keepScreenshot(fight, "hud-pause");
     // The cards stay in the pause; the hints under them do not.

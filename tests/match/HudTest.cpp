@@ -1,4 +1,5 @@
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
+#include "app/FixedSteps.h"
 #include "match/FightStage.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -109,6 +110,7 @@ TEST(Hud, StopFlashShowsOneOpaqueFrameThenFadesToNothing)
     sf::RenderTexture target;
     target.create(64, 64);
     game.frameTime = 1.f / 60.f;
+    tellWorld(game);
     game.hud.stopFlash = true;
     hudDraw(game, target);
     hudDraw(game, target);
@@ -126,6 +128,7 @@ TEST(Hud, StopFlashShowsOneOpaqueFrameThenFadesToNothing)
     for (int frame = 0; frame < 3; ++frame)
         hudDraw(game, target);
     game.frameTime = 2.f;
+    tellWorld(game);
     hudDraw(game, target);
     EXPECT_EQ(game.stopOverlay.getColor().a, 0);
     EXPECT_EQ(game.hud.stopFlashLevel, 0.f);
@@ -166,7 +169,7 @@ TEST(Hud, DirectionArrowPointsTheWayForTheAdvancingPlayer)
     // Carrying its flag into the middle section, P1 aims at the goal.
     fight.goToSection(2);
     game.world.flags[0].carried = true;
-    game.goal.setPosition(fight.p1().position + sf::Vector2f(0.f, -100.f));
+    game.world.goal = fight.p1().position + sf::Vector2f(0.f, -100.f);
     drawDirectionArrow(game, fight.p1(), target);
     EXPECT_NEAR(game.hud.directionArrow.getRotation(), 270.f, 0.01f);
 }

@@ -16,7 +16,7 @@ float viewLeft(const Game& game)
 // Both fighters mid-swing over the spot where a fresh crate lies.
 void swingAtCrate(FightStage& fight)
 {
-    spawnCrate(fight.game);
+    spawnCrate(fight.game.world);
     fight.stand(fight.p2(), fight.p1().position.x, -1);
     fight.game.world.crate->position = fight.p1().position;
     for (Player& p : fight.game.world.players) {
@@ -148,7 +148,7 @@ TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
     EXPECT_EQ(fight.p1().position, p2Was);
     EXPECT_EQ(fight.p2().position, p1Was);
     EXPECT_FALSE(fight.p1().advancing);
-    EXPECT_TRUE(game.hud.stopFlash);
+    EXPECT_TRUE(game.world.events.stopFlash);
     EXPECT_FALSE(fight.p1().item || fight.p2().item);
 
     // STUN: one stunning shot the way the user faces, at 1500 px/s.

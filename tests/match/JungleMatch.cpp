@@ -1,4 +1,5 @@
 #include "match/JungleMatch.h"
+#include "app/FixedSteps.h"
 
 #include "app/Frame.h"
 #include "match/MatchFlow.h"
@@ -7,9 +8,11 @@
 JungleMatch::JungleMatch(bool window) : headless(window), game(*headless.game)
 {
     game.state = SceneState::MapSelect;
-    setUpClassicFight(game);
-    placeGoal(game);
+    tellWorld(game);
+    setUpClassicFight(game.world, "");
+    placeGoal(game.world);
     game.state = SceneState::Fight;
+    tellWorld(game);
     game.world.time.now = 10.0;  // the curtain's settle time is long past
     for (Player& p : game.world.players)
         p.keyboardMode = true;

@@ -1,9 +1,11 @@
 #include "match/JungleMatch.h"
+#include "app/FixedSteps.h"
 
 #include "app/Victory.h"
 #include "fighters/Death.h"
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
+#include "render/hud/Hud.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +31,9 @@ void timeOut(Game& game, int d0, int d1, int chase)
     game.world.flags[0].section = 2 + d0;
     game.world.flags[1].section = 2 - d1;
     game.world.match.chaseSituation = chase;
-    updateTimer(game);
-    matchRules(game);
+    updateTimer(game.world);
+    matchRules(game.world);
+    applyStepEvents(game);
 }
 
 }  // namespace
@@ -59,8 +62,10 @@ TEST(MatchFlow, CountdownThenTimerTextsAndTimeNeverBelowZero)
     f.frames(1);
     EXPECT_EQ(timerText(game), "0 : 05");
     game.world.match.matchTimer = 0.3f;
-    game.frameTime = 1.5f;  // a step longer than the time left
-    updateTimer(game);
+    game.frameTime = 1.5f;
+    tellWorld(game);  // a step longer than the time left
+    updateTimer(game.world);
+    hudUpdate(game);
     EXPECT_EQ(game.world.match.matchTimer, 0.f);
     EXPECT_EQ(timerText(game), "0 : 00");
 }
@@ -77,6 +82,7 @@ TEST(MatchFlow, TimeOutGoesToTheNearerFlagUnlessACarriedOneMayStillScore)
     EXPECT_EQ(game.state, SceneState::Victory);
     EXPECT_TRUE(f.p1().isWinner);
     game.state = SceneState::Fight;
+    tellWorld(game);
     f.p1().isWinner = false;
     timeOut(game, 2, 1, NoAttacker);  // nobody carries: the nearer flag wins
     EXPECT_TRUE(f.p2().isWinner);
@@ -109,7 +115,7 @@ TEST(MatchFlow, SuddenDeathOnATieEndsAtTheFirstDeathWhateverItsClip)
     p2Death = 4.f;
     startRematch(game);
     f.goLive();
-    startSuddenDeath(game);
+    startSuddenDeath(game.world);
     f.knockDown(f.p2());
     EXPECT_NEAR(f.runUntil([&] { return game.state != SceneState::Fight; }, 6.f), 3.f, 0.1f);
     EXPECT_TRUE(f.p1().isWinner);
@@ -117,7 +123,7 @@ TEST(MatchFlow, SuddenDeathOnATieEndsAtTheFirstDeathWhateverItsClip)
     p2Death = usualDeath;
     startRematch(game);
     f.goLive();
-    startSuddenDeath(game);
+    startSuddenDeath(game.world);
     f.knockDown(f.p1());
     f.knockDown(f.p2());
     f.runUntil([&] { return game.state != SceneState::Fight; }, 6.f);
@@ -131,22 +137,22 @@ TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
 {
     JungleMatch f;
     Game& game = f.game;
-    setUpCaaFight(game);
+    setUpCaaFight(game.world);
     Player& p1 = f.p1();
     Player& p2 = f.p2();
     const auto die = [&](Player& p) {
         p.hitPoints = 0;
         p.dead = true;
-        caaRules(game);
+        caaRules(game.world);
     };
     // Two quick deaths count twice; the second kill makes P1 Napollo.
     die(p2);
-    respawn(p2, game);
+    respawn(p2, game.world);
     die(p2);
     EXPECT_EQ(game.world.match.p1Kills, 2);
     EXPECT_EQ(characterKind(p1), 0);
     p1.skill.ammo = 1;
-    respawn(p2, game);
+    respawn(p2, game.world);
     die(p2);
     EXPECT_EQ(game.world.match.p1Kills, 3);
     EXPECT_EQ(p1.skill.ammo, 1);  // changed once, not again
@@ -157,8 +163,8 @@ TEST(MatchFlow, KillRaceCountsEachDeathAndChangesKindOnceStanding)
     EXPECT_EQ(game.world.match.p2Kills, 2);
     EXPECT_EQ(characterKind(p2), 1);
     EXPECT_EQ(p2.hitPoints, 0);
-    respawn(p2, game);
-    caaRules(game);
+    respawn(p2, game.world);
+    caaRules(game.world);
     EXPECT_EQ(characterKind(p2), 0);
     EXPECT_EQ(p2.hitPoints, 1);
 }
@@ -168,9 +174,10 @@ TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
     JungleMatch f;
     Game& game = f.game;
     // A kill race rematch stays a kill race, with fresh counters and fighters.
-    setUpCaaFight(game);
+    setUpCaaFight(game.world);
     game.world.match.p1Kills = 6;
     game.state = SceneState::Victory;
+    tellWorld(game);
     startRematch(game);
     EXPECT_TRUE(game.world.match.caaMode);
     EXPECT_EQ(game.world.match.p1Kills, 0);
@@ -185,9 +192,7 @@ TEST(MatchFlow, ResetRematchAndAMissingCustomLevel)
     EXPECT_FLOAT_EQ(game.world.match.matchTimer, 300.f);
     EXPECT_FALSE(game.world.crate);
     // A custom level that cannot be read: the Jungle is played instead.
-    game.customMapChosen = true;
-    game.customMapPath = "Assets/Map/Custom/gone/gone.txt";
-    setUpClassicFight(game);
+    setUpClassicFight(game.world, "Assets/Map/Custom/gone/gone.txt");
     EXPECT_EQ(game.tileMap.lastSection, 4);
     EXPECT_EQ(game.tileMap.sectionIndex, 2);
     EXPECT_EQ(game.world.flags[0].section, 4);

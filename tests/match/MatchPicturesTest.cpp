@@ -1,6 +1,7 @@
 // A Jungle match drawn at its key moments; the pictures are kept in
 // kestrelfall-match under the temporary folder for a person to look at.
 #include "match/JungleMatch.h"
+#include "app/FixedSteps.h"
 
 #include "match/Sections.h"
 
@@ -54,7 +55,8 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     pictures.skip(2);
     f.standOn(f.p1(), 3, 57, 14);
     game.tileMap.sectionIndex = 3;
-    makeLive(game, 3);
+    game.world.sectionIndex = 3;
+    makeLive(game.world, 3);
     game.world.camera.centre.x = game.world.camera.view.getCenter().x + 3840.f;
     game.world.camera.view.setCenter(game.world.camera.centre);
     pictures.walk(sf::Keyboard::D, 40);
@@ -69,7 +71,7 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     ASSERT_TRUE(game.world.flags[0].carried);
     pictures.save("4-flag-carried.png");
     // Straight to the middle with the flag, up on the goal's ledge.
-    makeLive(game, 2);
+    makeLive(game.world, 2);
     f.standOn(f.p1(), 2, 27, 6);
     game.world.camera.centre.x = 9600.f;
     game.world.camera.view.setCenter(game.world.camera.centre);

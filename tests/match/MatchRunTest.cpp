@@ -1,6 +1,7 @@
 // Whole matches played by script on the real levels, from the countdown to
 // the result screen.
 #include "match/JungleMatch.h"
+#include "app/FixedSteps.h"
 
 #include "audio/Audio.h"
 #include "match/MatchFlow.h"
@@ -86,8 +87,10 @@ TEST(MatchRun, KillRaceToSixKillsWithTheKindChanges)
     HeadlessGame headless;
     Game& game = *headless.game;
     game.state = SceneState::ModeSelect;
-    setUpCaaFight(game);
+    tellWorld(game);
+    setUpCaaFight(game.world);
     game.state = SceneState::Fight;
+    tellWorld(game);
     game.world.time.now = 10.0;
     EXPECT_TRUE(game.world.match.caaMode);
     EXPECT_FLOAT_EQ(game.world.sectionWidth, 1920.f);

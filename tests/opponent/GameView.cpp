@@ -82,7 +82,7 @@ OpponentView viewOfGame(const Game& game)
         const Flag& flag = game.world.flags[i];
         view.flags[static_cast<std::size_t>(i)] = {flag.position.x, flag.position.y, flag.carried, flag.section};
     }
-    const sf::FloatRect goal = game.goal.getGlobalBounds();
+    const sf::FloatRect goal = goalBounds(game.world);
     view.goalX = goal.left + goal.width / 2.f;
     view.goalY = goal.top + goal.height;
     view.crateLying = game.world.crate && game.world.crate->alive;

@@ -1,4 +1,4 @@
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "render/Composition.h"
 #include "render/FrameTarget.h"
 #include "render/RenderTestKit.h"

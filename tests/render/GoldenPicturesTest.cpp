@@ -5,7 +5,7 @@
 #include "level/TileMap.h"
 #include "match/FightStage.h"
 #include "match/Goal.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 #include "match/Items.h"
 #include "menus/MenuDriver.h"
 #include "menus/PauseMenu.h"
@@ -53,7 +53,7 @@ TEST(GoldenPictures, TheFightInEachOfItsLooks)
 {
     FightStage fight(true, 2);
     Game& game = fight.game;
-    placeGoal(game);
+    placeGoal(game.world);
     game.frameTime = frame;
     game.world.match.matchTimer = 200.f;
     game.world.match.flagTaken = true;  // no HUD, as while a captured flag flies home

@@ -82,7 +82,7 @@ ReplayRecord writtenReplay()
 void enterCaa(Game& game)
 {
     game.state = SceneState::ModeSelect;
-    setUpCaaFight(game);
+    setUpCaaFight(game.world);
     game.world.match.fightLive = false;
     game.world.match.caaMode = true;
     game.state = SceneState::Fight;
@@ -189,8 +189,8 @@ TEST(ReplayMatch, PlaysTheLevelItWasRecordedOn)
         game.customMapChosen = custom;
         game.customMapPath = copy + "Copy.txt";
         game.state = SceneState::MapSelect;
-        setUpClassicFight(game);
-        placeGoal(game);
+        setUpClassicFight(game.world, custom ? game.customMapPath : std::string());
+        placeGoal(game.world);
         game.state = SceneState::Fight;
         playFrames(f, 60 * 6);
         pauseFrom(game, SceneState::Fight);

@@ -20,12 +20,12 @@ struct ShownKey {
 // The in-fight display: the texts and pictures that show the countdown, the
 // match timer and the sudden-death banner. Positions are in the 1920 x 1080 screen.
 struct Hud {
-    Game* game = nullptr;
     float timerBlinkPhase = 0.f;  // advanced while the time is out
     sf::Text centreText;  // countdown digits, "FIGHT !" or "SUDDEN DEATH"
     sf::Text timerText;   // "m : ss" at the top of the screen
     int shownSeconds = -1;    // whole seconds `timerText` shows (-1: not yet set)
     int shownCountdown = -1;  // 3, 2, 1 or 0 ("FIGHT !") in `centreText` (-1: other text)
+    bool suddenDeathShown = false;  // the banner went up for the running sudden death
 
     // Room part: each player's fighter card and the key that changes it.
     sf::Sprite cards[4];  // by fighter kind

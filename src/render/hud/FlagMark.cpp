@@ -1,4 +1,4 @@
-#include "match/FlagMark.h"
+#include "render/hud/FlagMark.h"
 
 #include "app/Game.h"
 

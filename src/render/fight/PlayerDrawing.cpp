@@ -1,4 +1,4 @@
-#include "fighters/PlayerDrawing.h"
+#include "render/fight/PlayerDrawing.h"
 
 #include "app/Game.h"
 #include "fighters/Death.h"

@@ -1,4 +1,4 @@
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 
 #include "app/Game.h"
 #include "fighters/Bindings.h"
@@ -6,6 +6,8 @@
 #include "resources/Loading.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace {
 
@@ -143,6 +145,56 @@ void updateGauges(Game& game)
     }
 }
 
+constexpr int fightShown = 0;  // the countdown's last text, "FIGHT !"
+
+void showCountdown(Hud& hud, const MatchState& match)
+{
+    const int shown = match.countdown <= 1.f ? fightShown : static_cast<int>(match.countdown);
+    if (shown == hud.shownCountdown)
+        return;
+    hud.shownCountdown = shown;
+    hud.centreText.setString(shown == fightShown ? std::string("FIGHT !") : std::to_string(shown));
+}
+
+void showTimer(Hud& hud, const MatchState& match)
+{
+    const int seconds = static_cast<int>(match.matchTimer);
+    if (seconds == hud.shownSeconds)
+        return;
+    hud.shownSeconds = seconds;
+    const int m = seconds / 60;
+    const int s = seconds % 60;
+    hud.timerText.setString(std::to_string(m) + (s < 10 ? " : 0" : " : ") + std::to_string(s));
+}
+
+// The time-out text pulses.
+void blinkTimer(Hud& hud, float dt)
+{
+    hud.timerBlinkPhase += dt;
+    const float alpha = std::fabs(std::cos(hud.timerBlinkPhase)) * 255.f;
+    hud.timerText.setFillColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha)));
+}
+
+// The countdown before the fight, the match timer and its pulse at time-out,
+// and the banner when sudden death begins.
+void updateCentreAndTimer(Game& game)
+{
+    Hud& hud = game.hud;
+    const MatchState& match = game.world.match;
+    if (!match.fightLive)
+        showCountdown(hud, match);
+    if (!match.caaMode) {
+        showTimer(hud, match);
+        if (match.matchTimer <= 0.f)
+            blinkTimer(hud, game.world.stepTime);
+    }
+    if (match.suddenDeath && !hud.suddenDeathShown) {
+        hud.centreText.setString("SUDDEN DEATH");
+        hud.shownCountdown = -1;
+    }
+    hud.suddenDeathShown = match.suddenDeath;
+}
+
 void updateCaaBars(Game& game)
 {
     const int kills[2] = {game.world.match.p1Kills, game.world.match.p2Kills};
@@ -154,7 +206,6 @@ void updateCaaBars(Game& game)
 
 void initHud(Hud& hud, Game& game)
 {
-    hud.game = &game;
     setUpText(hud.centreText, game.font, centreTextSize);
     setUpText(hud.timerText, game.font, timerTextSize);
     hud.timerText.setPosition(timerCentre);
@@ -167,9 +218,7 @@ void initHud(Hud& hud, Game& game)
 
 void hudUpdate(Game& game)
 {
-    updateCountdown(game);
-    if (!game.world.match.caaMode)
-        updateTimer(game);
+    updateCentreAndTimer(game);
     updateUseKeyTexts(game);
     updateGauges(game);
     updateCaaBars(game);

@@ -1,7 +1,7 @@
 #include "app/Game.h"
-#include "match/FlagMark.h"
-#include "match/Hud.h"
-#include "match/HudBacking.h"
+#include "render/hud/FlagMark.h"
+#include "render/hud/Hud.h"
+#include "render/hud/HudBacking.h"
 #include "match/Items.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>

@@ -1,5 +1,5 @@
 #include "app/Game.h"
-#include "match/Hud.h"
+#include "render/hud/Hud.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 

@@ -1,4 +1,4 @@
-#include "match/HudBacking.h"
+#include "render/hud/HudBacking.h"
 
 #include "app/Game.h"
 

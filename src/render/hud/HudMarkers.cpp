@@ -1,6 +1,6 @@
 #include "app/Game.h"
-#include "match/FlagMark.h"
-#include "match/Hud.h"
+#include "render/hud/FlagMark.h"
+#include "render/hud/Hud.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -70,7 +70,7 @@ sf::Vector2f arrowTarget(const Game& game, const Player& player)
     const int section = game.tileMap.sectionIndex;
     const sf::Vector2f backHome(s * -farAway, player.position.y);
     if (flag.carried && section == game.tileMap.lastSection / 2)
-        return game.goal.getPosition();
+        return game.world.goal;
     if (section == 0 || section == game.tileMap.lastSection)
         return flag.carried ? backHome : flag.position;
     if (flag.carried)

@@ -1,0 +1,94 @@
+#include "app/FightAssets.h"
+
+#include "app/Game.h"
+#include "fighters/Bindings.h"
+#include "fighters/BindsFile.h"
+#include "resources/Loading.h"
+#include "resources/TextFile.h"
+#include "world/FightSetUp.h"
+#include "settings/PlayerFile.h"
+
+#include <iostream>
+
+namespace {
+
+const char* const jungleLevelPath = "Assets/Map/Officiel/Jungle/Jungle.txt";
+const char* const tilesetPath = "Assets/Sprites/Map/Tileset.png";
+const char* const shotPicture = "Assets/Sprites/Attack Distance/0.png";
+
+}  // namespace
+
+void initTileMap(Game& game)
+{
+    game.tilesetSprite = loadSprite(tilesetPath, false, false);
+    TileMap& map = game.tileMap;
+    map.tileSprite = &game.tilesetSprite;
+    map.columns = classicColumns;
+    game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    loadLevel(map, jungleLevelPath);
+}
+
+void initFighters(Game& game)
+{
+    loadCharacterSlots(game.characterSets);
+    for (int i = 0; i < 2; ++i)
+        startPlayer(game.world.players[i], i, game.characterSets);
+    loadBindings(game);
+}
+
+void initFlags(Game& game)
+{
+    startFlags(game.world, game.flagPictures);
+}
+
+void initShotPictures(Game& game)
+{
+    for (sf::Texture& texture : game.projectiles.textures)
+        loadTextureFile(texture, shotPicture);
+}
+
+void linkFightSetting(Game& game)
+{
+    FightSetting& setting = game.fightSetting;
+    setting.tileMap = &game.tileMap;
+    setting.characters = game.characterSets;
+    setting.masks = &game.pixelMasks;
+    setting.goalBox = boxAround(game.goal);
+    setting.screen = game.resolution;
+    setting.shotSize = sf::Vector2f(game.projectiles.textures[0].getSize());
+    setting.crate = &game.crateSprite;
+    setting.itemIcons = game.itemIcons;
+    setting.markers[0] = &game.summonB;
+    setting.markers[1] = &game.summonR;
+    game.world.setting = &setting;
+}
+
+void loadBindings(Game& game)
+{
+    BindsRecord record;
+    const bool read = readBindsFile(game.keyNames, record);
+    reportProblems(shownPath(bindsReadPath), record.problems);
+    game.playerFiles.binds.damaged = read && !record.problems.empty();
+    for (int i = 0; i < 2; ++i)
+        game.world.players[i].input.bindings = record.players[i];
+}
+
+void saveBindings(Game& game)
+{
+    const std::string text = bindingsText(game.world.players[0].input.bindings, game.world.players[1].input.bindings);
+    if (savePlayerFile(bindsWritePath, text, game.playerFiles.binds) == SaveOutcome::Failed)
+        std::cout << "file error\n";
+}
+
+void noteKeyPressed(Game& game, int key)
+{
+    for (Player& player : game.world.players)
+        if (keyBelongsToPlayer(player, key))
+            player.keyboardMode = true;
+}
+
+void noteJoystickEvent(Game& game, unsigned joystick)
+{
+    if (game.state == SceneState::Fight && joystick < 2)
+        game.world.players[joystick].keyboardMode = false;
+}

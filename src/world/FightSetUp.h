@@ -1,0 +1,54 @@
+#pragma once
+
+#include "fighters/Character.h"
+#include "fighters/PixelOverlap.h"
+#include "level/TileMap.h"
+#include "world/FightSetting.h"
+
+#include <SFML/Graphics/Sprite.hpp>
+
+#include <cstdint>
+#include <string>
+
+struct FightWorld;
+
+// What a fight reads and never changes, loaded from the run folder without a
+// window or a game: the level, the eight character slots and their masks,
+// and the pictures whose sizes the rules use. `setting` points into it, so
+// it stays where it was loaded (no copy, no move).
+struct FightGround {
+    TileMap tileMap;
+    Character characters[characterSlotCount];
+    PixelMasks masks;
+    sf::Sprite goal, crate, itemIcons[5], markers[2], flags[2];
+    sf::Texture shot;
+    FightSetting setting;
+
+    FightGround() = default;
+    FightGround(const FightGround&) = delete;
+    FightGround& operator=(const FightGround&) = delete;
+};
+
+// Loads the Jungle level, the characters and the pictures into `ground`.
+void loadFightGround(FightGround& ground);
+// The box of a picture around its position (its origin taken off).
+sf::FloatRect boxAround(const sf::Sprite& picture);
+// Both flags off the level with their pictures, until a classic fight puts them at their bases.
+void startFlags(FightWorld& world, const sf::Sprite flagPictures[2]);
+// A world's fighters and flags as the game starts them, before any fight.
+void startWorld(FightWorld& world, const FightSetting& setting, Character* slots, const sf::Sprite flagPictures[2]);
+
+// What a fight is: the mode, a classic level file ("" for the Jungle), each
+// fighter's kind (0 Napollo .. 3 Swapper; the kill race starts both as
+// Atoola) and the seed of the world's generator.
+struct FightChoice {
+    bool caa = false;
+    std::string level;
+    int kinds[2] = {1, 1};
+    std::uint64_t seed = 1;
+};
+
+// Sets `world` up for the fight of `choice` on `ground` as the map room's
+// door does (level, goal, fighters, countdown), the curtain already settled;
+// then `stepFight` plays it.
+void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice);
