@@ -45,6 +45,7 @@ Game& fightGame()
     std::error_code noRunFolder;  // without one the game runs on empty assets
     std::filesystem::current_path(KESTRELFALL_RUN_DIR, noRunFolder);
     game = std::make_unique<Game>();
+    tellWorld(*game);
     for (int slot = 0; slot < characterSlotCount; ++slot)
         fillMissingFrames(game->characterSets[slot], kindHitbox(slot % kindCount), 60, boxes());
     game->state = SceneState::Fight;
@@ -79,7 +80,7 @@ void setUpClash(Game& game)
         placeFrame(p);
     }
     while (game.world.shots.size() < 3)
-        spawnProjectile(game.projectiles, false, sf::Vector2f(200.f, 100.f), 10.f, 1,
+        spawnProjectile(game.world, false, sf::Vector2f(200.f, 100.f), 10.f, 1,
                         static_cast<int>(game.world.shots.size() % 2));
 }
 
@@ -87,9 +88,10 @@ void fightFrame(Game& game)
 {
     game.frameTime = dt;
     game.world.time.now += dt;
-    updateProjectiles(game);
+    game.world.stepTime = dt;
+    updateProjectiles(game.world);
     updateCamera(game.world.camera);
-    playersTick(game);
+    playersTick(game.world, game.scriptedButtons.inputs);
 }
 
 void BM_FightFrame(benchmark::State& state)
@@ -133,12 +135,12 @@ Game& matchGame()
     Game& fight = fightGame();  // the same game: a second one would load every asset again
     game = &fight;
     fight.state = SceneState::MapSelect;
-    setUpClassicFight(fight);
-    placeGoal(fight);
+    setUpClassicFight(fight.world, "");
+    placeGoal(fight.world);
     fight.state = SceneState::Fight;
     fight.world.match.fightLive = true;
     fight.world.time.now += 10.0;
-    makeLive(fight, 3);
+    makeLive(fight.world, 3);
     Flag& flag = fight.world.flags[0];
     flag.section = 3;
     flag.placed = true;
@@ -175,7 +177,7 @@ void setUpCarry(Game& game)
     game.world.crate->velocity = sf::Vector2f(0.f, 0.f);
     game.world.match.matchTimer = 200.f;
     if (game.world.shots.empty())
-        spawnProjectile(game.projectiles, false, p2.position, 1500.f, -1, 1);
+        spawnProjectile(game.world, false, p2.position, 1500.f, -1, 1);
 }
 
 // One whole fight update of the classic match (its rules, flags, crate,

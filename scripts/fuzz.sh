@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer harnesses of the file readers (clang, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs each for [seconds] (default 30), seeded
-# from the generated run folder (the replay reader from tests/data/replay/). A
-# crash, a sanitizer report or a broken invariant fails the run and leaves the
-# input in <fuzz build>/crashes/.
+# Builds the libFuzzer harnesses of the file and packet readers (clang,
+# AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for [seconds]
+# (default 30), seeded from the generated run folder (the replay reader from
+# tests/data/replay/, the packet reader from tests/data/net/). A crash, a
+# sanitizer report or a broken invariant fails the run and leaves the input in
+# <fuzz build>/crashes/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
@@ -25,6 +26,7 @@ declare -A seeds=(
   [FuzzCharacter]="$(echo run/Assets/Characters/*/*.txt)"
   [FuzzLevel]="run/Assets/Map/Officiel/Jungle/Jungle.txt run/Assets/Map/Officiel/caa/caa.txt"
   [FuzzReplay]="$(echo tests/data/replay/*.kfr)"
+  [FuzzPacket]="$(echo tests/data/net/*.pkt)"
   [FuzzSection]="$(echo run/Assets/Map/Officiel/*/Map*.txt) run/Assets/Map/Menu/MainMenuMap.txt"
 )
 export ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsfml-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libsfml-dev libenet-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   espeak-ng fonts-league-spartan
   clang libclang-rt-14-dev

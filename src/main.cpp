@@ -1,6 +1,7 @@
 #include "app/Frame.h"
 #include "app/Game.h"
 #include "app/ShutdownSignals.h"
+#include "app/StartUp.h"
 #include "launch/FightLaunch.h"
 #include "launch/ReplayLaunch.h"
 #include "replay/ReplayChecking.h"
@@ -37,7 +38,8 @@ int main(int argc, char** argv)
         std::cerr << "kestrelfall: opening a fight from the command line is not available yet; the menus open\n";
     // A signal during the loading still ends in the save below.
     catchShutdownSignals();
-    auto game = std::make_unique<Game>();
+    // The window opens on the splash; the rest loads between its frames.
+    auto game = std::make_unique<Game>(Game::Loading::FirstScreen);
 
     // The world's generator is the game's only chance; each run seeds it from the clock.
     seedRandom(game->world.random, static_cast<std::uint64_t>(std::time(nullptr)));
@@ -64,6 +66,7 @@ int main(int argc, char** argv)
         const float frameTime = game->frameClock.restart().asSeconds();
         pollFrameInput(game->window, game->input, events);
         runFrame(*game, frameTime, events);
+        continueStartUp(*game);
     }
     saveOnExit(*game);
     // The pictures go after everything that shows them.

@@ -16,6 +16,7 @@
 #include "settings/GameSettings.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -30,13 +31,12 @@ sf::Sprite plainSprite(const std::string& path)
     return loadSprite(path, false, false);
 }
 
-// The layers every frame may use; the HUD and vortex layers are made when
-// first needed (render/Layers).
+// The layers a frame may use besides the screen layer (made with the first
+// screen); the HUD and vortex layers are made when first needed (render/Layers).
 void sizeLayers(Game& game)
 {
     ensureLayer(game, game.backgroundLayer, game.backgroundLayerSprite);
     ensureLayer(game, game.waterLayer, game.waterLayerSprite);
-    ensureLayer(game, game.screenLayer, game.screenLayerSprite);
     game.waterLayer.clear(sf::Color::Transparent);
 }
 
@@ -49,13 +49,17 @@ void loadShaders(Game& game)
     loadGlowShader(game.glow);
 }
 
-void loadPictures(Game& game)
+void loadSplashLogos(Game& game)
 {
     // The logos are only ever drawn scaled down: they are kept at that size.
     game.splashLogos[0] = loadSprite("Assets/Logo/logo-Tessaril.png", true, false, splashLogoScales[0]);
     game.splashLogos[1] = loadSprite("Assets/Logo/logo-Pinewhistle.png", true, false, splashLogoScales[1]);
     game.splashLogos[0].setPosition(game.resolution.x / 3.f, game.resolution.y / 2.f);
     game.splashLogos[1].setPosition(game.resolution.x / 1.5f, game.resolution.y / 2.f);
+}
+
+void loadPictures(Game& game)
+{
     game.titleLogo = loadSprite("Assets/Placeholder/onApaDaset.png", true, false);
     game.titleLogo.setPosition(game.resolution.x / 2.f, game.resolution.y / 4.f);
     game.goal = loadSprite("Assets/Placeholder/a.png", true, false);
@@ -63,13 +67,13 @@ void loadPictures(Game& game)
         game.itemIcons[i] = loadSprite(numberedPath("Assets/Placeholder/item", i, ".png"), true, false);
     game.crateSprite = loadSprite("Assets/Placeholder/boite.png", true, false);
     for (int i = 0; i < 5; ++i) {
-        game.back1[i] = plainSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
-        game.back2[i] = loadTrimmedSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
+        game.back1[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Map/back1_a_", i, ".png"));
+        game.back2[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Map/back2_a_", i, ".png"));
         game.back1[i].setColor(sf::Color(255, 255, 255, 0));
         game.back2[i].setColor(sf::Color(255, 255, 255, 0));
     }
-    game.back3_a = loadTrimmedSprite("Assets/Sprites/Map/back3_a.png");
-    game.back3_b = loadTrimmedSprite("Assets/Sprites/Map/back3_b.png");
+    game.back3_a = loadBackgroundSprite("Assets/Sprites/Map/back3_a.png");
+    game.back3_b = loadBackgroundSprite("Assets/Sprites/Map/back3_b.png");
     game.titleBackground = plainSprite("Assets/Sprites/Menu/TitleScreenBackGround.png");
     loadFontFile(game.font, "Assets/Fonts/SelectionFont.otf");
     game.summonB = loadSprite("Assets/Placeholder/SummonB.png", true, false);
@@ -91,52 +95,113 @@ void loadLatePictures(Game& game)
         game.flagPictures[i] = loadSprite(numberedPath("flag", i + 1, "_placeholder.png"), true, false);
 }
 
+// 3-4. Tileset and the Jungle level.
+void loadLevel(Game& game)
+{
+    initTileMap(game);
+    linkFightSetting(game);
+}
+
+// 6. Scene objects, in order.
+void initRoomsAndScreens(Game& game)
+{
+    initMainHub(game.mainHub, game);
+    initOptions(game.options, game);
+    initCredits(game.credits, game);
+    initPauseMenu(game.pauseMenu, game);
+    initMapSelectRoom(game.mapSelectRoom, game);
+    initShotPictures(game);
+}
+
+void initEditorAndLists(Game& game)
+{
+    initEditor(game.editor, game);
+    initModeSelectRoom(game.modeSelectRoom, game);
+    initCustomMapSelect(game.customMapSelect, game);
+}
+
+// 7. Sound bank, then music.
+void loadSounds(Game&)
+{
+    buildSoundBank();
+    buildMusic();
+}
+
+// 8. Room pictures.
+void loadRoomPictures(Game& game)
+{
+    for (int i = 0; i < 4; ++i)
+        game.roomBackgrounds[i] = loadBackgroundSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"));
+}
+
+// 9-10. Layers and shaders.
+void loadLayersAndShaders(Game& game)
+{
+    sizeLayers(game);
+    loadShaders(game);
+}
+
+// 11-12. Pictures, then the title prompt.
+void loadPicturesAndPrompt(Game& game)
+{
+    loadPictures(game);
+    setupText(game.pressStartText, game.font, "Press any button to Start", 50, true, sf::Color::Black);
+    game.pressStartText.setOutlineThickness(2.f);
+    game.pressStartText.setPosition(game.resolution.x / 2.f, game.resolution.y / titleTextHeightDivisor);
+}
+
+// 13. Key and button names, character slots, players and bindings.
+void loadFighters(Game& game)
+{
+    game.keyNames = loadKeyNames();
+    initFighters(game);
+}
+
+// 13. HUD, arrows and flag pictures.
+void loadHudAndFlags(Game& game)
+{
+    initHud(game.hud, game);
+    loadLatePictures(game);
+    initFlags(game);
+    linkFightSetting(game);  // now with the goal and shot pictures
+}
+
+// What loads after the first screen shows, in the fixed start-up order (the
+// splash logos first: they show 1.5 s in).
+void (*const startUpSteps[])(Game&) = {
+    loadSplashLogos, loadLevel,         initRoomsAndScreens,  initEditorAndLists,    loadSounds,
+    loadRoomPictures, loadLayersAndShaders, loadPicturesAndPrompt, loadFighters, loadHudAndFlags,
+};
+
 }  // namespace
 
-Game::Game()
+Game::Game(Loading loading)
 {
     // 1. Members start with their declared values; the scene is Splash.
     // 2. Settings file: full screen and the two volumes.
     loadGameSettings(*this);
     loadPlayerControls(playerControls);
-    // 3-4. Tileset and the Jungle level.
-    initTileMap(*this);
-    linkFightSetting(*this);
-    // 5. The curtain.
+    // 5. The curtain and the layer the splash draws in: all the first screen needs.
     initScreenFade(screenFade, *this);
-    // 6. Scene objects, in order.
-    initMainHub(mainHub, *this);
-    initOptions(options, *this);
-    initCredits(credits, *this);
-    initPauseMenu(pauseMenu, *this);
-    initMapSelectRoom(mapSelectRoom, *this);
-    initShotPictures(*this);
-    initEditor(editor, *this);
-    initModeSelectRoom(modeSelectRoom, *this);
-    initCustomMapSelect(customMapSelect, *this);
-    // 7. Sound bank, then music.
-    buildSoundBank();
-    buildMusic();
-    // 8. Room pictures.
-    for (int i = 0; i < 4; ++i)
-        roomBackgrounds[i] = loadSprite(numberedPath("Assets/Sprites/Menu/", i, ".png"), false, false);
-    // 9-10. Layers and shaders.
-    sizeLayers(*this);
-    loadShaders(*this);
-    // 11. Pictures.
-    loadPictures(*this);
-    // 12. The title prompt.
-    setupText(pressStartText, font, "Press any button to Start", 50, true, sf::Color::Black);
-    pressStartText.setOutlineThickness(2.f);
-    pressStartText.setPosition(resolution.x / 2.f, resolution.y / titleTextHeightDivisor);
-    // 13. Key and button names, character slots, players and bindings, HUD, arrows and flag pictures.
-    keyNames = loadKeyNames();
-    initFighters(*this);
-    initHud(hud, *this);
-    loadLatePictures(*this);
-    initFlags(*this);
-    linkFightSetting(*this);  // now with the goal and shot pictures
+    ensureLayer(*this, screenLayer, screenLayerSprite);
+    // 3-4, 6-13. The rest, now or between the splash's frames.
+    if (loading == Loading::Everything)
+        while (loadNextStartUpStep(*this)) {
+        }
     // 14. The cursor is hidden by the first Splash update: there is no window yet.
+}
+
+bool loadNextStartUpStep(Game& game)
+{
+    if (startUpFinished(game))
+        return false;
+    startUpSteps[game.startUp.stepsDone++](game);
+    return true;
+}
+
+bool startUpFinished(const Game& game)
+{
+    return game.startUp.stepsDone >= static_cast<int>(std::size(startUpSteps));
 }
 
 void createWindow(Game& game)

@@ -40,6 +40,13 @@
 #include <memory>
 #include <string>
 
+// How much of the start-up loading is done. The program opens its window on
+// the splash with only what the first screen needs; the rest loads in steps
+// between the splash's frames (continueStartUp, app/StartUp).
+struct StartUpLoading {
+    int stepsDone = 0;
+};
+
 // The single application object. It owns the window, every scene, both
 // players, the level, the HUD, the off-screen layers and the shaders; every
 // scene keeps a back-pointer to it and reads and writes its fields directly.
@@ -56,6 +63,7 @@ struct Game {
 
     // Scene
     SceneState state = SceneState::Splash;
+    StartUpLoading startUp;
     ScreenFade screenFade;
     float splashTime = 0.f;
     float titlePulseTime = 0.f;
@@ -126,11 +134,18 @@ struct Game {
     sf::Sprite itemIcons[5], crateSprite, summonB, summonR, stopOverlay, goal;
     sf::Sprite victoryPictures[2], outOfMapArrows[2], flagPictures[2];
 
-    // Builds every member in the fixed start-up order and loads every asset.
-    Game();
+    // Builds every member in the fixed start-up order and loads every asset
+    // (or, for the program's own start, only what the first screen needs).
+    enum class Loading { Everything, FirstScreen };
+    explicit Game(Loading loading = Loading::Everything);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 };
+
+// Loads the next step of what the first screen did not need; false when
+// every step is done.
+bool loadNextStartUpStep(Game& game);
+bool startUpFinished(const Game& game);
 
 // Opens (or re-opens) the window from `fullscreen`.
 void createWindow(Game& game);

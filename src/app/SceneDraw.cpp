@@ -17,16 +17,44 @@ namespace {
 
 void drawScene(Game& game, SceneState state, FrameTarget& frame);
 
-// The pause menu stands over the scene it paused, drawn as that scene draws itself.
+bool pausesAScene(SceneState paused)
+{
+    return paused == SceneState::MainHub || paused == SceneState::ModeSelect || paused == SceneState::MapSelect ||
+           paused == SceneState::Fight;
+}
+
+// The paused scene under the dimmer, drawn into the screen layer (which a
+// straight frame does not use) as it would go onto the window.
+void keepPausedScene(Game& game)
+{
+    FrameTarget layer = layerFrame(game);
+    game.screenLayer.clear(sf::Color::Black);
+    if (pausesAScene(game.pauseMenu.returnState))
+        drawScene(game, game.pauseMenu.returnState, layer);
+    aimAtScreen(layer, game);
+    game.screenLayer.draw(game.pauseMenu.dimmer);
+    game.screenLayer.display();
+    game.pauseMenu.sceneKept = true;
+}
+
+// The pause menu stands over the scene it paused, drawn as that scene draws
+// itself. The world stands still under it: the scene is drawn once and
+// copied while the menu shows.
 void drawPausedScene(Game& game, FrameTarget& frame)
 {
-    const SceneState paused = game.pauseMenu.returnState;
-    if (paused == SceneState::MainHub || paused == SceneState::ModeSelect || paused == SceneState::MapSelect ||
-        paused == SceneState::Fight)
-        drawScene(game, paused, frame);
+    if (!frame.straight) {
+        game.pauseMenu.sceneKept = false;  // the screen layer is this frame's
+        if (pausesAScene(game.pauseMenu.returnState))
+            drawScene(game, game.pauseMenu.returnState, frame);
+        aimAtScreen(frame, game);
+        drawPause(game.pauseMenu, *frame.target);
+        return;
+    }
+    if (!game.pauseMenu.sceneKept)
+        keepPausedScene(game);
     aimAtScreen(frame, game);
-    drawPause(game.pauseMenu, *frame.target);
-    hudDrawRoom(game, *frame.target);
+    frame.target->draw(game.screenLayerSprite, sf::RenderStates(sf::BlendNone));
+    drawPauseOverDimmer(game.pauseMenu, *frame.target);
 }
 
 // Rooms and fights draw onto the frame; the other screens build their
@@ -49,7 +77,7 @@ void drawScene(Game& game, SceneState state, FrameTarget& frame)
         drawEditor(game.editor);
         break;
     case SceneState::Options:
-        drawOptions(game.options);
+        drawOptions(game.options, frame);
         break;
     case SceneState::Credits:
         drawCredits(game.credits);
@@ -77,6 +105,9 @@ void draw(Game& game)
 {
     // A window closed by this frame's events takes no drawing: the frame goes to the screen layer.
     FrameTarget frame = game.window.isOpen() ? frameTarget(game, game.window) : layerFrame(game);
+    // A paused scene kept for the menu is drawn again at the next pause.
+    if (game.state != SceneState::Pause)
+        game.pauseMenu.sceneKept = false;
     clearFrameLayers(game, frame);
     drawScene(game, game.state, frame);
     composeFrame(game, frame, game.window);

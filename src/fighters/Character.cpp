@@ -50,7 +50,7 @@ sf::Sprite framePicture(const std::string& path, SlotPictures& pictures)
     std::error_code error;
     sf::Sprite frame;
     if (std::filesystem::is_regular_file(resolvePath(path), error)) {
-        frame = loadSprite(path, true, false);
+        frame = loadFrameSprite(path);
     } else if (pictures.missing++ == 0) {
         pictures.firstMissing = path;
     }

@@ -63,11 +63,12 @@ bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite&
     return false;
 }
 
-const AlphaMask& cachedMask(const sf::Texture& texture, PixelMasks& masks)
+const AlphaMask& cachedMask(const sf::Sprite& sprite, PixelMasks& masks)
 {
-    auto found = masks.byTexture.find(&texture);
+    const sf::Texture* texture = sprite.getTexture();
+    auto found = masks.byTexture.find(texture);
     if (found == masks.byTexture.end())
-        found = masks.byTexture.emplace(&texture, readAlphaMask(texture)).first;
+        found = masks.byTexture.emplace(texture, readAlphaMask(sprite)).first;
     return found->second;
 }
 
@@ -79,21 +80,28 @@ bool boundsMeet(const sf::Sprite& a, const sf::Sprite& b, sf::IntRect& common)
 
 }  // namespace
 
-AlphaMask readAlphaMask(const sf::Texture& texture)
+AlphaMask readAlphaMask(const sf::Sprite& sprite)
 {
     AlphaMask mask;
-    const sf::Image image = texture.copyToImage();
-    mask.width = image.getSize().x;
-    mask.height = image.getSize().y;
+    if (!sprite.getTexture())
+        return mask;
+    const sf::Image image = sprite.getTexture()->copyToImage();
     const std::uint8_t* pixels = image.getPixelsPtr();
-    const std::size_t count = static_cast<std::size_t>(mask.width) * mask.height;
-    mask.alpha.resize(pixels ? count : 0);
+    const sf::IntRect rect = sprite.getTextureRect();
+    mask.width = static_cast<unsigned>(std::max(0, rect.width));
+    mask.height = static_cast<unsigned>(std::max(0, rect.height));
+    mask.alpha.assign(pixels ? static_cast<std::size_t>(mask.width) * mask.height : 0, 0);
+    // The rectangle may reach past the texture (a frame kept without its clear
+    // margins): what lies outside the texture is clear.
+    const sf::IntRect inTexture(0, 0, static_cast<int>(image.getSize().x), static_cast<int>(image.getSize().y));
     unsigned left = mask.width, top = mask.height, right = 0, bottom = 0;
     for (std::size_t i = 0; i < mask.alpha.size(); ++i) {
-        mask.alpha[i] = pixels[i * 4 + 3];
+        const unsigned x = static_cast<unsigned>(i % mask.width), y = static_cast<unsigned>(i / mask.width);
+        const int u = rect.left + static_cast<int>(x), v = rect.top + static_cast<int>(y);
+        if (inTexture.contains(u, v))
+            mask.alpha[i] = pixels[(static_cast<std::size_t>(v) * image.getSize().x + static_cast<std::size_t>(u)) * 4 + 3];
         if (mask.alpha[i] == 0)
             continue;
-        const unsigned x = static_cast<unsigned>(i % mask.width), y = static_cast<unsigned>(i / mask.width);
         left = std::min(left, x);
         top = std::min(top, y);
         right = std::max(right, x + 1);
@@ -110,7 +118,7 @@ bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks)
     sf::IntRect common;
     if (!boundsMeet(a, b, common))
         return false;
-    return masksOverlap(a, cachedMask(*a.getTexture(), masks), b, cachedMask(*b.getTexture(), masks), common, true);
+    return masksOverlap(a, cachedMask(a, masks), b, cachedMask(b, masks), common, true);
 }
 
 bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
@@ -118,5 +126,5 @@ bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
     sf::IntRect common;
     if (!boundsMeet(a, b, common))
         return false;
-    return masksOverlap(a, readAlphaMask(*a.getTexture()), b, readAlphaMask(*b.getTexture()), common, false);
+    return masksOverlap(a, readAlphaMask(a), b, readAlphaMask(b), common, false);
 }

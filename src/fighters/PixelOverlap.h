@@ -8,7 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
-// The alpha channel of one frame image, read back from the graphics card once.
+// The alpha channel of one frame image as its sprite shows it, read back from
+// the graphics card once.
 struct AlphaMask {
     unsigned width = 0;
     unsigned height = 0;
@@ -17,14 +18,15 @@ struct AlphaMask {
 };
 
 // Alpha masks of the frame textures met so far. Frame textures are loaded
-// once at start-up and never released or changed, so a mask read once stays
-// true for the whole run; the cache lives in the Game with the textures.
+// once at start-up and never released or changed, and every sprite of one
+// shows it through the same rectangle, so a mask read once stays true for the
+// whole run; the cache lives in the Game with the textures.
 struct PixelMasks {
     std::unordered_map<const sf::Texture*, AlphaMask> byTexture;
 };
 
-// Copies a texture's alpha channel to memory.
-AlphaMask readAlphaMask(const sf::Texture& texture);
+// Copies the alpha channel of what a sprite's texture rectangle shows to memory.
+AlphaMask readAlphaMask(const sf::Sprite& sprite);
 
 // Pixel-exact overlap of two sprites: some world pixel inside both bounds is
 // covered by a non-transparent pixel of each picture. Each sprite's texture

@@ -5,6 +5,7 @@
 #include "audio/Audio.h"
 #include "menus/MenuNavigation.h"
 #include "menus/BackLine.h"
+#include "render/FrameTarget.h"
 #include "render/Layers.h"
 #include "resources/Caption.h"
 #include "resources/Loading.h"
@@ -91,21 +92,21 @@ void updateOptions(OptionsScreen& options)
         animateButton(button->animator, button->sprite, button->hovered, button->clicked, game.frameTime);
 }
 
-void drawOptions(OptionsScreen& options)
+void drawOptions(OptionsScreen& options, FrameTarget& frame)
 {
     Game& game = *options.game;
-    sf::RenderTexture& layer = game.screenLayer;
-    aimAtScreen(layer);
-    layer.draw(game.backgroundLayerSprite);
-    drawSlider(options.sfxSlider, layer);
-    drawSlider(options.musicSlider, layer);
-    layer.draw(options.fullscreenButton.sprite);
-    layer.draw(options.keyBindingsButton.sprite);
+    sf::RenderTarget& target = *frame.target;
+    aimAtScreen(frame, game);
+    target.draw(game.backgroundLayerSprite);
+    drawSlider(options.sfxSlider, target);
+    drawSlider(options.musicSlider, target);
+    target.draw(options.fullscreenButton.sprite);
+    target.draw(options.keyBindingsButton.sprite);
     const float middle = game.resolution.x / 2.f;
-    drawCaption(layer, game.font, "OPTIONS", titleSize, {middle, titleY});
-    drawCaption(layer, game.font, game.fullscreen ? "FULL SCREEN: ON" : "FULL SCREEN: OFF", stateSize,
+    drawCaption(target, game.font, "OPTIONS", titleSize, {middle, titleY});
+    drawCaption(target, game.font, game.fullscreen ? "FULL SCREEN: ON" : "FULL SCREEN: OFF", stateSize,
                 {middle, options.fullscreenButton.position.y - stateAboveButton});
-    drawBackLine(layer, game);
+    drawBackLine(target, game);
 }
 
 void onMouseMoved(OptionsScreen& options, sf::Vector2f mouse)

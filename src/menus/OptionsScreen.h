@@ -11,6 +11,7 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+struct FrameTarget;
 struct Game;
 
 // The stick's choices on the options screen, top to bottom.
@@ -34,7 +35,8 @@ void initOptions(OptionsScreen& options, Game& game);
 // Each frame: the volumes follow the sliders, only the paused scene's track
 // plays (at the new music volume), the stick's choice and the buttons' pictures.
 void updateOptions(OptionsScreen& options);
-void drawOptions(OptionsScreen& options);
+// Over the paused scene's backdrop, straight onto the frame.
+void drawOptions(OptionsScreen& options, FrameTarget& frame);
 // Mouse positions are points of the 1920 x 1080 logical screen.
 void onMouseMoved(OptionsScreen& options, sf::Vector2f mouse);
 void onMousePressed(OptionsScreen& options, sf::Vector2f mouse, sf::Mouse::Button button);

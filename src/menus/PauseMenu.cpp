@@ -126,6 +126,11 @@ void updatePause(PauseMenu& menu)
 void drawPause(PauseMenu& menu, sf::RenderTarget& target)
 {
     target.draw(menu.dimmer);
+    drawPauseOverDimmer(menu, target);
+}
+
+void drawPauseOverDimmer(PauseMenu& menu, sf::RenderTarget& target)
+{
     drawCaption(target, menu.game->font, "PAUSED", headingSize, sf::Vector2f(menu.game->resolution.x / 2.f, headingY));
     for (const Button& button : menu.buttons)
         target.draw(button.sprite);

@@ -29,6 +29,9 @@ struct PauseMenu {
     // Controllers 0 and 1 as last seen, and a loss not yet answered by a pause.
     bool padConnected[2] = {false, false};
     bool padLost[2] = {false, false};
+    // The paused scene under the dimmer stands still: it is drawn once and
+    // kept (in the screen layer) while the menu shows.
+    bool sceneKept = false;
 };
 
 void initPauseMenu(PauseMenu& menu, Game& game);
@@ -43,7 +46,9 @@ bool worldPaused(const Game& game);
 void pauseOnLostPad(Game& game);
 
 void updatePause(PauseMenu& menu);
+// The dimmer, then the heading, buttons and fighter cards over it.
 void drawPause(PauseMenu& menu, sf::RenderTarget& target);
+void drawPauseOverDimmer(PauseMenu& menu, sf::RenderTarget& target);
 // Mouse positions are points of the 1920 x 1080 logical screen.
 void onMouseMoved(PauseMenu& menu, sf::Vector2f mouse);
 void onMousePressed(PauseMenu& menu, sf::Vector2f mouse, sf::Mouse::Button button);

@@ -25,8 +25,9 @@ bool drawsStraight(const Game& game)
 {
     if (game.vortexLevel > 0.f)
         return false;
-    // The pause menu stands over a room or a fight, always untinted.
-    if (isRoom(game.state) || game.state == SceneState::Pause)
+    // The pause menu stands over a room or a fight, always untinted; the
+    // options over the paused scene's backdrop.
+    if (isRoom(game.state) || game.state == SceneState::Pause || game.state == SceneState::Options)
         return true;
     return game.state == SceneState::Fight && fightLook(game) == FightLook::Plain;
 }

@@ -21,8 +21,8 @@ constexpr float lastMinute = 60.f;  // s of match time left when the screen turn
 enum class FightLook { Plain, Grey, Red };
 FightLook fightLook(const Game& game);
 
-// Whether this frame can go straight onto the window: a room, a plain fight
-// or the pause menu over either, no swirl running.
+// Whether this frame can go straight onto the window: a room, a plain fight,
+// the pause menu over either or the options over it, no swirl running.
 bool drawsStraight(const Game& game);
 
 // The window when the frame goes straight onto it, otherwise the screen layer.

@@ -74,12 +74,26 @@ sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float dr
     return sprite;
 }
 
-sf::Sprite loadTrimmedSprite(const std::string& path)
+sf::Sprite loadBackgroundSprite(const std::string& path)
 {
-    const TrimmedPicture picture = sharedTrimmedTexture(path, false);
+    const KeptPicture picture = sharedBackground(path);
     sf::Sprite sprite(*picture.texture);
-    // A negative origin puts the kept part where it lies in the whole picture.
-    sprite.setOrigin(-picture.offset);
+    // A negative origin puts the kept part where it lies in the whole picture
+    // (the origin is in texels, before the sprite's scale).
+    const float block = static_cast<float>(picture.block);
+    sprite.setOrigin(-sf::Vector2f(picture.offset) / block);
+    sprite.setScale(block, block);
+    return sprite;
+}
+
+sf::Sprite loadFrameSprite(const std::string& path)
+{
+    const KeptPicture picture = sharedFrame(path);
+    // The whole picture's rectangle reaches past the kept part, whose clear
+    // edge texels are what is sampled there: the sprite shows, measures and
+    // turns as the whole picture's would.
+    sf::Sprite sprite(*picture.texture, sf::IntRect(-picture.offset, picture.whole));
+    sprite.setOrigin(sf::Vector2f(picture.whole) / 2.f);
     return sprite;
 }
 

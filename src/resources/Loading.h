@@ -34,9 +34,15 @@ bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path);
 // shows it at scale 1).
 sf::Sprite loadSprite(std::string path, bool centreOrigin, bool smooth, float drawnScale = 1.f);
 
-// A large picture without its clear margins, drawn where the whole picture
-// would be (not smoothed, origin at the whole picture's top-left corner).
-sf::Sprite loadTrimmedSprite(const std::string& path);
+// A large picture without its clear margins and, if it is pixel art, at one
+// texel a pixel of the art: drawn where and as the whole picture would be (not
+// smoothed, origin at the whole picture's top-left corner). Its sprite carries
+// the scale up: move it, never rescale it.
+sf::Sprite loadBackgroundSprite(const std::string& path);
+
+// A fighter's frame, kept without its clear margins, centred: its sprite's
+// texture rectangle is the whole picture's, reaching past the kept texture.
+sf::Sprite loadFrameSprite(const std::string& path);
 
 void setupText(sf::Text& text, const sf::Font& font, std::string string, unsigned characterSize, bool centreOrigin,
                sf::Color fill);

@@ -1,5 +1,6 @@
 #include "resources/TextureCache.h"
 
+#include "resources/KeptPart.h"
 #include "resources/Loading.h"
 #include "resources/Paths.h"
 
@@ -14,6 +15,9 @@
 
 namespace {
 
+// How a picture is kept.
+enum class Keep { Whole, Background, Frame };
+
 struct FileKey {
     dev_t device = 0;
     ino_t inode = 0;
@@ -21,19 +25,21 @@ struct FileKey {
     long long modified = 0;  // ns
     bool smooth = false;
     int scaleMillis = 1000;  // drawn scale, in thousandths
-    bool trimmed = false;
+    Keep keep = Keep::Whole;
 
     bool operator<(const FileKey& other) const
     {
-        return std::tie(device, inode, size, modified, smooth, scaleMillis, trimmed) <
+        return std::tie(device, inode, size, modified, smooth, scaleMillis, keep) <
                std::tie(other.device, other.inode, other.size, other.modified, other.smooth, other.scaleMillis,
-                        other.trimmed);
+                        other.keep);
     }
 };
 
 struct Entry {
     sf::Texture texture;
-    sf::Vector2f offset;  // px: where a trimmed picture's corner lies in the whole picture
+    sf::Vector2i offset;  // px: where a kept part's corner lies in the whole picture
+    sf::Vector2i whole;   // px: the whole picture's size
+    unsigned block = 1;   // px: the side of the squares of one colour one texel stands for
 };
 
 struct Cache {
@@ -47,76 +53,23 @@ Cache& cache()
     return held;
 }
 
-// A picture shrunk to `scale` of its size, each new pixel the mean of the
-// old ones it covers (colours weighted by their opacity, so that edges keep
-// their colour).
-sf::Image shrunk(const sf::Image& image, float scale)
+bool loadInto(Entry& entry, const std::string& file, float scale, Keep keep)
 {
-    const sf::Vector2u size = image.getSize();
-    const unsigned width = std::max(1u, static_cast<unsigned>(std::lround(float(size.x) * scale)));
-    const unsigned height = std::max(1u, static_cast<unsigned>(std::lround(float(size.y) * scale)));
-    sf::Image small;
-    small.create(width, height, sf::Color::Transparent);
-    const sf::Uint8* pixels = image.getPixelsPtr();
-    for (unsigned y = 0; y < height; ++y) {
-        const unsigned top = y * size.y / height, bottom = std::max(top + 1, (y + 1) * size.y / height);
-        for (unsigned x = 0; x < width; ++x) {
-            const unsigned left = x * size.x / width, right = std::max(left + 1, (x + 1) * size.x / width);
-            double sum[4] = {0, 0, 0, 0};
-            for (unsigned sy = top; sy < bottom; ++sy)
-                for (unsigned sx = left; sx < right; ++sx) {
-                    const sf::Uint8* p = pixels + 4 * (std::size_t(sy) * size.x + sx);
-                    const double alpha = p[3];
-                    for (int c = 0; c < 3; ++c)
-                        sum[c] += p[c] * alpha;
-                    sum[3] += alpha;
-                }
-            const double count = double(right - left) * double(bottom - top);
-            if (sum[3] <= 0.0)
-                continue;
-            small.setPixel(x, y, sf::Color(sf::Uint8(std::lround(sum[0] / sum[3])), sf::Uint8(std::lround(sum[1] / sum[3])),
-                                           sf::Uint8(std::lround(sum[2] / sum[3])),
-                                           sf::Uint8(std::lround(sum[3] / count))));
-        }
-    }
-    return small;
-}
-
-// The smallest rectangle holding every pixel that is not fully clear (the
-// whole picture when none is).
-sf::IntRect visiblePart(const sf::Image& image)
-{
-    const sf::Vector2u size = image.getSize();
-    const sf::Uint8* pixels = image.getPixelsPtr();
-    unsigned left = size.x, top = size.y, right = 0, bottom = 0;
-    for (unsigned y = 0; y < size.y; ++y)
-        for (unsigned x = 0; x < size.x; ++x)
-            if (pixels[4 * (std::size_t(y) * size.x + x) + 3] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x + 1);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y + 1);
-            }
-    if (right <= left || bottom <= top)
-        return sf::IntRect(0, 0, int(size.x), int(size.y));
-    return sf::IntRect(int(left), int(top), int(right - left), int(bottom - top));
-}
-
-bool loadInto(Entry& entry, const std::string& file, float scale, bool trim)
-{
-    if (scale >= 1.f && !trim)
+    if (scale >= 1.f && keep == Keep::Whole)
         return entry.texture.loadFromFile(file);
     sf::Image image;
     if (!image.loadFromFile(file))
         return false;
-    if (!trim)
+    if (keep == Keep::Whole)
         return entry.texture.loadFromImage(shrunk(image, scale));
-    const sf::IntRect part = visiblePart(image);
-    entry.offset = sf::Vector2f(static_cast<float>(part.left), static_cast<float>(part.top));
-    return entry.texture.loadFromImage(image, part);
+    entry.whole = sf::Vector2i(image.getSize());
+    const KeptPart kept = keep == Keep::Background ? backgroundPart(image) : framePart(image);
+    entry.offset = kept.offset;
+    entry.block = kept.block;
+    return entry.texture.loadFromImage(kept.image);
 }
 
-const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, bool trim)
+const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, Keep keep)
 {
     const std::string file = resolvePath(path);
     const float scale = drawnScale > 0.f && drawnScale < 1.f ? drawnScale : 1.f;
@@ -132,7 +85,7 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
     key.modified = static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec;
     key.smooth = smooth;
     key.scaleMillis = static_cast<int>(std::lround(scale * 1000.f));
-    key.trimmed = trim;
+    key.keep = keep;
     auto& textures = cache().textures;
     const auto known = textures.find(key);
     if (known != textures.end()) {
@@ -140,7 +93,7 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
         return known->second.get();
     }
     auto entry = std::make_unique<Entry>();
-    const bool ok = loadInto(*entry, file, scale, trim);
+    const bool ok = loadInto(*entry, file, scale, keep);
     noteLoad(path, ok);
     if (!ok)
         return nullptr;
@@ -152,18 +105,35 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
 
 const sf::Texture& sharedTexture(const std::string& path, bool smooth, float drawnScale)
 {
-    const Entry* entry = findOrLoad(path, smooth, drawnScale, false);
+    const Entry* entry = findOrLoad(path, smooth, drawnScale, Keep::Whole);
     return entry ? entry->texture : cache().empty;
 }
 
-TrimmedPicture sharedTrimmedTexture(const std::string& path, bool smooth)
+namespace {
+
+KeptPicture keptPicture(const std::string& path, Keep keep)
 {
-    TrimmedPicture picture;
-    const Entry* entry = findOrLoad(path, smooth, 1.f, true);
+    KeptPicture picture;
+    const Entry* entry = findOrLoad(path, false, 1.f, keep);
     picture.texture = entry ? &entry->texture : &cache().empty;
-    if (entry)
+    if (entry) {
         picture.offset = entry->offset;
+        picture.whole = entry->whole;
+        picture.block = entry->block;
+    }
     return picture;
+}
+
+}  // namespace
+
+KeptPicture sharedBackground(const std::string& path)
+{
+    return keptPicture(path, Keep::Background);
+}
+
+KeptPicture sharedFrame(const std::string& path)
+{
+    return keptPicture(path, Keep::Frame);
 }
 
 std::size_t sharedTextureCount()

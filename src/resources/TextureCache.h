@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
 #include <string>
@@ -17,14 +18,21 @@
 // texture and counts as a failed load; it is tried again next time.
 const sf::Texture& sharedTexture(const std::string& path, bool smooth, float drawnScale = 1.f);
 
-// A picture kept without its fully clear margins: `texture` holds the rest,
-// whose top-left corner lies at `offset` in the whole picture. For the large
-// backgrounds, whose upper parts are often clear.
-struct TrimmedPicture {
+// A large picture kept smaller than its file, unsmoothed: `texture` holds a
+// part of it whose top-left corner lies at `offset` in the whole picture (of
+// size `whole`), one texel standing for `block` x `block` pixels of one colour.
+struct KeptPicture {
     const sf::Texture* texture = nullptr;
-    sf::Vector2f offset;
+    sf::Vector2i offset;  // px
+    sf::Vector2i whole;   // px
+    unsigned block = 1;   // px
 };
-TrimmedPicture sharedTrimmedTexture(const std::string& path, bool smooth);
+// A background: without its clear margins (their upper parts often are) and,
+// if it is pixel art (drawn at 2 px a pixel), at one texel a pixel of the art.
+KeptPicture sharedBackground(const std::string& path);
+// A fighter's frame: without its clear margins but for one clear texel around
+// what is kept (frames are mostly clear).
+KeptPicture sharedFrame(const std::string& path);
 
 // Pictures held, and the bytes of pixels they hold (for tests and benchmarks).
 std::size_t sharedTextureCount();

@@ -7,6 +7,9 @@ void updateSplash(Game& game)
 {
     ScreenFade& fade = game.screenFade;
     setCursorVisible(game, false);
+    // The black opening counts from when everything is loaded.
+    if (!startUpFinished(game))
+        return;
     game.splashTime += game.frameTime;
     // The black opening: the reveal is started again whenever it ends early.
     if (game.splashTime < splashRevealTime && !fade.active)

@@ -94,7 +94,7 @@ TEST(CharacterFile, EachPictureLoadsOncePerSlotAndMissingOnesShowTheBox)
     const Character& slot = game.characterSets[0];
     ASSERT_EQ(slot.sprites.size(), 3000u);
     EXPECT_EQ(slot.sprites[0].getTexture(), slot.sprites[2998].getTexture());
-    EXPECT_EQ(slot.sprites[0].getTexture()->getSize().x, 192u);
+    EXPECT_EQ(slot.sprites[0].getTextureRect().width, 192);
     EXPECT_EQ(slot.sprites[2999].getTexture(), slot.placeholder.get());
     for (int i = 1; i < characterSlotCount; ++i)
         EXPECT_NE(game.characterSets[i].sprites.at(0).getTexture(), nullptr) << i;

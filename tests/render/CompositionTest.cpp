@@ -144,9 +144,9 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     EXPECT_TRUE(straight(SceneState::MainHub));
     EXPECT_TRUE(straight(SceneState::MapSelect));
     EXPECT_TRUE(straight(SceneState::Pause));
+    EXPECT_TRUE(straight(SceneState::Options));
     // The shaders that must see the whole picture, and the screens that build it in the screen layer.
     EXPECT_FALSE(straight(SceneState::Victory));
-    EXPECT_FALSE(straight(SceneState::Options));
     EXPECT_FALSE(straight(SceneState::Title));
     game.world.match.matchTimer = 60.f;
     EXPECT_FALSE(straight(SceneState::Fight));

@@ -1,10 +1,13 @@
+#include "fighters/PixelOverlap.h"
 #include "resources/Loading.h"
 #include "resources/TextureCache.h"
 #include "support/Headless.h"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -18,6 +21,39 @@ void writeBlockPicture(const std::string& path, sf::Color colour)
         for (unsigned x = 12; x < 22; ++x)
             image.setPixel(x, y, colour);
     ASSERT_TRUE(image.saveToFile(path));
+}
+
+// A 48 x 24 pixel-art picture drawn at `pixel` px a pixel: clear above row
+// 8, below it a pattern of colours and opacities, one colour a square.
+void writeArtPicture(const std::string& path, unsigned pixel)
+{
+    sf::Image image;
+    image.create(48, 24, sf::Color::Transparent);
+    for (unsigned y = 8; y < 24; ++y)
+        for (unsigned x = 0; x < 48; ++x) {
+            const unsigned a = x / pixel, b = y / pixel;
+            image.setPixel(x, y, sf::Color(sf::Uint8(a * 37), sf::Uint8(b * 53), sf::Uint8(a * b * 11),
+                                           sf::Uint8((a + b) % 3 == 0 ? 255 : 120)));
+        }
+    ASSERT_TRUE(image.saveToFile(path));
+}
+
+// What a sprite puts on a cleared 64 x 40 target, moved by `place`.
+sf::Image drawnAt(sf::Sprite sprite, sf::Vector2f place)
+{
+    sf::RenderTexture target;
+    EXPECT_TRUE(target.create(64, 40));
+    target.clear(sf::Color(10, 20, 30));
+    sprite.setPosition(place);
+    target.draw(sprite);
+    target.display();
+    return target.getTexture().copyToImage();
+}
+
+bool samePixels(const sf::Image& a, const sf::Image& b)
+{
+    const std::size_t bytes = std::size_t(a.getSize().x) * a.getSize().y * 4;
+    return a.getSize() == b.getSize() && std::equal(a.getPixelsPtr(), a.getPixelsPtr() + bytes, b.getPixelsPtr());
 }
 
 }  // namespace
@@ -60,14 +96,58 @@ TEST(TextureCache, ScaledDownAndTrimmedPicturesDrawWhereTheWholeOnesWould)
     EXPECT_EQ(small.getPixel(8, 4), sf::Color::Green);
     EXPECT_EQ(small.getPixel(2, 2).a, 0);
 
-    // Trimmed: only the block is kept, and the sprite's origin puts it back in place.
-    const sf::Sprite trimmed = loadTrimmedSprite("block.png");
-    EXPECT_EQ(trimmed.getTexture()->getSize(), sf::Vector2u(10, 4));
+    // As a background: only the block is kept, one texel a 2 x 2 square, and
+    // the sprite's origin and scale put it back in place.
+    const sf::Sprite trimmed = loadBackgroundSprite("block.png");
+    EXPECT_EQ(trimmed.getTexture()->getSize(), sf::Vector2u(5, 2));
     sf::Sprite placed = trimmed;
     placed.setPosition(100.f, 50.f);
     const sf::FloatRect bounds = placed.getGlobalBounds();
     EXPECT_FLOAT_EQ(bounds.left, 112.f);
     EXPECT_FLOAT_EQ(bounds.top, 56.f);
+    EXPECT_FLOAT_EQ(bounds.width, 10.f);
+}
+
+TEST(TextureCache, PicturesKeptSmallerDrawTheSamePixels)
+{
+    enterEmptyFolder();
+    const sf::Vector2f places[] = {{0.f, 0.f}, {7.f, 3.f}, {-5.3f, 2.6f}};
+    // Backgrounds: art at 2 and at 4 px a pixel shrinks 2 and 4 times; at 3
+    // (no square of 2 or 4 on the grid) it is only trimmed. Drawn anywhere,
+    // even between pixels, each shows exactly what the whole picture shows.
+    const struct {
+        unsigned pixel;
+        sf::Vector2u kept;
+    } rows[] = {{2, {24, 8}}, {4, {12, 4}}, {3, {48, 16}}};
+    for (const auto& row : rows) {
+        const std::string file = "art" + std::to_string(row.pixel) + ".png";
+        writeArtPicture(file, row.pixel);
+        const sf::Sprite background = loadBackgroundSprite(file);
+        EXPECT_EQ(background.getTexture()->getSize(), row.kept) << file;
+        const sf::Sprite whole = loadSprite(file, false, false);
+        for (const sf::Vector2f place : places)
+            EXPECT_TRUE(samePixels(drawnAt(background, place), drawnAt(whole, place))) << file << " at " << place.x;
+    }
+
+    // Frames: the block and a clear texel around it are kept; turned or not,
+    // the sprite has the whole picture's bounds, pixels and alpha mask.
+    writeBlockPicture("frame.png", sf::Color::Yellow);
+    const sf::Sprite frame = loadFrameSprite("frame.png");
+    EXPECT_EQ(frame.getTexture()->getSize(), sf::Vector2u(12, 6));
+    for (const float turn : {1.f, -1.f}) {
+        sf::Sprite kept = frame, whole = loadSprite("frame.png", true, false);
+        kept.setScale(turn, 1.f);
+        whole.setScale(turn, 1.f);
+        kept.setPosition(30.f, 20.f);
+        whole.setPosition(30.f, 20.f);
+        EXPECT_EQ(kept.getGlobalBounds(), whole.getGlobalBounds());
+        for (const sf::Vector2f place : places)
+            EXPECT_TRUE(samePixels(drawnAt(kept, place + kept.getPosition()), drawnAt(whole, place + whole.getPosition())))
+                << "turned " << turn << " at " << place.x;
+    }
+    const AlphaMask keptMask = readAlphaMask(frame), wholeMask = readAlphaMask(loadSprite("frame.png", true, false));
+    EXPECT_EQ(keptMask.alpha, wholeMask.alpha);
+    EXPECT_EQ(keptMask.opaque, wholeMask.opaque);
 }
 
 TEST(TextureCache, GamesBuiltOneAfterAnotherShareEveryPicture)
