@@ -4,6 +4,10 @@
 #include "app/StartUp.h"
 #include "launch/FightLaunch.h"
 #include "launch/LaunchedFight.h"
+#include "launch/ReplayLaunch.h"
+#include "replay/ReplayChecking.h"
+#include "replay/ReplayStore.h"
+#include "replay/ReplayWatching.h"
 #include "resources/TextureCache.h"
 
 #include <array>
@@ -35,9 +39,18 @@ int playHeadless(const FightLaunch& launch, const std::string& levelPath, std::u
 
 int main(int argc, char** argv)
 {
-    // 1. A command line asking for a fight is read before anything opens; a
-    // bad one ends here.
-    const LaunchParse launch = parseLaunch(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    // 1. A command line asking for a fight or a replay is read before
+    // anything opens; a bad one ends here, a replay to check ends after it.
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const ReplayLaunch replay = parseReplayLaunch(args);
+    if (replay.kind == ReplayLaunchKind::Bad) {
+        std::cerr << replay.error << '\n';
+        return badLaunchStatus;
+    }
+    if (replay.kind == ReplayLaunchKind::Check)
+        return checkReplayCommand(replay.path);
+    const bool watch = replay.kind == ReplayLaunchKind::Watch;
+    const LaunchParse launch = watch ? LaunchParse{} : parseLaunch(args);
     std::string levelError, levelPath;
     if (launch.outcome == LaunchOutcome::Fight)
         levelPath = launchLevelPath(launch.launch.level, levelError);
@@ -55,8 +68,8 @@ int main(int argc, char** argv)
     // 2. A signal during the loading still ends in the save below.
     catchShutdownSignals();
     // The window opens on the splash and the rest loads between its frames;
-    // a fight from the command line needs everything before its first step.
-    auto game = std::make_unique<Game>(fight ? Game::Loading::Everything : Game::Loading::FirstScreen);
+    // a fight or a replay from the command line needs everything before its first step.
+    auto game = std::make_unique<Game>(fight || watch ? Game::Loading::Everything : Game::Loading::FirstScreen);
     seedRandom(game->world.random, seed);
     createWindow(*game);
     if (!game->window.isOpen()) {
@@ -70,7 +83,15 @@ int main(int argc, char** argv)
     if (fight)
         openLaunchedFight(*game, launch.launch, levelPath, seed);
 
-    // 4. The first frame measures itself only, not the loading before it: a slow
+    // 4. A replay asked for opens at once; one that cannot be played leaves the menus.
+    if (watch) {
+        const DecodedReplay read = readReplayFile(replay.path);
+        const std::string problem = read.problem.empty() ? watchReplay(*game, read.record) : read.problem;
+        if (!problem.empty())
+            std::cerr << "kestrelfall: the replay " << problem << '\n';
+    }
+
+    // 5. The first frame measures itself only, not the loading before it: a slow
     // start must not skip the splash or throw the fighters a giant time step.
     game->frameClock.restart();
     std::vector<sf::Event> events;

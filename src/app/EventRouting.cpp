@@ -6,6 +6,7 @@
 #include "menus/KeyBindingScreen.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "replay/ReplayWatching.h"
 
 namespace {
 
@@ -65,6 +66,8 @@ void wheelMoved(Game& game, int delta)
 
 void routeEvent(Game& game, const sf::Event& event)
 {
+    if (game.replay.watch.active && watchEvent(game, event))
+        return;
     switch (event.type) {
     case sf::Event::Closed:
         if (game.window.isOpen())

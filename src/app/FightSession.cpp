@@ -8,6 +8,7 @@
 #include "world/FightStep.h"
 #include "match/MatchFlow.h"
 #include "menus/FighterChoice.h"
+#include "replay/FightRecording.h"
 
 namespace {
 
@@ -43,6 +44,10 @@ void startFight(Game& game, const FightPlan& plan)
     game.scriptedButtons.playing = true;
     for (Player& p : game.world.players)
         p.keyboardMode = true;
+    // 4. Recorded as a played match, or not at all.
+    game.replay.recording.phase = RecordingPhase::NotRecorded;
+    if (plan.recorded)
+        beginRecording(game, plan);
 }
 
 void stepFight(Game& game, const FightInput inputs[2])

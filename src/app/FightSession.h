@@ -17,11 +17,13 @@ struct FightPlan {
     std::string level;          // a classic level file; empty: the Jungle
     int kinds[2] = {1, 1};      // fighter kinds (0 Napollo .. 3 Swapper); the kill race starts both as Atoola
     std::uint64_t seed = 1;     // the world's generator
+    bool recorded = false;      // recorded as a played match (tests); a replay's own fight is not
 };
+
 
 // Sets up the fight of `plan` in `game` as the map room's door does (level,
 // goal, fighters, countdown), the curtain already settled, and hands the
-// players' buttons to `stepFight`.
+// players' buttons to `stepFight`. Only a `recorded` plan is recorded.
 void startFight(Game& game, const FightPlan& plan);
 
 // One fixed step (1/300 s) of the fight with both players' buttons.

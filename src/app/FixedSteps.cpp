@@ -4,6 +4,7 @@
 #include "app/SceneUpdate.h"
 #include "audio/StepSounds.h"
 #include "fighters/Projectile.h"
+#include "replay/FightRecording.h"
 
 #include <string>
 
@@ -103,9 +104,14 @@ void simulateFrame(Game& game)
     const SceneState scene = game.state;
     game.frameTime = fixedStep;
     for (int i = 0; i < count && game.state == scene; ++i) {
+        const bool fight = scene == SceneState::Fight;
+        if (fight)
+            beforeFightStep(game);
         game.world.time.now += 1.0 / 300.0;
         simulateStep(game);
         consumeTaps(game.input);  // a tap counts in the first step after it, once
+        if (fight)
+            afterFightStep(game);
     }
     if (game.state != scene)
         game.steps.carried = 0.0;

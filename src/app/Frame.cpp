@@ -5,6 +5,8 @@
 #include "app/SceneUpdate.h"
 #include "app/FixedSteps.h"
 #include "menus/PauseMenu.h"
+#include "replay/FightRecording.h"
+#include "replay/ReplayWatching.h"
 
 void runFrame(Game& game, float frameTime, const std::vector<sf::Event>& events, bool drawFrame)
 {
@@ -44,12 +46,17 @@ void update(Game& game)
     // 4-5. The world's clock, the shots in flight and the scene; the rooms
     // and the fight in fixed steps. Under the pause menus the world
     // stands still, so a fight resumes exactly where it stopped.
+    // 6. A replay being watched plays its own steps.
     if (worldPaused(game)) {
         updateScene(game);
         consumeTaps(game.input);
+    } else if (game.replay.watch.active) {
+        watchFrame(game);
     } else {
         simulateFrame(game);
     }
-    // 6. What the rules asked for outside the steps (a fight set up from a menu).
+    // 7. What the rules asked for outside the steps (a fight set up from a
+    // menu); 8. a recorded fight left from the pause is written.
     applyStepEvents(game);
+    followFightRecording(game);
 }

@@ -22,6 +22,7 @@
 #include "render/Backdrop.h"
 #include "render/fight/ShotDrawing.h"
 #include "render/WaterPass.h"
+#include "replay/ReplaySession.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "settings/KeyNames.h"
@@ -93,6 +94,7 @@ struct Game {
 
     // The fight and the rooms: every piece of state their rules touch
     FightWorld world;
+    ReplaySession replay;  // the fight's recording, or the replay that plays it
 
     // Owned objects
     TileMap tileMap;

@@ -7,6 +7,7 @@
 #include "menus/PauseMenu.h"
 #include "render/Composition.h"
 #include "render/FrameTarget.h"
+#include "replay/ReplayWatching.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
 #include "screens/SplashScreen.h"
@@ -112,4 +113,6 @@ void draw(Game& game)
     game.tileMap.sectionIndex = game.world.sectionIndex;
     drawScene(game, game.state, frame);
     composeFrame(game, frame, game.window);
+    if (game.window.isOpen())
+        drawReplayOverlay(game, game.window);
 }

@@ -8,6 +8,9 @@
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
 #include "menus/MenuRooms.h"
+#include "replay/ReplayWatching.h"
+
+#include <iostream>
 
 namespace {
 
@@ -47,11 +50,18 @@ void updateVictory(Game& game)
     // 2. The middle section of a classic level, every frame.
     if (!game.world.match.caaMode)
         showMiddleSection(game);
-    // 3. Rematch, then 4. back to the hub.
+    // 3. Rematch, 4. back to the hub, 5. the replay.
     if (rematchAsked(game))
         startRematch(game);
     if (hubAsked(game))
         returnToHub(game);
+    // 5. Watching the match just ended.
+    if (game.state == SceneState::Victory && replayAsked(game)) {
+        const ReplayRecord match = *game.replay.lastMatch;
+        const std::string problem = watchReplay(game, match);
+        if (!problem.empty())
+            std::cerr << "the replay " << problem << '\n';
+    }
 }
 
 void startRematch(Game& game)

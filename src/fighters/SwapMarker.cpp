@@ -10,20 +10,22 @@ constexpr float knockSpeedY = -1400.f; // px/s upward after a swing
 constexpr float markerGravity = 4000.f;  // px/s^2
 constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
 
-// The owner's picture, centred, once; the marker's size is the picture's
-// (a missing picture leaves the default body size, so the marker still lands).
+// The owner's picture, centred, given once; the marker's size is the
+// picture's, set on every step (it is the world's, the picture is not: a
+// replay on a world read back must size it as the match did). A missing
+// picture leaves the default body size, so the marker still lands.
 void givePicture(const FightWorld& world, SwapMarker& m)
 {
-    if (m.sprite.getTexture())
-        return;
     const sf::Sprite* picture = world.setting ? world.setting->markers[m.owner == 0 ? 0 : 1] : nullptr;
     if (!picture || !picture->getTexture())
         return;
-    m.sprite = *picture;
     const sf::Vector2u size = picture->getTexture()->getSize();
-    m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
     if (size.x > 0 && size.y > 0)
         m.size = sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
+    if (m.sprite.getTexture())
+        return;
+    m.sprite = *picture;
+    m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
 }
 
 // The picture's bounds, or the body's box while the picture is missing.

@@ -81,6 +81,7 @@ void loadSection(TileMap& map, const std::string& path, int section)
 void loadLevel(TileMap& map, const std::string& path)
 {
     map.sectionFiles.clear();
+    map.levelPath = path;
     LevelRecord level;
     if (readLevelFile(path, map.columns, level)) {
         map.lastSection = level.lastSection;

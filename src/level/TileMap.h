@@ -51,6 +51,7 @@ struct TileMap {
     int columns = classicColumns;
     std::vector<Section> grid;  // [section][column][row]
     std::vector<std::string> sectionFiles;
+    std::string levelPath;  // the level file loaded last, as it was asked for
 };
 
 // Reads a level file and every section file it names, and builds every

@@ -40,6 +40,9 @@ void writeHeader(ByteWriter& out, const ReplayHeader& header)
     out.u8(header.kinds[0]);
     out.u8(header.kinds[1]);
     out.u64(header.seed);
+    out.u32(header.curtainSteps);
+    out.u32(static_cast<std::uint32_t>(header.startWorld.size()));
+    out.raw(std::string(header.startWorld.begin(), header.startWorld.end()));
     out.u16(replayStepsPerSecond);
     out.u16(static_cast<std::uint16_t>(header.levelFiles.size()));
     for (const ReplayLevelFile& file : header.levelFiles) {
@@ -82,11 +85,12 @@ std::string outerProblem(std::string_view bytes)
     const std::uint16_t version = in.u16();
     if (in.failed())
         return endedEarly("the format version");
-    if (version != replayFormatVersion) {
+    if (version < oldestReplayFormat || version > replayFormatVersion) {
         const std::string by = in.text8();
         return "was written in replay format " + std::to_string(version) +
                (in.failed() ? std::string() : " by Kestrelfall " + quotedWord(by, 32)) + "; this game (" +
-               currentGameVersion + ") reads format " + std::to_string(replayFormatVersion) + " only";
+               currentGameVersion + ") reads formats " + std::to_string(oldestReplayFormat) + " to " +
+               std::to_string(replayFormatVersion) + " only";
     }
     if (bytes.size() < magicBytes + 2 + sealBytes)
         return endedEarly("the header");
@@ -122,7 +126,7 @@ std::string readLevelFileEntries(ByteReader& in, ReplayHeader& header)
 std::string readHeader(ByteReader& in, ReplayHeader& header)
 {
     in.raw(magicBytes);
-    in.u16();
+    const std::uint16_t version = in.u16();
     header.gameVersion = in.text8();
     const std::uint8_t mode = in.u8();
     const std::uint8_t flags = in.u8();
@@ -131,6 +135,17 @@ std::string readHeader(ByteReader& in, ReplayHeader& header)
     header.kinds[0] = in.u8();
     header.kinds[1] = in.u8();
     header.seed = in.u64();
+    std::size_t worldSize = 0;
+    if (version >= 2) {
+        header.curtainSteps = in.u32();
+        worldSize = in.u32();
+    }
+    if (in.failed())
+        return endedEarly("the header");
+    if (worldSize > replayMaxWorldBytes || worldSize > in.left())
+        return "claims a starting world of " + std::to_string(worldSize) + " bytes, more than it can hold";
+    const std::string world = in.raw(worldSize);
+    header.startWorld.assign(world.begin(), world.end());
     const std::uint16_t stepsPerSecond = in.u16();
     if (in.failed())
         return endedEarly("the header");

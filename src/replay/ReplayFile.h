@@ -11,14 +11,16 @@
 //   "KFREPLAY", format version (u16), game version (u8 length + text)
 //     -- these three stay where they are in every future format --
 //   mode (u8), flags (u8: 1 finished, 2 custom level), level name (u8 length + text),
-//   level hash (u64), both fighter kinds (u8 each), seed (u64), steps per second (u16),
+//   level hash (u64), both fighter kinds (u8 each), seed (u64), [from format 2 on: curtain
+//   steps (u32), starting world (u32 size + bytes); format 1 reads as none], steps per second (u16),
 //   level file count (u16), each: name (u8 length + text), present (u8), size (u32), bytes;
 //   step count (u32), run count (u32), each run: P1 buttons (u8), P2 buttons (u8),
 //   steps - 1 (7-bit groups, low first);
 //   one checksum (u64) per whole 300 steps, the final checksum (u64);
 //   and a 64-bit FNV-1a of every byte before it, so that any damage is seen.
 
-constexpr std::uint16_t replayFormatVersion = 1;
+constexpr std::uint16_t replayFormatVersion = 2;
+constexpr std::uint16_t oldestReplayFormat = 1;  // still read
 constexpr std::size_t maxReplayBytes = 4u << 20;  // bytes of a replay file at most
 extern const char* const replayMagic;             // "KFREPLAY"
 extern const char* const replayTooLarge;          // why a longer file is refused

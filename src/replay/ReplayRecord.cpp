@@ -46,6 +46,8 @@ std::string headerProblem(const ReplayHeader& header)
         return "its mode is neither classic nor kill race";
     if (!plainText(header.levelName, replayMaxNameBytes))
         return "its level name " + quotedWord(header.levelName, 40) + " is not 1 to 255 plain characters";
+    if (header.startWorld.size() > replayMaxWorldBytes)
+        return "its starting world of " + std::to_string(header.startWorld.size()) + " bytes is larger than 64 KiB";
     for (int i = 0; i < 2; ++i)
         if (header.kinds[i] >= replayKindCount)
             return "P" + std::to_string(i + 1) + "'s fighter kind " + std::to_string(header.kinds[i]) +
@@ -57,6 +59,9 @@ std::string playProblem(const ReplayRecord& record)
 {
     if (record.finalStep > static_cast<std::uint32_t>(replayMaxSteps))
         return "holds more than 30 minutes of steps";
+    if (record.header.curtainSteps > record.finalStep)
+        return "says the curtain hid " + std::to_string(record.header.curtainSteps) + " of its " +
+               std::to_string(record.finalStep) + " steps";
     for (std::size_t i = 0; i < record.runs.size(); ++i) {
         const ReplayRun& run = record.runs[i];
         const std::uint16_t unknown = (run.p1.buttons | run.p2.buttons) & ~fightButtonMask;
@@ -90,7 +95,8 @@ bool operator==(const ReplayRecord& a, const ReplayRecord& b)
     const bool sameHeader = x.gameVersion == y.gameVersion && x.mode == y.mode && x.levelName == y.levelName &&
                             x.levelHash == y.levelHash && x.customLevel == y.customLevel &&
                             x.levelFiles == y.levelFiles && x.kinds[0] == y.kinds[0] && x.kinds[1] == y.kinds[1] &&
-                            x.seed == y.seed && x.finished == y.finished;
+                            x.seed == y.seed && x.curtainSteps == y.curtainSteps &&
+                            x.startWorld == y.startWorld && x.finished == y.finished;
     const auto sameRun = [](const ReplayRun& r, const ReplayRun& s) {
         return r.p1 == s.p1 && r.p2 == s.p2 && r.steps == s.steps;
     };

@@ -18,6 +18,7 @@ constexpr int replayKindCount = 4;          // fighter kinds: Napollo, Atoola, G
 constexpr std::size_t replayMaxLevelFiles = 257;           // the level file and up to 256 sections
 constexpr std::size_t replayMaxLevelBytes = 2u << 20;      // bytes of a custom level's files together
 constexpr std::size_t replayMaxNameBytes = 255;            // a level's name, a stored file's name
+constexpr std::size_t replayMaxWorldBytes = 64u << 10;    // of the starting world
 
 // The game's version as replays record it.
 extern const char* const currentGameVersion;
@@ -46,6 +47,13 @@ struct ReplayHeader {
     std::vector<ReplayLevelFile> levelFiles;  // level file first, then each section once
     std::uint8_t kinds[2] = {0, 0};           // both fighters' kinds at the start
     std::uint64_t seed = 0;                   // the world generator's seed
+    // The first steps, during which the fighters waited for the curtain to
+    // lift (its fade runs by frames, not steps, so the replay keeps the count).
+    std::uint32_t curtainSteps = 0;
+    // The world as the first step found it (WorldBytes), so that a fight set
+    // up from any scene plays back from the same world; empty: as set up
+    // from this header.
+    std::vector<std::uint8_t> startWorld;
     bool finished = false;  // won; false when left from the pause menu or cut at 30 minutes
 };
 

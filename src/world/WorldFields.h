@@ -48,8 +48,10 @@ void visitPlayer(P& p, Visit& visit)
     for (auto* flag : {&p.slowed, &p.attacking, &p.airborne, &p.doubleJumpUsed, &p.jumpReleased, &p.moving,
                        &p.isWinner, &p.alive, &p.hitLanded, &p.dead, &p.parryActive, &p.protectionWaived,
                        &p.hitboxActive, &p.knockbackLock, &p.killCounted, &p.useItemRequest, &p.dashing,
-                       &p.keyboardMode, &p.falling, &p.advancing})
+                       &p.falling, &p.advancing})
         visit(*flag);
+    // Not `keyboardMode`: it only picks the device whose keys the HUD names, and a
+    // key pressed mid-fight must not change the fight.
     visit(p.index);
     visit(p.lastDt);
     visit(p.dashCharge);

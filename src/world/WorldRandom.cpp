@@ -21,6 +21,16 @@ void seedRandom(WorldRandom& random, std::uint64_t seed, std::uint64_t stream)
     nextRandom(random);
 }
 
+std::uint64_t seedOf(const WorldRandom& random)
+{
+    // Seeding steps twice: state = ((increment + seed) * multiplier) + increment.
+    // The multiplier is odd, so it has an inverse modulo 2^64 (Newton's steps).
+    std::uint64_t inverse = multiplier;
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - multiplier * inverse;
+    return (random.state - random.increment) * inverse - random.increment;
+}
+
 std::uint32_t nextRandom(WorldRandom& random)
 {
     const std::uint64_t old = random.state;

@@ -14,6 +14,9 @@ void seedRandom(WorldRandom& random, std::uint64_t seed);
 // Starts the sequence of `seed` on another stream (any number; it is made odd),
 // for a generator that must never draw the fight's numbers.
 void seedRandom(WorldRandom& random, std::uint64_t seed, std::uint64_t stream);
+// The seed that puts a generator of the fight's own stream where `random`
+// stands now (seedRandom(r, seedOf(random)) makes r equal to random).
+std::uint64_t seedOf(const WorldRandom& random);
 // The next 32 random bits.
 std::uint32_t nextRandom(WorldRandom& random);
 // A number in [0, bound) (bound > 0), without modulo bias.

@@ -15,8 +15,8 @@ const ReplayRecord goodRecord = recordScript(personScript(700, 3), jungleHeader(
 const std::string good = encodeReplay(goodRecord);
 
 // Where the fields of a Jungle replay of game version "1.1" lie (see ReplayFile.h).
-constexpr std::size_t versionAt = 8, flagsAt = 15, kindsAt = 31, stepRateAt = 41, fileCountAt = 43,
-                      stepCountAt = 45, runCountAt = 49, firstRunAt = 53;
+constexpr std::size_t versionAt = 8, flagsAt = 15, kindsAt = 31, worldSizeAt = 45, stepRateAt = 49,
+                      fileCountAt = 51, stepCountAt = 53, runCountAt = 57, firstRunAt = 61;
 
 // `value` written little-endian over `width` bytes at `at`; `reseal` makes the
 // closing check sum agree, so that the reader looks at the field itself.
@@ -62,8 +62,10 @@ const Row replayRows[] = {
     {"RandomBytes", bytesFile(randomBytes(4096)), refused, "is not a replay", ""},
     {"CutInHalf", bytesFile(good.substr(0, good.size() / 2)), refused, "is damaged or cut short", ""},
     {"CutInTheVersion", bytesFile(good.substr(0, 9)), refused, "ends too early, in the format version", ""},
-    {"VersionBumped", bytesFile(patched(good, versionAt, 2, 2, false)), refused,
-     "was written in replay format 2 by Kestrelfall \"1.1\"; this game (", ""},
+    {"VersionBumped", bytesFile(patched(good, versionAt, 3, 2, false)), refused,
+     "was written in replay format 3 by Kestrelfall \"1.1\"; this game (1.1) reads formats 1 to 2 only", ""},
+    {"LyingWorldSize", bytesFile(patched(good, worldSizeAt, 0xFFFFFFFF, 4)), refused,
+     "claims a starting world of 4294967295 bytes, more than it can hold", ""},
     {"OverLong", fiftyMegabytes(good, "KFREPLAY"), refused, "is larger than 4 MiB", ""},
     {"BitFlipped", bytesFile(patched(good, good.size() / 2, good[good.size() / 2] ^ 0x10, 1, false)), refused,
      "is damaged or cut short: its closing check sum does not match its bytes", ""},

@@ -156,18 +156,28 @@ TEST(ReplayFile, EveryCutAndEveryFlippedBitIsRefused)
     }
 }
 
-// Replays written by earlier builds still read: a change of the format
-// that does not raise replayFormatVersion fails here.
-TEST(ReplayFile, FilesOfFormatOneStillRead)
+// Replays written by earlier builds still read, and this build writes the
+// newest format byte for byte: a change of the format that does not raise
+// replayFormatVersion fails here.
+TEST(ReplayFile, FilesOfEveryFormatStillRead)
 {
-    const std::pair<const char*, ReplayRecord> samples[] = {{"Format1Jungle.kfr", formatSampleJungle()},
-                                                             {"Format1Custom.kfr", formatSampleCustom()}};
+    const auto formatTwo = [](ReplayRecord record, std::uint32_t curtainSteps) {
+        record.header.curtainSteps = curtainSteps;
+        record.header.startWorld = {1, 2, 3};
+        return record;
+    };
+    const std::pair<const char*, ReplayRecord> samples[] = {
+        {"Format1Jungle.kfr", formatSampleJungle()},
+        {"Format1Custom.kfr", formatSampleCustom()},
+        {"Format2Jungle.kfr", formatTwo(formatSampleJungle(), 123)},
+        {"Format2Custom.kfr", formatTwo(formatSampleCustom(), 7)}};
     for (const auto& [name, record] : samples) {
         const std::string bytes = readTestFile(std::string(KESTRELFALL_SOURCE_DIR "/tests/data/replay/") + name);
         const DecodedReplay read = decodeReplay(bytes);
         EXPECT_EQ(read.problem, "") << name;
         EXPECT_TRUE(read.record == record) << name;
-        EXPECT_EQ(encodeReplay(record), bytes) << name;
+        if (std::string(name).find("Format2") == 0)
+            EXPECT_EQ(encodeReplay(record), bytes) << name;
     }
 }
 

@@ -1,0 +1,67 @@
+// The golden replay: a Jungle match of more than a minute with section
+// crossings, a flag picked up and carried home, recorded once by the
+// computer opponent, strong against weak, and kept in tests/data/replay/.
+#include "match/JungleMatch.h"
+#include "opponent/GameView.h"
+
+#include "opponent/Opponent.h"
+#include "replay/ReplayCheck.h"
+#include "replay/ReplayFile.h"
+#include "replay/ReplayStore.h"
+#include "replay/ReplayWatching.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+const char* const goldenReplay = KESTRELFALL_SOURCE_DIR "/tests/data/replay/GoldenJungle.kfr";
+
+}  // namespace
+
+TEST(ReplayGolden, JungleMatchReplaysToItsStoredChecksums)
+{
+    HeadlessGame headless;
+    Game& game = *headless.game;
+    const DecodedReplay read = readReplayFile(goldenReplay);
+    ASSERT_EQ(read.problem, "");
+    const ReplayRecord& record = read.record;
+    ASSERT_EQ(startDrive(game, record), "");
+    const int firstSection = game.tileMap.sectionIndex;
+    bool crossed = false, pickedUp = false;
+    while (driveStep(game)) {
+        crossed = crossed || game.tileMap.sectionIndex != firstSection;
+        pickedUp = pickedUp || game.world.flags[0].carried || game.world.flags[1].carried;
+    }
+    const ReplayDrive& drive = game.replay.drive;
+    const Divergence divergence = firstDivergence(record, drive.checksums, drive.finalChecksum);
+    EXPECT_FALSE(divergence.diverged)
+        << divergenceMessage(divergence)
+        << ".\nA change of the fight's rules that changes this match must record the golden replay anew, on "
+           "purpose:\n  kestrelfall_tests --gtest_also_run_disabled_tests "
+           "--gtest_filter=ReplayGolden.DISABLED_RecordTheGoldenReplay";
+    EXPECT_GE(record.finalStep, 60u * 300u);
+    EXPECT_TRUE(crossed);
+    EXPECT_TRUE(pickedUp);
+    EXPECT_TRUE(game.world.match.flagTaken) << "won by a capture";
+    EXPECT_EQ(game.state, SceneState::Victory);
+}
+
+// Run on purpose only: records the golden replay anew.
+TEST(ReplayGolden, DISABLED_RecordTheGoldenReplay)
+{
+    JungleMatch f;
+    Game& game = f.game;
+    game.replay.folder.clear();
+    Opponent opponents[2] = {makeOpponent(Strength::Hard, 2024, 0), makeOpponent(Strength::Easy, 7, 1)};
+    for (int step = 0; step < 300 * 300 && game.state == SceneState::Fight; ++step) {
+        for (int i = 0; i < 2; ++i)
+            holdButtons(f.headless, game.world.players[i], decideInput(opponents[i], viewOfGame(game)));
+        f.frames(1, 1.f / 300.f);
+    }
+    ASSERT_EQ(game.state, SceneState::Victory);
+    ASSERT_TRUE(game.replay.lastMatch);
+    std::ofstream(goldenReplay, std::ios::binary) << encodeReplay(*game.replay.lastMatch);
+    std::cout << "recorded " << game.replay.lastMatch->finalStep << " steps\n";
+}
