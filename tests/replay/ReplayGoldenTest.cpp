@@ -2,7 +2,7 @@
 // crossings, a flag picked up and carried home, recorded once by the
 // computer opponent, strong against weak, and kept in tests/data/replay/.
 #include "match/JungleMatch.h"
-#include "opponent/GameView.h"
+#include "opponent/FightView.h"
 
 #include "opponent/Opponent.h"
 #include "replay/ReplayCheck.h"
@@ -28,10 +28,10 @@ TEST(ReplayGolden, JungleMatchReplaysToItsStoredChecksums)
     ASSERT_EQ(read.problem, "");
     const ReplayRecord& record = read.record;
     ASSERT_EQ(startDrive(game, record), "");
-    const int firstSection = game.tileMap.sectionIndex;
+    const int firstSection = game.world.sectionIndex;
     bool crossed = false, pickedUp = false;
     while (driveStep(game)) {
-        crossed = crossed || game.tileMap.sectionIndex != firstSection;
+        crossed = crossed || game.world.sectionIndex != firstSection;
         pickedUp = pickedUp || game.world.flags[0].carried || game.world.flags[1].carried;
     }
     const ReplayDrive& drive = game.replay.drive;
@@ -55,9 +55,10 @@ TEST(ReplayGolden, DISABLED_RecordTheGoldenReplay)
     Game& game = f.game;
     game.replay.folder.clear();
     Opponent opponents[2] = {makeOpponent(Strength::Hard, 2024, 0), makeOpponent(Strength::Easy, 7, 1)};
+    game.scriptedButtons.playing = true;
     for (int step = 0; step < 300 * 300 && game.state == SceneState::Fight; ++step) {
         for (int i = 0; i < 2; ++i)
-            holdButtons(f.headless, game.world.players[i], decideInput(opponents[i], viewOfGame(game)));
+            game.scriptedButtons.inputs[i] = decideInput(opponents[i], viewOfFight(game.world));
         f.frames(1, 1.f / 300.f);
     }
     ASSERT_EQ(game.state, SceneState::Victory);
