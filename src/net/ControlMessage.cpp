@@ -1,6 +1,7 @@
 #include "net/ControlMessage.h"
 
 #include "replay/ReplayBytes.h"
+#include "replay/ReplayFile.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ void writeSetup(ByteWriter& out, const MatchSetup& setup)
     out.u8(setup.inputDelayFrames);
     out.u16(static_cast<std::uint16_t>(setup.levelFiles.size()));
     for (const ReplayLevelFile& file : setup.levelFiles) {
-        out.text8(file.name);
-        out.u8(file.present ? 1 : 0);
-        out.u32(static_cast<std::uint32_t>(file.bytes.size()));
-        out.raw(file.bytes);
+        writeLevelFile(out, file);
     }
 }
 

@@ -46,10 +46,7 @@ void writeHeader(ByteWriter& out, const ReplayHeader& header)
     out.u16(replayStepsPerSecond);
     out.u16(static_cast<std::uint16_t>(header.levelFiles.size()));
     for (const ReplayLevelFile& file : header.levelFiles) {
-        out.text8(file.name);
-        out.u8(file.present ? 1 : 0);
-        out.u32(static_cast<std::uint32_t>(file.bytes.size()));
-        out.raw(file.bytes);
+        writeLevelFile(out, file);
     }
 }
 
@@ -229,4 +226,12 @@ void resealReplay(std::string& bytes)
     ByteWriter seal;
     seal.u64(sealOf(std::string_view(bytes).substr(0, bytes.size() - sealBytes)));
     bytes.replace(bytes.size() - sealBytes, sealBytes, seal.bytes());
+}
+
+void writeLevelFile(ByteWriter& out, const ReplayLevelFile& file)
+{
+    out.text8(file.name);
+    out.u8(file.present ? 1 : 0);
+    out.u32(static_cast<std::uint32_t>(file.bytes.size()));
+    out.raw(file.bytes);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class ByteWriter;
+
 // The replay file (".kfr"), little-endian:
 //   "KFREPLAY", format version (u16), game version (u8 length + text)
 //     -- these three stay where they are in every future format --
@@ -38,3 +40,7 @@ DecodedReplay decodeReplay(std::string_view bytes);
 // Writes the closing 64-bit hash over `bytes` anew (for tests and the fuzz
 // harness, which change a file on purpose and want the reader to look further).
 void resealReplay(std::string& bytes);
+
+// One level file as replays and online match set-ups carry it: name, whether
+// it was there, length, bytes.
+void writeLevelFile(ByteWriter& out, const ReplayLevelFile& file);

@@ -1,23 +1,10 @@
 #include "net/NetPair.h"
 
+#include "world/JungleGround.h"
 #include "world/WorldBytes.h"
 
 #include <cmath>
 #include <filesystem>
-
-namespace {
-
-FightGround& jungleGround()
-{
-    static FightGround* ground = [] {
-        auto* loaded = new FightGround;
-        loadFightGround(*loaded);
-        return loaded;
-    }();
-    return *ground;
-}
-
-}  // namespace
 
 void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
 {

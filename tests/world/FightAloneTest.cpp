@@ -4,6 +4,7 @@
 #include "world/FightSetUp.h"
 #include "world/FightStep.h"
 #include "world/FightWorld.h"
+#include "world/JungleGround.h"
 #include "world/WorldBytes.h"
 
 #include <gtest/gtest.h>
@@ -20,17 +21,6 @@ struct InRunFolder {
     InRunFolder() { std::filesystem::current_path(KESTRELFALL_RUN_DIR); }
     ~InRunFolder() { std::filesystem::current_path(was); }
 };
-
-// Loaded once for the whole test binary: the ground never changes during a fight.
-FightGround& jungleGround()
-{
-    static FightGround* ground = [] {
-        auto* loaded = new FightGround;
-        loadFightGround(*loaded);
-        return loaded;
-    }();
-    return *ground;
-}
 
 bool cued(const StepEvents& events, const char* key)
 {
