@@ -42,13 +42,13 @@ void hudDrawRoom(Game& game, sf::RenderTarget& target)
         const float side = i == 0 ? -1.f : 1.f;
         card.setPosition(screenCentreX + side * cardSize.width, game.resolution.y / cardTopDivisor);
         target.draw(card);
-        const float hintHeight = hud.cycleHints[i].getLocalBounds().height;
-        drawControl(game, target, i, {card.getPosition().x, card.getPosition().y + cardSize.height / 2.f + hintHeight});
-        if (paused)
-            continue;
+        // The hint is drawn at its scale: who plays goes under its drawn foot.
         sf::Sprite& hint = hud.cycleHints[i];
         hint.setPosition(card.getPosition().x,
                          card.getPosition().y + cardSize.height / 2.f + hint.getLocalBounds().height / 2.f);
-        target.draw(hint);
+        const sf::FloatRect hintBox = hint.getGlobalBounds();
+        drawControl(game, target, i, {card.getPosition().x, hintBox.top + hintBox.height});
+        if (!paused)
+            target.draw(hint);
     }
 }
