@@ -17,6 +17,7 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "replay/FightRecording.h"
 #include "screens/CustomMapScreen.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
@@ -101,6 +102,7 @@ void updateFightScene(Game& game)
     // 3. The fight's rules with each fighter's buttons, then the HUD.
     FightInput inputs[2];
     sampleButtons(game, inputs);
+    noteFightInputs(game, inputs);
     runFightRules(game.world, inputs);
     hudUpdate(game);
 }

@@ -103,12 +103,15 @@ void beforeFightStep(Game& game)
     ReplayRecording& recording = session.recording;
     if (recording.phase == RecordingPhase::Idle)
         beginRecording(game, chosenFight(game));
-    // The buttons the step will read (the rules may use up a press during it).
-    if (recording.phase == RecordingPhase::Recording)
-        for (int i = 0; i < 2; ++i)
-            recording.stepInputs[i] = game.scriptedButtons.playing
-                                          ? game.scriptedButtons.inputs[i]
-                                          : readPlayerButtons(game.input, game.world.players[i].input);
+}
+
+void noteFightInputs(Game& game, const FightInput inputs[2])
+{
+    ReplayRecording& recording = game.replay.recording;
+    if (game.replay.drive.active || recording.phase != RecordingPhase::Recording)
+        return;
+    recording.stepInputs[0] = inputs[0];
+    recording.stepInputs[1] = inputs[1];
 }
 
 void afterFightStep(Game& game)

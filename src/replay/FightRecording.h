@@ -1,6 +1,7 @@
 #pragma once
 
 #include "replay/ReplayRecord.h"
+#include "world/FightInput.h"
 
 struct Game;
 struct FightPlan;
@@ -16,6 +17,9 @@ void beginRecording(Game& game, const FightPlan& plan);
 // The frame loop calls these around every fixed step of the fight scene.
 void beforeFightStep(Game& game);
 void afterFightStep(Game& game);
+// The buttons the coming step plays with, whoever gave them (keys, pads, the
+// computer): what the replay keeps for the step.
+void noteFightInputs(Game& game, const FightInput inputs[2]);
 
 // Once per frame: a recorded fight that is no longer on screen nor paused
 // was left; it is written as unfinished.

@@ -124,11 +124,13 @@ TEST(ReplayMatch, PlayedMatchesReplayToTheirChecksums)
 
 // Left from the pause menu, a match is written unfinished and plays back
 // to the step it was left on, with nobody winning; a pad pressed mid-fight
-// (the HUD then names its buttons) changes nothing of the fight.
+// (the HUD then names its buttons) changes nothing of the fight. P2 is the
+// computer: the replay keeps what it pressed, not the keys held for P2.
 TEST(ReplayMatch, LeftFromThePauseIsKeptUnfinished)
 {
     JungleMatch f;
     f.game.replay.folder = matchReplays;
+    f.game.playerControls.players[1] = PlayerControl{true, Strength::Hard};
     playFrames(f, 60 * 5);
     f.headless.step(1, 1.f / 60.f, {joystickButtonEvent(1, 3)});
     playFrames(f, 59);
