@@ -51,6 +51,7 @@ void openLaunchedFight(Game& game, const FightLaunch& launch, const std::string&
     plan.kinds[0] = launch.kinds[0];
     plan.kinds[1] = launch.kinds[1];
     plan.seed = seed;
+    plan.recorded = !launch.headless;  // played on screen: kept as a replay like any match
     game.playerControls.players = launch.players;
     startFight(game, plan);
     // The keys, pads and the computer play it, not a script.
