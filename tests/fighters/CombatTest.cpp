@@ -168,15 +168,13 @@ TEST(Wounds, ASwingCutShortOrADeathNeverLeavesTheNextSwingDead)
     Player& a = w.p1();
     Player& d = w.p2();
     w.world.time.now = 10.0;  // past the attack cool-down
-    a.keyboardMode = true;
-    const auto attackKey = static_cast<sf::Keyboard::Key>(a.input.bindings.keys[AttackKey]);
-    // A press of the attack key, then the frames until the swing lands or ends.
+    // A press of the attack button, then the frames until the swing lands or ends.
     auto swing = [&] {
         w.stand(a, 1000.f, 1);
         w.stand(d, 1040.f, -1);
-        w.headless.setKey(attackKey, true);
+        w.inputs[0].buttons = ButtonAttack;
         w.frames(1);
-        w.headless.setKey(attackKey, false);
+        w.inputs[0].buttons = 0;
         for (int i = 0; i < 60 && a.attacking && !a.hitLanded; ++i)
             w.frames(1);
     };
