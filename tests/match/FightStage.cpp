@@ -1,47 +1,42 @@
 #include "match/FightStage.h"
-#include "app/FixedSteps.h"
 
 #include "fighters/FighterWorld.h"
 #include "match/Camera.h"
 #include "match/FloorSearch.h"
 #include "match/Items.h"
+#include "world/FightStep.h"
+#include "world/JungleGround.h"
 
-FightStage::FightStage(bool openWindow, int section) : headless(openWindow), game(*headless.game)
-{
-    startFightNow(game);
-    goToSection(section);
-    const float middle = static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f;
-    stand(p1(), middle - 300.f, 1);
-    stand(p2(), middle + 300.f, -1);
-    for (Player& p : game.world.players)
-        p.keyboardMode = true;
-}
+namespace {
 
-void FightStage::setKind(int index, int kind)
+constexpr int stepsPerFrame = 5;  // 1/60 s of 1/300 s steps
+
+}  // namespace
+
+void StageMoves::setKind(int index, int kind)
 {
-    Player& p = game.world.players[index];
-    p.character = &game.characterSets[characterSlot(index, kind)];
+    Player& p = world->players[index];
+    p.character = &world->setting->characters[characterSlot(index, kind)];
     selectSkill(p.skill, p, kind);
     applyCharacterStats(p);
 }
 
-void FightStage::give(Player& player, int kind, bool inUse)
+void StageMoves::give(Player& player, int kind, bool inUse)
 {
     player.item = Crate();
     player.item->kind = kind;
     player.useItemRequest = inUse;
 }
 
-void FightStage::goToSection(int section)
+void StageMoves::goToSection(int section)
 {
-    game.world.sectionIndex = section;
-    buildCollision(game.tileMap);
-    lookAt(static_cast<float>(section) * game.world.sectionWidth + game.world.sectionWidth / 2.f);
+    world->sectionIndex = section;
+    lookAt(static_cast<float>(section) * world->sectionWidth + world->sectionWidth / 2.f);
 }
 
-void FightStage::stand(Player& player, float x, int facing)
+void StageMoves::stand(Player& player, float x, int facing)
 {
-    const FloorCell cell = findFloorCell(game.tileMap, game.world.sectionIndex, x, -1, player.size.x);
+    const FloorCell cell = findFloorCell(tiles(*world), world->sectionIndex, x, -1, player.size.x);
     // The cell's top is the floor's top less one tile: the feet go on the floor.
     player.position = sf::Vector2f(cell.position.x, cell.position.y + 64.f - player.size.y / 2.f);
     player.velocity = sf::Vector2f(0.f, 0.f);
@@ -50,19 +45,53 @@ void FightStage::stand(Player& player, float x, int facing)
     placeFrame(player);
 }
 
-void FightStage::lookAt(float x)
+void StageMoves::lookAt(float x)
 {
-    game.world.camera.view.setCenter(x, restCentreY);
-    game.world.camera.centre = game.world.camera.view.getCenter();
+    world->camera.view.setCenter(x, restCentreY);
+    world->camera.centre = world->camera.view.getCenter();
 }
 
-void FightStage::itemFrames(int count, float dt)
+void StageMoves::itemFrames(int count, float dt)
 {
     for (int i = 0; i < count; ++i) {
-        game.frameTime = dt;
-        tellWorld(game);
-        game.world.time.now += dt;
-        crateStep(game.world);
-        activeItems(game.world);
+        world->stepTime = dt;
+        world->time.now += dt;
+        crateStep(*world);
+        activeItems(*world);
     }
+}
+
+void StageMoves::placeOn(int section)
+{
+    goToSection(section);
+    const float middle = static_cast<float>(section) * world->sectionWidth + world->sectionWidth / 2.f;
+    stand(p1(), middle - 300.f, 1);
+    stand(p2(), middle + 300.f, -1);
+    for (Player& p : world->players)
+        p.keyboardMode = true;
+}
+
+FightStage::FightStage(bool openWindow, int section) : headless(openWindow), game(*headless.game)
+{
+    world = &game.world;
+    startFightNow(game);
+    placeOn(section);
+}
+
+JungleStage::JungleStage(int section)
+{
+    const InRunFolder runFolder;
+    world = &fight;
+    setUpFight(fight, jungleGround(), FightChoice{});
+    fight.match.fightLive = true;
+    fight.match.countdown = 0.f;
+    for (Player& p : fight.players)
+        p.deathTimer = 10.f;
+    placeOn(section);
+}
+
+void JungleStage::frames(int count)
+{
+    for (int i = 0; i < count * stepsPerFrame; ++i)
+        stepFight(fight, inputs);
 }

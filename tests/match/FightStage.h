@@ -1,18 +1,17 @@
 #pragma once
 
 #include "support/Headless.h"
+#include "world/FightWorld.h"
 
-// A classic fight on the real Jungle level (its character files and
-// pictures too): section `section` live, the curtain settled, the fight
-// running and both fighters past their protection, standing on the floor.
-struct FightStage {
-    HeadlessGame headless;
-    Game& game;
+// What the match tests do to a classic fight on the real Jungle level: the
+// fighters' kinds, items, the live section, where they stand, where the view
+// looks, and the crate and item steps alone. Works on whichever world a
+// stage below holds.
+struct StageMoves {
+    FightWorld* world = nullptr;
 
-    explicit FightStage(bool openWindow = false, int section = 2);
-
-    Player& p1() { return game.world.players[0]; }
-    Player& p2() { return game.world.players[1]; }
+    Player& p1() { return world->players[0]; }
+    Player& p2() { return world->players[1]; }
 
     // Gives player `index` fighter kind `kind` (0 Napollo .. 3 Swapper).
     void setKind(int index, int kind);
@@ -26,4 +25,28 @@ struct FightStage {
     void lookAt(float x);
     // Runs the crate step and the item step `count` times with `dt` (nothing else moves).
     void itemFrames(int count, float dt = 1.f / 60.f);
+    // Section `section` live, the view on it, both fighters on its floor facing each other.
+    void placeOn(int section);
+};
+
+// The stage inside a whole game (for the HUD and the pictures): section
+// `section` live, the curtain settled, the fight running and both fighters
+// past their protection, standing on the floor.
+struct FightStage : StageMoves {
+    HeadlessGame headless;
+    Game& game;
+
+    explicit FightStage(bool openWindow = false, int section = 2);
+};
+
+// The stage on a world alone, no game: the Jungle fight set up as its door
+// sets it up, then made live at once on section `section`. Frames step the
+// world in its fixed steps with the buttons in `inputs`.
+struct JungleStage : StageMoves {
+    FightWorld fight;
+    FightInput inputs[2];
+
+    explicit JungleStage(int section = 2);
+    // Runs `count` frames of 1/60 s (five steps each).
+    void frames(int count = 1);
 };

@@ -8,18 +8,18 @@ namespace {
 
 constexpr int gigachill = 2;
 
-float viewLeft(const Game& game)
+float viewLeft(const FightWorld& world)
 {
-    return game.world.camera.view.getCenter().x - game.world.camera.view.getSize().x / 2.f;
+    return world.camera.view.getCenter().x - world.camera.view.getSize().x / 2.f;
 }
 
 // Both fighters mid-swing over the spot where a fresh crate lies.
-void swingAtCrate(FightStage& fight)
+void swingAtCrate(JungleStage& fight)
 {
-    spawnCrate(fight.game.world);
+    spawnCrate(fight.fight);
     fight.stand(fight.p2(), fight.p1().position.x, -1);
-    fight.game.world.crate->position = fight.p1().position;
-    for (Player& p : fight.game.world.players) {
+    fight.fight.crate->position = fight.p1().position;
+    for (Player& p : fight.fight.players) {
         p.hitboxActive = true;
         p.hitLanded = false;
     }
@@ -29,54 +29,54 @@ void swingAtCrate(FightStage& fight)
 
 TEST(Items, CratesComeWithTheRightOfWayAndEndOffViewOrAfterTwelveSeconds)
 {
-    FightStage fight;
-    Game& game = fight.game;
-    game.world.match.chaseSituation = NoAttacker;
+    JungleStage fight;
+    FightWorld& world = fight.fight;
+    world.match.chaseSituation = NoAttacker;
     fight.itemFrames(300);
-    EXPECT_FALSE(game.world.crate);
-    EXPECT_EQ(game.world.match.crateTimer, 0.f);
+    EXPECT_FALSE(world.crate);
+    EXPECT_EQ(world.match.crateTimer, 0.f);
 
     // With an attacker a crate drops 3 s later beside the other fighter, in view, onto the floor.
-    game.world.match.chaseSituation = P1Attacking;
+    world.match.chaseSituation = P1Attacking;
     fight.p2().advancing = true;
     fight.itemFrames(179);
-    EXPECT_FALSE(game.world.crate);
+    EXPECT_FALSE(world.crate);
     fight.itemFrames(2);
-    ASSERT_TRUE(game.world.crate);
+    ASSERT_TRUE(world.crate);
     fight.itemFrames(60);
-    const Crate& crate = *game.world.crate;
+    const Crate& crate = *world.crate;
     EXPECT_TRUE(crate.onGround);
-    EXPECT_GT(crate.position.x, viewLeft(game));
-    EXPECT_LT(crate.position.x, viewLeft(game) + 1920.f);
+    EXPECT_GT(crate.position.x, viewLeft(world));
+    EXPECT_LT(crate.position.x, viewLeft(world) + 1920.f);
     EXPECT_LE(std::abs(crate.position.x - fight.p1().position.x), 400.f);
 
     // The view leaves it behind: it ends, and the next comes 3 s later.
     fight.lookAt(crate.position.x + 3000.f);
     fight.itemFrames(2);
-    EXPECT_FALSE(game.world.crate);
+    EXPECT_FALSE(world.crate);
     fight.lookAt(fight.p1().position.x);
     fight.itemFrames(181);
-    ASSERT_TRUE(game.world.crate);
+    ASSERT_TRUE(world.crate);
     fight.itemFrames(12 * 60 - 10);
-    EXPECT_TRUE(game.world.crate && game.world.crate->alive);
+    EXPECT_TRUE(world.crate && world.crate->alive);
     fight.itemFrames(12);
-    EXPECT_FALSE(game.world.crate && game.world.crate->alive);
+    EXPECT_FALSE(world.crate && world.crate->alive);
 }
 
 TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
 {
-    FightStage fight;
-    Game& game = fight.game;
+    JungleStage fight;
+    FightWorld& world = fight.fight;
     // Both swing in the same frame: P1 gets it, P2's hit passes and P2 keeps its STOP.
     swingAtCrate(fight);
     fight.give(fight.p2(), STOP);
     fight.itemFrames(1);
-    EXPECT_FALSE(game.world.crate);
+    EXPECT_FALSE(world.crate);
     ASSERT_TRUE(fight.p1().item);
     ASSERT_TRUE(fight.p2().item);
     EXPECT_EQ(fight.p2().item->kind, STOP);
     EXPECT_EQ(fight.p2().item->position, sf::Vector2f());  // the given one, not a crate from the floor
-    EXPECT_EQ(game.world.match.crateTimer, 0.f);
+    EXPECT_EQ(world.match.crateTimer, 0.f);
 
     // P1 runs a SPEED: its swing cannot open the next one; P2's idle STOP is replaced.
     fight.give(fight.p1(), SPEED, true);
@@ -87,12 +87,12 @@ TEST(Items, OneSwingOpensTheCrateAndOnlyAnIdleHandTakesIt)
     EXPECT_GT(fight.p1().item->speedTime, 0.f);
     ASSERT_TRUE(fight.p2().item);
     EXPECT_NE(fight.p2().item->position, sf::Vector2f());  // the crate's, opened on the floor
-    EXPECT_FALSE(game.world.crate);
+    EXPECT_FALSE(world.crate);
 }
 
 TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 {
-    FightStage fight;
+    JungleStage fight;
     fight.setKind(0, gigachill);
     EXPECT_FLOAT_EQ(fight.p1().speedFactor, 0.8f);
     fight.give(fight.p1(), SPEED, true);
@@ -120,20 +120,20 @@ TEST(Items, SpeedAndSlowLastThreeSecondsAndTheTargetsOwnItemDecides)
 
 TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
 {
-    FightStage fight;
-    Game& game = fight.game;
+    JungleStage fight;
+    FightWorld& world = fight.fight;
     const sf::Vector2f p1Was = fight.p1().position, p2Was = fight.p2().position;
     // SWAP on a downed opponent, STOP while nobody has the right of way or with a dead opponent.
     fight.give(fight.p1(), SWAP, true);
     fight.p2().hitPoints = 0;
-    game.world.match.chaseSituation = NoAttacker;
+    world.match.chaseSituation = NoAttacker;
     fight.give(fight.p2(), STOP, true);
     fight.itemFrames(1);
-    game.world.match.chaseSituation = P1Attacking;
+    world.match.chaseSituation = P1Attacking;
     fight.p1().dead = true;
     fight.p2().useItemRequest = true;
     fight.itemFrames(1);
-    for (const Player& p : game.world.players) {
+    for (const Player& p : world.players) {
         EXPECT_TRUE(p.item);
         EXPECT_FALSE(p.useItemRequest);
     }
@@ -148,40 +148,40 @@ TEST(Items, RefusedSwapAndStopStayHeldOthersAreSpentAtOnce)
     EXPECT_EQ(fight.p1().position, p2Was);
     EXPECT_EQ(fight.p2().position, p1Was);
     EXPECT_FALSE(fight.p1().advancing);
-    EXPECT_TRUE(game.world.events.stopFlash);
+    EXPECT_TRUE(world.events.stopFlash);
     EXPECT_FALSE(fight.p1().item || fight.p2().item);
 
     // STUN: one stunning shot the way the user faces, at 1500 px/s.
     fight.give(fight.p2(), STUN, true);
     fight.itemFrames(1);
-    ASSERT_EQ(game.world.shots.size(), 1u);
-    EXPECT_EQ(game.world.shots[0].effect, 1);
-    EXPECT_EQ(game.world.shots[0].direction, fight.p2().facing);
-    EXPECT_FLOAT_EQ(game.world.shots[0].speed, 1500.f);
+    ASSERT_EQ(world.shots.size(), 1u);
+    EXPECT_EQ(world.shots[0].effect, 1);
+    EXPECT_EQ(world.shots[0].direction, fight.p2().facing);
+    EXPECT_FLOAT_EQ(world.shots[0].speed, 1500.f);
     EXPECT_FALSE(fight.p2().item);
 }
 
-TEST(Items, AFightWinsACrateWithTheAttackKeyAndSpendsItWithTheUseKey)
+TEST(Items, AFightWinsACrateWithTheAttackButtonAndSpendsItWithTheItemButton)
 {
-    FightStage fight;
-    Game& game = fight.game;
+    JungleStage fight;
+    FightWorld& world = fight.fight;
     fight.p1().advancing = true;
-    game.world.match.chaseSituation = P1Attacking;
-    fight.headless.step(185);
-    ASSERT_TRUE(game.world.crate);
-    fight.headless.step(60);
-    ASSERT_TRUE(game.world.crate);
-    fight.stand(fight.p2(), game.world.crate->position.x, -1);
-    fight.headless.setKey(sf::Keyboard::Numpad1, true);
+    world.match.chaseSituation = P1Attacking;
+    fight.frames(185);
+    ASSERT_TRUE(world.crate);
+    fight.frames(60);
+    ASSERT_TRUE(world.crate);
+    fight.stand(fight.p2(), world.crate->position.x, -1);
+    fight.inputs[1].buttons = ButtonAttack;
     for (int frame = 0; frame < 60 && !fight.p2().item; ++frame)
-        fight.headless.step();
-    fight.headless.setKey(sf::Keyboard::Numpad1, false);
+        fight.frames();
+    fight.inputs[1].buttons = 0;
     ASSERT_TRUE(fight.p2().item);
-    EXPECT_FALSE(game.world.crate);
-    fight.headless.step(40);  // the swing ends: items are used from a standing start
-    fight.headless.setKey(sf::Keyboard::Numpad5, true);
-    fight.headless.step(5);
-    fight.headless.setKey(sf::Keyboard::Numpad5, false);
-    fight.headless.step(190);
+    EXPECT_FALSE(world.crate);
+    fight.frames(40);  // the swing ends: items are used from a standing start
+    fight.inputs[1].buttons = ButtonItem;
+    fight.frames(5);
+    fight.inputs[1].buttons = 0;
+    fight.frames(190);
     EXPECT_FALSE(fight.p2().item);
 }
