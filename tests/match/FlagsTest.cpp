@@ -3,6 +3,7 @@
 
 #include "match/MatchFlow.h"
 #include "match/Sections.h"
+#include "world/JungleGround.h"
 
 #include <gtest/gtest.h>
 
@@ -20,44 +21,54 @@ void putFlag(Flag& flag, int section, sf::Vector2f at)
 }
 
 // The cell under a flag's centre is empty and stands on ground that is not a spike.
-void expectOnFloor(const Game& game, const Flag& flag)
+void expectOnFloor(const FightWorld& world, const Flag& flag)
 {
     const int column = static_cast<int>(std::floor((flag.position.x - flag.section * 3840.f) / 64.f));
     const int row = static_cast<int>(flag.position.y / 64.f);
-    EXPECT_EQ(tileCode(game.tileMap, flag.section, column, row), emptyCode);
-    const int below = tileCode(game.tileMap, flag.section, column, row + 1);
+    EXPECT_EQ(tileCode(tiles(world), flag.section, column, row), emptyCode);
+    const int below = tileCode(tiles(world), flag.section, column, row + 1);
     EXPECT_NE(below, emptyCode);
     EXPECT_NE(below, spikeCode);
 }
+
+// The Jungle fight as its door sets it up, on a world alone; the test stays
+// in the run folder, whose levels the kill race's set-up reads.
+struct JungleFight {
+    const InRunFolder runFolder;
+    FightWorld world;
+    JungleFight() { setUpFight(world, jungleGround(), FightChoice{}); }
+    Player& p1() { return world.players[0]; }
+    Player& p2() { return world.players[1]; }
+};
 
 }  // namespace
 
 TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
 {
-    JungleMatch f;
-    Game& game = f.game;
-    Flag& flag = game.world.flags[0];
+    JungleFight f;
+    FightWorld& world = f.world;
+    Flag& flag = world.flags[0];
     // Dropped over the spikes of the middle section: put on the next floor to its right.
     putFlag(flag, 2, {cellCentreX(2, 52), 100.f});
-    updateFlags(game.world);
-    expectOnFloor(game, flag);
+    updateFlags(world);
+    expectOnFloor(world, flag);
     EXPECT_GT(flag.position.x, cellCentreX(2, 53));
     // Below the level: back on the nearest floor, not at its base.
     putFlag(flag, 2, {cellCentreX(2, 20), 1300.f});
-    updateFlags(game.world);
-    expectOnFloor(game, flag);
+    updateFlags(world);
+    expectOnFloor(world, flag);
     EXPECT_NEAR(flag.position.x, cellCentreX(2, 20), 64.f);
     // Dropped in mid-air in section 3 while section 2 is live: it waits there,
     // and lands when section 3 is live again.
     putFlag(flag, 3, {cellCentreX(3, 30), 300.f});
-    updateFlags(game.world);
+    updateFlags(world);
     EXPECT_FLOAT_EQ(flag.position.y, 300.f);
-    makeLive(game.world, 3);
-    updateFlags(game.world);
-    expectOnFloor(game, flag);
+    makeLive(world, 3);
+    updateFlags(world);
+    expectOnFloor(world, flag);
     // Only its own player, with the right of way, takes it.
-    updateFlags(game.world);  // the picture shows where the flag came to rest
-    for (Player& p : game.world.players) {
+    updateFlags(world);  // the picture shows where the flag came to rest
+    for (Player& p : world.players) {
         p.position = flag.position;
         placeFrame(p);
     }
@@ -72,45 +83,45 @@ TEST(Flags, LyingFlagsComeToRestOnFloorOnlyInTheLiveSection)
 
 TEST(Flags, ScreenAndSectionEdgesFollowTheRightOfWay)
 {
-    JungleMatch f;
-    Game& game = f.game;
+    JungleFight f;
+    FightWorld& world = f.world;
     Player& p1 = f.p1();
     Player& p2 = f.p2();
-    const float viewRight = game.world.camera.view.getCenter().x + 960.f;
+    const float viewRight = world.camera.view.getCenter().x + 960.f;
     // Before the first fall nobody crosses: the edge of the view throws back.
     p1.position.x = 3 * 3840.f - 20.f;
     sectionEdges(p1);
-    EXPECT_EQ(game.world.sectionIndex, 2);
+    EXPECT_EQ(world.sectionIndex, 2);
     EXPECT_FLOAT_EQ(p1.position.x, viewRight - p1.size.x / 2.f);
     EXPECT_EQ(p1.velocity, sf::Vector2f(-1500.f, -1000.f));
     EXPECT_TRUE(p1.knockbackLock);
     // P1 carrying its flag in the middle cannot leave it leftwards.
     p1.advancing = true;
-    game.world.flags[0].carried = true;
+    world.flags[0].carried = true;
     p1.position.x = 2 * 3840.f + 10.f;
     sectionEdges(p1);
-    EXPECT_EQ(game.world.sectionIndex, 2);
+    EXPECT_EQ(world.sectionIndex, 2);
     EXPECT_FLOAT_EQ(p1.position.x, 2 * 3840.f + p1.size.x / 2.f);
     // P2 with the right of way crosses left toward its flag and brings P1
     // along, standing again and briefly protected.
     p1.advancing = false;
-    game.world.flags[0].carried = false;
+    world.flags[0].carried = false;
     p1.hitPoints = 0;
     p1.dead = true;
     p2.advancing = true;
     p2.position.x = 2 * 3840.f + 10.f;
-    game.world.match.crateTimer = 2.f;
+    world.match.crateTimer = 2.f;
     sectionEdges(p2);
-    EXPECT_EQ(game.world.sectionIndex, 1);
-    EXPECT_TRUE(game.world.camera.inTransition);
-    EXPECT_FLOAT_EQ(game.world.match.crateTimer, 0.f);
+    EXPECT_EQ(world.sectionIndex, 1);
+    EXPECT_TRUE(world.camera.inTransition);
+    EXPECT_FLOAT_EQ(world.match.crateTimer, 0.f);
     EXPECT_EQ(p1.hitPoints, 1);
     EXPECT_FALSE(p1.dead);
     EXPECT_FLOAT_EQ(p1.deathTimer, 3.f);
     EXPECT_GE(p1.position.x, 3840.f);
     EXPECT_LT(p1.position.x, 2 * 3840.f);
     // The kill race only holds fighters at the edges of the view.
-    setUpCaaFight(game.world);
+    setUpCaaFight(world);
     p1.position.x = -50.f;
     p1.velocity = sf::Vector2f(0.f, 0.f);
     p1.knockbackLock = false;
