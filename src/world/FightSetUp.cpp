@@ -70,9 +70,15 @@ void startWorld(FightWorld& world, const FightSetting& setting, Character* slots
 
 void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice)
 {
-    // 1. A fresh world on the ground, the generator, the fighters' kinds.
+    setUpFight(world, ground.setting, ground.characters, ground.flags, choice);
+}
+
+void setUpFight(FightWorld& world, const FightSetting& setting, Character* slots, const sf::Sprite flagPictures[2],
+                const FightChoice& choice)
+{
+    // 1. A fresh world on the setting, the generator, the fighters' kinds.
     world = FightWorld{};
-    startWorld(world, ground.setting, ground.characters, ground.flags);
+    startWorld(world, setting, slots, flagPictures);
     world.stepTime = fixedStep;
     seedRandom(world.random, choice.seed);
     for (int i = 0; i < 2; ++i)

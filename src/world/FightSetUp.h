@@ -52,3 +52,6 @@ struct FightChoice {
 // door does (level, goal, fighters, countdown), the curtain already settled;
 // then `stepFight` plays it.
 void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice);
+// The same on a setting, character slots and flag pictures held elsewhere (the game's own).
+void setUpFight(FightWorld& world, const FightSetting& setting, Character* slots, const sf::Sprite flagPictures[2],
+                const FightChoice& choice);

@@ -12,13 +12,6 @@ void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
         cues.push_back(std::to_string(step) + " " + cue.key);
 }
 
-NetStepFunction worldStep(EventNote note)
-{
-    return [note](FightWorld& world, const FightInput inputs[2], std::uint32_t step) {
-        note(step, stepFight(world, inputs));
-    };
-}
-
 void setUpNetFight(FightWorld& world, const FightChoice& choice)
 {
     // The level files are read from the run folder; the test's own folder comes back after.
@@ -48,15 +41,10 @@ FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
     return FightInput{b};
 }
 
-NetSide::NetSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings settings)
-    : session(player, inputDelayFrames, worldStep(keepEvents())), shim(settings)
+PairSide::PairSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings settings)
+    : NetSide(player, inputDelayFrames), shim(settings)
 {
     setUpNetFight(world, choice);
-}
-
-EventNote NetSide::keepEvents()
-{
-    return [this](std::uint32_t step, const StepEvents& events) { pendingEvents.put(step, events); };
 }
 
 NetPair::NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFrames)
@@ -64,7 +52,7 @@ NetPair::NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFra
     for (int i = 0; i < 2; ++i) {
         ShimSettings mine = shim;
         mine.seed = shim.seed * 2 + static_cast<std::uint64_t>(i);
-        sides[i] = std::make_unique<NetSide>(i, choice, inputDelayFrames, mine);
+        sides[i] = std::make_unique<PairSide>(i, choice, inputDelayFrames, mine);
     }
 }
 
@@ -72,19 +60,13 @@ void NetPair::frame(std::uint32_t lastStep)
 {
     ++frames;
     for (int i = 0; i < 2; ++i) {
-        NetSide& side = *sides[i];
+        PairSide& side = *sides[i];
         if (frames < side.startsAtFrame)
             continue;
-        for (const ShimmedPacket& packet : sides[1 - i]->shim.due(now())) {
-            side.silence.heard(now());
-            side.session.receiveBytes(packet.bytes);
-        }
-        const int steps = side.session.stepsForFrame();
-        for (int s = 0; s < steps && side.session.steps() < lastStep; ++s) {
-            const FightInput mine = scriptedPlay(side.world, i, side.session.steps());
-            if (side.session.tick(side.world, mine) == TickResult::Waiting)
-                break;
-        }
+        for (const ShimmedPacket& packet : sides[1 - i]->shim.due(now()))
+            side.receive(packet.bytes, now());
+        playNetFrame(side, [i](const FightWorld& world, std::uint32_t step) { return scriptedPlay(world, i, step); },
+                     lastStep);
         side.pendingEvents.release(side.session.confirmedSteps(), [&side](std::uint32_t step, const StepEvents& e) {
             addCues(side.cues, step, e);
         });
