@@ -13,6 +13,8 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned titleSize = 64;   // px
@@ -74,8 +76,12 @@ bool OnlineScene::takeEvent(Game& game, const sf::Event& event)
 bool OnlineScene::update(Game& game)
 {
     const double now = game.menuTime.now;
-    // 1. After an end: its message over the fight, then over the hub.
+    // 1. After an end: its message over the fight, then over the hub; our
+    // goodbye still goes out meanwhile.
     if (!message_.empty()) {
+        if (match_)
+            match_->frame(now, [](const FightWorld&, std::uint32_t) { return FightInput{}; },
+                          [](std::uint32_t, const StepEvents&) {});
         if (!inHub_ && now - endedAt_ >= endMessageSeconds) {
             returnToHub(game);
             inHub_ = true;
@@ -94,10 +100,14 @@ bool OnlineScene::update(Game& game)
         game.world.events = events;
         applyStepEvents(game);
     };
-    match_->frame(now, buttons, use);
-    if (match_->end() != OnlineEnd::Playing) {
-        endWith(game, match_->endMessage());
-        return true;
+    // Frames of 1/60 s as the time shown asks, whatever the window's frame rate.
+    carried_ = std::min(carried_ + game.frameTime, mostNetFramesAtOnce * netFrameSeconds);
+    for (; carried_ >= netFrameSeconds; carried_ -= netFrameSeconds) {
+        match_->frame(now, buttons, use);
+        if (match_->end() != OnlineEnd::Playing) {
+            endWith(game, match_->endMessage());
+            return true;
+        }
     }
     // 3. A new match (the first, or a rematch) opens the fight scene; the
     // live world is what it shows.

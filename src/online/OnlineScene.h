@@ -14,6 +14,8 @@
 
 constexpr double endMessageSeconds = 0.8;  // s the message shows over the fight before the hub
 constexpr double hubMessageSeconds = 5.0;  // s it stays over the hub
+constexpr double netFrameSeconds = 1.0 / 60.0;  // s: one frame of the match (five fixed steps)
+constexpr int mostNetFramesAtOnce = 15;         // a slower frame than 1/4 s plays only this much
 
 class OnlineScene : public OutsidePlay {
 public:
@@ -37,6 +39,7 @@ private:
     bool rematchAsked_ = false;
     std::string message_;  // why online play ended; "" while it runs
     double endedAt_ = 0.0;
+    double carried_ = 0.0;  // s of frame time not played yet: the match runs in frames of 1/60 s
     bool inHub_ = false;
     bool finished_ = false;
 };

@@ -70,7 +70,8 @@ void NetPair::frame(std::uint32_t lastStep)
         side.pendingEvents.release(side.session.confirmedSteps(), [&side](std::uint32_t step, const StepEvents& e) {
             addCues(side.cues, step, e);
         });
-        if (side.sending)
+        const std::vector<FightInput>& ours = side.session.inputs(i);
+        if (side.sending && side.pacing.due(ours.empty() ? FightInput{} : ours.back()))
             side.shim.send(now(), encodeInputPacket(side.session.nextPacket()), false);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "net/NetSide.h"
 #include "net/PacketShim.h"
+#include "net/SendPacing.h"
 #include "world/FightSetUp.h"
 
 #include <cstdint>
@@ -28,6 +29,7 @@ FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
 
 struct PairSide : NetSide {
     PacketShim shim;     // what this side sends
+    SendPacing pacing;   // when, as the game sends
     bool sending = true; // off: a peer gone silent
     std::uint64_t startsAtFrame = 0;  // a side that starts late neither plays nor listens before
     Cues cues;           // handed on, confirmed steps only
@@ -43,7 +45,7 @@ struct NetPair {
     double now() const { return static_cast<double>(frames) / 60.0; }
 
     // One frame of 1/60 s on both sides: packets due are received, up to five
-    // steps are played (none past `lastStep`), a packet is sent.
+    // steps are played (none past `lastStep`), a packet is sent when due.
     void frame(std::uint32_t lastStep);
     // Frames until both sides have confirmed `lastStep` steps, at most `maxFrames`.
     bool playTo(std::uint32_t lastStep, std::uint64_t maxFrames);
