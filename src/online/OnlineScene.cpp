@@ -117,6 +117,8 @@ bool OnlineScene::update(Game& game)
         game.world = match_->side()->world;
         hudUpdate(game);
     }
+    if (match_->outcome() && game.state == SceneState::Fight)
+        game.state = SceneState::Victory;
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "world/WorldBytes.h"
 
 #include <cmath>
-#include <filesystem>
 
 void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
 {
@@ -14,11 +13,8 @@ void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
 
 void setUpNetFight(FightWorld& world, const FightChoice& choice)
 {
-    // The level files are read from the run folder; the test's own folder comes back after.
-    const std::filesystem::path was = std::filesystem::current_path();
-    std::filesystem::current_path(KESTRELFALL_RUN_DIR);
+    const InRunFolder runFolder;
     setUpFight(world, jungleGround(), choice);
-    std::filesystem::current_path(was);
 }
 
 FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)

@@ -9,16 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 namespace {
-
-struct InRunFolder {
-    std::filesystem::path was = std::filesystem::current_path();
-    InRunFolder() { std::filesystem::current_path(KESTRELFALL_RUN_DIR); }
-    ~InRunFolder() { std::filesystem::current_path(was); }
-};
 
 struct TwoGames {
     std::unique_ptr<OnlineMatch> sides[2];
