@@ -88,8 +88,10 @@ int main(int argc, char** argv)
     const std::array<PlayerControl, 2> ownControls = game->playerControls.players;
     if (fight)
         openLaunchedFight(*game, launch.launch, levelPath, seed);
-    if (online)
+    if (online) {
+        game->playerControls.players[0] = launch.launch.players[0];  // --cpu1: the computer plays this side
         startOnline(*game, onlineRequestOf(launch.launch, seed));
+    }
 
     // 4. A replay asked for opens at once; one that cannot be played leaves the menus.
     if (watch) {
@@ -111,6 +113,8 @@ int main(int argc, char** argv)
     }
     if (fight && game->playerControls.players == launch.launch.players)
         game->playerControls.players = ownControls;
+    if (online && game->playerControls.players[0] == launch.launch.players[0])
+        game->playerControls.players[0] = ownControls[0];
     saveOnExit(*game);
     // The pictures go after everything that shows them.
     game.reset();

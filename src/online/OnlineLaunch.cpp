@@ -1,12 +1,10 @@
 #include "online/OnlineLaunch.h"
 
-#include "app/ComputerPlayers.h"
+#include "online/ComputerSide.h"
 #include "online/OnlineMatch.h"
-#include "opponent/FightView.h"
 
 #include <chrono>
 #include <iostream>
-#include <optional>
 #include <thread>
 
 namespace {
@@ -52,12 +50,9 @@ int playOnlineHeadless(const OnlineRequest& request, Strength strength)
         return 1;
     }
     // 2. This side's fighter is the computer's, a fresh one for the match.
-    std::optional<Opponent> opponent;
+    ComputerSide computer;
     const OwnButtons buttons = [&](const FightWorld& world, std::uint32_t step) {
-        const int player = match->side()->session.localPlayer();
-        if (!opponent || step == 0)
-            opponent = makeOpponent(strength, opponentSeed(world.random), player);
-        return decideInput(*opponent, viewOfFight(world));
+        return computer.buttons(strength, match->side()->session.localPlayer(), world, step);
     };
     const ConfirmedUse silent = [](std::uint32_t, const StepEvents&) {};
     // 3. Frames until the result is confirmed and the other side has our last

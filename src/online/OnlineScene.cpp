@@ -91,7 +91,10 @@ bool OnlineScene::update(Game& game)
     }
     // 2. A frame of the connection and the match: this side's buttons from
     // its P1 keys and pad, sounds of confirmed steps only.
-    const OwnButtons buttons = [&game, this](const FightWorld&, std::uint32_t) {
+    const PlayerControl& card = game.playerControls.players[0];
+    const OwnButtons buttons = [&game, &card, this](const FightWorld& world, std::uint32_t step) {
+        if (card.computer)
+            return computer_.buttons(card.strength, match_->side()->session.localPlayer(), world, step);
         const FightInput read = readPlayerButtons(game.input, own_);
         consumeTaps(game.input);
         return read;

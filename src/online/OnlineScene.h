@@ -2,6 +2,7 @@
 
 #include "app/OutsidePlay.h"
 #include "fighters/InputController.h"
+#include "online/ComputerSide.h"
 #include "online/OnlineMatch.h"
 
 #include <memory>
@@ -9,7 +10,8 @@
 
 // Online play in the game's window: a screen while the two sides connect
 // and agree, then each match in the fight scene with the HUD (this side
-// played by the P1 keys and first pad, the other fighter by the network),
+// played by the P1 keys and first pad, or the computer when P1's card says
+// so; the other fighter by the network),
 // the result with rematch or leave, and any end's message, back in the hub.
 
 constexpr double endMessageSeconds = 0.8;  // s the message shows over the fight before the hub
@@ -35,6 +37,7 @@ private:
     OnlineRequest request_;
     std::unique_ptr<OnlineMatch> match_;
     InputController own_;  // P1's keys and first pad, as they were when online play began
+    ComputerSide computer_;  // plays this side instead when P1's card says the computer does
     int matchShown_ = 0;
     bool rematchAsked_ = false;
     std::string message_;  // why online play ended; "" while it runs
