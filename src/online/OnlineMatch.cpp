@@ -38,7 +38,7 @@ FightChoice fightChoiceOf(const MatchSetup& setup)
 }
 
 std::unique_ptr<OnlineMatch> OnlineMatch::open(const OnlineRequest& request, MatchSetUpFunction setUp,
-                                               std::string& error)
+                                               std::string& error, double waitLimit)
 {
     const bool host = request.net.role == NetRole::Host;
     std::unique_ptr<EnetLink> link = host ? EnetLink::host("0.0.0.0", request.net.port, request.net.shim, error)
@@ -47,12 +47,16 @@ std::unique_ptr<OnlineMatch> OnlineMatch::open(const OnlineRequest& request, Mat
         return nullptr;
     OnlineControl control = host ? startHosting(request.setup) : startJoining();
     return std::unique_ptr<OnlineMatch>(new OnlineMatch(std::move(link), std::move(control), request.ownKind,
-                                                        std::move(setUp)));
+                                                        std::move(setUp), waitLimit));
 }
 
 OnlineMatch::OnlineMatch(std::unique_ptr<EnetLink> link, OnlineControl control, std::uint8_t ownKind,
-                         MatchSetUpFunction setUp)
-    : link_(std::move(link)), control_(std::move(control)), ownKind_(ownKind), setUp_(std::move(setUp))
+                         MatchSetUpFunction setUp, double waitLimit)
+    : link_(std::move(link)),
+      control_(std::move(control)),
+      ownKind_(ownKind),
+      setUp_(std::move(setUp)),
+      waitLimit_(waitLimit)
 {
 }
 
@@ -94,8 +98,12 @@ void OnlineMatch::receive(double now)
     if (end_ != OnlineEnd::Playing || control_.stage == OnlineStage::Left)
         return;
     const LinkState state = link_->state();
-    if (control_.stage == OnlineStage::Greeting &&
-        (state == LinkState::Closed || (state == LinkState::Connecting && now - startedAt_ > connectingLimit)))
+    if (state == LinkState::Connected && connectedAt_ < 0.0)
+        connectedAt_ = now;
+    const bool agreeing = control_.stage == OnlineStage::Greeting || control_.stage == OnlineStage::AwaitingSetup ||
+                          control_.stage == OnlineStage::ChoosingFighters;
+    if (agreeing && (state == LinkState::Closed || (connectedAt_ < 0.0 && now - startedAt_ > waitLimit_) ||
+                     (connectedAt_ >= 0.0 && now - connectedAt_ > agreeingLimit)))
         stopFor(OnlineEnd::NoPeer);
     else if ((state == LinkState::Lost || state == LinkState::Closed) && !(outcome_ && settled(now)))
         stopFor(OnlineEnd::Silent);
@@ -185,6 +193,8 @@ std::string OnlineMatch::endMessage() const
     case OnlineEnd::Silent: return "the other player stopped answering (nothing heard for 5 s)";
     case OnlineEnd::OtherVersion: return "the other player runs another version of the game";
     case OnlineEnd::NoPeer:
+        if (connectedAt_ >= 0.0)
+            return "the other side connected but did not answer as this game does";
         return control_.host ? "nobody joined in time" : "no game answered at that address and port";
     }
     return "";

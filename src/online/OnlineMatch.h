@@ -21,7 +21,9 @@
 // how it ended. The caller gives it the time and this side's buttons once a
 // frame of 1/60 s, and sets each match's world up on its own ground.
 
-constexpr double connectingLimit = 60.0;   // s: nobody came, or no host answered
+constexpr double connectingLimit = 60.0;   // s: nobody came, or no host answered (headless)
+constexpr double agreeingLimit = 10.0;     // s from connecting to both fighters chosen: a peer that
+                                           // connects and says nothing is not this game
 constexpr double lingerAfterResult = 2.0;  // s: lost packets of the last steps are sent again meanwhile
 
 // Why online play stopped.
@@ -45,8 +47,10 @@ FightChoice fightChoiceOf(const MatchSetup& setup);
 class OnlineMatch {
 public:
     // Hosts or joins as `request` says; null with `error` when the socket cannot be had.
+    // Waiting for the other side ends after `waitLimit` s (the game's screen
+    // waits as long as the player does: infinity).
     static std::unique_ptr<OnlineMatch> open(const OnlineRequest& request, MatchSetUpFunction setUp,
-                                             std::string& error);
+                                             std::string& error, double waitLimit = connectingLimit);
 
     // One frame at `now` (s, a steady clock): packets in, the conversation,
     // up to a frame's steps with `buttons`, packets out.
@@ -74,7 +78,8 @@ public:
     std::string endMessage() const;
 
 private:
-    OnlineMatch(std::unique_ptr<EnetLink> link, OnlineControl control, std::uint8_t ownKind, MatchSetUpFunction setUp);
+    OnlineMatch(std::unique_ptr<EnetLink> link, OnlineControl control, std::uint8_t ownKind, MatchSetUpFunction setUp,
+                double waitLimit);
     void receive(double now);
     void startMatch();
     void playFrame(const OwnButtons& buttons, const ConfirmedUse& use);
@@ -92,7 +97,9 @@ private:
     bool waiting_ = false;
     std::uint32_t liveSteps_ = 0;  // confirmed steps of live fight
     std::optional<FightOutcome> outcome_;
+    double waitLimit_;
     double startedAt_ = -1.0;
+    double connectedAt_ = -1.0;
     double resultAt_ = 0.0;
     SendPacing pacing_;
     OnlineEnd end_ = OnlineEnd::Playing;

@@ -14,6 +14,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -54,7 +55,7 @@ OnlineScene::OnlineScene(Game& game, const OnlineRequest& request)
     std::string error;
     match_ = OnlineMatch::open(request, [&game](FightWorld& world, const FightChoice& choice) {
         setUpFight(world, game.fightSetting, game.characterSets, game.flagPictures, choice);
-    }, error);
+    }, error, std::numeric_limits<double>::infinity());
     if (!match_)
         endWith(game, "online play could not start: " + error);
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -92,4 +93,28 @@ TEST(OnlineMatchFlow, AKillRaceEndsAlikeOnBothSidesThenARematchOnTheNextSeedThen
     EXPECT_EQ(games.sides[1]->end(), OnlineEnd::Left);
     EXPECT_EQ(games.sides[1]->endMessage(), "the other player left");
     EXPECT_EQ(games.sides[0]->endMessage(), "you left the online match");
+}
+
+TEST(OnlineMatchFlow, APeerThatConnectsAndSendsOnlyJunkIsLeftAfterTenSecondsNotWaitedForEver)
+{
+    OnlineRequest request;
+    request.net.role = NetRole::Host;
+    std::string error;
+    auto host = OnlineMatch::open(request, [](FightWorld&, const FightChoice&) {}, error,
+                                  std::numeric_limits<double>::infinity());
+    ASSERT_TRUE(host) << error;
+    auto stranger = EnetLink::join("127.0.0.1", host->port(), ShimSettings{}, error);
+    ASSERT_TRUE(stranger) << error;
+    double now = 0.0;
+    for (int f = 0; f < 60 * 12 && host->end() == OnlineEnd::Playing; ++f) {
+        now += 1.0 / 60.0;
+        host->frame(now, [](const FightWorld&, std::uint32_t) { return FightInput{}; },
+                    [](std::uint32_t, const StepEvents&) {});
+        stranger->send(now, "junk that keeps the line busy", f % 2 == 0);
+        stranger->service(now);
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    EXPECT_EQ(host->end(), OnlineEnd::NoPeer);
+    EXPECT_GT(now, agreeingLimit);
+    EXPECT_EQ(host->endMessage(), "the other side connected but did not answer as this game does");
 }
