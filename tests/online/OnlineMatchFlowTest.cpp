@@ -3,6 +3,8 @@
 // both sides, a rematch on the next seed, and a side that leaves.
 #include "net/NetPair.h"
 #include "online/OnlineMatch.h"
+#include "replay/ReplayStore.h"
+#include "support/Headless.h"
 #include "world/JungleGround.h"
 #include "world/WorldBytes.h"
 
@@ -19,10 +21,15 @@ struct TwoGames {
     double now = 0.0;
     std::uint32_t cues[2] = {0, 0};  // confirmed steps' sounds handed on
 
-    TwoGames()
+    // `unfair`: the joiner's world starts half a second of match time apart.
+    explicit TwoGames(bool unfair = false)
     {
         const MatchSetUpFunction setUp = [](FightWorld& world, const FightChoice& choice) {
             setUpFight(world, jungleGround(), choice);
+        };
+        const MatchSetUpFunction apart = [](FightWorld& world, const FightChoice& choice) {
+            setUpFight(world, jungleGround(), choice);
+            world.match.matchTimer += 0.5f;
         };
         OnlineRequest host;
         host.net.role = NetRole::Host;
@@ -36,7 +43,7 @@ struct TwoGames {
         join.net.role = NetRole::Join;
         join.net.address = "127.0.0.1";
         join.net.port = sides[0] ? sides[0]->port() : 0;
-        sides[1] = OnlineMatch::open(join, setUp, error);
+        sides[1] = OnlineMatch::open(join, unfair ? apart : setUp, error);
         EXPECT_TRUE(sides[0] && sides[1]) << error;
     }
 
@@ -117,4 +124,22 @@ TEST(OnlineMatchFlow, APeerThatConnectsAndSendsOnlyJunkIsLeftAfterTenSecondsNotW
     EXPECT_EQ(host->end(), OnlineEnd::NoPeer);
     EXPECT_GT(now, agreeingLimit);
     EXPECT_EQ(host->endMessage(), "the other side connected but did not answer as this game does");
+}
+
+TEST(OnlineMatchFlow, WorldsThatGoApartStopBothSidesWithinASecondOfPlayAndEachKeepsItsReplay)
+{
+    enterFreshRunFolder();  // the replays are written into its Replays folder
+    TwoGames games(true);
+    ASSERT_TRUE(games.sides[0] && games.sides[1]);
+    ASSERT_TRUE(games.until([&] { return games.sides[0]->end() != OnlineEnd::Playing &&
+                                         games.sides[1]->end() != OnlineEnd::Playing; }, 60 * 5));
+    for (const auto& side : games.sides) {
+        EXPECT_EQ(side->end(), OnlineEnd::Desync);
+        EXPECT_LE(side->side()->session.steps(), 2u * checksumEverySteps);
+        EXPECT_EQ(side->endMessage().rfind("the two games went apart at second 1: the match is void; replay kept in ", 0),
+                  0u) << side->endMessage();
+        EXPECT_EQ(readReplayFile(side->desyncReplay()).problem, "");
+    }
+    EXPECT_NE(games.sides[0]->desyncReplay(), games.sides[1]->desyncReplay());
+    EXPECT_EQ(listReplays().size(), 2u);
 }
