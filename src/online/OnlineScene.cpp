@@ -25,6 +25,8 @@ const sf::Color hintColour(255, 255, 255, 220);
 const sf::Color warningColour(255, 210, 90);
 constexpr float waitingY = 200.f;  // px: the waiting line's centre, over the fight
 constexpr float hintY = 1040.f;    // px: the result's keys, near the bottom
+constexpr float fightMessageY = 0.2f;  // of the window's height: an end's message
+constexpr float hubMessageY = 0.47f;
 
 bool leaveAsked(const sf::Event& event)
 {
@@ -159,7 +161,9 @@ void OnlineScene::drawOver(Game& game, sf::RenderTarget& window)
     const sf::Vector2f size(window.getSize());
     const float middle = size.x / 2.f;
     if (!message_.empty()) {
-        drawCaption(window, game.font, message_, lineSize, {middle, size.y * 0.2f}, warningColour);
+        // Under the HUD over the fight; under the emblem, clear of the cards, over the hub.
+        drawCaption(window, game.font, message_, lineSize, {middle, size.y * (inHub_ ? hubMessageY : fightMessageY)},
+                    warningColour);
         return;
     }
     if (matchShown_ == 0) {
