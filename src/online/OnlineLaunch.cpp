@@ -38,11 +38,10 @@ OnlineRequest onlineRequestOf(const FightLaunch& launch, std::uint64_t seed)
 int playOnlineHeadless(const OnlineRequest& request, Strength strength)
 {
     // 1. The ground every match of this run is set up on, and the connection.
-    // (kept to the end of the process: its pictures outlive every world on it)
-    auto* ground = new FightGround;
+    auto ground = std::make_unique<FightGround>();
     loadFightGround(*ground);
     std::string error;
-    auto match = OnlineMatch::open(request, [ground](FightWorld& world, const FightChoice& choice) {
+    auto match = OnlineMatch::open(request, [&ground](FightWorld& world, const FightChoice& choice) {
         setUpFight(world, *ground, choice);
     }, error);
     if (!match) {

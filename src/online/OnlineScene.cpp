@@ -56,7 +56,7 @@ OnlineScene::OnlineScene(Game& game, const OnlineRequest& request)
 {
     std::string error;
     match_ = OnlineMatch::open(request, [&game](FightWorld& world, const FightChoice& choice) {
-        setUpFight(world, game.fightSetting, game.characterSets, game.flagPictures, choice);
+        setUpFight(world, game.fightSetting, game.characterSets, choice);
     }, error, std::numeric_limits<double>::infinity());
     if (!match_)
         endWith(game, "online play could not start: " + error);
