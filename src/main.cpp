@@ -5,6 +5,7 @@
 #include "launch/FightLaunch.h"
 #include "launch/LaunchedFight.h"
 #include "launch/ReplayLaunch.h"
+#include "online/OnlineLaunch.h"
 #include "replay/ReplayChecking.h"
 #include "replay/ReplayStore.h"
 #include "replay/ReplayWatching.h"
@@ -58,15 +59,20 @@ int main(int argc, char** argv)
     // The world's generator is the game's only chance; each run seeds it from
     // the clock unless the command line gives the seed.
     const bool fight = launch.outcome == LaunchOutcome::Fight;
-    const std::uint64_t seed = fight && launch.launch.seedGiven ? launch.launch.seed
-                                                                 : static_cast<std::uint64_t>(std::time(nullptr));
+    const bool online = launch.outcome == LaunchOutcome::Online;
+    const std::uint64_t seed = (fight || online) && launch.launch.seedGiven
+                                   ? launch.launch.seed
+                                   : static_cast<std::uint64_t>(std::time(nullptr));
     if (fight && launch.launch.headless)
         return playHeadless(launch.launch, levelPath, seed);
+    if (online && launch.launch.headless)
+        return playOnlineHeadless(onlineRequestOf(launch.launch, seed), launch.launch.players[0].strength);
     // 2. A signal during the loading still ends in the save below.
     catchShutdownSignals();
     // The window opens on the splash and the rest loads between its frames;
     // a fight or a replay from the command line needs everything before its first step.
-    auto game = std::make_unique<Game>(fight || watch ? Game::Loading::Everything : Game::Loading::FirstScreen);
+    auto game = std::make_unique<Game>(fight || watch || online ? Game::Loading::Everything
+                                                                 : Game::Loading::FirstScreen);
     seedRandom(game->world.random, seed);
     createWindow(*game);
     if (!game->window.isOpen()) {
@@ -79,6 +85,10 @@ int main(int argc, char** argv)
     const std::array<PlayerControl, 2> ownControls = game->playerControls.players;
     if (fight)
         openLaunchedFight(*game, launch.launch, levelPath, seed);
+    if (online) {
+        game->playerControls.players[0] = launch.launch.players[0];  // --cpu1: the computer plays this side
+        startOnline(*game, onlineRequestOf(launch.launch, seed));
+    }
 
     // 4. A replay asked for opens at once; one that cannot be played leaves the menus.
     if (watch) {
@@ -100,6 +110,8 @@ int main(int argc, char** argv)
     }
     if (fight && game->playerControls.players == launch.launch.players)
         game->playerControls.players = ownControls;
+    if (online && game->playerControls.players[0] == launch.launch.players[0])
+        game->playerControls.players[0] = ownControls[0];
     saveOnExit(*game);
     // The pictures go after everything that shows them.
     game.reset();

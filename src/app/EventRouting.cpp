@@ -68,6 +68,8 @@ void routeEvent(Game& game, const sf::Event& event)
 {
     if (game.replay.watch.active && watchEvent(game, event))
         return;
+    if (game.outsidePlay && game.outsidePlay->takeEvent(game, event))
+        return;
     switch (event.type) {
     case sf::Event::Closed:
         if (game.window.isOpen())

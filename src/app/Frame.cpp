@@ -46,8 +46,10 @@ void update(Game& game)
     // 4-5. The world's clock, the shots in flight and the scene; the rooms
     // and the fight in fixed steps. Under the pause menus the world
     // stands still, so a fight resumes exactly where it stopped.
-    // 6. A replay being watched plays its own steps.
-    if (worldPaused(game)) {
+    // 6. A replay being watched plays its own steps, online play its own frame.
+    if (game.outsidePlay && game.outsidePlay->update(game)) {
+        consumeTaps(game.input);
+    } else if (worldPaused(game)) {
         updateScene(game);
         consumeTaps(game.input);
     } else if (game.replay.watch.active) {
@@ -59,4 +61,6 @@ void update(Game& game)
     // menu); 8. a recorded fight left from the pause is written.
     applyStepEvents(game);
     followFightRecording(game);
+    if (game.outsidePlay && game.outsidePlay->finished())
+        game.outsidePlay.reset();
 }

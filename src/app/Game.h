@@ -4,6 +4,7 @@
 #include "app/ComputerPlayers.h"
 #include "app/FixedSteps.h"
 #include "app/Input.h"
+#include "app/OutsidePlay.h"
 #include "app/PlayerButtons.h"
 #include "app/SceneState.h"
 #include "app/ScreenFade.h"
@@ -115,6 +116,7 @@ struct Game {
     PlayerFiles playerFiles;  // how the settings and binds files are saved back
     PlayerControls playerControls;  // who plays each fighter, and its file
     ComputerPlayers computers;      // the opponents playing the fighters the computer plays
+    std::unique_ptr<OutsidePlay> outsidePlay;  // online play, while it runs
 
     // Graphics resources
     sf::Font font;

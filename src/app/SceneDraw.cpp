@@ -115,4 +115,6 @@ void draw(Game& game)
     composeFrame(game, frame, game.window);
     if (game.window.isOpen())
         drawReplayOverlay(game, game.window);
+    if (game.window.isOpen() && game.outsidePlay)
+        game.outsidePlay->drawOver(game, game.window);
 }

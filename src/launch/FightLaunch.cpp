@@ -124,9 +124,32 @@ const char* allowedValues(const std::string& option)
     return nullptr;
 }
 
+// Online, each side plays its own fighter as P1 of its command line; the joiner takes the host's match.
+bool checkOnline(Reading& r)
+{
+    const FightLaunch& launch = r.parse.launch;
+    if (launch.net.role == NetRole::Join && (r.fight || r.seen.count("--level") || r.seen.count("--seed")))
+        return fail(r, "--join plays the host's match: leave out --fight, --level and --seed");
+    if (launch.net.role == NetRole::Host && !r.fight)
+        return fail(r, "--host needs the match: add --fight classic|caa");
+    if (!launch.level.empty() && launch.level != "Jungle")
+        return fail(r, "online play is on the game's own levels: --level Jungle, or none");
+    if (r.seen.count("--p2") || r.seen.count("--cpu2"))
+        return fail(r, "online, --p1 and --cpu1 are this side's fighter; --p2 and --cpu2 are not used");
+    if (launch.mode == FightMode::Caa && r.seen.count("--p1"))
+        return fail(r, "--p1 is for classic fights only; the caa race chooses the fighters");
+    if (launch.headless && !launch.players[0].computer)
+        return fail(r, "--headless online needs this side played by the computer: add --cpu1");
+    return true;
+}
+
 bool checkWhole(Reading& r)
 {
     const FightLaunch& launch = r.parse.launch;
+    if (launch.net.role != NetRole::None)
+        return checkOnline(r);
+    if (launch.net.shim.active())
+        return fail(r, "--net-delay, --net-jitter and --net-loss go with --host or --join");
     if (!r.fight)
         return fail(r, "the options need --fight classic|caa");
     if (launch.mode == FightMode::Caa && !launch.level.empty())
@@ -147,11 +170,23 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
         return r.parse;
     for (std::size_t i = 0; i < args.size() && r.parse.outcome != LaunchOutcome::Bad; ++i) {
         const std::string& option = args[i];
+        std::string netError;
+        const NetOptionRead net = readNetOption(option, i + 1 < args.size() ? args[i + 1] : "", r.parse.launch.net,
+                                                netError);
+        if (net != NetOptionRead::NotOurs) {
+            if (net == NetOptionRead::Bad)
+                fail(r, netError);
+            else if (!r.seen.insert(option).second)
+                fail(r, option + " is given twice");
+            ++i;
+            continue;
+        }
         const char* allowed = allowedValues(option);
         const bool known = allowed || option == "--headless";
         if (!known)
             fail(r, "unknown option " + shown(option) + "; allowed: --fight classic|caa, --level NAME, --p1 KIND, "
-                    "--p2 KIND, --cpu1 STRENGTH, --cpu2 STRENGTH, --seed N, --headless");
+                    "--p2 KIND, --cpu1 STRENGTH, --cpu2 STRENGTH, --seed N, --headless, --host PORT, "
+                    "--join ADDRESS:PORT");
         else if (!r.seen.insert(option).second)
             fail(r, option + " is given twice");
         else if (option == "--headless")
@@ -162,6 +197,6 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
             readValue(r, option, args[++i]);
     }
     if (r.parse.outcome != LaunchOutcome::Bad && checkWhole(r))
-        r.parse.outcome = LaunchOutcome::Fight;
+        r.parse.outcome = r.parse.launch.net.role == NetRole::None ? LaunchOutcome::Fight : LaunchOutcome::Online;
     return r.parse;
 }

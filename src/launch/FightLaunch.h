@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/NetOptions.h"
 #include "settings/PlayerControl.h"
 
 #include <array>
@@ -13,6 +14,11 @@
 // KIND is napollo, atoola or gigachill; STRENGTH easy, normal or hard; a
 // player without --cpuN is a person. --headless plays computer against
 // computer with no window and no sound.
+//
+// Online, with --host PORT or --join ADDRESS:PORT (and the testing shim's
+// --net-delay, --net-jitter, --net-loss): the host's --fight, --level and
+// --seed choose the match; on each side --p1 and --cpu1 are its own fighter
+// and who plays it; --headless plays it with --cpu1 and no window.
 
 enum class FightMode { Classic, Caa };
 
@@ -24,11 +30,13 @@ struct FightLaunch {
     std::uint64_t seed = 0;
     bool seedGiven = false;              // otherwise the game draws one
     bool headless = false;
+    NetLaunch net;                       // online: host or join, and the testing shim
 };
 
 enum class LaunchOutcome {
     Game,   // no options: the game opens as usual
     Fight,  // `launch` says which fight to open
+    Online, // `launch` says whom to play online and how
     Bad,    // `error` says which option is wrong and what is allowed
 };
 

@@ -58,6 +58,8 @@ public:
     void noteChecksum(ChecksumNote note);
 
     std::uint32_t peerKnown() const { return static_cast<std::uint32_t>(inputs_[1 - local_].size()); }
+    // Steps of our buttons the other side has acknowledged.
+    std::uint32_t peerHolds() const { return peerAck_; }
     // How many steps this side runs ahead of the other, halfway between how
     // far ahead each sees itself (the time on the way cancels out).
     int stepsAhead() const { return (ownAdvantage() - peerAdvantage_) / 2; }

@@ -5,7 +5,8 @@
 #include <algorithm>
 
 RollbackSession::RollbackSession(int localPlayer, int inputDelayFrames, NetStepFunction step)
-    : timeline_(localPlayer, netStepsPerFrame * std::clamp(inputDelayFrames, 0, netMaxInputDelayFrames)),
+    : local_(localPlayer == 1 ? 1 : 0),
+      timeline_(localPlayer, netStepsPerFrame * std::clamp(inputDelayFrames, 0, netMaxInputDelayFrames)),
       step_(std::move(step)),
       saved_(savedWorldCount)
 {
@@ -14,8 +15,7 @@ RollbackSession::RollbackSession(int localPlayer, int inputDelayFrames, NetStepF
 TickResult RollbackSession::tick(FightWorld& world, FightInput local)
 {
     // 1. Corrections received since the last tick.
-    if (const std::optional<std::uint32_t> wrong = timeline_.takeFirstWrong())
-        rollBack(world, *wrong);
+    correct(world);
     // 2. One step, unless it would guess further ahead than allowed.
     TickResult result = TickResult::Waiting;
     if (timeline_.mayPlay()) {
@@ -28,6 +28,12 @@ TickResult RollbackSession::tick(FightWorld& world, FightInput local)
     // 3. Checksums of the seconds now confirmed.
     noteChecksums(world);
     return result;
+}
+
+void RollbackSession::correct(FightWorld& world)
+{
+    if (const std::optional<std::uint32_t> wrong = timeline_.takeFirstWrong())
+        rollBack(world, *wrong);
 }
 
 void RollbackSession::rollBack(FightWorld& world, std::uint32_t from)
@@ -50,10 +56,9 @@ void RollbackSession::stepOnce(FightWorld& world)
     ++steps_;
 }
 
-const FightWorld& RollbackSession::confirmedWorld(const FightWorld& live) const
+const FightWorld& RollbackSession::worldAfter(std::uint32_t steps, const FightWorld& live) const
 {
-    const std::uint32_t confirmed = confirmedSteps();
-    return confirmed == steps_ ? live : saved_[confirmed % savedWorldCount];
+    return steps >= steps_ ? live : saved_[steps % savedWorldCount];
 }
 
 void RollbackSession::noteChecksums(const FightWorld& live)

@@ -40,6 +40,9 @@ public:
     // Waiting: the step was refused (the other side is too far behind) and
     // `local` was not used; call again next frame.
     TickResult tick(FightWorld& world, FightInput local);
+    // Step 1 alone: puts right what the buttons received since showed was
+    // guessed wrong, stepping no further (a side that has stopped playing).
+    void correct(FightWorld& world);
 
     // The steps to play in a frame of 1/60 s: one fewer while this side runs
     // ahead of the other, so that neither keeps guessing for the other.
@@ -53,7 +56,13 @@ public:
     // Steps played with both sides' real buttons: final, never played again.
     std::uint32_t confirmedSteps() const { return std::min(steps_, timeline_.peerKnown()); }
     // The world after confirmedSteps() steps (`live` is the world after steps()).
-    const FightWorld& confirmedWorld(const FightWorld& live) const;
+    const FightWorld& confirmedWorld(const FightWorld& live) const { return worldAfter(confirmedSteps(), live); }
+    // The world after `steps` steps, one of the last savedWorldCount (`live`
+    // is the world after steps()).
+    const FightWorld& worldAfter(std::uint32_t steps, const FightWorld& live) const;
+    // Whether the other side holds every button of ours played so far.
+    bool allOursHeld() const { return timeline_.peerHolds() >= timeline_.inputs(localPlayer()).size(); }
+    int localPlayer() const { return local_; }
     // Both players' buttons of every step so far (the other side's as far as received).
     const std::vector<FightInput>& inputs(int player) const { return timeline_.inputs(player); }
     std::optional<std::uint64_t> ourChecksum(std::uint32_t step) const { return timeline_.ourChecksum(step); }
@@ -66,6 +75,7 @@ private:
     void stepOnce(FightWorld& world);
     void noteChecksums(const FightWorld& live);
 
+    int local_;
     InputTimeline timeline_;
     NetStepFunction step_;
     std::uint32_t steps_ = 0;

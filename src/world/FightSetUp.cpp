@@ -65,9 +65,14 @@ void startWorld(FightWorld& world, const FightSetting& setting, Character* slots
 
 void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice)
 {
-    // 1. A fresh world on the ground, the generator, the fighters' kinds.
+    setUpFight(world, ground.setting, ground.characters, choice);
+}
+
+void setUpFight(FightWorld& world, const FightSetting& setting, Character* slots, const FightChoice& choice)
+{
+    // 1. A fresh world on the setting, the generator, the fighters' kinds.
     world = FightWorld{};
-    startWorld(world, ground.setting, ground.characters);
+    startWorld(world, setting, slots);
     world.stepTime = fixedStep;
     seedRandom(world.random, choice.seed);
     for (int i = 0; i < 2; ++i)

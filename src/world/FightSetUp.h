@@ -44,3 +44,5 @@ struct FightChoice {
 // door does (level, goal, fighters, countdown), the curtain already settled;
 // then `stepFight` plays it.
 void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice);
+// The same on a setting and character slots held elsewhere (the game's own).
+void setUpFight(FightWorld& world, const FightSetting& setting, Character* slots, const FightChoice& choice);

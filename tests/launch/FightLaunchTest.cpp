@@ -44,6 +44,18 @@ TEST(FightLaunch, GoodCommandLinesGiveTheFight)
     EXPECT_EQ(race.launch.kinds[0], 1);
     EXPECT_FALSE(race.launch.seedGiven);
     EXPECT_TRUE(race.launch.headless);
+
+    // Online: the host's match, each side's own fighter as P1, the shim on the side that asks.
+    const LaunchParse host = parse({"--fight", "classic", "--host", "7777", "--p1", "gigachill", "--net-loss", "5"});
+    ASSERT_EQ(host.outcome, LaunchOutcome::Online) << host.error;
+    EXPECT_EQ(host.launch.net.role, NetRole::Host);
+    EXPECT_EQ(host.launch.net.port, 7777);
+    EXPECT_EQ(host.launch.net.shim.lossPercent, 5);
+    EXPECT_EQ(host.launch.kinds[0], 2);
+    const LaunchParse join = parse({"--join", "127.0.0.1:7777", "--headless", "--cpu1", "hard"});
+    ASSERT_EQ(join.outcome, LaunchOutcome::Online) << join.error;
+    EXPECT_EQ(join.launch.net.address, "127.0.0.1");
+    EXPECT_TRUE(join.launch.headless);
 }
 
 // Every bad command line is one line naming the option and what it allows.
@@ -67,6 +79,12 @@ TEST(FightLaunch, BadCommandLinesSayWhichOptionAndWhatIsAllowed)
         {{"--fight", "caa", "--level", "Jungle"}, "--level is for classic fights only"},
         {{"--fight", "caa", "--p1", "napollo"}, "--p1 and --p2 are for classic fights only"},
         {{"--fight", "classic", "--cpu2", "hard", "--headless"}, "--headless needs both players played by the computer"},
+        {{"--join", "127.0.0.1:7777", "--fight", "classic"}, "--join plays the host's match: leave out --fight"},
+        {{"--host", "7777"}, "--host needs the match: add --fight classic|caa"},
+        {{"--host", "7777", "--fight", "classic", "--cpu2", "easy"}, "online, --p1 and --cpu1 are this side's fighter"},
+        {{"--join", "127.0.0.1:7777", "--headless"}, "--headless online needs this side played by the computer"},
+        {{"--fight", "classic", "--net-delay", "20"}, "--net-delay, --net-jitter and --net-loss go with --host or --join"},
+        {{"--host", "0", "--fight", "classic"}, "--host \"0\" is not allowed; a port from 1 to 65535"},
     };
     for (const Bad& bad : bads) {
         const LaunchParse result = parse(bad.words);

@@ -82,9 +82,9 @@ TEST(EnetLoopback, HostAndJoinerAgreeOnAMatchAndPlayItToTheSameChecksum)
     // 2. Ten seconds of the match, each side's packets through ENet.
     FightChoice choice;
     choice.seed = heard.setup.seed;
-    std::unique_ptr<NetSide> sides[2];
+    std::unique_ptr<PairSide> sides[2];
     for (int i = 0; i < 2; ++i)
-        sides[i] = std::make_unique<NetSide>(i, choice, heard.setup.inputDelayFrames, ShimSettings{});
+        sides[i] = std::make_unique<PairSide>(i, choice, heard.setup.inputDelayFrames, ShimSettings{});
     const double startedAt = pair.now;
     const std::uint64_t sentBefore[2] = {pair.links[0]->bytesSent(), pair.links[1]->bytesSent()};
     for (int frame = 0; frame < 1200; ++frame) {
@@ -92,15 +92,12 @@ TEST(EnetLoopback, HostAndJoinerAgreeOnAMatchAndPlayItToTheSameChecksum)
             break;
         pair.now += 1.0 / 60.0;
         for (int i = 0; i < 2; ++i) {
-            NetSide& side = *sides[i];
+            PairSide& side = *sides[i];
             for (const LinkPacket& p : pair.links[i]->service(pair.now))
                 if (!p.reliable)
-                    side.session.receiveBytes(p.bytes);
-            const int steps = side.session.stepsForFrame();
-            for (int s = 0; s < steps && side.session.steps() < tenSeconds; ++s)
-                if (side.session.tick(side.world, scriptedPlay(side.world, i, side.session.steps())) ==
-                    TickResult::Waiting)
-                    break;
+                    side.receive(p.bytes, pair.now);
+            playNetFrame(side, [i](const FightWorld& w, std::uint32_t step) { return scriptedPlay(w, i, step); },
+                         tenSeconds);
             pair.links[i]->send(pair.now, encodeInputPacket(side.session.nextPacket()), false);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(300));  // lets the loopback carry them

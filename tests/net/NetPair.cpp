@@ -4,7 +4,6 @@
 #include "world/WorldBytes.h"
 
 #include <cmath>
-#include <filesystem>
 
 void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
 {
@@ -12,20 +11,10 @@ void addCues(Cues& cues, std::uint32_t step, const StepEvents& events)
         cues.push_back(std::to_string(step) + " " + cue.key);
 }
 
-NetStepFunction worldStep(EventNote note)
-{
-    return [note](FightWorld& world, const FightInput inputs[2], std::uint32_t step) {
-        note(step, stepFight(world, inputs));
-    };
-}
-
 void setUpNetFight(FightWorld& world, const FightChoice& choice)
 {
-    // The level files are read from the run folder; the test's own folder comes back after.
-    const std::filesystem::path was = std::filesystem::current_path();
-    std::filesystem::current_path(KESTRELFALL_RUN_DIR);
+    const InRunFolder runFolder;
     setUpFight(world, jungleGround(), choice);
-    std::filesystem::current_path(was);
 }
 
 FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
@@ -48,15 +37,10 @@ FightInput scriptedPlay(const FightWorld& world, int player, std::uint32_t step)
     return FightInput{b};
 }
 
-NetSide::NetSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings settings)
-    : session(player, inputDelayFrames, worldStep(keepEvents())), shim(settings)
+PairSide::PairSide(int player, const FightChoice& choice, int inputDelayFrames, ShimSettings settings)
+    : NetSide(player, inputDelayFrames), shim(settings)
 {
     setUpNetFight(world, choice);
-}
-
-EventNote NetSide::keepEvents()
-{
-    return [this](std::uint32_t step, const StepEvents& events) { pendingEvents.put(step, events); };
 }
 
 NetPair::NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFrames)
@@ -64,7 +48,7 @@ NetPair::NetPair(const FightChoice& choice, ShimSettings shim, int inputDelayFra
     for (int i = 0; i < 2; ++i) {
         ShimSettings mine = shim;
         mine.seed = shim.seed * 2 + static_cast<std::uint64_t>(i);
-        sides[i] = std::make_unique<NetSide>(i, choice, inputDelayFrames, mine);
+        sides[i] = std::make_unique<PairSide>(i, choice, inputDelayFrames, mine);
     }
 }
 
@@ -72,23 +56,18 @@ void NetPair::frame(std::uint32_t lastStep)
 {
     ++frames;
     for (int i = 0; i < 2; ++i) {
-        NetSide& side = *sides[i];
+        PairSide& side = *sides[i];
         if (frames < side.startsAtFrame)
             continue;
-        for (const ShimmedPacket& packet : sides[1 - i]->shim.due(now())) {
-            side.silence.heard(now());
-            side.session.receiveBytes(packet.bytes);
-        }
-        const int steps = side.session.stepsForFrame();
-        for (int s = 0; s < steps && side.session.steps() < lastStep; ++s) {
-            const FightInput mine = scriptedPlay(side.world, i, side.session.steps());
-            if (side.session.tick(side.world, mine) == TickResult::Waiting)
-                break;
-        }
+        for (const ShimmedPacket& packet : sides[1 - i]->shim.due(now()))
+            side.receive(packet.bytes, now());
+        playNetFrame(side, [i](const FightWorld& world, std::uint32_t step) { return scriptedPlay(world, i, step); },
+                     lastStep);
         side.pendingEvents.release(side.session.confirmedSteps(), [&side](std::uint32_t step, const StepEvents& e) {
             addCues(side.cues, step, e);
         });
-        if (side.sending)
+        const std::vector<FightInput>& ours = side.session.inputs(i);
+        if (side.sending && side.pacing.due(ours.empty() ? FightInput{} : ours.back()))
             side.shim.send(now(), encodeInputPacket(side.session.nextPacket()), false);
     }
 }

@@ -189,11 +189,17 @@ TEST(OnlineMatch, AForcedMismatchIsSeenOnBothSidesWithinASecondOfPlayAndBothKeep
         EXPECT_EQ(read.record, records[i]);
         ASSERT_GE(records[i].checksums.size(), 2u);
     }
-    ASSERT_EQ(records[0].runs.size(), records[1].runs.size());
-    for (std::size_t r = 0; r < records[0].runs.size(); ++r) {
-        const ReplayRun &a = records[0].runs[r], &b = records[1].runs[r];
-        EXPECT_TRUE(a.p1 == b.p1 && a.p2 == b.p2 && a.steps == b.steps) << "run " << r;
-    }
+    // Each side stopped where it saw the mismatch: the steps both confirmed are the same.
+    const auto stepsOf = [](const ReplayRecord& record) {
+        std::vector<std::pair<std::uint16_t, std::uint16_t>> steps;
+        for (const ReplayRun& run : record.runs)
+            steps.insert(steps.end(), run.steps, {run.p1.buttons, run.p2.buttons});
+        return steps;
+    };
+    const auto a = stepsOf(records[0]), b = stepsOf(records[1]);
+    const std::size_t common = std::min(a.size(), b.size());
+    EXPECT_GE(common, 600u);
+    EXPECT_TRUE(std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin()));
     EXPECT_EQ(records[0].checksums[0], records[1].checksums[0]);
     EXPECT_NE(records[0].checksums[1], records[1].checksums[1]);
     std::vector<FightInput> inputs[2] = {pair.sides[0]->session.inputs(0), pair.sides[0]->session.inputs(1)};
