@@ -85,12 +85,17 @@ void loadBindings(Game& game)
     const bool read = readBindsFile(game.keyNames, record);
     reportProblems(shownPath(bindsReadPath), record.problems);
     game.playerFiles.binds.damaged = read && !record.problems.empty();
+    game.playerFiles.binds.read = true;
     for (int i = 0; i < 2; ++i)
         game.world.players[i].input.bindings = record.players[i];
 }
 
 void saveBindings(Game& game)
 {
+    // A game ended while it was still loading never had the player's keys:
+    // writing its empty ones would wipe the file.
+    if (!game.playerFiles.binds.read)
+        return;
     const std::string text = bindingsText(game.world.players[0].input.bindings, game.world.players[1].input.bindings);
     if (savePlayerFile(bindsWritePath, text, game.playerFiles.binds) == SaveOutcome::Failed)
         std::cout << "file error\n";

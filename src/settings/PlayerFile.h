@@ -9,6 +9,7 @@
 struct PlayerFileState {
     bool damaged = false;       // read with problems: keep a copy before replacing it
     bool readOnlySaid = false;  // the read-only message was given (it is said once)
+    bool read = false;          // read this run: until then there is nothing of it to write back
 };
 
 // Both of them, as the Game keeps them.
