@@ -61,6 +61,17 @@ PageOutcome choiceCommand(OnlineMenu& menu, const MenuCommand& command)
     }
 }
 
+// The button a confirm on the present page presses.
+Button& confirmedButton(OnlineMenu& menu)
+{
+    switch (menu.page) {
+    case OnlinePage::Choice: return menu.choice == 0 ? menu.hostButton : menu.joinButton;
+    case OnlinePage::Host: return menu.startButton;
+    case OnlinePage::Join: return menu.joinButton;
+    }
+    return menu.joinButton;
+}
+
 // Start on the host or the join page: the request goes to online play, or
 // the page says what is wrong and nothing is sent.
 void startFromPage(OnlineMenu& menu)
@@ -93,9 +104,15 @@ void runCommand(OnlineMenu& menu, const MenuCommand& command)
     if (outcome == PageOutcome::Stay)
         return;
     playSound("CONFIRM", 100.f);
-    if (outcome == PageOutcome::Back)
-        menu.page == OnlinePage::Choice ? leaveForRoom(menu) : showPage(menu, OnlinePage::Choice);
-    else if (menu.page == OnlinePage::Choice)
+    if (outcome == PageOutcome::Back) {
+        if (menu.page == OnlinePage::Choice)
+            leaveForRoom(menu);
+        else
+            showPage(menu, OnlinePage::Choice);
+        return;
+    }
+    confirmedButton(menu).clicked = true;
+    if (menu.page == OnlinePage::Choice)
         showPage(menu, menu.choice == 0 ? OnlinePage::Host : OnlinePage::Join);
     else
         startFromPage(menu);
