@@ -11,6 +11,7 @@
 #include "resources/Loading.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/OnlineMenu.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
 #include "settings/GameSettings.h"
@@ -118,6 +119,7 @@ void initEditorAndLists(Game& game)
     initEditor(game.editor, game);
     initModeSelectRoom(game.modeSelectRoom, game);
     initCustomMapSelect(game.customMapSelect, game);
+    initOnlineMenu(game.onlineMenu, game);
 }
 
 // 7. Sound bank, then music.

@@ -26,6 +26,7 @@
 #include "replay/ReplaySession.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/OnlineMenu.h"
 #include "settings/KeyNames.h"
 #include "settings/PlayerControl.h"
 #include "settings/PlayerFile.h"
@@ -108,6 +109,7 @@ struct Game {
     ModeSelectRoom modeSelectRoom;
     MapSelectRoom mapSelectRoom;
     CustomMapScreen customMapSelect;
+    OnlineMenu onlineMenu;  // hosting or joining an online match
     MapEditor editor;
     OptionsScreen options;
     PauseMenu pauseMenu;

@@ -10,6 +10,7 @@
 #include "replay/ReplayWatching.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/OnlineMenu.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
 
@@ -95,6 +96,9 @@ void drawScene(Game& game, SceneState state, FrameTarget& frame)
     case SceneState::KeyBindings:
         game.backgroundLayer.setView(game.world.camera.view);
         drawKeyBindings(game.options.keyBindingScreen);
+        break;
+    case SceneState::OnlineMenu:
+        drawOnlineMenu(game.onlineMenu, frame);
         break;
     }
 }

@@ -9,6 +9,7 @@
 #include "menus/MenuRooms.h"
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
+#include "screens/OnlineMenu.h"
 #include "screens/TitleScreen.h"
 
 namespace {
@@ -134,6 +135,9 @@ void onKeyPressed(Game& game, const sf::Event::KeyEvent& key)
     case SceneState::KeyBindings:
         keyEventInKeyBindings(game, key.code);
         break;
+    case SceneState::OnlineMenu:
+        onlineMenuKey(game.onlineMenu, key.code);
+        break;
     case SceneState::Splash:
     case SceneState::CustomMapSelect:
     case SceneState::Victory:
@@ -172,6 +176,9 @@ void onJoystick(Game& game, const sf::Event& event)
     case SceneState::Credits:
         joystickInCredits(game);
         break;
+    case SceneState::OnlineMenu:
+        onlineMenuJoystick(game.onlineMenu, event);
+        break;
     case SceneState::Splash:
     case SceneState::Editor:
     case SceneState::CustomMapSelect:
@@ -184,4 +191,6 @@ void onTextEntered(Game& game, unsigned codePoint)
 {
     if (game.state == SceneState::Editor && isNameDialog(game.editor.panel))
         onTextEntered(game.editor, codePoint);
+    else if (game.state == SceneState::OnlineMenu)
+        onlineMenuText(game.onlineMenu, codePoint);
 }

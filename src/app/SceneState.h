@@ -18,4 +18,5 @@ enum class SceneState : std::int32_t {
     Victory = 10,
     Pause = 11,
     KeyBindings = 12,
+    OnlineMenu = 13,
 };

@@ -19,6 +19,7 @@
 #include "menus/PauseMenu.h"
 #include "replay/FightRecording.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/OnlineMenu.h"
 #include "screens/SplashScreen.h"
 #include "screens/TitleScreen.h"
 
@@ -151,6 +152,10 @@ void updateScene(Game& game)
         break;
     case SceneState::KeyBindings:
         updateKeyBindings(game.options.keyBindingScreen);
+        break;
+    case SceneState::OnlineMenu:
+        setCursorVisible(game, false);
+        updateOnlineMenu(game.onlineMenu);
         break;
     }
 }

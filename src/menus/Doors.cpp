@@ -7,6 +7,7 @@
 #include "menus/MenuRooms.h"
 #include "resources/Loading.h"
 #include "screens/CustomMapScreen.h"
+#include "screens/OnlineMenu.h"
 
 namespace {
 
@@ -55,6 +56,10 @@ void openDoor(MenuRoom& room, const Door& door, Player& opener)
         break;
     case DoorKind::Custom:
         rebuildList(game.customMapSelect);
+        fadeTo(room, door);
+        break;
+    case DoorKind::Online:
+        openOnlineMenu(game.onlineMenu);
         fadeTo(room, door);
         break;
     case DoorKind::Quit:

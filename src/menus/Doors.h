@@ -15,7 +15,7 @@ struct Player;
 constexpr float doorReach = 2000.f;  // px
 constexpr float doorTop = 512.f;     // px, the y of every door's top-left corner
 
-enum class DoorKind { Play, Editor, Credits, Quit, Back, Classic, Caa, Jungle, Custom };
+enum class DoorKind { Play, Editor, Credits, Quit, Back, Classic, Caa, Online, Jungle, Custom };
 
 struct Door {
     DoorKind kind = DoorKind::Back;

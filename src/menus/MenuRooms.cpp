@@ -35,6 +35,7 @@ const DoorPlace modeDoors[] = {
     {DoorKind::Back, SceneState::MainHub, "Assets/Sprites/Menu/BackDoor.png", 576.f},
     {DoorKind::Classic, SceneState::MapSelect, "Assets/Sprites/Menu/ClassicDoor.png", 1536.f},
     {DoorKind::Caa, SceneState::Fight, "Assets/Sprites/Menu/Door.png", 1984.f},
+    {DoorKind::Online, SceneState::OnlineMenu, "Assets/Sprites/Menu/OnlineDoor.png", 3072.f},
 };
 const DoorPlace mapDoors[] = {
     {DoorKind::Jungle, SceneState::Fight, "Assets/Sprites/Menu/JungleDoor.png", 1968.f},

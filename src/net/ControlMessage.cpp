@@ -2,6 +2,7 @@
 
 #include "replay/ReplayBytes.h"
 #include "replay/ReplayFile.h"
+#include "resources/TextFile.h"
 
 namespace {
 
@@ -44,7 +45,9 @@ PacketProblem readLevelFiles(ByteReader& in, std::vector<ReplayLevelFile>& files
         if (in.failed() || size > in.left())
             return PacketProblem::TooShort;
         total += size;
-        if (file.name.empty() || present > 1 || (present == 0 && size != 0) || total > replayMaxLevelBytes)
+        // A name is a path the joiner may write to: never absolute, never climbing out.
+        if (file.name.empty() || !listedPathProblem(file.name).empty() || present > 1 || (present == 0 && size != 0) ||
+            total > replayMaxLevelBytes)
             return PacketProblem::BadField;
         file.present = present == 1;
         file.bytes = in.raw(size);

@@ -41,6 +41,8 @@ TEST_F(UiPictures, ButtonStatesAreDrawnAndTellApart)
         {"Assets/Sprites/Options/fullScreenButton.png", 3}, {"Assets/Sprites/Options/windowedButton.png", 3},
         {"Assets/Sprites/Options/keybindsbutton.png", 3},   {"assets/sprites/options/bindbutton.png", 2},
         {"assets/sprites/options/keyboardtabbutton.png", 2}, {"assets/sprites/options/controllertabbutton.png", 2},
+        {"Assets/Sprites/Online/HostButton.png", 3},        {"Assets/Sprites/Online/JoinButton.png", 3},
+        {"Assets/Sprites/Online/StartButton.png", 3},       {"Assets/Sprites/Online/Field.png", 2},
     };
     for (const auto& [path, frames] : buttons) {
         const sf::Image image = readPicture(path);

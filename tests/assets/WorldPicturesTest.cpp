@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 // The world's pictures fit the places the game draws them: the background
 // layers cover the screen wherever the camera goes, the room pictures meet
@@ -92,4 +93,27 @@ TEST(WorldPictures, RoomPicturesShareTheirEdgesSoAnyTwoMeetWithoutASeam)
             }
         EXPECT_EQ(differing, 0) << "picture " << index;
     }
+}
+
+// Every door is one size (the hub-map check and the prompts count on its
+// width) and wears its own sign, the ONLINE door's too.
+TEST(WorldPictures, DoorsAreOneSizeAndEachSignIsItsOwn)
+{
+    const char* const doors[] = {"PlayDoor", "EditorDoor", "CreditsDoor", "QuitDoor", "BackDoor",
+                                 "ClassicDoor", "Door", "JungleDoor", "CustomDoor", "OnlineDoor"};
+    const int signHeight = 60;  // px: the board over the arch
+    std::vector<sf::Image> pictures;
+    for (const char* door : doors) {
+        pictures.push_back(picture(std::string("Assets/Sprites/Menu/") + door + ".png"));
+        ASSERT_EQ(pictures.back().getSize(), sf::Vector2u(256, 256)) << door;
+        EXPECT_GT(opaqueCount(pictures.back(), 0, 0, 256, 256), 256 * 256 / 2) << door;
+    }
+    for (std::size_t a = 0; a < pictures.size(); ++a)
+        for (std::size_t b = 0; b < a; ++b) {
+            int differing = 0;
+            for (unsigned y = 0; y < signHeight; ++y)
+                for (unsigned x = 0; x < 256; ++x)
+                    differing += pictures[a].getPixel(x, y) != pictures[b].getPixel(x, y);
+            EXPECT_GT(differing, 500) << doors[a] << " and " << doors[b] << " look alike";
+        }
 }

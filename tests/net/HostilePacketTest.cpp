@@ -116,6 +116,11 @@ TEST(HostilePackets, ControlMessagesReadBackWithinTheLevelLimits)
     bad = setup;
     bad.setup.levelFiles[1].bytes = "absent yet with bytes";
     EXPECT_EQ(decodeControl(encodeControl(bad), read), PacketProblem::BadField);
+    for (const char* outside : {"/etc/passwd", "../../binds.txt", "Assets/../../x.txt"}) {
+        bad = setup;
+        bad.setup.levelFiles[0].name = outside;  // a file the joiner would write outside its own folder
+        EXPECT_EQ(decodeControl(encodeControl(bad), read), PacketProblem::BadField) << outside;
+    }
     EXPECT_EQ(decodeControl(encodeInputPacket(InputPacket{}), read), PacketProblem::UnknownType);
 }
 

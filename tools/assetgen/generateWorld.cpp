@@ -38,7 +38,7 @@ void writeRooms(AssetContext& ctx, const BackgroundSet& layers)
         {"CreditsDoor.png", "CREDITS", {230, 190, 70}}, {"QuitDoor.png", "QUIT", {220, 60, 60}},
         {"BackDoor.png", "BACK", {150, 150, 150}},      {"ClassicDoor.png", "CLASSIC", {70, 200, 220}},
         {"Door.png", "KILL RACE", {240, 110, 40}},      {"JungleDoor.png", "JUNGLE", {60, 170, 70}},
-        {"CustomDoor.png", "CUSTOM", {170, 90, 220}},
+        {"CustomDoor.png", "CUSTOM", {170, 90, 220}},    {"OnlineDoor.png", "ONLINE", {230, 90, 160}},
     };
     for (const DoorSpec& door : doors)
         writePng(ctx, std::string("Assets/Sprites/Menu/") + door.file, drawDoor(door.sign, door.accent));

@@ -19,6 +19,8 @@ const int sliderTrackWidth = 600;   // the knob travels 25 px inside each end
 const int sliderTrackHeight = 28;
 const int sliderKnobWidth = 36;
 const int sliderKnobHeight = 56;
+const int fieldFrameWidth = 1100;   // the online rows: label and value side by side
+const int fieldFrameHeight = 72;
 
 // A strip of `frames` equal frames side by side: idle, hovered/highlighted,
 // then pressed when there is a third.
@@ -31,15 +33,14 @@ sf::Image buttonStrip(const std::string& label, int width, int height, int frame
     return strip;
 }
 
-// The key-binding cell: a dark slot the key name is written into, lit gold
-// when highlighted. Two frames of 128 x 64.
-sf::Image bindButton()
+// A dark slot a name or a value is written into, lit gold when highlighted:
+// two frames of `width` x `height` (the key-binding cells, the online rows).
+sf::Image slotStrip(int width, int height)
 {
-    sf::Image strip = blankImage(2 * bindFrameWidth, bindFrameHeight);
-    ui::drawSlot(strip, 2, 3, bindFrameWidth - 4, bindFrameHeight - 6, ui::wood, sf::Color(26, 40, 32, 235));
-    ui::drawSlot(strip, bindFrameWidth + 2, 3, bindFrameWidth - 4, bindFrameHeight - 6, ui::gold,
-                 sf::Color(62, 84, 48, 245));
-    fillRect(strip, bindFrameWidth + 6, 6, bindFrameWidth - 12, 2, sf::Color(255, 236, 150, 160));
+    sf::Image strip = blankImage(static_cast<unsigned>(2 * width), static_cast<unsigned>(height));
+    ui::drawSlot(strip, 2, 3, width - 4, height - 6, ui::wood, sf::Color(26, 40, 32, 235));
+    ui::drawSlot(strip, width + 2, 3, width - 4, height - 6, ui::gold, sf::Color(62, 84, 48, 245));
+    fillRect(strip, width + 6, 6, width - 12, 2, sf::Color(255, 236, 150, 160));
     return strip;
 }
 
@@ -88,7 +89,13 @@ void generateButtonPictures(AssetContext& ctx)
     writePng(ctx, options + "keybindsbutton.png", buttonStrip("KEY BINDINGS", menuButtonWidth, menuButtonHeight, 3));
     writePng(ctx, options + "slider.png", sliderTrack());
     writePng(ctx, options + "sliderButton.png", sliderKnob());
-    writePng(ctx, options + "bindbutton.png", bindButton());
+    writePng(ctx, options + "bindbutton.png", slotStrip(bindFrameWidth, bindFrameHeight));
     writePng(ctx, options + "keyboardtabbutton.png", buttonStrip("KEYBOARD", tabFrameWidth, tabFrameHeight, 2));
     writePng(ctx, options + "controllertabbutton.png", buttonStrip("CONTROLLER", tabFrameWidth, tabFrameHeight, 2));
+
+    const std::string online = "Assets/Sprites/Online/";
+    writePng(ctx, online + "HostButton.png", buttonStrip("HOST", menuButtonWidth, menuButtonHeight, 3));
+    writePng(ctx, online + "JoinButton.png", buttonStrip("JOIN", menuButtonWidth, menuButtonHeight, 3));
+    writePng(ctx, online + "StartButton.png", buttonStrip("START", menuButtonWidth, menuButtonHeight, 3));
+    writePng(ctx, online + "Field.png", slotStrip(fieldFrameWidth, fieldFrameHeight));
 }
