@@ -38,7 +38,7 @@ void finaliseLayers(Game& game);
 enum class VortexPass {
     None,
     InToWindow,        // Victory: the swirl straight onto the window
-    InThroughRed,      // Victory of a match that ended in its last minute: swirl, then red tint
+    InThroughRed,      // Victory of a match that ended in its last minute: swirl and red tint in one pass
     OutToWindow,       // the second after Victory, onto the window
     OutToVortexLayer,  // the second after Victory, in a fight: kept for the final copy
 };
