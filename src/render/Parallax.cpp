@@ -29,11 +29,20 @@ void addAlpha(sf::Sprite& sprite, int change)
     setAlpha(sprite, sprite.getColor().a + change);
 }
 
-void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y)
+void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y,
+            const sf::RenderStates& states = sf::RenderStates::Default)
 {
     sprite.setPosition(x, y);
     if (sprite.getColor().a > 0)
-        target.draw(sprite);
+        target.draw(sprite, states);
+}
+
+// The far picture goes first, where nothing shows through it: shown fully,
+// it replaces the target's pixels rather than blending over them, which
+// spares the renderer a read of every pixel of the screen.
+sf::RenderStates firstPictureStates(const sf::Sprite& far)
+{
+    return far.getColor().a == opaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default;
 }
 
 }  // namespace
@@ -81,7 +90,7 @@ void drawParallaxPictures(Game& game, sf::RenderTarget& target)
     // 1. The pictures fully shown, then the live section's over them. Their
     // pixels are either opaque or clear, so a picture drawn twice shows as
     // once: the live section's go again only while they differ.
-    drawAt(target, game.back1[shown], 0.f, 0.f);
+    drawAt(target, game.back1[shown], 0.f, 0.f, firstPictureStates(game.back1[shown]));
     drawAt(target, game.back2[shown], middleX, 0.f);
     if (section != shown) {
         drawAt(target, game.back1[section], 0.f, 0.f);
