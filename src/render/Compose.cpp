@@ -2,6 +2,7 @@
 #include "app/Viewport.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
+#include "render/FarPicture.h"
 #include "render/FrameTarget.h"
 #include "render/Layers.h"
 
@@ -83,7 +84,7 @@ VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
     return VortexPass::OutToWindow;
 }
 
-void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
+void finalCopy(Game& game, sf::RenderTarget& target, bool farPictureToTint, Composition& result)
 {
     const bool fight = game.state == SceneState::Fight;
     const bool unwinding = game.vortexLevel > 0.f;
@@ -93,11 +94,13 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
     if (game.state == SceneState::Victory) {
         result.finalCopy = FinalCopy::None;
     } else if (fight && look == FightLook::Grey) {
+        feedFarPicture(game, game.greyLevel, farPictureToTint);
         copyOpaque(target, shownLayer, shownSprite, &game.greyLevel);
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
     } else if (fight && look == FightLook::Red) {
         game.redLevel.setUniform("ratioTime", redRatio(game));
+        feedFarPicture(game, game.redLevel, farPictureToTint);
         copyOpaque(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
         // The HUD goes on untinted, straight onto the target.
         FrameTarget over = windowFrame(game, target);
@@ -121,7 +124,7 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
 Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target)
 {
     if (!frame.straight)
-        return composeToWindow(game, target);
+        return composeToWindow(game, target, frame.farPictureToTint);
     // Nothing to copy: only the curtain (a full-screen blend, skipped while it is clear).
     Composition result;
     result.straight = true;
@@ -132,7 +135,7 @@ Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& targe
     return result;
 }
 
-Composition composeToWindow(Game& game, sf::RenderTarget& target)
+Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictureToTint)
 {
     Composition result;
     // The logical screen fills the target with its aspect kept.
@@ -148,7 +151,7 @@ Composition composeToWindow(Game& game, sf::RenderTarget& target)
     if (game.screenFade.curtain.getFillColor().a > 0)
         game.screenLayer.draw(game.screenFade.curtain);
     // 4. The final copy, grey in the countdown and red in the last minute.
-    finalCopy(game, target, result);
+    finalCopy(game, target, farPictureToTint, result);
     // 5. Finalise every layer.
     finaliseLayers(game);
     return result;
