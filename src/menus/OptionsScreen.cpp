@@ -97,7 +97,9 @@ void drawOptions(OptionsScreen& options, FrameTarget& frame)
     Game& game = *options.game;
     sf::RenderTarget& target = *frame.target;
     aimAtScreen(frame, game);
-    target.draw(game.backgroundLayerSprite);
+    // The backdrop covers the screen: it replaces the window's pixels rather
+    // than blending over them.
+    target.draw(game.backgroundLayerSprite, sf::RenderStates(sf::BlendNone));
     drawSlider(options.sfxSlider, target);
     drawSlider(options.musicSlider, target);
     target.draw(options.fullscreenButton.sprite);

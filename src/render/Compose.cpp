@@ -2,6 +2,7 @@
 #include "app/Viewport.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
+#include "render/FarPicture.h"
 #include "render/FrameTarget.h"
 #include "render/Layers.h"
 
@@ -19,6 +20,18 @@ sf::Vector2f vortexPictureSize(const Game& game)
     return game.resolution;
 }
 
+// A fight's picture covers the whole screen with its opaque background: the
+// copy replaces the target's pixels rather than blending over them, which
+// spares the renderer a read of every pixel underneath.
+void copyOpaque(sf::RenderTarget& target, sf::RenderTexture& layer, const sf::Sprite& layerSprite,
+                const sf::Shader* shader = nullptr)
+{
+    layer.display();
+    sf::RenderStates states(sf::BlendNone);
+    states.shader = shader;
+    target.draw(layerSprite, states);
+}
+
 void feedVortexShader(Game& game, sf::Shader& shader, float progress)
 {
     const sf::Vector2f size = vortexPictureSize(game);
@@ -28,24 +41,24 @@ void feedVortexShader(Game& game, sf::Shader& shader, float progress)
     shader.setUniform("time", game.vortexTime);
 }
 
-// Victory: the frozen match swirls in over one second, red-tinted when the
-// match ended in its last minute, with the winner's picture over it.
+// The last minute's red tint: 0 with a minute left, 1 when the time is up.
+float redRatio(const Game& game)
+{
+    return (lastMinute - game.world.match.matchTimer) / lastMinute;
+}
+
+// Victory: the frozen match swirls in over one second, red-tinted in the
+// same pass when the match ended in its last minute (at the ratio it ended
+// with), with the winner's picture over it.
 VortexPass composeVictory(Game& game, sf::RenderTarget& target)
 {
-    ensureLayer(game, game.vortexLayer, game.vortexLayerSprite);
     game.vortexTime += game.frameTime;
     game.vortexLevel = std::min(vortexTop, game.vortexLevel + vortexSpeed * game.frameTime);
     feedVortexShader(game, game.trounoirIn, game.vortexLevel / vortexTop);
-    VortexPass pass = VortexPass::InToWindow;
-    if (game.world.match.matchTimer > lastMinute) {
-        stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
-    } else {
-        // The red tint stays at the ratio the match ended with.
-        aimAtScreen(game.vortexLayer);
-        stackLayer(game.vortexLayer, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
-        stackLayer(target, game.vortexLayer, game.vortexLayerSprite, &game.redLevel);
-        pass = VortexPass::InThroughRed;
-    }
+    const bool red = game.world.match.matchTimer <= lastMinute;
+    game.trounoirIn.setUniform("ratioTime", red ? redRatio(game) : 0.f);
+    copyOpaque(target, game.screenLayer, game.screenLayerSprite, &game.trounoirIn);
+    const VortexPass pass = red ? VortexPass::InThroughRed : VortexPass::InToWindow;
     for (int i = 0; i < 2; ++i)
         if (game.world.players[i].isWinner)
             target.draw(game.victoryPictures[i]);
@@ -71,7 +84,7 @@ VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
     return VortexPass::OutToWindow;
 }
 
-void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
+void finalCopy(Game& game, sf::RenderTarget& target, bool farPictureToTint, Composition& result)
 {
     const bool fight = game.state == SceneState::Fight;
     const bool unwinding = game.vortexLevel > 0.f;
@@ -81,12 +94,14 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
     if (game.state == SceneState::Victory) {
         result.finalCopy = FinalCopy::None;
     } else if (fight && look == FightLook::Grey) {
-        stackLayer(target, shownLayer, shownSprite, &game.greyLevel);
+        feedFarPicture(game, game.greyLevel, farPictureToTint);
+        copyOpaque(target, shownLayer, shownSprite, &game.greyLevel);
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
     } else if (fight && look == FightLook::Red) {
-        game.redLevel.setUniform("ratioTime", (lastMinute - game.world.match.matchTimer) / lastMinute);
-        stackLayer(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
+        game.redLevel.setUniform("ratioTime", redRatio(game));
+        feedFarPicture(game, game.redLevel, farPictureToTint);
+        copyOpaque(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
         // The HUD goes on untinted, straight onto the target.
         FrameTarget over = windowFrame(game, target);
         drawFightHud(game, over);
@@ -109,7 +124,7 @@ void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
 Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target)
 {
     if (!frame.straight)
-        return composeToWindow(game, target);
+        return composeToWindow(game, target, frame.farPictureToTint);
     // Nothing to copy: only the curtain (a full-screen blend, skipped while it is clear).
     Composition result;
     result.straight = true;
@@ -120,7 +135,7 @@ Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& targe
     return result;
 }
 
-Composition composeToWindow(Game& game, sf::RenderTarget& target)
+Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictureToTint)
 {
     Composition result;
     // The logical screen fills the target with its aspect kept.
@@ -136,7 +151,7 @@ Composition composeToWindow(Game& game, sf::RenderTarget& target)
     if (game.screenFade.curtain.getFillColor().a > 0)
         game.screenLayer.draw(game.screenFade.curtain);
     // 4. The final copy, grey in the countdown and red in the last minute.
-    finalCopy(game, target, result);
+    finalCopy(game, target, farPictureToTint, result);
     // 5. Finalise every layer.
     finaliseLayers(game);
     return result;

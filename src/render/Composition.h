@@ -11,10 +11,13 @@ struct Game;
 // window through the effect shaders.
 
 // The fight background: far, middle and near pictures, cross-faded between
-// sections; the cross-fade steps once a drawing.
-void drawParallax(Game& game, sf::RenderTarget& target);
+// sections; the cross-fade steps once a drawing. Without `farPicture`, the
+// far picture is left to the tint's pass (render/FarPicture).
+void drawParallax(Game& game, sf::RenderTarget& target, bool farPicture = true);
 // The same pictures, the cross-fade left as it is.
-void drawParallaxPictures(Game& game, sf::RenderTarget& target);
+void drawParallaxPictures(Game& game, sf::RenderTarget& target, bool farPicture = true);
+// The background picture pair a section shows (0..4).
+int backgroundVariant(int index);
 // The two pictures of a walkable room, in the world.
 void drawRoomPictures(Game& game, SceneState room, sf::RenderTarget& target);
 // One frame of the background cross-fade towards `section` (0..4).
@@ -38,7 +41,7 @@ void finaliseLayers(Game& game);
 enum class VortexPass {
     None,
     InToWindow,        // Victory: the swirl straight onto the window
-    InThroughRed,      // Victory of a match that ended in its last minute: swirl, then red tint
+    InThroughRed,      // Victory of a match that ended in its last minute: swirl and red tint in one pass
     OutToWindow,       // the second after Victory, onto the window
     OutToVortexLayer,  // the second after Victory, in a fight: kept for the final copy
 };
@@ -61,4 +64,5 @@ struct Composition {
 // The program passes its window; tests pass an off-screen texture.
 Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target);
 // A frame drawn in the screen layer, composed onto `target`.
-Composition composeToWindow(Game& game, sf::RenderTarget& target);
+// `farPictureToTint`: the fight left its far picture to the tint's pass.
+Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictureToTint = false);

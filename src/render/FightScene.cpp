@@ -5,6 +5,7 @@
 #include "render/hud/Hud.h"
 #include "match/Sections.h"
 #include "render/Composition.h"
+#include "render/FarPicture.h"
 #include "render/FrameTarget.h"
 #include "render/Layers.h"
 #include "render/WaterPass.h"
@@ -87,7 +88,8 @@ void drawBackground(Game& game, FrameTarget& frame)
 {
     if (!game.world.match.suddenDeath) {
         aimAtScreen(frame, game);
-        drawParallax(game, *frame.target);
+        frame.farPictureToTint = !frame.straight && farPictureLeftToTint(game);
+        drawParallax(game, *frame.target, !frame.farPictureToTint);
         return;
     }
     aimAtScreen(game.backgroundLayer);

@@ -13,6 +13,7 @@ struct FrameTarget {
     sf::RenderTarget* target = nullptr;
     bool straight = false;                    // the window itself
     sf::FloatRect viewport{0.f, 0.f, 1.f, 1.f};  // where the logical screen lies on the target
+    bool farPictureToTint = false;            // the fight left its far picture to the tint's pass
 };
 
 constexpr float lastMinute = 60.f;  // s of match time left when the screen turns red

@@ -35,10 +35,14 @@ bool loadGlowShader(sf::Shader& shader)
 
 void drawGlowing(const sf::Sprite& sprite, sf::RenderTarget& target, const sf::Shader& shader)
 {
-    sf::RenderStates additive(sf::BlendAdd);
+    // Light adds to the colour and leaves the coverage as it is: over a
+    // see-through layer it stays light over whatever is laid under later.
+    sf::RenderStates additive(sf::BlendMode(sf::BlendMode::SrcAlpha, sf::BlendMode::One, sf::BlendMode::Add,
+                                            sf::BlendMode::Zero, sf::BlendMode::One, sf::BlendMode::Add));
     if (shader.getNativeHandle() != 0) {
         // The copies' alpha is already in the colour: add it as it is.
-        additive.blendMode = sf::BlendMode(sf::BlendMode::One, sf::BlendMode::One);
+        additive.blendMode = sf::BlendMode(sf::BlendMode::One, sf::BlendMode::One, sf::BlendMode::Add,
+                                           sf::BlendMode::Zero, sf::BlendMode::One, sf::BlendMode::Add);
         additive.shader = &shader;
         target.draw(sprite, additive);
         return;

@@ -12,11 +12,6 @@ const float nearSlowdown = 12.f;      // the near pictures move 1/12 of it
 const int crossFadeStep = 1;          // alpha units per frame: a full cross-fade takes 255 frames
 const sf::Uint8 opaque = 255;
 
-int variantOf(int index)
-{
-    return ((index % backgroundVariants) + backgroundVariants) % backgroundVariants;
-}
-
 void setAlpha(sf::Sprite& sprite, int alpha)
 {
     sf::Color colour = sprite.getColor();
@@ -29,19 +24,33 @@ void addAlpha(sf::Sprite& sprite, int change)
     setAlpha(sprite, sprite.getColor().a + change);
 }
 
-void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y)
+void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y,
+            const sf::RenderStates& states = sf::RenderStates::Default)
 {
     sprite.setPosition(x, y);
     if (sprite.getColor().a > 0)
-        target.draw(sprite);
+        target.draw(sprite, states);
+}
+
+// The far picture goes first, where nothing shows through it: shown fully,
+// it replaces the target's pixels rather than blending over them, which
+// spares the renderer a read of every pixel of the screen.
+sf::RenderStates firstPictureStates(const sf::Sprite& far)
+{
+    return far.getColor().a == opaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default;
 }
 
 }  // namespace
 
+int backgroundVariant(int index)
+{
+    return ((index % backgroundVariants) + backgroundVariants) % backgroundVariants;
+}
+
 void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
 {
-    const int shown = variantOf(game.backgroundIndex);
-    const int next = variantOf(section);
+    const int shown = backgroundVariant(game.backgroundIndex);
+    const int next = backgroundVariant(section);
     sf::Sprite& nextFar = game.back1[next];
     sf::Sprite& nextMiddle = game.back2[next];
     if (!inTransition || next == shown) {
@@ -72,16 +81,18 @@ void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
     addAlpha(nextMiddle, crossFadeStep);
 }
 
-void drawParallaxPictures(Game& game, sf::RenderTarget& target)
+void drawParallaxPictures(Game& game, sf::RenderTarget& target, bool farPicture)
 {
     const float left = game.world.camera.view.getCenter().x - game.resolution.x / 2.f;
-    const int shown = variantOf(game.backgroundIndex);
-    const int section = variantOf(game.world.sectionIndex);
+    const int shown = backgroundVariant(game.backgroundIndex);
+    const int section = backgroundVariant(game.world.sectionIndex);
     const float middleX = middleOrigin - left / middleSlowdown;
     // 1. The pictures fully shown, then the live section's over them. Their
     // pixels are either opaque or clear, so a picture drawn twice shows as
     // once: the live section's go again only while they differ.
-    drawAt(target, game.back1[shown], 0.f, 0.f);
+    game.back1[shown].setPosition(0.f, 0.f);
+    if (farPicture)
+        drawAt(target, game.back1[shown], 0.f, 0.f, firstPictureStates(game.back1[shown]));
     drawAt(target, game.back2[shown], middleX, 0.f);
     if (section != shown) {
         drawAt(target, game.back1[section], 0.f, 0.f);
@@ -92,9 +103,9 @@ void drawParallaxPictures(Game& game, sf::RenderTarget& target)
     drawAt(target, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);
 }
 
-void drawParallax(Game& game, sf::RenderTarget& target)
+void drawParallax(Game& game, sf::RenderTarget& target, bool farPicture)
 {
-    drawParallaxPictures(game, target);
+    drawParallaxPictures(game, target, farPicture);
     // The cross-fade moves on by one step; the new opacities show next frame.
-    stepBackgroundCrossFade(game, variantOf(game.world.sectionIndex), game.world.camera.inTransition);
+    stepBackgroundCrossFade(game, backgroundVariant(game.world.sectionIndex), game.world.camera.inTransition);
 }

@@ -36,7 +36,8 @@ void drawRoomPictures(Game& game, SceneState room, sf::RenderTarget& target)
         for (const PlacedPicture& placed : {row.first, row.second}) {
             sf::Sprite& picture = game.roomBackgrounds[placed.index];
             picture.setPosition(placed.x, roomPictureTop);
-            target.draw(picture);
+            // Side by side and first on the frame: nothing shows through them.
+            target.draw(picture, sf::RenderStates(sf::BlendNone));
         }
     }
 }

@@ -157,3 +157,21 @@ TEST_F(Shaders, VortexSwallowsThePictureAndGivesItBack)
         EXPECT_GT(largestDifference(swallowed, picture), 100);
     }
 }
+
+// Victory after a last-minute ending swirls and tints in one pass: the same
+// picture as the swirl followed by the red tint.
+TEST_F(Shaders, TheSwirlTintsRedInItsOwnPassAsTheRedTintWouldAfterIt)
+{
+    const sf::Image picture = testPicture();
+    sf::Shader& vortex = load("trounoirIn.frag");
+    vortex.setUniform("resolution", sf::Glsl::Vec2(float(side), float(side)));
+    vortex.setUniform("mousepos", sf::Glsl::Vec2(side / 2.f, side / 2.f));
+    vortex.setUniform("time", 3.f);
+    vortex.setUniform("factor1", 0.6f);
+    const sf::Image swirled = renderWith(vortex, "ratioTime", 0.f, picture);
+    const sf::Image together = renderWith(vortex, "ratioTime", 0.8f, picture);
+    sf::Shader red;
+    ASSERT_TRUE(loadFragmentShaderFile(red, "Assets/Shaders/RedLevel.frag"));
+    EXPECT_LE(largestDifference(together, renderWith(red, "ratioTime", 0.8f, swirled)), 2);
+    EXPECT_GT(largestDifference(together, swirled), 40);
+}

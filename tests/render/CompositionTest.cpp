@@ -1,5 +1,6 @@
 #include "render/hud/Hud.h"
 #include "render/Composition.h"
+#include "render/FarPicture.h"
 #include "render/FrameTarget.h"
 #include "render/RenderTestKit.h"
 #include "support/Headless.h"
@@ -162,4 +163,45 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     game.world.match.matchTimer = 200.f;
     game.vortexLevel = 5.f;
     EXPECT_FALSE(straight(SceneState::MainHub));
+}
+
+// The tint's pass lays the far picture under the fight only when nothing
+// else would change it: the shown picture alone and opaque, no sudden-death
+// wobble, no swirl reading the screen layer, a grey or red look.
+TEST(FarPicture, IsLeftToTheTintOnlyWhenTheShownPictureStandsAloneUnderATintedFight)
+{
+    if (!sf::Shader::isAvailable())
+        GTEST_SKIP() << "no shader support";
+    HeadlessGame headless;
+    Game& game = *headless.game;
+    ASSERT_TRUE(loadPassThroughShader(game.greyLevel) && loadPassThroughShader(game.redLevel));
+    game.state = SceneState::Fight;
+    game.backgroundIndex = game.world.sectionIndex = 0;
+    game.back1[0].setColor(sf::Color::White);
+    game.world.match.fightLive = false;
+    EXPECT_TRUE(farPictureLeftToTint(game));
+    game.world.match.fightLive = true;
+    game.world.match.matchTimer = 200.f;
+    EXPECT_FALSE(farPictureLeftToTint(game));
+    game.world.match.matchTimer = 30.f;
+    EXPECT_TRUE(farPictureLeftToTint(game));
+
+    // A cross-fade: the shown picture fading out, or the live section's fading in over it.
+    game.back1[0].setColor(sf::Color(255, 255, 255, 200));
+    EXPECT_FALSE(farPictureLeftToTint(game));
+    game.back1[0].setColor(sf::Color::White);
+    game.world.sectionIndex = 1;
+    game.back1[1].setColor(sf::Color(255, 255, 255, 40));
+    EXPECT_FALSE(farPictureLeftToTint(game));
+    game.back1[1].setColor(sf::Color::Transparent);
+    EXPECT_TRUE(farPictureLeftToTint(game));
+
+    game.vortexLevel = 5.f;
+    EXPECT_FALSE(farPictureLeftToTint(game));
+    game.vortexLevel = 0.f;
+    game.world.match.suddenDeath = true;
+    EXPECT_FALSE(farPictureLeftToTint(game));
+    game.world.match.suddenDeath = false;
+    game.state = SceneState::Victory;
+    EXPECT_FALSE(farPictureLeftToTint(game));
 }
