@@ -110,7 +110,6 @@ void fillHud(Game& game)
     for (int i = 0; i < 2; ++i) {
         game.world.players[i].item = Crate();
         game.world.players[i].item->kind = i == 0 ? SPEED : SWAP;
-        game.world.players[i].item->icon = game.itemIcons[game.world.players[i].item->kind];
         game.world.players[i].item->speedTime = 1.f;
     }
     game.world.players[0].useItemRequest = true;

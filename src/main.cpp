@@ -9,6 +9,7 @@
 #include "replay/ReplayStore.h"
 #include "replay/ReplayWatching.h"
 #include "resources/TextureCache.h"
+#include "world/FightSetUp.h"
 
 #include <array>
 #include <cstdint>
@@ -21,17 +22,13 @@
 
 namespace {
 
-// --headless: the fight is played out with no window and no sound, one line
-// of result on standard output. The pictures are still loaded (the fight's
-// hit test reads them), so a display must be there; no window opens on it.
+// --headless: the fight is played out on the world alone, one line of
+// result on standard output: no window, no display, no picture, no sound.
 int playHeadless(const FightLaunch& launch, const std::string& levelPath, std::uint64_t seed)
 {
-    setenv("ALSOFT_DRIVERS", "null", 1);  // OpenAL's silent device: nothing reaches a speaker
-    auto game = std::make_unique<Game>();
-    openLaunchedFight(*game, launch, levelPath, seed);
-    std::cout << outcomeLine(playOut(*game)) << std::endl;
-    game.reset();
-    releaseSharedTextures();
+    auto ground = std::make_unique<FightGround>();
+    loadFightGround(*ground);
+    std::cout << outcomeLine(playOut(*ground, launch, levelPath, seed)) << std::endl;
     return 0;
 }
 

@@ -16,6 +16,21 @@ const char* const jungleLevelPath = "Assets/Map/Officiel/Jungle/Jungle.txt";
 const char* const tilesetPath = "Assets/Sprites/Map/Tileset.png";
 const char* const shotPicture = "Assets/Sprites/Attack Distance/0.png";
 
+// What the rules measure of a picture the game shows.
+PictureShape shapeOf(const sf::Sprite& picture)
+{
+    const sf::FloatRect local = picture.getLocalBounds();
+    return {sf::Vector2f(local.width, local.height), picture.getOrigin()};
+}
+
+// The same picture measured around its centre (the swap markers are).
+PictureShape centredShapeOf(const sf::Sprite& picture)
+{
+    PictureShape shape = shapeOf(picture);
+    shape.origin = shape.size / 2.f;
+    return shape;
+}
+
 }  // namespace
 
 void initTileMap(Game& game)
@@ -31,6 +46,7 @@ void initTileMap(Game& game)
 void initFighters(Game& game)
 {
     loadCharacterSlots(game.characterSets);
+    loadFighterFrames(game.fighterFrames, game.characterSets);
     for (int i = 0; i < 2; ++i)
         startPlayer(game.world.players[i], i, game.characterSets);
     loadBindings(game);
@@ -38,7 +54,7 @@ void initFighters(Game& game)
 
 void initFlags(Game& game)
 {
-    startFlags(game.world, game.flagPictures);
+    startFlags(game.world);
 }
 
 void initShotPictures(Game& game)
@@ -52,14 +68,14 @@ void linkFightSetting(Game& game)
     FightSetting& setting = game.fightSetting;
     setting.tileMap = &game.tileMap;
     setting.characters = game.characterSets;
-    setting.masks = &game.pixelMasks;
-    setting.goalBox = boxAround(game.goal);
+    setting.goalBox = placedBox(shapeOf(game.goal), sf::Vector2f(0.f, 0.f));
     setting.screen = game.resolution;
     setting.shotSize = sf::Vector2f(game.projectiles.textures[0].getSize());
-    setting.crate = &game.crateSprite;
-    setting.itemIcons = game.itemIcons;
-    setting.markers[0] = &game.summonB;
-    setting.markers[1] = &game.summonR;
+    setting.crate = shapeOf(game.crateSprite);
+    setting.markers[0] = centredShapeOf(game.summonB);
+    setting.markers[1] = centredShapeOf(game.summonR);
+    for (int i = 0; i < 2; ++i)
+        setting.flags[i] = shapeOf(game.flagPictures[i]);
     game.world.setting = &setting;
 }
 

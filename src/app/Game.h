@@ -9,7 +9,6 @@
 #include "app/ScreenFade.h"
 #include "editor/MapEditor.h"
 #include "fighters/Character.h"
-#include "fighters/PixelOverlap.h"
 #include "fighters/Player.h"
 #include "level/TileMap.h"
 #include "match/Camera.h"
@@ -20,6 +19,7 @@
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
 #include "render/Backdrop.h"
+#include "render/fight/FighterFrames.h"
 #include "render/fight/ShotDrawing.h"
 #include "render/WaterPass.h"
 #include "replay/ReplaySession.h"
@@ -100,9 +100,9 @@ struct Game {
     TileMap tileMap;
     FightSetting fightSetting;  // what the world reads and never changes: points at the level, characters, masks
     Character characterSets[8];
+    FighterFrames fighterFrames;  // the frames of `characterSets` as sprites
     Hud hud;
     ProjectileList projectiles;
-    PixelMasks pixelMasks;  // alpha of the frame pictures, for the pixel-exact hit test
     MainHub mainHub;
     ModeSelectRoom modeSelectRoom;
     MapSelectRoom mapSelectRoom;

@@ -20,11 +20,6 @@ int clipFrame(const Animation& clip, float progress, int frameCount)
     return static_cast<int>(std::clamp(frame, 0.0, static_cast<double>(std::max(frameCount - 1, 0))));
 }
 
-int frameCount(const Player& p)
-{
-    return p.sprites ? static_cast<int>(p.sprites->size()) : 0;
-}
-
 void impact(Player& p)
 {
     if (p.currentState == AnimState::SEISME && p.frame == impactFrame && !p.world->camera.shaking) {

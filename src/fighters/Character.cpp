@@ -2,7 +2,6 @@
 
 #include "fighters/CharacterFile.h"
 #include "fighters/Player.h"
-#include "resources/Loading.h"
 #include "resources/Paths.h"
 #include "resources/TextFile.h"
 
@@ -30,31 +29,40 @@ const KindStats kindStats[kindCount] = {
     {{60.f, 99.f}, 1, 1.0f},
 };
 
-// A slot's pictures, each loaded once however often the file lists it, and
+constexpr int noPicture = -1;  // a frame `ensureFrames` gives the box
+
+// A slot's pictures, each read once however often the file lists it, and
 // the ones that are missing (said in one line).
 struct SlotPictures {
-    std::map<std::string, sf::Sprite> loaded;
+    std::map<std::string, FrameShape> read;  // by path; picture noPicture when it could not be read
     int missing = 0;
     std::string firstMissing;
 };
 
-// The frame of a listed picture: no texture when the path was refused or the
-// picture is missing (`ensureFrames` then draws a box).
-sf::Sprite framePicture(const std::string& path, SlotPictures& pictures)
+// A picture's frame, centred: no picture when the path was refused or the
+// picture is missing or unreadable (`ensureFrames` then draws a box).
+FrameShape framePicture(const std::string& path, Character& character, SlotPictures& pictures)
 {
+    FrameShape frame;
+    frame.picture = noPicture;
     if (path.empty())
-        return sf::Sprite();
-    const auto known = pictures.loaded.find(path);
-    if (known != pictures.loaded.end())
+        return frame;
+    const auto known = pictures.read.find(path);
+    if (known != pictures.read.end())
         return known->second;
     std::error_code error;
-    sf::Sprite frame;
-    if (std::filesystem::is_regular_file(resolvePath(path), error)) {
-        frame = loadFrameSprite(path);
-    } else if (pictures.missing++ == 0) {
-        pictures.firstMissing = path;
+    const std::string file = resolvePath(path);
+    sf::Image image;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        if (pictures.missing++ == 0)
+            pictures.firstMissing = path;
+    } else if (image.loadFromFile(file) && image.getSize().x > 0 && image.getSize().y > 0) {
+        frame.picture = static_cast<int>(character.pictures.size());
+        frame.shape.size = sf::Vector2f(image.getSize());
+        frame.shape.origin = frame.shape.size / 2.f;
+        character.pictures.push_back({path, alphaMaskOf(image)});
     }
-    pictures.loaded.emplace(path, frame);
+    pictures.read.emplace(path, frame);
     return frame;
 }
 
@@ -68,9 +76,9 @@ void noteMissingPictures(const SlotPictures& pictures, Problems& problems)
                                    quotedWord(pictures.firstMissing, 64) + "); their frames are drawn as a box"});
 }
 
-bool hasPicture(const sf::Sprite& frame)
+bool hasPicture(const FrameShape& frame)
 {
-    return frame.getTexture() && frame.getTexture()->getSize().x > 0;
+    return frame.picture != noPicture;
 }
 
 constexpr float placeholderClipLength = 0.4f;  // s
@@ -116,12 +124,12 @@ void loadCharacter(Character& character, int slot)
     CharacterRecord record;
     if (readCharacterFile(path, record)) {
         SlotPictures pictures;
-        character.sprites.clear();
-        character.sprites.reserve(record.framePaths.size());
+        character.frames.clear();
+        character.pictures.clear();
+        character.frames.reserve(record.framePaths.size());
         for (const std::string& picture : record.framePaths)
-            character.sprites.push_back(framePicture(picture, pictures));
+            character.frames.push_back(framePicture(picture, character, pictures));
         noteMissingPictures(pictures, record.problems);
-        character.spriteCount = static_cast<int>(character.sprites.size());
         character.animations = record.clips;
     }
     reportProblems(shownPath(path), record.problems);
@@ -129,29 +137,29 @@ void loadCharacter(Character& character, int slot)
 
 void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour)
 {
-    const bool noFrames = character.sprites.empty();
-    if (!noFrames && std::all_of(character.sprites.begin(), character.sprites.end(), hasPicture))
+    const bool noFrames = character.frames.empty();
+    if (!noFrames && std::all_of(character.frames.begin(), character.frames.end(), hasPicture))
         return;
-    sf::Image box;
+    sf::Image& box = character.box;
     const unsigned width = static_cast<unsigned>(size.x), height = static_cast<unsigned>(size.y);
     box.create(width, height, colour);
     for (unsigned x = 0; x < width; ++x) {
         box.setPixel(x, 0, sf::Color::White);
         box.setPixel(x, height - 1, sf::Color::White);
     }
-    character.placeholder = std::make_unique<sf::Texture>();
-    character.placeholder->loadFromImage(box);
-    sf::Sprite frame(*character.placeholder);
-    frame.setOrigin(size.x / 2.f, size.y / 2.f);
+    FrameShape frame;
+    frame.shape.size = sf::Vector2f(box.getSize());
+    frame.shape.origin = size / 2.f;
+    frame.picture = static_cast<int>(character.pictures.size());
+    character.pictures.push_back({"", alphaMaskOf(box)});
     if (!noFrames) {
         // Frames whose picture is missing show the box; the clips stay as read.
-        for (sf::Sprite& missing : character.sprites)
+        for (FrameShape& missing : character.frames)
             if (!hasPicture(missing))
                 missing = frame;
         return;
     }
-    character.sprites.push_back(frame);
-    character.spriteCount = 1;
+    character.frames.push_back(frame);
     // Its clips all show that frame; the one-shot ones still end, so attacks,
     // parries and shots finish as they would with real frames.
     for (std::size_t state = 0; state < character.animations.size(); ++state)
@@ -170,7 +178,6 @@ sf::Color playerColour(int playerIndex)
 
 void applyCharacterStats(Player& player)
 {
-    player.sprites = player.character ? &player.character->sprites : nullptr;
     const int kind = player.skill.kind;
     if (kind < 0 || kind >= kindCount)
         return;

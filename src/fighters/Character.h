@@ -1,12 +1,13 @@
 #pragma once
 
+#include "fighters/PictureShape.h"
+#include "fighters/PixelOverlap.h"
+
 #include <SFML/Graphics/Color.hpp>
-#include <SFML/Graphics/Sprite.hpp>
-#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/Image.hpp>
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,15 +42,29 @@ struct Animation {
     int mode = 0;  // 0 loop ("LOOP"), 1 play once ("ONCE")
 };
 
+// One frame as the rules see it: its picture's shape and which of the
+// slot's pictures it shows.
+struct FrameShape {
+    PictureShape shape;
+    int picture = 0;  // index into Character::pictures
+};
+
+// One picture of a slot: its file ("" for the slot's box) and its alpha.
+struct FramePicture {
+    std::string path;
+    AlphaMask mask;
+};
+
 // One character slot: the frames and clips of one fighter kind in one
-// player's colours. Slot = player number x 4 + kind.
+// player's colours. Slot = player number x 4 + kind. No texture: drawing
+// makes its own sprites from `pictures` and `box`.
 struct Character {
     int parseSlot = 0;  // the clip the loader is filling
     std::array<Animation, animStateCount> animations{};
-    std::vector<sf::Sprite> sprites;
-    std::vector<std::string> files;  // the roster's character file paths
-    int spriteCount = 0;
-    std::unique_ptr<sf::Texture> placeholder;  // shown when the slot has no frames
+    std::vector<FrameShape> frames;
+    std::vector<FramePicture> pictures;  // each distinct picture once
+    std::vector<std::string> files;      // the roster's character file paths
+    sf::Image box;                       // shown for frames without a picture; empty while none needs it
 };
 
 // Fighter kinds: 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper.
@@ -64,15 +79,15 @@ int characterSlot(int playerIndex, int kind);
 // go to standard error.
 void loadRoster(Character& character);
 // Reads the character file `character.files[slot]` (see `parseCharacterFile`):
-// clips, and frame pictures, each distinct picture loaded once.
+// clips, and frame pictures, each distinct picture read once (its size and
+// alpha; no graphics card needed).
 void loadCharacter(Character& character, int slot);
 // Gives a slot without frames one visible frame (a box of `colour`) and
 // clips on it, and every frame whose picture is missing that box, so a
 // fighter of that kind is never drawn from missing frames.
 void ensureFrames(Character& character, sf::Vector2f size, sf::Color colour);
 
-// Copies the chosen slot's frames to the player and applies the kind's
-// hitbox, hit points and speed.
+// Applies the kind's hitbox, hit points and speed to the player.
 void applyCharacterStats(Player& player);
 // Sets `facing` from the sign of `scaleX` and the scale the fighter's frames show at.
 void setFacingScale(Player& player, float scaleX, float scaleY);

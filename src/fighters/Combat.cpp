@@ -65,9 +65,9 @@ bool swingReaches(Player& attacker, Player& defender)
 {
     if (!attacker.hitboxActive)
         return false;
-    const std::optional<sf::Sprite> a = frameSprite(attacker);
-    const std::optional<sf::Sprite> d = frameSprite(defender);
-    return a && d && attacker.world && pixelOverlap(*a, *d, *attacker.world->setting->masks);
+    const std::optional<PlacedFrame> a = placedFrame(attacker);
+    const std::optional<PlacedFrame> d = placedFrame(defender);
+    return a && d && attacker.world && pixelOverlap(*a, *d);
 }
 
 // 2. Two swings meeting face to face: both are stunned and pushed apart.

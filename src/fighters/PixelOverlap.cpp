@@ -8,10 +8,10 @@
 
 namespace {
 
-// Global bounds with left, top, width and height cut to integers.
-sf::IntRect integerBounds(const sf::Sprite& sprite)
+// The world box with left, top, width and height cut to integers.
+sf::IntRect integerBounds(const PlacedFrame& frame)
 {
-    const sf::FloatRect b = sprite.getGlobalBounds();
+    const sf::FloatRect b = placedBox(*frame.shape, frame.position, frame.scale);
     return sf::IntRect(static_cast<int>(b.left), static_cast<int>(b.top), static_cast<int>(b.width),
                        static_cast<int>(b.height));
 }
@@ -27,14 +27,16 @@ std::uint8_t alphaAt(const AlphaMask& mask, const sf::Vector2f& local)
     return at < mask.alpha.size() ? mask.alpha[at] : 0;
 }
 
-// The world rectangle outside which a sprite shows no visible pixel, one
+// The world rectangle outside which a frame shows no visible pixel, one
 // pixel wider on every side against rounding. Frame pictures have wide
 // transparent margins, so this spares most of the pixel-by-pixel test.
-sf::IntRect visibleReach(const sf::Sprite& sprite, const AlphaMask& mask)
+sf::IntRect visibleReach(const PlacedFrame& frame)
 {
+    const AlphaMask& mask = *frame.mask;
     if (mask.opaque.width <= 0 || mask.opaque.height <= 0)
         return sf::IntRect();
-    const sf::FloatRect r = sprite.getTransform().transformRect(sf::FloatRect(mask.opaque));
+    const sf::FloatRect r =
+        placedTransform(*frame.shape, frame.position, frame.scale).transformRect(sf::FloatRect(mask.opaque));
     const int left = static_cast<int>(std::floor(r.left)) - 1;
     const int top = static_cast<int>(std::floor(r.top)) - 1;
     const int right = static_cast<int>(std::ceil(r.left + r.width)) + 1;
@@ -44,15 +46,15 @@ sf::IntRect visibleReach(const sf::Sprite& sprite, const AlphaMask& mask)
 
 // Scans the pixels of `common` (narrowed to where both pictures show
 // something when `narrow` is set) for one visible in both pictures.
-bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite& b, const AlphaMask& maskB,
-                  sf::IntRect common, bool narrow)
+bool masksOverlap(const PlacedFrame& a, const PlacedFrame& b, sf::IntRect common, bool narrow)
 {
     sf::IntRect narrowed;
-    if (narrow && (!common.intersects(visibleReach(a, maskA), narrowed) ||
-                   !narrowed.intersects(visibleReach(b, maskB), common)))
+    if (narrow && (!common.intersects(visibleReach(a), narrowed) || !narrowed.intersects(visibleReach(b), common)))
         return false;
-    const sf::Transform toA = a.getInverseTransform();
-    const sf::Transform toB = b.getInverseTransform();
+    const AlphaMask& maskA = *a.mask;
+    const AlphaMask& maskB = *b.mask;
+    const sf::Transform toA = placedTransform(*a.shape, a.position, a.scale).getInverse();
+    const sf::Transform toB = placedTransform(*b.shape, b.position, b.scale).getInverse();
     for (int x = common.left; x < common.left + common.width; ++x) {
         for (int y = common.top; y < common.top + common.height; ++y) {
             const sf::Vector2f point(static_cast<float>(x), static_cast<float>(y));
@@ -63,45 +65,27 @@ bool masksOverlap(const sf::Sprite& a, const AlphaMask& maskA, const sf::Sprite&
     return false;
 }
 
-const AlphaMask& cachedMask(const sf::Sprite& sprite, PixelMasks& masks)
+// Both frames have a picture and their integer boxes intersect.
+bool boxesMeet(const PlacedFrame& a, const PlacedFrame& b, sf::IntRect& common)
 {
-    const sf::Texture* texture = sprite.getTexture();
-    auto found = masks.byTexture.find(texture);
-    if (found == masks.byTexture.end())
-        found = masks.byTexture.emplace(texture, readAlphaMask(sprite)).first;
-    return found->second;
-}
-
-// Both sprites have a picture and their integer bounds intersect.
-bool boundsMeet(const sf::Sprite& a, const sf::Sprite& b, sf::IntRect& common)
-{
-    return a.getTexture() && b.getTexture() && integerBounds(a).intersects(integerBounds(b), common);
+    return a.shape && a.mask && b.shape && b.mask && integerBounds(a).intersects(integerBounds(b), common);
 }
 
 }  // namespace
 
-AlphaMask readAlphaMask(const sf::Sprite& sprite)
+AlphaMask alphaMaskOf(const sf::Image& image)
 {
     AlphaMask mask;
-    if (!sprite.getTexture())
-        return mask;
-    const sf::Image image = sprite.getTexture()->copyToImage();
     const std::uint8_t* pixels = image.getPixelsPtr();
-    const sf::IntRect rect = sprite.getTextureRect();
-    mask.width = static_cast<unsigned>(std::max(0, rect.width));
-    mask.height = static_cast<unsigned>(std::max(0, rect.height));
-    mask.alpha.assign(pixels ? static_cast<std::size_t>(mask.width) * mask.height : 0, 0);
-    // The rectangle may reach past the texture (a frame kept without its clear
-    // margins): what lies outside the texture is clear.
-    const sf::IntRect inTexture(0, 0, static_cast<int>(image.getSize().x), static_cast<int>(image.getSize().y));
+    mask.width = pixels ? image.getSize().x : 0;
+    mask.height = pixels ? image.getSize().y : 0;
+    mask.alpha.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
     unsigned left = mask.width, top = mask.height, right = 0, bottom = 0;
     for (std::size_t i = 0; i < mask.alpha.size(); ++i) {
-        const unsigned x = static_cast<unsigned>(i % mask.width), y = static_cast<unsigned>(i / mask.width);
-        const int u = rect.left + static_cast<int>(x), v = rect.top + static_cast<int>(y);
-        if (inTexture.contains(u, v))
-            mask.alpha[i] = pixels[(static_cast<std::size_t>(v) * image.getSize().x + static_cast<std::size_t>(u)) * 4 + 3];
+        mask.alpha[i] = pixels[i * 4 + 3];
         if (mask.alpha[i] == 0)
             continue;
+        const unsigned x = static_cast<unsigned>(i % mask.width), y = static_cast<unsigned>(i / mask.width);
         left = std::min(left, x);
         top = std::min(top, y);
         right = std::max(right, x + 1);
@@ -113,18 +97,14 @@ AlphaMask readAlphaMask(const sf::Sprite& sprite)
     return mask;
 }
 
-bool pixelOverlap(const sf::Sprite& a, const sf::Sprite& b, PixelMasks& masks)
+bool pixelOverlap(const PlacedFrame& a, const PlacedFrame& b)
 {
     sf::IntRect common;
-    if (!boundsMeet(a, b, common))
-        return false;
-    return masksOverlap(a, cachedMask(a, masks), b, cachedMask(b, masks), common, true);
+    return boxesMeet(a, b, common) && masksOverlap(a, b, common, true);
 }
 
-bool pixelOverlapReadBack(const sf::Sprite& a, const sf::Sprite& b)
+bool pixelOverlapEveryPixel(const PlacedFrame& a, const PlacedFrame& b)
 {
     sf::IntRect common;
-    if (!boundsMeet(a, b, common))
-        return false;
-    return masksOverlap(a, readAlphaMask(a), b, readAlphaMask(b), common, false);
+    return boxesMeet(a, b, common) && masksOverlap(a, b, common, false);
 }

@@ -37,19 +37,28 @@ void startPlayer(Player& player, int index, Character* slots)
     player.input.joystick = index;
     player.marker.owner = index;
     player.character = &slots[characterSlot(index, startKind)];
-    player.sprites = &player.character->sprites;
     selectSkill(player.skill, player, startKind);
     player.dashCharge = fullDashCharge;
 }
 
-std::optional<sf::Sprite> frameSprite(const Player& player)
+int frameCount(const Player& player)
 {
-    if (!player.sprites || player.frame < 0 || player.frame >= static_cast<int>(player.sprites->size()))
+    return player.character ? static_cast<int>(player.character->frames.size()) : 0;
+}
+
+std::optional<PlacedFrame> placedFrame(const Player& player)
+{
+    if (player.frame < 0 || player.frame >= frameCount(player))
         return std::nullopt;
-    sf::Sprite frame = (*player.sprites)[static_cast<std::size_t>(player.frame)];
-    frame.setPosition(player.framePosition);
-    frame.setScale(player.frameScale);
-    return frame;
+    const Character& character = *player.character;
+    const FrameShape& frame = character.frames[static_cast<std::size_t>(player.frame)];
+    PlacedFrame placed;
+    placed.shape = &frame.shape;
+    if (frame.picture >= 0 && frame.picture < static_cast<int>(character.pictures.size()))
+        placed.mask = &character.pictures[static_cast<std::size_t>(frame.picture)].mask;
+    placed.position = player.framePosition;
+    placed.scale = player.frameScale;
+    return placed;
 }
 
 void placeFrame(Player& player)
@@ -65,8 +74,8 @@ sf::FloatRect hitbox(const Entity& body)
 
 sf::FloatRect frameBounds(const Player& player)
 {
-    const std::optional<sf::Sprite> sprite = frameSprite(player);
-    return sprite ? sprite->getGlobalBounds() : hitbox(player);
+    const std::optional<PlacedFrame> frame = placedFrame(player);
+    return frame ? placedBox(*frame->shape, frame->position, frame->scale) : hitbox(player);
 }
 
 int characterKind(const Player& player)

@@ -17,7 +17,7 @@ struct FightWorld;
 struct Player : Entity {
     Player();
 
-    int frame = 0;             // index into `sprites`, always a valid one when there are frames
+    int frame = 0;             // index into its character's frames, always a valid one when there are frames
     float speedFactor = 1.f;   // 0.8 for Gigachill
     float gravity = 5000.f;    // px/s^2
     bool slowed = false;       // standing in water this frame
@@ -47,7 +47,6 @@ struct Player : Entity {
     InputController input;
     int facing = 1;
     float deathTimer = 0.f;   // s since the last death
-    std::vector<sf::Sprite>* sprites = nullptr;  // the frames of `character`
     sf::Vector2f framePosition;         // where the shown frame was last placed, world px
     sf::Vector2f frameScale{1.f, 1.f};  // the frame's scale: facing, and 1.25 in the rooms
     SwapMarker marker;
@@ -67,7 +66,9 @@ struct Player : Entity {
 
 
 // The frame the fighter shows now, placed and scaled, or none when it has no frames.
-std::optional<sf::Sprite> frameSprite(const Player& player);
+std::optional<PlacedFrame> placedFrame(const Player& player);
+// The frames of the fighter's character (0 without one).
+int frameCount(const Player& player);
 // The shown frame goes where the fighter stands now.
 void placeFrame(Player& player);
 // The bounds of the shown frame (the hitbox when there is no frame).

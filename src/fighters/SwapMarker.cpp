@@ -10,35 +10,35 @@ constexpr float knockSpeedY = -1400.f; // px/s upward after a swing
 constexpr float markerGravity = 4000.f;  // px/s^2
 constexpr float airDrag = 0.99f;       // horizontal speed kept per frame
 
-// The owner's picture, centred, given once; the marker's size is the
-// picture's, set on every step (it is the world's, the picture is not: a
-// replay on a world read back must size it as the match did). A missing
-// picture leaves the default body size, so the marker still lands.
-void givePicture(const FightWorld& world, SwapMarker& m)
+// The owner's picture, centred on the marker, or none in a world without a setting.
+PictureShape markerShape(const FightWorld& world, const SwapMarker& m)
 {
-    const sf::Sprite* picture = world.setting ? world.setting->markers[m.owner == 0 ? 0 : 1] : nullptr;
-    if (!picture || !picture->getTexture())
-        return;
-    const sf::Vector2u size = picture->getTexture()->getSize();
-    if (size.x > 0 && size.y > 0)
-        m.size = sf::Vector2f(static_cast<float>(size.x), static_cast<float>(size.y));
-    if (m.sprite.getTexture())
-        return;
-    m.sprite = *picture;
-    m.sprite.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
+    PictureShape shape;
+    if (world.setting)
+        shape.size = world.setting->markers[m.owner == 0 ? 0 : 1].size;
+    shape.origin = shape.size / 2.f;
+    return shape;
 }
 
-// The picture's bounds, or the body's box while the picture is missing.
-sf::FloatRect markerBounds(const SwapMarker& m)
+// The marker's size is its picture's, set on every step (it is the world's,
+// the picture is not: a replay on a world read back must size it as the
+// match did). A missing picture leaves the default body size, so the marker still lands.
+void takePictureSize(const PictureShape& shape, SwapMarker& m)
 {
-    const sf::FloatRect bounds = m.sprite.getGlobalBounds();
-    return bounds.width > 0.f && bounds.height > 0.f ? bounds : hitbox(m);
+    if (hasArea(shape))
+        m.size = shape.size;
+}
+
+// The picture's box, or the body's box while the picture is missing.
+sf::FloatRect markerBounds(const PictureShape& shape, const SwapMarker& m)
+{
+    return hasArea(shape) ? placedBox(shape, m.position) : hitbox(m);
 }
 
 // 1. A swing's active frame knocks the marker away from the swinger.
-void knock(SwapMarker& m, Player& p)
+void knock(const PictureShape& shape, SwapMarker& m, Player& p)
 {
-    if (!markerBounds(m).intersects(frameBounds(p)) || !p.hitboxActive || p.hitLanded)
+    if (!markerBounds(shape, m).intersects(frameBounds(p)) || !p.hitboxActive || p.hitLanded)
         return;
     const bool onRight = p.position.x >= m.position.x;
     if (onRight && p.facing == -1)
@@ -70,11 +70,11 @@ void parkMarker(SwapMarker& m)
 void updateMarker(FightWorld& world, SwapMarker& m)
 {
     const float dt = world.stepTime;
-    givePicture(world, m);
-    m.sprite.setPosition(m.position);
+    const PictureShape shape = markerShape(world, m);
+    takePictureSize(shape, m);
     // 1. Swings.
     for (Player& p : world.players)
-        knock(m, p);
+        knock(shape, m, p);
     // 2. Move, or rest while parked.
     if (m.placed) {
         m.position.x += m.velocity.x * m.moveScale.x * dt;
@@ -91,5 +91,4 @@ void updateMarker(FightWorld& world, SwapMarker& m)
         parkMarker(m);
     // 6. Tiles.
     collideWithTiles(world, m);
-    m.sprite.setPosition(m.position);
 }

@@ -1,23 +1,54 @@
 #include "launch/LaunchedFight.h"
 
+#include "app/ComputerPlayers.h"
 #include "app/FightSession.h"
 #include "app/Game.h"
 #include "editor/EditorLevelFiles.h"
 #include "level/CustomLevelList.h"
+#include "opponent/FightView.h"
+#include "opponent/Opponent.h"
+#include "world/FightSetUp.h"
+#include "world/FightStep.h"
+#include "world/FightWorld.h"
 #include "world/WorldBytes.h"
 
 #include <cinttypes>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 namespace {
 
 constexpr std::int64_t stepsPerSecond = 300;
 constexpr std::int64_t longestFight = 3600 * stepsPerSecond;  // steps; a match ends long before
 
-int winnerOf(const Game& game)
+int winnerOf(const FightWorld& world)
 {
-    const bool p1 = game.world.players[0].isWinner, p2 = game.world.players[1].isWinner;
+    const bool p1 = world.players[0].isWinner, p2 = world.players[1].isWinner;
     return p1 && p2 ? 2 : p1 ? 0 : p2 ? 1 : -1;
+}
+
+FightChoice choiceOf(const FightLaunch& launch, const std::string& levelPath, std::uint64_t seed)
+{
+    FightChoice choice;
+    choice.caa = launch.mode == FightMode::Caa;
+    choice.level = levelPath;
+    choice.kinds[0] = launch.kinds[0];
+    choice.kinds[1] = launch.kinds[1];
+    choice.seed = seed;
+    return choice;
+}
+
+// Each fighter's buttons from its opponent, made at the fight's first step.
+void computerInputs(std::optional<Opponent> seats[2], const FightLaunch& launch, const FightWorld& world,
+                    FightInput inputs[2])
+{
+    for (int i = 0; i < 2; ++i) {
+        std::optional<Opponent>& seat = seats[i];
+        if (!seat)
+            seat = makeOpponent(launch.players[static_cast<std::size_t>(i)].strength, opponentSeed(world.random), i);
+        inputs[i] = decideInput(*seat, viewOfFight(world));
+    }
 }
 
 }  // namespace
@@ -58,15 +89,22 @@ void openLaunchedFight(Game& game, const FightLaunch& launch, const std::string&
     game.scriptedButtons.playing = false;
 }
 
-FightOutcome playOut(Game& game)
+FightOutcome playOut(FightGround& ground, const FightLaunch& launch, const std::string& levelPath, std::uint64_t seed)
 {
-    const FightInput unused[2] = {};
+    // 1. The world on the ground, the opponents made at its first step.
+    auto world = std::make_unique<FightWorld>();
+    setUpFight(*world, ground, choiceOf(launch, levelPath, seed));
+    std::optional<Opponent> seats[2];
+    // 2. Steps until a win (or the longest fight), counting the live ones.
     std::int64_t liveSteps = 0;
-    for (std::int64_t step = 0; step < longestFight && game.state == SceneState::Fight && winnerOf(game) < 0; ++step) {
-        stepFight(game, unused);
-        liveSteps += game.world.match.fightLive ? 1 : 0;
+    bool won = false;
+    for (std::int64_t step = 0; step < longestFight && !won && winnerOf(*world) < 0; ++step) {
+        FightInput inputs[2];
+        computerInputs(seats, launch, *world, inputs);
+        won = stepFight(*world, inputs).matchWon;
+        liveSteps += world->match.fightLive ? 1 : 0;
     }
-    return {winnerOf(game), static_cast<double>(liveSteps) / stepsPerSecond, checksum(game.world)};
+    return {winnerOf(*world), static_cast<double>(liveSteps) / stepsPerSecond, checksum(*world)};
 }
 
 std::string outcomeLine(const FightOutcome& outcome)

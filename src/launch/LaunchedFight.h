@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <string>
 
+struct FightGround;
 struct Game;
 
-// The fight a command line asks for, opened in a game and, without a window,
-// played out by the computer on both sides.
+// The fight a command line asks for, opened in a game or, headless, played
+// out on a world alone by the computer on both sides.
 
 // The level file of a `--level` name: "" for the Jungle (or no name), else
 // the custom level listed under that name. When there is none, or it cannot
@@ -28,9 +29,10 @@ struct FightOutcome {
     std::uint64_t checksum = 0;
 };
 
-// Steps the opened fight with no drawing until its result (or an hour of
-// fight time), both fighters played by the computer.
-FightOutcome playOut(Game& game);
+// Plays the fight of `launch` on `ground` with no game, window, picture or
+// sound until its result (or an hour of fight time), both fighters played by
+// the computer.
+FightOutcome playOut(FightGround& ground, const FightLaunch& launch, const std::string& levelPath, std::uint64_t seed);
 
 // "winner P1|P2|both time <s> checksum <hex>".
 std::string outcomeLine(const FightOutcome& outcome);

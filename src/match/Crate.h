@@ -2,14 +2,13 @@
 
 #include "match/Entity.h"
 
-#include <SFML/Graphics/Sprite.hpp>
-
 
 // The five things a crate can hold, in the order of the item pictures.
 enum ItemKind { SPEED = 0, STUN, SLOW, STOP, SWAP, itemKindCount };
 
 // The crate that falls into the live section. Opened, the same record becomes
 // the item its player holds: the world owns it while it lies, the player after.
+// Its picture is the crate's while it lies and its kind's once held.
 struct Crate : Entity {
     float age = 0.f;           // s since it appeared
     bool alive = true;         // false ends it at the next crate step
@@ -19,5 +18,4 @@ struct Crate : Entity {
     bool effectStarted = false;  // the SPEED or SLOW sound has been played
     float speedTime = 0.f;     // s the SPEED effect has run
     float slowTime = 0.f;      // s the SLOW effect has run
-    sf::Sprite icon;           // the item's picture in the HUD item frame
 };

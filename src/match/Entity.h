@@ -1,6 +1,5 @@
 #pragma once
 
-#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/System/Vector2.hpp>
 
 // The plain body record shared by fighters, shots, flags, crates and hazards.
@@ -13,5 +12,4 @@ struct Entity {
     sf::Vector2f size{60.f, 99.f};     // width and height, px
     bool onGround = false;
     bool wallContact = false;
-    sf::Sprite sprite;
 };

@@ -22,6 +22,11 @@ bool sectionLive(const FightWorld& world, const Flag& flag)
     return flag.section == world.sectionIndex;
 }
 
+float flagPictureHeight(const FightWorld& world, const Flag& flag)
+{
+    return world.setting ? world.setting->flags[&flag == &world.flags[1] ? 1 : 0].size.y : 0.f;
+}
+
 float liveLeft(const FightWorld& world)
 {
     return static_cast<float>(world.sectionIndex) * world.sectionWidth;
@@ -57,7 +62,7 @@ void settle(FightWorld& world, Flag& flag)
     if (!sectionLive(world, flag) || flag.carried)
         return;
     // Fallen out of the level (a carrier's pit): back on the nearest floor.
-    const float halfHeight = static_cast<float>(flag.sprite.getTextureRect().height) / 2.f;
+    const float halfHeight = flagPictureHeight(world, flag) / 2.f;
     if (halfHeight + flag.position.y >= levelBottom)
         placeFlag(world, flag);
     fall(world, flag);
@@ -96,7 +101,7 @@ void updateFlag(FightWorld& world, int flagIndex)
 {
     Flag& flag = world.flags[flagIndex];
     // 1. The picture shows where the flag is.
-    flag.sprite.setPosition(flag.position);
+    flag.shownAt = flag.position;
     // 2. Ground logic, unless the flag is flying into the goal.
     if (world.match.fightScene && !world.match.flagTaken)
         settle(world, flag);
@@ -110,10 +115,16 @@ void updateFlags(FightWorld& world)
     updateFlag(world, 1);
 }
 
+sf::FloatRect flagBox(const FightWorld& world, int flagIndex)
+{
+    const PictureShape shape = world.setting ? world.setting->flags[flagIndex] : PictureShape{};
+    return placedBox(shape, world.flags[flagIndex].shownAt);
+}
+
 bool flagTouchesGoal(const FightWorld& world, int flagIndex)
 {
     const Flag& flag = world.flags[flagIndex];
-    return sectionLive(world, flag) && flag.sprite.getGlobalBounds().intersects(goalBounds(world));
+    return sectionLive(world, flag) && flagBox(world, flagIndex).intersects(goalBounds(world));
 }
 
 void tryPickUp(Player& player)
@@ -124,7 +135,7 @@ void tryPickUp(Player& player)
     Flag& flag = world.flags[player.index];
     if (player.hitPoints < 1 || !player.advancing || !sectionLive(world, flag))
         return;
-    if (!flag.sprite.getGlobalBounds().intersects(frameBounds(player)))
+    if (!flagBox(world, player.index).intersects(frameBounds(player)))
         return;
     if (!flag.carried)
         cueSound(player, "FLAGOBTAINED", pickUpVolume);

@@ -2,6 +2,8 @@
 
 #include "match/Entity.h"
 
+#include <SFML/Graphics/Rect.hpp>
+
 struct FightWorld;
 struct Player;
 
@@ -13,13 +15,14 @@ struct Flag : Entity {
     bool carried = false;     // follows its player
     bool searchLeft = false;  // floor search direction after the first placement
     int section = 0;          // the section it lies in
+    // Where its picture was put at the start of its last step: the flag is
+    // seen, taken and captured there, one step behind a flag on the move.
+    sf::Vector2f shownAt{0.f, 0.f};  // px
 };
 
 // Where a carried flag rides: this far above its carrier's centre.
 constexpr float carryHeight = 100.f;  // px
 
-// Start-up: the flag pictures and search directions.
-void initFlags(FightWorld& world);
 // Puts a flag at its base: in `section` at (x, 0), not placed, not carried.
 void putAtBase(Flag& flag, int section, float x);
 // Drops the flag onto the nearest floor of the live section.
@@ -32,6 +35,8 @@ void followCarrier(FightWorld& world, int flagIndex);
 
 // The flags' update and carrier following, each fight frame.
 void updateFlags(FightWorld& world);
+// The box of flag `flagIndex`'s picture where it is shown.
+sf::FloatRect flagBox(const FightWorld& world, int flagIndex);
 // Whether flag `flagIndex` touches the goal.
 bool flagTouchesGoal(const FightWorld& world, int flagIndex);
 // The player takes its own flag when it reaches it with the right of way.

@@ -34,7 +34,7 @@ bool fly(FightWorld& world, Flag& flag)
 {
     const float dt = world.stepTime;
     const sf::Vector2f target = flightTarget(world);
-    const sf::Vector2f from = flag.sprite.getPosition();
+    const sf::Vector2f from = flag.shownAt;
     const sf::Vector2f gap = target - from;
     const float distance = std::sqrt(gap.x * gap.x + gap.y * gap.y);
     // The view shakes and closes in on the goal while the flag flies.

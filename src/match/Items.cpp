@@ -36,11 +36,17 @@ float stepPast(float x, float edge, float step)
     return x + (std::floor(gap) + 1.f) * step;
 }
 
+// The crate's picture around it.
+sf::FloatRect crateBox(const FightWorld& world, const Crate& crate)
+{
+    return placedBox(world.setting ? world.setting->crate : PictureShape{}, crate.position);
+}
+
 // The crate meets a swing: a player whose attack is active and has not hit
 // yet, holding nothing or an item it is not using.
-bool swingOpens(const Crate& crate, const Player& player)
+bool swingOpens(const FightWorld& world, const Crate& crate, const Player& player)
 {
-    return crate.sprite.getGlobalBounds().intersects(frameBounds(player)) && player.hitboxActive &&
+    return crateBox(world, crate).intersects(frameBounds(player)) && player.hitboxActive &&
            !player.hitLanded && (!player.item || !player.useItemRequest);
 }
 
@@ -93,14 +99,8 @@ void spawnCrate(FightWorld& world)
     }
     // 3. On the floor found from there.
     Crate crate;
-    if (world.setting && world.setting->crate)
-        crate.sprite = *world.setting->crate;
-    if (const sf::Texture* texture = crate.sprite.getTexture())
-        crate.size = sf::Vector2f(texture->getSize());
-    else
-        crate.size = sf::Vector2f(0.f, 0.f);
+    crate.size = world.setting ? world.setting->crate.size : sf::Vector2f(0.f, 0.f);
     crate.position = findFloorCell(tiles(world), world.sectionIndex, x, direction, crate.size.x).position;
-    crate.sprite.setPosition(crate.position);
     world.crate = crate;
 }
 
@@ -112,17 +112,16 @@ void updateCrate(FightWorld& world, Crate& crate)
         crate.velocity.y += dt * crateGravity;
     crate.position += crate.velocity * dt;
     collideWithTiles(world, crate);
-    crate.sprite.setPosition(crate.position);
     // 2. Lifetime.
     crate.age += dt;
     if (crate.age >= crateLifetime)
         crate.alive = false;
     // 3. A swing opens it; when both swing in the same frame P1 gets it and
     // P2's swing passes through.
-    if (swingOpens(crate, world.players[0])) {
+    if (swingOpens(world, crate, world.players[0])) {
         crate.alive = false;
         crate.openedByP1 = true;
-    } else if (swingOpens(crate, world.players[1])) {
+    } else if (swingOpens(world, crate, world.players[1])) {
         crate.alive = false;
         crate.openedByP2 = true;
     }
@@ -148,8 +147,6 @@ void openCrate(FightWorld& world, Player& player)
     player.item = world.crate;
     world.crate.reset();
     world.match.crateTimer = 0.f;
-    // 3-4. Sound and icon.
+    // 3. Its sound; the HUD shows the kind's picture.
     cueSound(world.events, "CRATEOPEN", itemVolume);
-    if (world.setting && world.setting->itemIcons)
-        player.item->icon = world.setting->itemIcons[player.item->kind];
 }

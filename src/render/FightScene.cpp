@@ -15,8 +15,9 @@ const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts 
 
 void drawCrate(Game& game, sf::RenderTarget& target)
 {
-    game.world.crate->sprite.setPosition(game.world.crate->position);
-    target.draw(game.world.crate->sprite);
+    sf::Sprite crate = game.crateSprite;
+    crate.setPosition(game.world.crate->position);
+    target.draw(crate);
 }
 
 constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
@@ -26,21 +27,24 @@ constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is n
 // play (carried, captured, or its player attacking), faded otherwise.
 void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
 {
-    Flag& flag = game.world.flags[index];
+    const Flag& flag = game.world.flags[index];
     if (flag.section != game.world.sectionIndex)
         return;
     const int attacking = index == 0 ? P1Attacking : P2Attacking;
     const bool inPlay = game.world.match.flagTaken || flag.carried || game.world.match.chaseSituation == attacking;
-    flag.sprite.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
-    target.draw(flag.sprite);
+    sf::Sprite picture = game.flagPictures[index];
+    picture.setPosition(flag.shownAt);
+    picture.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
+    target.draw(picture);
 }
 
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).
-void drawSkillObject(const Player& player, sf::RenderTarget& target)
+void drawSkillObject(const Game& game, const Player& player, sf::RenderTarget& target)
 {
-    sf::Sprite marker = player.marker.sprite;
+    sf::Sprite marker = player.marker.owner == 0 ? game.summonB : game.summonR;
+    const sf::Vector2u size = marker.getTexture() ? marker.getTexture()->getSize() : sf::Vector2u();
+    marker.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
     marker.setPosition(player.marker.position);
-    marker.setRotation(0.f);
     target.draw(marker);
 }
 
@@ -58,7 +62,7 @@ void drawFightActors(Game& game, sf::RenderTarget& target)
         drawPlayer(game, game.world.players[i], target);
         if (!game.world.match.caaMode && !game.world.match.suddenDeath)
             drawPlayerFlag(game, i, target);
-        drawSkillObject(game.world.players[i], target);
+        drawSkillObject(game, game.world.players[i], target);
     }
 }
 

@@ -1,36 +1,34 @@
 #include "replay/ReplayChecking.h"
 
-#include "app/FightSession.h"
-#include "app/Game.h"
 #include "replay/ReplayCheck.h"
-#include "replay/ReplayWatching.h"
-
 #include "replay/ReplayStore.h"
+#include "replay/WorldReplay.h"
+#include "world/FightStep.h"
+#include "world/FightWorld.h"
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
-ReplayCheckResult checkReplay(Game& game, const ReplayRecord& record)
+ReplayCheckResult checkReplay(FightGround& ground, const ReplayRecord& record, const std::string& replaysFolder)
 {
     ReplayCheckResult result;
     // 1. Set up as recorded; 2. every step; 3. the stored checksums against the world's.
-    result.problem = startDrive(game, record);
+    auto world = std::make_unique<FightWorld>();
+    WorldReplay replay;
+    result.problem = startWorldReplay(replay, *world, ground, record, replaysFolder);
     if (!result.problem.empty())
         return result;
-    while (driveStep(game))
+    while (stepWorldReplay(replay, *world))
         ++result.steps;
-    const ReplayDrive& drive = game.replay.drive;
-    result.winner = fightWinner(game);
-    result.finalChecksum = drive.finalChecksum;
-    const Divergence divergence = firstDivergence(record, drive.checksums, drive.finalChecksum);
+    result.winner = fightWinner(*world);
+    result.finalChecksum = replay.finalChecksum;
+    const Divergence divergence = firstDivergence(record, replay.checksums, replay.finalChecksum);
     result.problem = divergenceMessage(divergence);
     if (result.problem.empty() && record.header.finished != (result.winner >= 0))
         result.problem = record.header.finished ? "the replay ends in a win, but nobody won"
                                                 : "the replay was left unfinished, but it ends in a win";
-    game.replay.drive.active = false;
     return result;
 }
 
@@ -55,18 +53,11 @@ int checkReplayCommand(const std::string& path)
         std::cout << "replay refused: " << read.problem << '\n';
         return 1;
     }
-    // The fighters' pictures (their frames shape the hits) still load through
-    // the graphics library, which needs an X display even with no window.
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) {
-        std::cout << "replay not checked: the game still needs an X display to load its fighters (try xvfb-run)\n";
-        return 1;
-    }
-    // OpenAL Soft's null device: the rules still play their sounds, nobody hears them.
-    setenv("ALSOFT_DRIVERS", "null", 1);
-    auto game = std::make_unique<Game>();
+    // The level and the fighters' frames are read from their files; nothing is shown or heard.
+    auto ground = std::make_unique<FightGround>();
+    loadFightGround(*ground);
     const auto started = std::chrono::steady_clock::now();
-    const ReplayCheckResult result = checkReplay(*game, read.record);
+    const ReplayCheckResult result = checkReplay(*ground, read.record, replayFolder);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
     std::cout << checkReport(result);
     std::cerr << "played " << result.steps << " steps in " << took.count() << " s: "

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-struct Game;
+struct FightGround;
 
-// Plays a replay to its end without drawing and says whether it went as the
-// match it recorded.
+// Plays a replay to its end on a world alone (no game, window, picture or
+// sound) and says whether it went as the match it recorded.
 struct ReplayCheckResult {
     int winner = -1;                 // 0 P1, 1 P2, -1 none
     std::uint32_t steps = 0;         // steps played
@@ -16,12 +16,13 @@ struct ReplayCheckResult {
     std::string problem;             // "" when every stored checksum agreed
 };
 
-ReplayCheckResult checkReplay(Game& game, const ReplayRecord& record);
+// The world is set up on `ground`; a custom level is looked for beside `replaysFolder`.
+ReplayCheckResult checkReplay(FightGround& ground, const ReplayRecord& record, const std::string& replaysFolder);
 
 // "winner P1\nend 2:13.45 (40035 steps)\nchecksum 0123456789abcdef\n", then
 // the problem's line when there is one.
 std::string checkReport(const ReplayCheckResult& result);
 
-// `kestrelfall --check-replay FILE`: reads and checks the file with no window
-// and no sound, prints the report; 0 when it went as recorded, otherwise 1.
+// `kestrelfall --check-replay FILE`: reads and checks the file with no window,
+// no display and no sound, prints the report; 0 when it went as recorded, otherwise 1.
 int checkReplayCommand(const std::string& path);

@@ -10,7 +10,6 @@
 #include "replay/ReplayLevel.h"
 #include "replay/StartWorld.h"
 #include "resources/Caption.h"
-#include "world/WorldBytes.h"
 
 #include <string>
 
@@ -67,24 +66,6 @@ void applyWatchCommand(Game& game, PlaybackCommand command)
         leaveWatching(game);
 }
 
-// The world as the match's first step found it, read over the one just set up.
-std::string readStartWorld(Game& game, const std::vector<std::uint8_t>& bytes)
-{
-    const FightWorld setUp = game.world;
-    std::string error;
-    if (!deserialize(bytes, game.world, error))
-        return "its starting world cannot be read: " + error;
-    int frameCounts[2];
-    for (int i = 0; i < 2; ++i) {
-        const Player& player = setUp.players[i];
-        frameCounts[i] = player.sprites ? static_cast<int>(player.sprites->size()) : 0;
-    }
-    const std::string problem = startWorldProblem(game.world, setUp, frameCounts);
-    if (!problem.empty())
-        game.world = setUp;
-    return problem;
-}
-
 }  // namespace
 
 std::string startDrive(Game& game, const ReplayRecord& record)
@@ -104,7 +85,7 @@ std::string startDrive(Game& game, const ReplayRecord& record)
     if (!mismatch.empty())
         return mismatch;
     if (!record.header.startWorld.empty()) {
-        const std::string problem = readStartWorld(game, record.header.startWorld);
+        const std::string problem = readStartWorld(game.world, record.header.startWorld);
         if (!problem.empty())
             return problem;
     }

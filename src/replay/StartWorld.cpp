@@ -1,5 +1,6 @@
 #include "replay/StartWorld.h"
 
+#include "world/WorldBytes.h"
 #include "world/WorldFields.h"
 
 #include <cmath>
@@ -20,6 +21,11 @@ struct FiniteCheck {
     {
         if constexpr (std::is_floating_point_v<T>)
             finite = finite && std::isfinite(value) && std::fabs(value) <= largestNumber;
+    }
+    template <class T>
+    void unhashed(const T& value)
+    {
+        (*this)(value);
     }
     template <class V>
     bool count(const V&)
@@ -79,4 +85,19 @@ std::string startWorldProblem(const FightWorld& read, const FightWorld& setUp, i
     if (!read.shots.empty() || read.crate)
         return "its starting world already holds a shot or a crate";
     return "";
+}
+
+std::string readStartWorld(FightWorld& world, const std::vector<std::uint8_t>& bytes)
+{
+    const FightWorld setUp = world;
+    std::string error;
+    if (!deserialize(bytes, world, error))
+        return "its starting world cannot be read: " + error;
+    int frameCounts[2];
+    for (int i = 0; i < 2; ++i)
+        frameCounts[i] = frameCount(setUp.players[i]);
+    const std::string problem = startWorldProblem(world, setUp, frameCounts);
+    if (!problem.empty())
+        world = setUp;
+    return problem;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 struct FightWorld;
 
@@ -10,3 +12,7 @@ struct FightWorld;
 // sections, the mode), hold no shot or crate yet, and every number in it
 // must be finite. "" when it may be played, otherwise what is wrong.
 std::string startWorldProblem(const FightWorld& read, const FightWorld& setUp, int frameCounts[2]);
+
+// Reads a replay's starting world over the one its header just set up in
+// `world`; "" when it may be played, otherwise what is wrong (and `world` is as it was).
+std::string readStartWorld(FightWorld& world, const std::vector<std::uint8_t>& bytes);

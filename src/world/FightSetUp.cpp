@@ -2,8 +2,10 @@
 
 #include "match/Goal.h"
 #include "match/MatchFlow.h"
-#include "resources/Loading.h"
+#include "resources/PictureSize.h"
 #include "world/FightWorld.h"
+
+#include <string>
 
 namespace {
 
@@ -12,13 +14,16 @@ const char* const shotPicture = "Assets/Sprites/Attack Distance/0.png";
 constexpr int offLevel = -1;             // the section of a flag no fight has placed
 constexpr double settledCurtain = 10.0;  // s: the curtain's settle time is long past
 
-}  // namespace
-
-sf::FloatRect boxAround(const sf::Sprite& picture)
+// A picture's shape, centred on what it stands for.
+PictureShape centredPicture(const std::string& path)
 {
-    const sf::FloatRect local = picture.getLocalBounds();
-    return {local.left - picture.getOrigin().x, local.top - picture.getOrigin().y, local.width, local.height};
+    PictureShape shape;
+    shape.size = sf::Vector2f(pictureSize(path));
+    shape.origin = shape.size / 2.f;
+    return shape;
 }
+
+}  // namespace
 
 void loadFightGround(FightGround& ground)
 {
@@ -26,53 +31,43 @@ void loadFightGround(FightGround& ground)
     ground.tileMap.columns = classicColumns;
     loadLevel(ground.tileMap, jungleLevelPath);
     loadCharacterSlots(ground.characters);
-    // 2. The pictures whose sizes the rules use, loaded as the game loads them.
-    ground.goal = loadSprite("Assets/Placeholder/a.png", true, false);
-    ground.crate = loadSprite("Assets/Placeholder/boite.png", true, false);
-    for (int i = 0; i < 5; ++i)
-        ground.itemIcons[i] = loadSprite(numberedPath("Assets/Placeholder/item", i, ".png"), true, false);
-    ground.markers[0] = loadSprite("Assets/Placeholder/SummonB.png", true, false);
-    ground.markers[1] = loadSprite("Assets/Placeholder/SummonR.png", true, false);
-    for (int i = 0; i < 2; ++i)
-        ground.flags[i] = loadSprite(numberedPath("flag", i + 1, "_placeholder.png"), true, false);
-    loadTextureFile(ground.shot, shotPicture);
-    // 3. The setting points into the ground.
+    // 2. The sizes of the pictures the rules measure, as the game shows them (centred).
     FightSetting& setting = ground.setting;
+    setting.goalBox = placedBox(centredPicture("Assets/Placeholder/a.png"), sf::Vector2f(0.f, 0.f));
+    setting.shotSize = sf::Vector2f(pictureSize(shotPicture));
+    setting.crate = centredPicture("Assets/Placeholder/boite.png");
+    setting.markers[0] = centredPicture("Assets/Placeholder/SummonB.png");
+    setting.markers[1] = centredPicture("Assets/Placeholder/SummonR.png");
+    for (int i = 0; i < 2; ++i)
+        setting.flags[i] = centredPicture("flag" + std::to_string(i + 1) + "_placeholder.png");
+    // 3. The setting points into the ground.
     setting.tileMap = &ground.tileMap;
     setting.characters = ground.characters;
-    setting.masks = &ground.masks;
-    setting.goalBox = boxAround(ground.goal);
-    setting.shotSize = sf::Vector2f(ground.shot.getSize());
-    setting.crate = &ground.crate;
-    setting.itemIcons = ground.itemIcons;
-    setting.markers[0] = &ground.markers[0];
-    setting.markers[1] = &ground.markers[1];
 }
 
-void startFlags(FightWorld& world, const sf::Sprite flagPictures[2])
+void startFlags(FightWorld& world)
 {
     for (int i = 0; i < 2; ++i) {
         Flag& flag = world.flags[i];
-        flag.sprite = flagPictures[i];
         flag.searchLeft = i == 1;
         // Off the level until a classic fight puts it at its base.
         putAtBase(flag, offLevel, 0.f);
     }
 }
 
-void startWorld(FightWorld& world, const FightSetting& setting, Character* slots, const sf::Sprite flagPictures[2])
+void startWorld(FightWorld& world, const FightSetting& setting, Character* slots)
 {
     world.setting = &setting;
     for (int i = 0; i < 2; ++i)
         startPlayer(world.players[i], i, slots);
-    startFlags(world, flagPictures);
+    startFlags(world);
 }
 
 void setUpFight(FightWorld& world, FightGround& ground, const FightChoice& choice)
 {
     // 1. A fresh world on the ground, the generator, the fighters' kinds.
     world = FightWorld{};
-    startWorld(world, ground.setting, ground.characters, ground.flags);
+    startWorld(world, ground.setting, ground.characters);
     world.stepTime = fixedStep;
     seedRandom(world.random, choice.seed);
     for (int i = 0; i < 2; ++i)

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "fighters/Character.h"
-#include "fighters/PixelOverlap.h"
 #include "level/TileMap.h"
 #include "world/FightSetting.h"
-
-#include <SFML/Graphics/Sprite.hpp>
 
 #include <cstdint>
 #include <string>
@@ -13,15 +10,12 @@
 struct FightWorld;
 
 // What a fight reads and never changes, loaded from the run folder without a
-// window or a game: the level, the eight character slots and their masks,
-// and the pictures whose sizes the rules use. `setting` points into it, so
-// it stays where it was loaded (no copy, no move).
+// window, a display or a game: the level, the eight character slots with
+// their frames' alpha, and the sizes of the pictures the rules measure.
+// `setting` points into it, so it stays where it was loaded (no copy, no move).
 struct FightGround {
     TileMap tileMap;
     Character characters[characterSlotCount];
-    PixelMasks masks;
-    sf::Sprite goal, crate, itemIcons[5], markers[2], flags[2];
-    sf::Texture shot;
     FightSetting setting;
 
     FightGround() = default;
@@ -29,14 +23,12 @@ struct FightGround {
     FightGround& operator=(const FightGround&) = delete;
 };
 
-// Loads the Jungle level, the characters and the pictures into `ground`.
+// Loads the Jungle level, the characters and the pictures' sizes into `ground`.
 void loadFightGround(FightGround& ground);
-// The box of a picture around its position (its origin taken off).
-sf::FloatRect boxAround(const sf::Sprite& picture);
-// Both flags off the level with their pictures, until a classic fight puts them at their bases.
-void startFlags(FightWorld& world, const sf::Sprite flagPictures[2]);
+// Both flags off the level, until a classic fight puts them at their bases.
+void startFlags(FightWorld& world);
 // A world's fighters and flags as the game starts them, before any fight.
-void startWorld(FightWorld& world, const FightSetting& setting, Character* slots, const sf::Sprite flagPictures[2]);
+void startWorld(FightWorld& world, const FightSetting& setting, Character* slots);
 
 // What a fight is: the mode, a classic level file ("" for the Jungle), each
 // fighter's kind (0 Napollo .. 3 Swapper; the kill race starts both as

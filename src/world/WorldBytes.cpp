@@ -83,6 +83,12 @@ struct Encoder {
     {
         put(fieldBits(value), fieldWidth<T>());
     }
+    template <class T>
+    void unhashed(const T& value)
+    {
+        if (!Out::hashes)
+            (*this)(value);
+    }
     template <class V>
     bool count(const V& items)
     {
@@ -103,11 +109,13 @@ struct Encoder {
 };
 
 struct ToBytes {
+    static constexpr bool hashes = false;
     std::vector<std::uint8_t>& bytes;
     void byte(std::uint8_t b) { bytes.push_back(b); }
 };
 
 struct ToHash {
+    static constexpr bool hashes = true;
     std::uint64_t hash = fnvOffset;
     void byte(std::uint8_t b) { hash = (hash ^ b) * fnvPrime; }
 };
@@ -119,6 +127,7 @@ struct Reader {
     std::size_t at;
     std::size_t end;
     std::string error;
+    std::uint64_t version = worldBytesVersion;
 
     std::uint64_t take(std::size_t width)
     {
@@ -138,6 +147,12 @@ struct Reader {
     void operator()(T& value)
     {
         setFieldBits(value, take(fieldWidth<T>()));
+    }
+    template <class T>
+    void unhashed(T& value)
+    {
+        if (version > oldestWorldBytesVersion)
+            (*this)(value);
     }
     template <class V>
     bool count(V& items)
@@ -211,9 +226,9 @@ bool deserialize(const std::vector<std::uint8_t>& bytes, FightWorld& world, std:
         return false;
     }
     const std::uint64_t version = head.take(4);
-    if (version != worldBytesVersion) {
-        error = "world data of version " + std::to_string(version) + " (this game reads version " +
-                std::to_string(worldBytesVersion) + ")";
+    if (version < oldestWorldBytesVersion || version > worldBytesVersion) {
+        error = "world data of version " + std::to_string(version) + " (this game reads versions " +
+                std::to_string(oldestWorldBytesVersion) + " to " + std::to_string(worldBytesVersion) + ")";
         return false;
     }
     const std::size_t body = bytes.size() - trailerBytes;
@@ -224,7 +239,7 @@ bool deserialize(const std::vector<std::uint8_t>& bytes, FightWorld& world, std:
     }
     // 2. The fields, into a copy: a refused blob changes nothing.
     FightWorld read = world;
-    Reader reader{bytes, headerBytes, body, {}};
+    Reader reader{bytes, headerBytes, body, {}, version};
     visitWorld(read, reader);
     if (reader.error.empty() && reader.at != body)
         reader.error = "the world data has " + std::to_string(body - reader.at) + " bytes too many";

@@ -12,7 +12,8 @@ struct FightWorld;
 // The read-only record a world points at (level, frames, masks) is not part
 // of it: a blob is read into a world already set up for the same fight.
 
-constexpr std::uint32_t worldBytesVersion = 3;
+constexpr std::uint32_t worldBytesVersion = 4;      // 4: flags' shown positions
+constexpr std::uint32_t oldestWorldBytesVersion = 3;  // read too; its flags keep the positions they had
 constexpr std::size_t maxWorldBytes = 64 * 1024;  // far above any real world
 constexpr std::size_t maxShots = 256;             // shots a readable world may hold
 

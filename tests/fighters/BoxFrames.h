@@ -2,33 +2,29 @@
 
 #include "fighters/Character.h"
 
-#include <SFML/Graphics/Image.hpp>
-#include <SFML/Graphics/Texture.hpp>
+#include <algorithm>
 
-#include <memory>
-#include <vector>
+#include <SFML/Graphics/Image.hpp>
 
 // Gives every frame of a slot that has no picture an opaque box of `size`
 // (and makes the slot at least `frames` long), so the pixel-exact hit test
 // has pixels to compare while the run folder lacks the fighters' pictures.
-// The box texture is kept in `kept`.
-inline void fillMissingFrames(Character& character, sf::Vector2f size, std::size_t frames,
-                              std::vector<std::unique_ptr<sf::Texture>>& kept)
+inline void fillMissingFrames(Character& character, sf::Vector2f size, std::size_t frames)
 {
-    auto box = std::make_unique<sf::Texture>();
-    sf::Image image;
-    image.create(static_cast<unsigned>(size.x), static_cast<unsigned>(size.y), sf::Color::White);
-    box->loadFromImage(image);
-    bool used = false;
-    while (character.sprites.size() < frames)
-        character.sprites.emplace_back();
-    for (sf::Sprite& frame : character.sprites) {
-        if (frame.getTexture() && frame.getTexture()->getSize().x > 0)
+    FrameShape box;
+    box.shape.size = size;
+    box.shape.origin = size / 2.f;
+    box.picture = -1;
+    character.frames.resize(std::max(character.frames.size(), frames), FrameShape{{}, -1});
+    for (FrameShape& frame : character.frames) {
+        if (frame.picture >= 0 && frame.picture < static_cast<int>(character.pictures.size()))
             continue;
-        frame.setTexture(*box, true);
-        frame.setOrigin(size.x / 2.f, size.y / 2.f);
-        used = true;
+        if (box.picture < 0) {
+            sf::Image image;
+            image.create(static_cast<unsigned>(size.x), static_cast<unsigned>(size.y), sf::Color::White);
+            box.picture = static_cast<int>(character.pictures.size());
+            character.pictures.push_back({"", alphaMaskOf(image)});
+        }
+        frame = box;
     }
-    if (used)
-        kept.push_back(std::move(box));
 }

@@ -30,7 +30,6 @@ struct ClipWorld : FighterWorld {
         loadCharacter(character, 0);
         testing::internal::GetCapturedStdout();
         p1().character = &character;
-        p1().sprites = &character.sprites;
         game->world.time.now = 0.0;
     }
     // Advances the clock to `seconds` and steps P1's animation once.
@@ -54,11 +53,11 @@ TEST(CharacterFile, HostileFilesAndRostersNeverCrash)
                                    std::string("SPRITES 2 a.png"), std::string("ANIM IDLE 0 2 -1 LOOP"), std::string()}) {
         SCOPED_TRACE(text);
         ClipWorld world(text);
-        EXPECT_LE(world.character.spriteCount, maxFrames);
+        EXPECT_LE(world.character.frames.size(), static_cast<std::size_t>(maxFrames));
         world.p1().requestedState = AnimState::IDLE;
         for (double t = 0.0; t < 1.0; t += 0.05) {
             const int frame = world.frameAt(t);
-            const int count = static_cast<int>(world.character.sprites.size());
+            const int count = static_cast<int>(world.character.frames.size());
             if (count > 0) {
                 EXPECT_GE(frame, 0);
                 EXPECT_LT(frame, count);
@@ -92,13 +91,17 @@ TEST(CharacterFile, EachPictureLoadsOncePerSlotAndMissingOnesShowTheBox)
               std::string::npos)
         << said;
     const Character& slot = game.characterSets[0];
-    ASSERT_EQ(slot.sprites.size(), 3000u);
-    EXPECT_EQ(slot.sprites[0].getTexture(), slot.sprites[2998].getTexture());
-    EXPECT_EQ(slot.sprites[0].getTextureRect().width, 192);
-    EXPECT_EQ(slot.sprites[2999].getTexture(), slot.placeholder.get());
+    ASSERT_EQ(slot.frames.size(), 3000u);
+    ASSERT_EQ(slot.pictures.size(), 2u) << "the picture and the box, each once";
+    EXPECT_EQ(slot.frames[0].picture, slot.frames[2998].picture);
+    EXPECT_EQ(slot.frames[0].shape.size.x, 192.f);
+    EXPECT_EQ(slot.pictures[static_cast<std::size_t>(slot.frames[2999].picture)].path, "");
     for (int i = 1; i < characterSlotCount; ++i)
-        EXPECT_NE(game.characterSets[i].sprites.at(0).getTexture(), nullptr) << i;
-    EXPECT_TRUE(frameSprite(game.world.players[1]));
+        EXPECT_GE(game.characterSets[i].frames.at(0).picture, 0) << i;
+    // The screen shows each of them: the picture's sprite, the box's texture.
+    EXPECT_EQ(game.fighterFrames.pictures[0].size(), 2u);
+    EXPECT_EQ(game.fighterFrames.pictures[0][1].getTexture(), &game.fighterFrames.boxes[0]);
+    EXPECT_TRUE(frameSprite(game.fighterFrames, game.world.players[1]));
 }
 
 TEST(Animation, ClipTimingOnceClipsAndDeath)

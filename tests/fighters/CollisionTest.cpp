@@ -1,6 +1,5 @@
 #include "fighters/Collision.h"
-#include "app/FixedSteps.h"
-#include "fighters/FighterWorld.h"
+#include "fighters/DuelWorld.h"
 #include "fighters/PlayerStep.h"
 #include "level/TileMap.h"
 #include "support/ReferenceTiles.h"
@@ -56,12 +55,13 @@ TEST(TileCollision, NearbyTilesGiveExactlyTheResultOfTheFullScan)
 
 TEST(TileCollision, StandingFighterKeepsOnGroundThroughTheProbe)
 {
-    FighterWorld world(withFloor);
+    DuelWorld world;
     Player& p = world.p1();
-    world.standOn(p, 500.f, 15);
+    world.stand(world.p2(), 3500.f, -1);  // out of the way
+    world.stand(p, 500.f, 1);
     const sf::Vector2f start = p.position;
     for (int frame = 0; frame < 120; ++frame) {
-        world.step();
+        world.frames(1);
         ASSERT_TRUE(p.onGround) << frame;
         ASSERT_EQ(p.position, start) << frame;
         ASSERT_FALSE(p.airborne);
@@ -71,26 +71,25 @@ TEST(TileCollision, StandingFighterKeepsOnGroundThroughTheProbe)
 
 TEST(TileCollision, CeilingPushesDownWithOnePixelPerSecondAndSmallOverlapsWait)
 {
-    FighterWorld world;
-    world.setTile(10, 5, 0);  // ceiling cell: x 640..704, y 320..384
+    DuelWorld world;
+    world.setCell(10, 5, 0);  // ceiling cell: x 640..704, y 320..384
     Player& p = world.p1();
-    world.game->frameTime = 1.f / 60.f;
-    tellWorld(*world.game);
+    world.world.stepTime = 1.f / 60.f;
     // Rising at 1200 px/s the tolerance is 20 px: a 15 px overlap is left alone.
     p.position = sf::Vector2f(672.f, 384.f - 15.f + p.size.y / 2.f);
     p.velocity = sf::Vector2f(0.f, -1200.f);
-    collideWithTiles(world.game->world, p);
+    collideWithTiles(world.world, p);
     EXPECT_FLOAT_EQ(p.position.y, 384.f - 15.f + p.size.y / 2.f);
     EXPECT_FLOAT_EQ(p.velocity.y, -1200.f);
     // A 25 px overlap is pushed out, and the fighter keeps moving down slowly.
     p.position.y = 384.f - 25.f + p.size.y / 2.f;
-    collideWithTiles(world.game->world, p);
+    collideWithTiles(world.world, p);
     EXPECT_FLOAT_EQ(p.position.y, 384.f + p.size.y / 2.f);
     EXPECT_FLOAT_EQ(p.velocity.y, 1.f);
     EXPECT_FALSE(p.onGround);
     p.airborne = true;
     p.doubleJumpUsed = true;
-    updatePlayer(p, world.game->world);
+    updatePlayer(p, world.world);
     EXPECT_TRUE(p.airborne) << "a bump on the head is no landing";
     EXPECT_TRUE(p.doubleJumpUsed);
 }

@@ -1,5 +1,4 @@
-#include "fighters/CombatWorld.h"
-#include "app/FixedSteps.h"
+#include "fighters/DuelWorld.h"
 
 #include "fighters/Combat.h"
 #include "fighters/PlayersTick.h"
@@ -11,7 +10,7 @@ namespace {
 constexpr int napollo = 0, atoola = 1, gigachill = 2;
 
 // The attacker swings on an active frame; the defender stands beside it.
-void swingFrame(CombatWorld& w, Player& attacker, int frame)
+void swingFrame(DuelWorld& w, Player& attacker, int frame)
 {
     w.showFrame(attacker, frame);
     setBothStates(attacker, AnimState::ATTACKING);
@@ -23,8 +22,8 @@ void swingFrame(CombatWorld& w, Player& attacker, int frame)
 
 TEST(Wounds, GigachillLosesItsShieldThenFallsAndAtoolasKillFillsItsGauge)
 {
-    CombatWorld w(atoola, gigachill);
-    giveSound("G_LOSESHIELD");
+    DuelWorld w(atoola, gigachill);
+    w.heard.clear();
     Player& a = w.p1();
     Player& d = w.p2();
     ASSERT_EQ(d.hitPoints, 2);
@@ -32,8 +31,7 @@ TEST(Wounds, GigachillLosesItsShieldThenFallsAndAtoolasKillFillsItsGauge)
     swingFrame(w, a, 21);
     resolveHit(a, d);
     EXPECT_EQ(d.hitPoints, 1);
-    applyStepEvents(w.game);  // the step plays what the rules cued
-    EXPECT_TRUE(soundPlaying("G_LOSESHIELD"));
+    EXPECT_TRUE(w.cued("G_LOSESHIELD"));
     EXPECT_FALSE(d.skill.shieldReady);
     EXPECT_EQ(a.dashCharge, 10.f) << "only a kill fills the gauge";
     // The same swing, held over later frames, wounds no more.
@@ -52,7 +50,7 @@ TEST(Wounds, GigachillLosesItsShieldThenFallsAndAtoolasKillFillsItsGauge)
 
 TEST(Wounds, FacingAwayNeitherWoundsNorIsParried)
 {
-    CombatWorld w(atoola, atoola);
+    DuelWorld w(atoola, atoola);
     Player& a = w.p1();
     Player& d = w.p2();
     setFacingScale(a, -1.f, 1.f);  // d stands to its right; a looks left
@@ -71,8 +69,8 @@ TEST(Wounds, FacingAwayNeitherWoundsNorIsParried)
 
 TEST(Parry, FacingParryStunsTheAttackerAndOnlyItsFramesCount)
 {
-    CombatWorld w(atoola, atoola);
-    giveSound("PARRYSUCESS");
+    DuelWorld w(atoola, atoola);
+    w.heard.clear();
     Player& a = w.p1();
     Player& d = w.p2();
     // The PARRY clip still plays, but its frame is past the window.
@@ -95,13 +93,12 @@ TEST(Parry, FacingParryStunsTheAttackerAndOnlyItsFramesCount)
     EXPECT_EQ(a.currentState, AnimState::STUN);
     EXPECT_FALSE(a.attacking);
     EXPECT_EQ(d.currentState, AnimState::IDLE);
-    applyStepEvents(w.game);
-    EXPECT_TRUE(soundPlaying("PARRYSUCESS"));
+    EXPECT_TRUE(w.cued("PARRYSUCESS"));
 }
 
 TEST(Clash, FaceToFacePushesBothApartSameFacingNever)
 {
-    CombatWorld w(atoola, atoola);
+    DuelWorld w(atoola, atoola);
     Player& a = w.p1();
     Player& d = w.p2();
     swingFrame(w, d, 21);
@@ -128,7 +125,7 @@ TEST(Clash, FaceToFacePushesBothApartSameFacingNever)
 
 TEST(NapolloMelee, LaunchesReloadsAndSparesTheKnockedDown)
 {
-    CombatWorld w(napollo, atoola);
+    DuelWorld w(napollo, atoola);
     Player& a = w.p1();
     Player& d = w.p2();
     a.skill.ammo = 0;
@@ -149,9 +146,8 @@ TEST(NapolloMelee, LaunchesReloadsAndSparesTheKnockedDown)
 
 TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
 {
-    CombatWorld w(atoola, atoola);
-    w.game.state = SceneState::MainHub;
-    tellWorld(w.game);
+    DuelWorld w(atoola, atoola);
+    w.world.match.fightScene = false;  // the hub
     Player& a = w.p1();
     Player& d = w.p2();
     d.advancing = true;
@@ -168,19 +164,17 @@ TEST(HubHit, AParriedHitStillKnocksBackAndPassesTheRightOfWay)
 
 TEST(Wounds, ASwingCutShortOrADeathNeverLeavesTheNextSwingDead)
 {
-    CombatWorld w(atoola, gigachill);
+    DuelWorld w(atoola, gigachill);
     Player& a = w.p1();
     Player& d = w.p2();
-    w.game.world.time.now = 10.0;  // past the attack cool-down
-    a.keyboardMode = true;
-    const auto attackKey = static_cast<sf::Keyboard::Key>(a.input.bindings.keys[AttackKey]);
-    // A press of the attack key, then the frames until the swing lands or ends.
+    w.world.time.now = 10.0;  // past the attack cool-down
+    // A press of the attack button, then the frames until the swing lands or ends.
     auto swing = [&] {
         w.stand(a, 1000.f, 1);
         w.stand(d, 1040.f, -1);
-        w.headless.setKey(attackKey, true);
+        w.inputs[0].buttons = ButtonAttack;
         w.frames(1);
-        w.headless.setKey(attackKey, false);
+        w.inputs[0].buttons = 0;
         for (int i = 0; i < 60 && a.attacking && !a.hitLanded; ++i)
             w.frames(1);
     };

@@ -1,4 +1,4 @@
-#include "fighters/CombatWorld.h"
+#include "fighters/DuelWorld.h"
 
 #include "fighters/Skills.h"
 
@@ -17,21 +17,21 @@ void press(Player& p)
 
 TEST(NapolloShoot, FourShotsThenNothingUntilAReload)
 {
-    CombatWorld w(napollo, atoola);
+    DuelWorld w(napollo, atoola);
     Player& p = w.p1();
     for (int i = 0; i < 5; ++i) {
         press(p);
         napolloShoot(p.skill, p);
     }
-    ASSERT_EQ(w.game.world.shots.size(), 4u);
+    ASSERT_EQ(w.world.shots.size(), 4u);
     EXPECT_EQ(p.skill.ammo, 0);
     EXPECT_FALSE(p.skill.active);
-    EXPECT_FALSE(w.game.world.shots.front().fromP2);
+    EXPECT_FALSE(w.world.shots.front().fromP2);
 }
 
 TEST(AtoolaDash, NeedsAFullGaugeRunsAFifthOfASecondAndEmptiesIt)
 {
-    CombatWorld w(atoola, atoola);
+    DuelWorld w(atoola, atoola);
     Player& p = w.p1();
     w.stand(w.p2(), 1100.f, -1);  // right in the way
     p.dashCharge = 999.f;
@@ -56,7 +56,7 @@ TEST(AtoolaDash, NeedsAFullGaugeRunsAFifthOfASecondAndEmptiesIt)
 
 TEST(GigachillPound, SpendsTheShieldStunsOnlyAGroundedOpponentAndRegenerates)
 {
-    CombatWorld w(gigachill, atoola);
+    DuelWorld w(gigachill, atoola);
     Player& g = w.p1();
     Player& o = w.p2();
     w.stand(o, 2500.f, -1);  // far away: the pound has no reach limit
@@ -91,7 +91,7 @@ TEST(GigachillPound, SpendsTheShieldStunsOnlyAGroundedOpponentAndRegenerates)
 
 TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
 {
-    CombatWorld w(swapper, atoola);
+    DuelWorld w(swapper, atoola);
     Player& p = w.p1();
     Player& o = w.p2();
     SwapMarker& m = p.marker;
@@ -116,13 +116,13 @@ TEST(SwapMarker, PlacedFallsSwapsIsKnockedAndLeavesTheView)
     w.stand(o, m.position.x + 20.f, -1);
     o.hitboxActive = true;
     o.hitLanded = false;
-    updateMarker(w.game.world, m);
+    updateMarker(w.world, m);
     EXPECT_LT(m.velocity.x, -1900.f);
     EXPECT_LT(m.velocity.y, -1300.f);
     EXPECT_TRUE(o.hitLanded);
     // Far out of view: gone, and the next press places it anew.
-    m.position.x = w.game.world.camera.view.getCenter().x + 1200.f;
-    updateMarker(w.game.world, m);
+    m.position.x = w.world.camera.view.getCenter().x + 1200.f;
+    updateMarker(w.world, m);
     EXPECT_FALSE(m.placed);
     press(p);
     swapperSwap(p.skill, p);

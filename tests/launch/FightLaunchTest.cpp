@@ -77,14 +77,15 @@ TEST(FightLaunch, BadCommandLinesSayWhichOptionAndWhatIsAllowed)
     }
 }
 
-// The program itself: a bad option or level is one line on standard error and
-// exit 2, before any window opens; a headless fight of two computers prints
-// its one result line and exits 0, the same line for the same seed.
+// The program itself, with no X display at all: a bad option or level is one
+// line on standard error and exit 2, before any window opens; a headless
+// fight of two computers prints its one result line and exits 0, the same
+// line for the same seed; a replay is checked on the world alone.
 TEST(FightLaunch, TheProgramRefusesBadOptionsAndPlaysAHeadlessFight)
 {
     enterFreshRunFolder();
     const auto run = [](const std::string& options) {
-        const std::string command = std::string(KESTRELFALL_PROGRAM) + " " + options + " 2>&1";
+        const std::string command = "env -u DISPLAY " + std::string(KESTRELFALL_PROGRAM) + " " + options + " 2>&1";
         FILE* pipe = popen(command.c_str(), "r");
         std::string out;
         char buffer[256];
@@ -103,4 +104,9 @@ TEST(FightLaunch, TheProgramRefusesBadOptionsAndPlaysAHeadlessFight)
     EXPECT_TRUE(std::regex_match(fight.second, std::regex("winner (P1|P2|both) time [0-9]+\\.[0-9]{2} checksum [0-9a-f]{16}\n")))
         << fight.second;
     EXPECT_EQ(run("--fight classic --cpu1 hard --cpu2 easy --seed 7 --headless"), fight);
+    const auto check = run("--check-replay " KESTRELFALL_SOURCE_DIR "/tests/data/replay/GoldenJungle.kfr");
+    EXPECT_EQ(check.first, 0) << check.second;
+    EXPECT_TRUE(std::regex_search(check.second, std::regex("^winner P[12]\nend [0-9]+:[0-9]{2}\\.[0-9]{2} \\([0-9]+ "
+                                                           "steps\\)\nchecksum [0-9a-f]{16}\n")))
+        << check.second;
 }

@@ -1,5 +1,4 @@
-#include "fighters/CombatWorld.h"
-#include "app/FixedSteps.h"
+#include "fighters/DuelWorld.h"
 
 #include "match/Camera.h"
 
@@ -11,13 +10,12 @@ namespace {
 
 constexpr float dt = 1.f / 60.f;
 
-void cameraFrames(Game& game, int frames)
+void cameraFrames(FightWorld& world, int frames)
 {
     for (int i = 0; i < frames; ++i) {
-        game.frameTime = dt;
-        tellWorld(game);
-        game.world.time.now += dt;
-        updateCamera(game.world.camera);
+        world.stepTime = dt;
+        world.time.now += dt;
+        updateCamera(world.camera);
     }
 }
 
@@ -25,26 +23,26 @@ void cameraFrames(Game& game, int frames)
 
 TEST(Camera, FollowsTheAdvancingPlayerAndRestsOneTileBelowMidScreen)
 {
-    CombatWorld w;
-    Camera& camera = w.game.world.camera;
+    DuelWorld w;
+    Camera& camera = w.world.camera;
     camera.centre.y = 300.f;
     w.p1().advancing = true;
     w.p1().position.x = 2000.f;
-    cameraFrames(w.game, 600);
+    cameraFrames(w.world, 600);
     EXPECT_NEAR(camera.centre.x, 2000.f, 0.5f);
     EXPECT_NEAR(camera.centre.y, 604.f, 0.5f);
     // Near the section's end the view stops at the edge.
     w.p1().position.x = 3800.f;
-    cameraFrames(w.game, 600);
+    cameraFrames(w.world, 600);
     EXPECT_FLOAT_EQ(camera.view.getCenter().x, 3840.f - 960.f);
 }
 
 TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
 {
-    CombatWorld w;
+    DuelWorld w;
     srand(7);
-    Camera& camera = w.game.world.camera;
-    cameraFrames(w.game, 1);
+    Camera& camera = w.world.camera;
+    cameraFrames(w.world, 1);
     const sf::Vector2f rest = camera.centre;
     startShake(camera, 20.f, 0.5f);
     startShake(camera, 1.8f, 5.f);  // ignored while the first runs
@@ -52,7 +50,7 @@ TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
     EXPECT_EQ(camera.shakeDuration, 0.5f);
     float largest = 0.f;
     for (int i = 1; i <= 29; ++i) {
-        cameraFrames(w.game, 1);
+        cameraFrames(w.world, 1);
         const sf::Vector2f offset = camera.view.getCenter() - camera.centre;
         const float magnitude = (1.f - static_cast<float>(i) * dt / 0.5f) * 20.f;
         EXPECT_LE(std::fabs(offset.x), magnitude + 1e-3f) << "frame " << i;
@@ -62,25 +60,25 @@ TEST(Camera, AShakeDecaysToNothingAndNeverDrifts)
         EXPECT_NEAR(camera.centre.y, rest.y, 1e-3f);
     }
     EXPECT_GT(largest, 5.f);
-    cameraFrames(w.game, 2);
+    cameraFrames(w.world, 2);
     EXPECT_FALSE(camera.shaking);
     EXPECT_EQ(camera.view.getCenter(), camera.centre);
 }
 
 TEST(Camera, NothingMovesWhileTheCurtainDarkens)
 {
-    CombatWorld w;
-    Camera& camera = w.game.world.camera;
+    DuelWorld w;
+    Camera& camera = w.world.camera;
     w.p1().advancing = true;
     w.p1().position.x = 3000.f;
     startShake(camera, 20.f, 0.5f);
     const sf::Vector2f before = camera.view.getCenter();
-    w.game.screenFade.darkening = true;
-    cameraFrames(w.game, 40);
+    w.world.curtain.darkening = true;
+    cameraFrames(w.world, 40);
     EXPECT_EQ(camera.view.getCenter(), before);
     EXPECT_EQ(camera.centre, before);
     // The shake's clock ran on: it ended unseen.
-    w.game.screenFade.darkening = false;
-    cameraFrames(w.game, 1);
+    w.world.curtain.darkening = false;
+    cameraFrames(w.world, 1);
     EXPECT_FALSE(camera.shaking);
 }

@@ -29,7 +29,6 @@ void FightStage::give(Player& player, int kind, bool inUse)
 {
     player.item = Crate();
     player.item->kind = kind;
-    player.item->icon = game.itemIcons[kind];
     player.useItemRequest = inUse;
 }
 

@@ -16,7 +16,7 @@ void putFlag(Flag& flag, int section, sf::Vector2f at)
     flag.placed = true;
     flag.carried = false;
     flag.position = at;
-    flag.sprite.setPosition(at);
+    flag.shownAt = at;
 }
 
 // The cell under a flag's centre is empty and stands on ground that is not a spike.

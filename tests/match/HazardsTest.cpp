@@ -1,4 +1,4 @@
-#include "fighters/CombatWorld.h"
+#include "fighters/DuelWorld.h"
 
 #include "match/Hazards.h"
 
@@ -12,7 +12,7 @@ constexpr int atoola = 1, gigachill = 2;
 
 TEST(Hazards, ASpikeKillsWhateverTheHitPointsButNotADash)
 {
-    CombatWorld w(gigachill, atoola);
+    DuelWorld w(gigachill, atoola);
     Player& p = w.p1();
     w.setCell(20, floorRow - 1, spikeCode);
     ASSERT_EQ(p.hitPoints, 2);
@@ -33,7 +33,7 @@ TEST(Hazards, ASpikeKillsWhateverTheHitPointsButNotADash)
 
 TEST(Hazards, WaterSlowsOnlyWhileTouchedAndTwoCellsAreLikeOne)
 {
-    CombatWorld w;
+    DuelWorld w;
     Player& p = w.p1();
     w.setCell(20, floorRow - 1, waterCode);
     w.setCell(21, floorRow - 1, waterCode);
@@ -49,13 +49,13 @@ TEST(Hazards, WaterSlowsOnlyWhileTouchedAndTwoCellsAreLikeOne)
 
 TEST(Hazards, RebuildingASectionReplacesItsHazards)
 {
-    CombatWorld w;
+    DuelWorld w;
     w.setCell(20, floorRow - 1, waterCode);
     w.setCell(22, floorRow - 1, spikeCode);
-    const auto& hazards = collisionOf(w.game.tileMap, 0).hazards;
+    const auto& hazards = collisionOf(w.tileMap, 0).hazards;
     ASSERT_EQ(hazards.size(), 2u);
     for (int i = 0; i < 5; ++i)
-        buildCollision(w.game.tileMap);
+        buildCollision(w.tileMap);
     ASSERT_EQ(hazards.size(), 2u);
     EXPECT_NE(dynamic_cast<Slow*>(hazards[0].get()), nullptr);
     EXPECT_NE(dynamic_cast<Spike*>(hazards[1].get()), nullptr);

@@ -58,7 +58,6 @@ TEST(HudPictures, ClassicFightShowsTheWholeHud)
     for (int i = 0; i < 2; ++i) {
         std::optional<Crate> item = Crate();
         item->kind = i == 0 ? SPEED : STOP;
-        item->icon = game.itemIcons[item->kind];
         item->speedTime = 1.f;
         game.world.players[i].item = std::move(item);
     }

@@ -8,7 +8,9 @@
 #include "replay/ReplayCheck.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayStore.h"
-#include "replay/ReplayWatching.h"
+#include "replay/WorldReplay.h"
+#include "world/FightWorld.h"
+#include "world/JungleGround.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +24,20 @@ const char* const goldenReplay = KESTRELFALL_SOURCE_DIR "/tests/data/replay/Gold
 
 TEST(ReplayGolden, JungleMatchReplaysToItsStoredChecksums)
 {
-    HeadlessGame headless;
-    Game& game = *headless.game;
+    const InRunFolder runFolder;
     const DecodedReplay read = readReplayFile(goldenReplay);
     ASSERT_EQ(read.problem, "");
     const ReplayRecord& record = read.record;
-    ASSERT_EQ(startDrive(game, record), "");
-    const int firstSection = game.world.sectionIndex;
+    FightWorld world;
+    WorldReplay replay;
+    ASSERT_EQ(startWorldReplay(replay, world, jungleGround(), record, ""), "");
+    const int firstSection = world.sectionIndex;
     bool crossed = false, pickedUp = false;
-    while (driveStep(game)) {
-        crossed = crossed || game.world.sectionIndex != firstSection;
-        pickedUp = pickedUp || game.world.flags[0].carried || game.world.flags[1].carried;
+    while (stepWorldReplay(replay, world)) {
+        crossed = crossed || world.sectionIndex != firstSection;
+        pickedUp = pickedUp || world.flags[0].carried || world.flags[1].carried;
     }
-    const ReplayDrive& drive = game.replay.drive;
-    const Divergence divergence = firstDivergence(record, drive.checksums, drive.finalChecksum);
+    const Divergence divergence = firstDivergence(record, replay.checksums, replay.finalChecksum);
     EXPECT_FALSE(divergence.diverged)
         << divergenceMessage(divergence)
         << ".\nA change of the fight's rules that changes this match must record the golden replay anew, on "
@@ -44,8 +46,8 @@ TEST(ReplayGolden, JungleMatchReplaysToItsStoredChecksums)
     EXPECT_GE(record.finalStep, 60u * 300u);
     EXPECT_TRUE(crossed);
     EXPECT_TRUE(pickedUp);
-    EXPECT_TRUE(game.world.match.flagTaken) << "won by a capture";
-    EXPECT_EQ(game.state, SceneState::Victory);
+    EXPECT_TRUE(world.match.flagTaken) << "won by a capture";
+    EXPECT_TRUE(replay.won);
 }
 
 // Run on purpose only: records the golden replay anew.

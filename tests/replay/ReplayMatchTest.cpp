@@ -13,6 +13,7 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayStore.h"
 #include "replay/ReplayWatching.h"
+#include "world/JungleGround.h"
 #include "world/WorldBytes.h"
 #include "support/TestFiles.h"
 
@@ -113,7 +114,7 @@ TEST(ReplayMatch, PlayedMatchesReplayToTheirChecksums)
         EXPECT_TRUE(record.header.finished);
         EXPECT_EQ(record.header.mode, caa ? ReplayMode::Caa : ReplayMode::Classic);
         EXPECT_EQ(record.header.curtainSteps > 0, !caa) << "the curtain held the classic fighters a while";
-        const ReplayCheckResult result = checkReplay(game, record);
+        const ReplayCheckResult result = checkReplay(jungleGround(), record, game.replay.folder);
         EXPECT_EQ(result.problem, "") << "caa " << caa;
         EXPECT_EQ(result.winner, winner);
         EXPECT_EQ(result.finalChecksum, record.finalChecksum);
@@ -141,7 +142,7 @@ TEST(ReplayMatch, LeftFromThePauseIsKeptUnfinished)
     const ReplayRecord record = writtenReplay();
     EXPECT_FALSE(record.header.finished);
     EXPECT_EQ(record.finalStep, 6u * 300u);
-    const ReplayCheckResult result = checkReplay(f.game, record);
+    const ReplayCheckResult result = checkReplay(jungleGround(), record, f.game.replay.folder);
     EXPECT_EQ(result.problem, "");
     EXPECT_EQ(result.winner, -1);
     EXPECT_NE(checkReport(result).find("winner none\nend 0:06.00 (1800 steps)\n"), std::string::npos);
@@ -166,7 +167,7 @@ TEST(ReplayMatch, LeftFromThePauseIsKeptUnfinished)
         {madeUp([](FightWorld& w) { w.flags[0].section = 1000; }), "a flag of its starting world is not at its base"},
         {madeUp([](FightWorld& w) { w.match.caaStage = 40; }), "its starting world is not the start of the match"}};
     for (const auto& [replay, problem] : refusals)
-        EXPECT_EQ(checkReplay(f.game, replay).problem.rfind(problem, 0), 0u) << problem;
+        EXPECT_EQ(checkReplay(jungleGround(), replay, f.game.replay.folder).problem.rfind(problem, 0), 0u) << problem;
 }
 
 // A custom level's replay plays from the files it keeps once the level's
@@ -204,12 +205,12 @@ TEST(ReplayMatch, PlaysTheLevelItWasRecordedOn)
         EXPECT_EQ(record.header.customLevel, custom);
         if (custom) {
             fs::remove_all(copy);
-            const ReplayCheckResult result = checkReplay(game, record);
+            const ReplayCheckResult result = checkReplay(jungleGround(), record, game.replay.folder);
             EXPECT_EQ(result.problem, "");
             EXPECT_EQ(result.finalChecksum, record.finalChecksum);
         } else {
             std::ofstream(jungle + "Map3.txt", std::ios::app) << "\n";
-            EXPECT_EQ(checkReplay(game, record).problem,
+            EXPECT_EQ(checkReplay(jungleGround(), record, game.replay.folder).problem,
                       "was recorded on another version of the level \"Jungle\" than the one installed; it cannot "
                       "be played back");
         }

@@ -15,13 +15,6 @@
 
 namespace {
 
-// Level files are read from the run folder (read only here); the folder a test was in comes back after it.
-struct InRunFolder {
-    std::filesystem::path was = std::filesystem::current_path();
-    InRunFolder() { std::filesystem::current_path(KESTRELFALL_RUN_DIR); }
-    ~InRunFolder() { std::filesystem::current_path(was); }
-};
-
 bool cued(const StepEvents& events, const char* key)
 {
     for (const SoundCue& cue : events.sounds)

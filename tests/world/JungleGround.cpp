@@ -3,6 +3,7 @@
 FightGround& jungleGround()
 {
     static FightGround* ground = [] {
+        const InRunFolder runFolder;
         auto* loaded = new FightGround;
         loadFightGround(*loaded);
         return loaded;

@@ -17,7 +17,7 @@ bool inHubRoom(SceneState state)
 
 void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target)
 {
-    const std::optional<sf::Sprite> sprite = frameSprite(player);
+    const std::optional<sf::Sprite> sprite = frameSprite(game.fighterFrames, player);
     if (!sprite)
         return;
     // Under the pause menu the paused scene is drawn as it runs.

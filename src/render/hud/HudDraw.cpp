@@ -200,8 +200,8 @@ void drawItemIcons(Game& game, sf::RenderTarget& target)
 {
     for (int i = 0; i < 2; ++i) {
         Player& player = game.world.players[i];
-        if (player.item)
-            drawAt(target, player.item->icon, itemFramePosition(game, i));
+        if (player.item && player.item->kind >= 0 && player.item->kind < itemKindCount)
+            drawAt(target, game.itemIcons[player.item->kind], itemFramePosition(game, i));
     }
 }
 
