@@ -13,11 +13,6 @@ OpponentView viewOfGame(const Game& game)
     return viewOfFight(game.world);
 }
 
-std::uint64_t opponentSeed(const WorldRandom& random)
-{
-    return random.state ^ random.increment;
-}
-
 bool computerPlays(const Game& game, int player)
 {
     return game.state == SceneState::Fight && game.playerControls.players[static_cast<std::size_t>(player)].computer;

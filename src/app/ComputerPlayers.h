@@ -8,7 +8,6 @@
 #include <optional>
 
 struct Game;
-struct WorldRandom;
 
 // The fighters the computer plays in the fight on screen: one opponent for
 // each, made at the fight's first step and let go when the fight is left or
@@ -21,9 +20,6 @@ struct ComputerPlayers {
 void letComputersGo(Game& game);
 // The fight on screen as its players see it.
 OpponentView viewOfGame(const Game& game);
-// The seed of a fight's opponents: the world's generator as it stands, read
-// and not drawn from, so the fight's own numbers stay as they were.
-std::uint64_t opponentSeed(const WorldRandom& random);
 // The computer plays `player` now: its card says so and a fight is on screen.
 bool computerPlays(const Game& game, int player);
 // Its opponent's buttons for this step.

@@ -7,6 +7,11 @@ OpponentRandom seededRandom(std::uint64_t matchSeed, int playerIndex)
     return r;
 }
 
+std::uint64_t opponentSeed(const WorldRandom& fightRandom)
+{
+    return fightRandom.state ^ fightRandom.increment;
+}
+
 std::uint32_t drawBelow(OpponentRandom& random, std::uint32_t bound)
 {
     return static_cast<std::uint32_t>(randomBelow(random.dice, static_cast<int>(bound)));

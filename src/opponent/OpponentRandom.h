@@ -19,6 +19,9 @@ struct OpponentRandom {
 };
 
 OpponentRandom seededRandom(std::uint64_t matchSeed, int playerIndex);
+// The seed of a fight's opponents: the fight's generator as it stands, read
+// and not drawn from, so the fight's own numbers stay as they were.
+std::uint64_t opponentSeed(const WorldRandom& fightRandom);
 // A number in [0, bound) (0 < bound < 2^31).
 std::uint32_t drawBelow(OpponentRandom& random, std::uint32_t bound);
 // True `permille` times in a thousand.
