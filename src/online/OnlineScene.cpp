@@ -49,6 +49,17 @@ std::string waitingLine(const OnlineRequest& request, std::uint16_t port)
     return "connecting to " + request.net.address + ":" + std::to_string(request.net.port);
 }
 
+// The match's live world as the fight scene shows it. The players' key
+// bindings ride in the world's fighters but are the game's own: a world set
+// up for the match has none, and they are what the game writes back at exit.
+void showWorld(Game& game, const FightWorld& world)
+{
+    const BindingTable kept[2] = {game.world.players[0].input.bindings, game.world.players[1].input.bindings};
+    game.world = world;
+    for (int i = 0; i < 2; ++i)
+        game.world.players[i].input.bindings = kept[i];
+}
+
 }  // namespace
 
 OnlineScene::OnlineScene(Game& game, const OnlineRequest& request)
@@ -120,7 +131,7 @@ bool OnlineScene::update(Game& game)
     if (match_->matchesStarted() != matchShown_)
         enterFight(game);
     if (match_->side() && matchShown_ > 0) {
-        game.world = match_->side()->world;
+        showWorld(game, match_->side()->world);
         hudUpdate(game);
     }
     if (match_->outcome() && game.state == SceneState::Fight)
@@ -138,7 +149,7 @@ void OnlineScene::enterFight(Game& game)
     game.scriptedButtons.playing = false;
     game.replay.recording.phase = RecordingPhase::NotRecorded;  // the online match keeps its own
     game.victoryTime = 0.f;
-    game.world = match_->side()->world;
+    showWorld(game, match_->side()->world);
     setCursorVisible(game, false);
     if (isMusicPlaying("MENU"))
         stopMusic("MENU");
