@@ -62,11 +62,19 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         game.world.players[1].isWinner = true;
         game.world.players[1].advancing = true;
         game.world.flags[0].carried = true;
+        game.world.match.caaMode = true;
+        game.world.match.matchTimer = 12.f;
+        game.world.crate = Crate();
         game.customMapChosen = true;
         driver.setKey(sf::Keyboard::Space, true);
         driver.setKey(sf::Keyboard::Escape, true);
         driver.step();
         EXPECT_EQ(game.state, SceneState::MainHub);
+        EXPECT_FALSE(game.world.match.caaMode);
+        EXPECT_FLOAT_EQ(game.world.sectionWidth, 3840.f);
+        EXPECT_EQ(game.tileMap.lastSection, 4);
+        EXPECT_FLOAT_EQ(game.world.match.matchTimer, 300.f);
+        EXPECT_FALSE(game.world.crate);
         EXPECT_TRUE(game.world.players[0].advancing);
         EXPECT_FALSE(game.world.players[1].advancing);
         EXPECT_FALSE(game.world.players[1].isWinner);
@@ -81,11 +89,14 @@ TEST(SceneTransitions, VictoryEndsInTheHubOrARematch)
         game.state = SceneState::Victory;
         game.world.match.caaMode = true;
         game.world.match.fightLive = true;
+        game.world.match.p1Kills = 6;
         game.customMapChosen = true;
         driver.setKey(sf::Keyboard::Space, true);
         driver.step();
         EXPECT_EQ(game.state, SceneState::Fight);
         EXPECT_TRUE(game.world.match.caaMode);
+        EXPECT_EQ(game.world.match.p1Kills, 0);
+        EXPECT_EQ(characterKind(game.world.players[0]), 1);
         EXPECT_FALSE(game.world.match.fightLive);
         EXPECT_TRUE(game.customMapChosen);
     }

@@ -1,6 +1,6 @@
 #include "fighters/Animation.h"
-#include "fighters/FighterWorld.h"
 #include "support/Headless.h"
+#include "world/FightWorld.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -18,24 +18,27 @@ std::string characterText(int frames, const std::string& clips)
     return text + clips;
 }
 
-// P1 wearing a character read from `text`, with the game clock at 0.
-struct ClipWorld : FighterWorld {
+// P1 of a bare world wearing a character read from `text` (in an empty
+// folder), the world's clock at 0.
+struct ClipWorld {
+    FightWorld world;
     Character character;
 
     explicit ClipWorld(const std::string& text)
     {
+        enterEmptyFolder();
         writeTestFile("Chars/Test.txt", text);
         character.files = {"Chars/Test.txt"};
         testing::internal::CaptureStdout();  // the missing frame pictures are reported
         loadCharacter(character, 0);
         testing::internal::GetCapturedStdout();
         p1().character = &character;
-        game->world.time.now = 0.0;
     }
+    Player& p1() { return world.players[0]; }
     // Advances the clock to `seconds` and steps P1's animation once.
     int frameAt(double seconds)
     {
-        game->world.time.now = seconds;
+        world.time.now = seconds;
         stepAnimation(p1());
         return p1().frame;
     }

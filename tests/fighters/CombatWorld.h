@@ -3,6 +3,14 @@
 #include "fighters/DuelWorld.h"
 #include "support/Headless.h"
 
+// Turns `game` into a live fight on one empty 60-column section (a floor
+// along `floor` unless it is -1), the curtain settled and both fighters long
+// past any protection.
+void startTinyFight(Game& game, int floor = -1);
+// The fight running on whatever level is loaded: curtain settled, both
+// fighters long past any protection.
+void startFightNow(Game& game);
+
 // The tiny fight of `DuelWorld` inside a whole game, for the tests of the
 // game's frame loop around it (focus, frame rates): one section of 60 columns
 // with a floor on row 15, two fighters of chosen kinds standing on it, the

@@ -1,8 +1,12 @@
 #include "fighters/FighterWorld.h"
 
-#include "app/FixedSteps.h"
-#include "app/SceneUpdate.h"
+#include "app/PlayerButtons.h"
+#include "fighters/Bindings.h"
+#include "fighters/PlayersTick.h"
 #include "support/Headless.h"
+#include "world/FightSetUp.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,59 +28,61 @@ void giveClips(Character& character)
         character.animations[static_cast<std::size_t>(clip.state)] = Animation{0, 1, clip.duration, clip.mode};
 }
 
+// The eight slots as a folder without character files gives them: one box
+// frame each, read once for the whole test binary.
+Character* boxSlots()
+{
+    static Character* slots = [] {
+        auto* loaded = new Character[characterSlotCount];
+        enterEmptyFolder();
+        testing::internal::CaptureStdout();  // every missing file is reported
+        testing::internal::CaptureStderr();
+        loadCharacterSlots(loaded);
+        testing::internal::GetCapturedStderr();
+        testing::internal::GetCapturedStdout();
+        for (int i = 0; i < characterSlotCount; ++i)
+            giveClips(loaded[i]);
+        return loaded;
+    }();
+    return slots;
+}
+
 }  // namespace
-
-void startTinyFight(Game& game, int floor)
-{
-    TileMap& map = game.tileMap;
-    map.columns = classicColumns;
-    game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
-    TileColumn column;
-    column.fill(emptyCode);
-    if (floor >= 0)
-        column[static_cast<std::size_t>(floor)] = 1;
-    map.grid.assign(1, Section(classicColumns, column));
-    map.lastSection = 0;
-    game.world.sectionIndex = 0;
-    buildCollision(map);
-    startFightNow(game);
-}
-
-void startFightNow(Game& game)
-{
-    game.state = SceneState::Fight;
-    tellWorld(game);
-    game.world.match.fightLive = true;
-    game.screenFade.active = false;
-    game.screenFade.darkening = false;
-    game.screenFade.lightening = false;
-    game.screenFade.clock.startedAt = -10.0;
-    for (Player& p : game.world.players)
-        p.deathTimer = 10.f;
-}
-
-void setTinyCell(Game& game, int column, int row, int code)
-{
-    game.tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
-    buildCollision(game.tileMap);
-}
 
 FighterWorld::FighterWorld(bool floor)
 {
-    enterEmptyFolder();
-    game = std::make_unique<Game>();
-    startTinyFight(*game);
-    game->world.camera.view.setCenter(960.f, 604.f);
-    for (Character& character : game->characterSets)
-        giveClips(character);
-    for (Player& p : game->world.players) {
+    // 1. One empty section.
+    tileMap.columns = classicColumns;
+    TileColumn column;
+    column.fill(emptyCode);
+    tileMap.grid.assign(1, Section(classicColumns, column));
+    tileMap.lastSection = 0;
+    buildCollision(tileMap);
+    setting.tileMap = &tileMap;
+    setting.characters = boxSlots();
+    // 2. The fight live on it, the fighters past their protection, out of the way.
+    startWorld(world, setting, setting.characters);
+    world.sectionWidth = static_cast<float>(classicColumns * tileSize);
+    world.match.fightScene = true;
+    world.match.fightLive = true;
+    world.camera.reset();
+    world.camera.view.setCenter(960.f, 604.f);
+    for (Player& p : world.players) {
+        p.deathTimer = 10.f;
         p.keyboardMode = true;
+        p.input.bindings = defaultBindings(p.index);
         p.position = sf::Vector2f(-5000.f, -5000.f);
     }
     if (floor) {
         floorRow(15);
         standOn(p2(), 3500.f, 15);
     }
+}
+
+void FighterWorld::setTile(int column, int row, int code)
+{
+    tileMap.grid[0][static_cast<std::size_t>(column)][static_cast<std::size_t>(row)] = code;
+    buildCollision(tileMap);
 }
 
 void FighterWorld::floorRow(int row)
@@ -95,15 +101,12 @@ void FighterWorld::standOn(Player& player, float x, int row)
 void FighterWorld::step(int frames, float dt)
 {
     for (int i = 0; i < frames; ++i) {
-        game->frameTime = dt;
-        tellWorld(*game);
-        game->world.time.now += dt;
-        tellWorld(*game);
-        tickPlayers(*game);
+        world.stepTime = dt;
+        world.time.now += dt;
+        FightInput inputs[2];
+        for (int k = 0; k < 2; ++k)
+            inputs[k] = readPlayerButtons(input, world.players[k].input);
+        playersTick(world, inputs);
+        world.events = StepEvents{};
     }
-}
-
-void FighterWorld::key(sf::Keyboard::Key key, bool down)
-{
-    game->input.keys[key] = down;
 }

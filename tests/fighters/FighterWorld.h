@@ -1,39 +1,39 @@
 #pragma once
 
-#include "app/Game.h"
+#include "app/Input.h"
+#include "level/TileMap.h"
+#include "world/FightSetting.h"
+#include "world/FightWorld.h"
 
-#include <memory>
-
-// Turns `game` into a live fight on one empty 60-column section (a floor
-// along `floor` unless it is -1), the curtain settled and both fighters long
-// past any protection.
-void startTinyFight(Game& game, int floor = -1);
-// The fight running on whatever level is loaded: curtain settled, both
-// fighters long past any protection.
-void startFightNow(Game& game);
-// Sets one cell of that section and rebuilds its collision.
-void setTinyCell(Game& game, int column, int row, int code);
-
-// A tiny fight for fighter tests: a Game built in an empty folder (every
-// character slot shows its placeholder box), one 60-column section whose
-// codes the test sets, the fight running, both fighters vulnerable and in
-// keyboard mode. Frames are stepped with fixed frame times.
+// A tiny fight for fighter tests on the world alone: every character slot
+// shows its placeholder box (as in a folder without pictures), one 60-column
+// section whose codes the test sets, the fight running, both fighters
+// vulnerable and in keyboard mode. The keys and pads held in `input` reach
+// the fighters through their bindings, as the game's input source does;
+// frames are stepped with fixed frame times.
 constexpr bool withFloor = true;
 struct FighterWorld {
-    std::unique_ptr<Game> game;
+    TileMap tileMap;
+    FightSetting setting;
+    FightWorld world;
+    InputState input;
 
     // With `floor`, ground along row 15 and P2 standing on it far right, out of the way.
     explicit FighterWorld(bool floor = false);
-    Player& p1() { return game->world.players[0]; }
-    Player& p2() { return game->world.players[1]; }
+    FighterWorld(const FighterWorld&) = delete;
+    FighterWorld& operator=(const FighterWorld&) = delete;
 
-    void setTile(int column, int row, int code) { setTinyCell(*game, column, row, code); }
+    Player& p1() { return world.players[0]; }
+    Player& p2() { return world.players[1]; }
+
+    // Sets one cell of the section and rebuilds its collision.
+    void setTile(int column, int row, int code);
     // Ground along a whole row.
     void floorRow(int row);
     // Puts a fighter standing on the row `row` tiles (its feet on their top).
     void standOn(Player& player, float x, int row);
     // Runs the players' tick for `frames` frames of `dt` seconds.
     void step(int frames = 1, float dt = 1.f / 60.f);
-    // Holds or releases a key in the input source.
-    void key(sf::Keyboard::Key key, bool down);
+    // Holds or releases a key.
+    void key(sf::Keyboard::Key key, bool down) { input.keys[key] = down; }
 };

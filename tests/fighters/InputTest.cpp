@@ -1,5 +1,4 @@
 #include "fighters/FighterWorld.h"
-#include "app/FixedSteps.h"
 
 #include "app/PlayerButtons.h"
 
@@ -12,19 +11,18 @@ struct InputWorld : FighterWorld {
     InputWorld() : FighterWorld(withFloor)
     {
         standOn(p1(), 800.f, 15);
-        game->frameTime = 1.f / 60.f;
-        tellWorld(*game);
+        world.stepTime = 1.f / 60.f;
     }
     // One input step of P1 alone.
-    void input()
+    void takeInput()
     {
-        p1().input.buttons = readPlayerButtons(game->input, p1().input);
+        p1().input.buttons = readPlayerButtons(input, p1().input);
         inputStep(p1());
     }
     void stick(float x)
     {
-        game->input.joysticks[0].connected = true;
-        game->input.joysticks[0].axes[0] = x;
+        input.joysticks[0].connected = true;
+        input.joysticks[0].axes[0] = x;
     }
     int attackStarts = 0;
     double lastStart = 0.0;
@@ -49,7 +47,7 @@ TEST(PlayerInput, LeftWinsOverRightAndTheStickHasADeadZone)
     Player& p = world.p1();
     world.key(sf::Keyboard::A, true);
     world.key(sf::Keyboard::D, true);
-    world.input();
+    world.takeInput();
     EXPECT_EQ(p.velocity.x, -700.f);
     EXPECT_EQ(p.facing, -1);
     EXPECT_EQ(p.requestedState, AnimState::RUNNING);
@@ -59,15 +57,15 @@ TEST(PlayerInput, LeftWinsOverRightAndTheStickHasADeadZone)
     p.keyboardMode = false;
     p.velocity.x = 0.f;
     world.stick(25.f);
-    world.input();
+    world.takeInput();
     EXPECT_EQ(p.velocity.x, 0.f);
     EXPECT_EQ(p.requestedState, AnimState::IDLE);
     // Past the dead zone the stick is a direction button: a run at full speed.
     world.stick(50.f);
-    world.input();
+    world.takeInput();
     EXPECT_FLOAT_EQ(p.velocity.x, 700.f);
     world.stick(-100.f);
-    world.input();
+    world.takeInput();
     EXPECT_FLOAT_EQ(p.velocity.x, -700.f);
 }
 

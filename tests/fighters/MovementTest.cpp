@@ -1,5 +1,4 @@
 #include "fighters/FighterWorld.h"
-#include "app/FixedSteps.h"
 #include "fighters/PlayerStep.h"
 #include "fighters/PlayersTick.h"
 
@@ -85,7 +84,7 @@ TEST(Movement, FallingBelowTheLevelKills)
     Player& p = world.p1();
     p.position = sf::Vector2f(500.f, 1250.f);
     p.velocity = sf::Vector2f(0.f, 600.f);
-    world.game->tileMap.collision[0] = SectionCollision{};  // a gap under the fighter
+    world.tileMap.collision[0] = SectionCollision{};  // a gap under the fighter
     while (p.position.y <= 1280.f)
         world.step();
     EXPECT_EQ(p.hitPoints, 0);
@@ -94,8 +93,7 @@ TEST(Movement, FallingBelowTheLevelKills)
 TEST(Movement, HubEdgeThrowsBackAndLocksSteeringUntilTheGround)
 {
     FighterWorld world(withFloor);
-    world.game->state = SceneState::MainHub;
-    tellWorld(*world.game);
+    world.world.match.fightScene = false;  // the hub's rules
     world.standOn(world.p2(), 1500.f, 15);
     Player& p = world.p1();
     world.standOn(p, 31.f, 15);

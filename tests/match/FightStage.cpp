@@ -1,6 +1,6 @@
 #include "match/FightStage.h"
 
-#include "fighters/FighterWorld.h"
+#include "fighters/CombatWorld.h"
 #include "match/Camera.h"
 #include "match/FloorSearch.h"
 #include "match/Items.h"

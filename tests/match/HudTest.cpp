@@ -34,19 +34,36 @@ sf::IntRect around(sf::Vector2f centre, int half)
 
 }  // namespace
 
-TEST(Hud, SuddenDeathHidesTimerMinimapAndItemFrames)
+TEST(Hud, CountdownAndTimerTextsAndSuddenDeathHidesTimerMinimapAndItemFrames)
 {
     FightStage fight;
     Game& game = fight.game;
-    game.hud.timerText.setString("0 : 05");
+    MatchState& match = game.world.match;
+    const auto shown = [&](const sf::Text& text) {
+        hudUpdate(game);
+        return text.getString().toAnsiString();
+    };
+    // "3", "2", "1", "FIGHT !" while the countdown runs, then the match time left.
+    match.fightLive = false;
+    const std::pair<float, const char*> countdown[] = {{3.9f, "3"}, {2.5f, "2"}, {1.5f, "1"}, {0.9f, "FIGHT !"}};
+    for (const auto& [left, text] : countdown) {
+        match.countdown = left;
+        EXPECT_EQ(shown(game.hud.centreText), text) << left;
+    }
+    EXPECT_EQ(shown(game.hud.timerText), "5 : 00");
+    match.fightLive = true;
+    match.matchTimer = 299.99f;
+    EXPECT_EQ(shown(game.hud.timerText), "4 : 59");
+    match.matchTimer = 5.5f;
+    EXPECT_EQ(shown(game.hud.timerText), "0 : 05");
     const sf::IntRect timer(900, 115, 120, 40), minimap(930, 60, 60, 40);
     const sf::IntRect frames[2] = {around(itemFramePosition(game, 0), 40), around(itemFramePosition(game, 1), 40)};
     sf::Image image = drawnHud(game);
     for (const sf::IntRect& area : {timer, minimap, frames[0], frames[1]})
         EXPECT_GT(litPixels(image, area), 200);
-    game.world.match.suddenDeath = true;
-    game.world.match.suddenDeathTime = 0.5f;
-    game.hud.centreText.setString("SUDDEN DEATH");
+    match.suddenDeath = true;
+    match.suddenDeathTime = 0.5f;
+    EXPECT_EQ(shown(game.hud.centreText), "SUDDEN DEATH");
     image = drawnHud(game);
     for (const sf::IntRect& area : {timer, minimap, frames[0], frames[1]})
         EXPECT_EQ(litPixels(image, area), 0);

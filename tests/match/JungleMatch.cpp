@@ -33,15 +33,3 @@ void JungleMatch::knockDown(Player& p)
 {
     p.hitPoints = 0;
 }
-
-void JungleMatch::standOn(Player& p, int section, int column, int row)
-{
-    p.position = sf::Vector2f(cellCentreX(section, column), static_cast<float>(row * 64) - p.size.y / 2.f);
-    p.velocity = sf::Vector2f(0.f, 0.f);
-    p.knockbackLock = false;
-}
-
-float cellCentreX(int section, int column)
-{
-    return static_cast<float>(section) * 3840.f + static_cast<float>(column * 64 + 32);
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "match/JungleFight.h"
 #include "support/Headless.h"
 
 #include <SFML/System/Vector2.hpp>
@@ -35,10 +36,4 @@ struct JungleMatch {
     void goLive();
     // Knocks a fighter down (it dies in its next update).
     void knockDown(Player& player);
-    // Stands a fighter on the top of the tile at (column, row) of section
-    // `section`, at rest.
-    void standOn(Player& player, int section, int column, int row);
 };
-
-// World x of the middle of a Jungle cell.
-float cellCentreX(int section, int column);

@@ -53,7 +53,7 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     pictures.skip(100);
     f.knockDown(f.p2());
     pictures.skip(2);
-    f.standOn(f.p1(), 3, 57, 14);
+    standOnCell(f.p1(), 3, 57, 14);
     makeLive(game.world, 3);
     game.world.camera.centre.x = game.world.camera.view.getCenter().x + 3840.f;
     game.world.camera.view.setCenter(game.world.camera.centre);
@@ -61,7 +61,7 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     ASSERT_EQ(game.world.sectionIndex, 4);
     pictures.save("2-section-crossing.png");
     pictures.skip(120);
-    f.standOn(f.p1(), 4, 55, 12);
+    standOnCell(f.p1(), 4, 55, 12);
     game.world.camera.centre.x = 5 * 3840.f - 960.f;
     game.world.camera.view.setCenter(game.world.camera.centre);
     pictures.save("3-flag-lying.png");
@@ -70,7 +70,7 @@ TEST(MatchPictures, GoalCrossingFlagCaptureAndVictory)
     pictures.save("4-flag-carried.png");
     // Straight to the middle with the flag, up on the goal's ledge.
     makeLive(game.world, 2);
-    f.standOn(f.p1(), 2, 27, 6);
+    standOnCell(f.p1(), 2, 27, 6);
     game.world.camera.centre.x = 9600.f;
     game.world.camera.view.setCenter(game.world.camera.centre);
     pictures.walk(sf::Keyboard::D, 30);

@@ -2,10 +2,13 @@
 // frames: the same buttons must still bring the same falls at the same steps
 // and the same winner. The buttons come from a fixed script of both players
 // reading the world, so they repeat exactly as long as the world does.
+// The kill race plays on the world alone; the classic match, whose recording
+// was made in a whole game, plays in one.
 #include "match/JungleMatch.h"
 
 #include "app/FightSession.h"
 #include "app/Frame.h"
+#include "world/FightStep.h"
 
 #include <gtest/gtest.h>
 
@@ -52,29 +55,27 @@ std::uint16_t scriptedButtons(const FightWorld& w, int i, long step)
     return b;
 }
 
-// Plays the script from the moment the fight goes live until the match ends
-// or `lastStep`; the falls it saw.
-std::vector<Fall> playRecorded(Game& game, long lastStep, long& endStep)
+// Plays the script on `world` from the moment the fight went live until the
+// match ends (`step` says so) or `lastStep`; the falls it saw.
+template <class Step>
+std::vector<Fall> playRecorded(const FightWorld& world, Step step, long lastStep, long& endStep)
 {
-    // The recordings ran the countdown out in frames of 1/60 s.
-    for (int frame = 0; frame < 600 && !game.world.match.fightLive; ++frame)
-        runFrame(game, 1.f / 60.f, {}, false);
     std::vector<Fall> falls;
     bool down[2] = {false, false};
-    long step = 0;
-    for (; game.state == SceneState::Fight && step < lastStep; ++step) {
+    long at = 0;
+    for (bool ended = false; !ended && at < lastStep; ++at) {
         FightInput inputs[2];
         for (int i = 0; i < 2; ++i)
-            inputs[i].buttons = scriptedButtons(game.world, i, step);
-        stepFight(game, inputs);
+            inputs[i].buttons = scriptedButtons(world, i, at);
+        ended = step(inputs);
         for (int i = 0; i < 2; ++i) {
-            const bool isDown = game.world.players[i].hitPoints < 1;
+            const bool isDown = world.players[i].hitPoints < 1;
             if (isDown && !down[i])
-                falls.push_back({step, i});
+                falls.push_back({at, i});
             down[i] = isDown;
         }
     }
-    endStep = step;
+    endStep = at;
     return falls;
 }
 
@@ -91,29 +92,36 @@ void expectFalls(const std::vector<Fall>& seen, const std::vector<Fall>& recorde
 
 TEST(RecordedMatch, KillRaceEndsAsRecorded)
 {
-    HeadlessGame headless;
-    Game& game = *headless.game;
-    FightPlan plan;
-    plan.mode = FightMode::Caa;
-    startFight(game, plan);
+    JungleFight f(FightChoice{true});
+    f.goLive();  // the recording ran the countdown out in frames of 1/60 s
     long end = 0;
-    const std::vector<Fall> falls = playRecorded(game, 120000, end);
+    const std::vector<Fall> falls = playRecorded(
+        f.world, [&](const FightInput inputs[2]) { return stepFight(f.world, inputs).matchWon; }, 120000, end);
     expectFalls(falls, {{567, 0}, {1957, 0}, {3060, 0}, {3924, 1}, {4214, 0}, {5269, 0}, {5823, 1}, {6324, 0}});
     EXPECT_NEAR(end, 6661, 1);
-    EXPECT_EQ(game.state, SceneState::Victory);
-    EXPECT_EQ(fightWinner(game), 1);
-    EXPECT_EQ(game.world.match.p1Kills, 2);
-    EXPECT_EQ(game.world.match.p2Kills, 6);
+    EXPECT_EQ(fightWinner(f.world), 1);
+    EXPECT_EQ(f.world.match.p1Kills, 2);
+    EXPECT_EQ(f.world.match.p2Kills, 6);
 }
 
 TEST(RecordedMatch, ClassicFallsAsRecordedUntilTheItemsDrawnDiffer)
 {
-    // The recording drew its items from the C library's generator; the world's
-    // own generator draws other kinds, which change the fight after this point.
-    JungleMatch f;  // entered as the recording entered it
+    // Recorded in a game entered as the map room's door enters it, with the
+    // fighters as the game starts them; played the same way, through the
+    // game's steps. The recording drew its items from the C library's
+    // generator; the world's own generator draws other kinds, which change
+    // the fight after this point.
+    JungleMatch f;
     f.game.scriptedButtons.playing = true;
+    f.goLive();
     long end = 0;
-    const std::vector<Fall> falls = playRecorded(f.game, 28000, end);
+    const std::vector<Fall> falls = playRecorded(
+        f.game.world,
+        [&](const FightInput inputs[2]) {
+            stepFight(f.game, inputs);
+            return f.game.state != SceneState::Fight;
+        },
+        28000, end);
     expectFalls(falls, {{796, 1},   {2029, 1},  {3629, 1},  {5896, 1},  {7379, 1},  {8879, 1},
                         {10279, 1}, {12207, 1}, {13637, 0}, {14163, 1}, {15062, 0}, {15543, 1},
                         {16707, 0}, {17471, 1}, {18317, 0}, {19029, 1}, {19949, 0}, {20868, 1},
