@@ -21,7 +21,6 @@ struct TileFrame {
         std::srand(5);
         tileset.loadFromImage(makeTestTileset());
         sprite.setTexture(tileset);
-        map.tileSprite = &sprite;
         fillRandomLevel(map, 5, classicColumns);
         map.sectionIndex = 2;
         tiles.create(1920, 1080);
@@ -40,14 +39,14 @@ TileFrame& sharedFrame()
     return frame;
 }
 
-template <void (*Draw)(const TileMap&, sf::RenderTarget&, sf::RenderTarget&)>
+template <void (*Draw)(const TileMap&, const sf::Sprite&, sf::RenderTarget&, sf::RenderTarget&)>
 void drawTileFrame(benchmark::State& state)
 {
     TileFrame& frame = sharedFrame();
     for (auto _ : state) {
         frame.tiles.clear(sf::Color::Transparent);
         frame.water.clear(sf::Color::Transparent);
-        Draw(frame.map, frame.tiles, frame.water);
+        Draw(frame.map, frame.sprite, frame.tiles, frame.water);
         frame.tiles.display();
         frame.water.display();
     }

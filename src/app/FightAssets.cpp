@@ -37,7 +37,6 @@ void initTileMap(Game& game)
 {
     game.tilesetSprite = loadSprite(tilesetPath, false, false);
     TileMap& map = game.tileMap;
-    map.tileSprite = &game.tilesetSprite;
     map.columns = classicColumns;
     game.world.sectionWidth = static_cast<float>(classicColumns * tileSize);
     loadLevel(map, jungleLevelPath);

@@ -45,7 +45,6 @@ struct TileMap {
     std::vector<SectionCollision> collision;  // [section]; the rooms build [0] by hand
     float flag0X = 0.f;
     float flag1X = 0.f;
-    sf::Sprite* tileSprite = nullptr;
     int sectionIndex = 0;  // the section the tiles are drawn around, set from the world before drawing; no rule reads it
     int lastSection = 0;
     int columns = classicColumns;

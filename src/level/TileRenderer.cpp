@@ -85,52 +85,46 @@ struct SectionQuads {
 };
 
 // The quads of the live section and its neighbours, and only of sections the grid holds.
-void gatherQuads(const TileMap& map, SectionQuads& quads)
+void gatherQuads(const TileMap& map, sf::Color colour, SectionQuads& quads)
 {
     quads.tiles.vertices.reserve(3u * 1200u * 4u);
     const int first = std::max(map.sectionIndex - 1, 0);
     const int last = std::min({map.sectionIndex + 1, map.lastSection, sectionCount(map) - 1});
-    const sf::Color colour = map.tileSprite->getColor();
     for (int s = first; s <= last; ++s)
         addSection(map, s, colour, quads.tiles, quads.water);
 }
 
-void drawBatch(const TileMap& map, const TileBatch& batch, sf::RenderTarget& target)
+void drawBatch(const sf::Sprite& tileset, const TileBatch& batch, sf::RenderTarget& target)
 {
     if (batch.vertices.empty())
         return;
     sf::RenderStates states;
-    states.texture = map.tileSprite->getTexture();
+    states.texture = tileset.getTexture();
     target.draw(batch.vertices.data(), batch.vertices.size(), sf::Quads, states);
 }
 
 }  // namespace
 
-void drawTiles(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
+void drawTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& tileLayer,
+               sf::RenderTarget& waterLayer)
 {
-    if (!map.tileSprite)
-        return;
     SectionQuads quads;
-    gatherQuads(map, quads);
-    drawBatch(map, quads.tiles, tileLayer);
-    drawBatch(map, quads.water, waterLayer);
+    gatherQuads(map, tileset.getColor(), quads);
+    drawBatch(tileset, quads.tiles, tileLayer);
+    drawBatch(tileset, quads.water, waterLayer);
 }
 
-void drawGroundTiles(const TileMap& map, sf::RenderTarget& target)
+void drawGroundTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target)
 {
-    if (!map.tileSprite)
-        return;
     SectionQuads quads;
-    gatherQuads(map, quads);
-    drawBatch(map, quads.tiles, target);
+    gatherQuads(map, tileset.getColor(), quads);
+    drawBatch(tileset, quads.tiles, target);
 }
 
-sf::FloatRect drawWaterTiles(const TileMap& map, sf::RenderTarget& target)
+sf::FloatRect drawWaterTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target)
 {
-    if (!map.tileSprite)
-        return sf::FloatRect();
     SectionQuads quads;
-    gatherQuads(map, quads);
+    gatherQuads(map, tileset.getColor(), quads);
     const std::vector<sf::Vertex>& water = quads.water.vertices;
     if (water.empty())
         return sf::FloatRect();
@@ -141,6 +135,6 @@ sf::FloatRect drawWaterTiles(const TileMap& map, sf::RenderTarget& target)
         high.x = std::max(high.x, vertex.position.x);
         high.y = std::max(high.y, vertex.position.y);
     }
-    drawBatch(map, quads.water, target);
+    drawBatch(tileset, quads.water, target);
     return sf::FloatRect(low, high - low);
 }

@@ -136,7 +136,7 @@ void drawFightScene(Game& game, FrameTarget& frame)
     drawWater(game, frame);
     // 5. Ground tiles over the water.
     aimAtWorld(frame, game.world.camera.view);
-    drawGroundTiles(game.tileMap, *frame.target);
+    drawGroundTiles(game.tileMap, game.tilesetSprite, *frame.target);
     // 6. HUD over everything.
     if (!hudAfterTint(game))
         drawFightHud(game, frame);

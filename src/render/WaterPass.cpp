@@ -50,7 +50,7 @@ void drawWater(Game& game, FrameTarget& frame)
         wipe(layer, pass.drawn);
     // 2. This frame's water, in the world.
     layer.setView(game.world.camera.view);
-    const sf::FloatRect world = drawWaterTiles(game.tileMap, layer);
+    const sf::FloatRect world = drawWaterTiles(game.tileMap, game.tilesetSprite, layer);
     pass.drawn = layerPixels(layer, game.world.camera.view, world);
     if (pass.drawn.width <= 0)
         return;

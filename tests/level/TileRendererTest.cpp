@@ -43,7 +43,6 @@ struct TileScene {
     {
         tileset.loadFromImage(makeTestTileset());
         sprite.setTexture(tileset);
-        map.tileSprite = &sprite;
         map.columns = classicColumns;
     }
 };
@@ -73,8 +72,8 @@ TEST(TileRenderer, BatchedDrawingMatchesOneByOneDrawing)
         scene.map.sectionIndex = live;
         for (const sf::View& view : views) {
             Layers batched(view), plain(view);
-            drawTiles(scene.map, batched.tiles, batched.water);
-            drawTilesOneByOne(scene.map, plain.tiles, plain.water);
+            drawTiles(scene.map, scene.sprite, batched.tiles, batched.water);
+            drawTilesOneByOne(scene.map, scene.sprite, plain.tiles, plain.water);
             EXPECT_TRUE(samePixels(batched.tileImage(), plain.tileImage())) << "live section " << live;
             EXPECT_TRUE(samePixels(batched.waterImage(), plain.waterImage())) << "live section " << live;
         }

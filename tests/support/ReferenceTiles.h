@@ -22,9 +22,10 @@ inline bool referenceWaterAt(const TileMap& map, int section, int column, int ro
     return tileCode(map, section, column, row) == waterCode;
 }
 
-inline void drawTilesOneByOne(const TileMap& map, sf::RenderTarget& tileLayer, sf::RenderTarget& waterLayer)
+inline void drawTilesOneByOne(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& tileLayer,
+                              sf::RenderTarget& waterLayer)
 {
-    sf::Sprite& sprite = *map.tileSprite;
+    sf::Sprite sprite = tileset;
     const int last = std::min(map.lastSection, sectionCount(map) - 1);
     for (int s = 0; s <= last; ++s) {
         if (s < map.sectionIndex - 1 || s > map.sectionIndex + 1)
