@@ -34,6 +34,7 @@ enum class OnlineEnd {
     Silent,        // the other side stopped answering
     OtherVersion,  // the other side runs another version of the game
     NoPeer,        // nobody connected in time
+    LevelRefused,  // the joiner could not read the host's level
 };
 
 // The match's world set up for `choice` on the caller's ground.
@@ -41,7 +42,8 @@ using MatchSetUpFunction = std::function<void(FightWorld& world, const FightChoi
 // What one confirmed step gave (sounds, music, the flash), handed on once.
 using ConfirmedUse = std::function<void(std::uint32_t step, const StepEvents& events)>;
 
-// The fight a match set-up describes (the game's own levels).
+// The fight a match set-up describes: the game's own level, or the custom
+// level whose files came with it, read from memory.
 FightChoice fightChoiceOf(const MatchSetup& setup);
 
 class OnlineMatch {
