@@ -93,6 +93,15 @@ int main(int argc, char** argv)
     // run; unless changed in the rooms since, the players' own choice is
     // what is saved.
     const std::array<PlayerControl, 2> ownControls = game->playerControls.players;
+    if (launch.outcome == LaunchOutcome::Game && launch.launch.net.shim.active()) {
+        // The testing shim alone: online play from the menus sends through it.
+        const ShimSettings shim = launch.launch.net.shim;
+        game->onlineMenu.start = [shim](Game& played, const OnlineRequest& request) {
+            OnlineRequest shimmed = request;
+            shimmed.net.shim = shim;
+            startOnline(played, shimmed);
+        };
+    }
     if (fight)
         openLaunchedFight(*game, launch.launch, levelPath, seed);
     if (online) {

@@ -156,13 +156,24 @@ bool checkOnline(Reading& r)
     return true;
 }
 
+// Only the testing shim's options: the game opens as usual, and online play
+// started from its menus sends through the shim.
+bool shimAlone(const Reading& r)
+{
+    for (const std::string& option : r.seen)
+        if (option != "--net-delay" && option != "--net-jitter" && option != "--net-loss")
+            return false;
+    return !r.seen.empty();
+}
+
 bool checkWhole(Reading& r)
 {
     const FightLaunch& launch = r.parse.launch;
     if (launch.net.role != NetRole::None)
         return checkOnline(r);
     if (launch.net.shim.active())
-        return fail(r, "--net-delay, --net-jitter and --net-loss go with --host or --join");
+        return fail(r, "--net-delay, --net-jitter and --net-loss go with --host or --join, or alone for online "
+                       "play from the menus");
     if (!r.fight)
         return fail(r, "the options need --fight classic|caa");
     if (launch.mode == FightMode::Caa && !launch.level.empty())
@@ -214,6 +225,8 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
         else
             readValue(r, option, args[++i]);
     }
+    if (r.parse.outcome != LaunchOutcome::Bad && shimAlone(r))
+        return r.parse;  // LaunchOutcome::Game, with the shim
     if (r.parse.outcome != LaunchOutcome::Bad && checkWhole(r))
         r.parse.outcome = r.parse.launch.net.role == NetRole::None ? LaunchOutcome::Fight : LaunchOutcome::Online;
     return r.parse;

@@ -35,7 +35,7 @@ struct FightLaunch {
 };
 
 enum class LaunchOutcome {
-    Game,   // no options: the game opens as usual
+    Game,   // no options (or the testing shim's alone): the game opens as usual
     Fight,  // `launch` says which fight to open
     Online, // `launch` says whom to play online and how
     Help,   // --help: print `launchHelp` and stop

@@ -91,6 +91,7 @@ int playOnlineHeadless(const OnlineRequest& request, Strength strength)
         return 1;
     }
     std::cout << outcomeLine(*match->outcome()) << std::endl;
+    std::cerr << "kestrelfall: " << match->wireSummary() << std::endl;
     match->leave();
     for (const double until = secondsSince(start) + leaveFlushSeconds; secondsSince(start) < until;) {
         match->frame(secondsSince(start), buttons, silent);

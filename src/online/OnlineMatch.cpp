@@ -184,6 +184,16 @@ bool OnlineMatch::settled(double now) const
     return outcome_ && (side_->session.allOursHeld() || now - resultAt_ > lingerAfterResult);
 }
 
+std::string OnlineMatch::wireSummary() const
+{
+    if (!side_)
+        return "";
+    const SessionCounters& counts = side_->session.counters();
+    return std::to_string(counts.rollbacks) + " rollbacks (" + std::to_string(counts.reSteps) +
+           " steps played again), " + std::to_string(counts.waits) + " steps waited for the other side, " +
+           std::to_string(side_->session.drops().total) + " packets dropped";
+}
+
 std::string OnlineMatch::endMessage() const
 {
     switch (end_) {

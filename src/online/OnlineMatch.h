@@ -78,6 +78,9 @@ public:
     const std::string& desyncReplay() const { return desyncReplay_; }
     // What stopped online play, in one line for the screen or the terminal.
     std::string endMessage() const;
+    // How the match went on the wire, in one line: corrections, steps played
+    // again, steps waited for the other side, packets dropped ("" before a match).
+    std::string wireSummary() const;
 
 private:
     OnlineMatch(std::unique_ptr<EnetLink> link, OnlineControl control, std::uint8_t ownKind, MatchSetUpFunction setUp,

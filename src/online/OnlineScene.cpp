@@ -14,6 +14,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <iostream>
 #include <limits>
 
 namespace {
@@ -134,8 +135,11 @@ bool OnlineScene::update(Game& game)
         showWorld(game, match_->side()->world);
         hudUpdate(game);
     }
-    if (match_->outcome() && game.state == SceneState::Fight)
+    if (match_->outcome() && game.state == SceneState::Fight) {
         game.state = SceneState::Victory;
+        std::cerr << "kestrelfall: online match " << matchShown_ << ": " << outcomeLine(*match_->outcome()) << "; "
+                  << match_->wireSummary() << std::endl;
+    }
     return true;
 }
 
