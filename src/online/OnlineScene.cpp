@@ -135,8 +135,11 @@ bool OnlineScene::update(Game& game)
         showWorld(game, match_->side()->world);
         hudUpdate(game);
     }
-    if (match_->outcome() && game.state == SceneState::Fight) {
+    if (match_->outcome() && game.state == SceneState::Fight)
         game.state = SceneState::Victory;
+    // 4. Each match's result once, with how it went on the wire.
+    if (match_->outcome() && matchReported_ != matchShown_) {
+        matchReported_ = matchShown_;
         std::cerr << "kestrelfall: online match " << matchShown_ << ": " << outcomeLine(*match_->outcome()) << "; "
                   << match_->wireSummary() << std::endl;
     }
