@@ -1,9 +1,12 @@
 // Any bytes as a packet from the other side: refused with a reason, or read
 // into a packet or message that writes and reads back the same. Fed to one
-// side's buttons, nothing may crash it or grow it past its limits.
+// side's buttons, nothing may crash it or grow it past its limits; fed to a
+// joiner awaiting the host's set-up, its level is read from memory and
+// played or refused with a reason.
 #include "net/ControlMessage.h"
 #include "net/InputPacket.h"
 #include "net/InputTimeline.h"
+#include "net/OnlineControl.h"
 
 #include <cstdlib>
 #include <string>
@@ -36,6 +39,20 @@ void checkControl(std::string_view bytes)
         std::abort();
 }
 
+// The bytes as the host's set-up to a joiner that has said hello: it moves on
+// to choosing fighters, or leaves saying what was wrong with the level.
+void checkSetup(std::string_view bytes)
+{
+    OnlineControl joiner = startJoining();
+    receiveControl(joiner, encodeControl(ControlMessage{}));
+    receiveControl(joiner, bytes);
+    const bool refused = !joiner.levelProblem.empty();
+    if (refused && (joiner.stage != OnlineStage::Left || joiner.leftFor != LeaveReason::LevelRefused || !joiner.weLeft))
+        std::abort();
+    if (joiner.stage == OnlineStage::ChoosingFighters && !setupLevelProblem(joiner.setup).empty())
+        std::abort();
+}
+
 // Each 40-byte slice as one packet to one side's buttons, which keeps
 // playing: what it takes in stays within the steps the other side can reach.
 void checkTimeline(std::string_view bytes)
@@ -63,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkInputs(bytes);
     checkControl(bytes);
+    checkSetup(bytes);
     checkTimeline(bytes);
     return 0;
 }

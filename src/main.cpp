@@ -18,6 +18,7 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,8 +50,12 @@ int main(int argc, char** argv)
         return checkReplayCommand(replay.path);
     const bool watch = replay.kind == ReplayLaunchKind::Watch;
     const LaunchParse launch = watch ? LaunchParse{} : parseLaunch(args);
+    if (launch.outcome == LaunchOutcome::Help) {
+        std::cout << launchHelp << netOptionsHelp;
+        return 0;
+    }
     std::string levelError, levelPath;
-    if (launch.outcome == LaunchOutcome::Fight)
+    if (launch.outcome == LaunchOutcome::Fight || launch.outcome == LaunchOutcome::Online)
         levelPath = launchLevelPath(launch.launch.level, levelError);
     if (launch.outcome == LaunchOutcome::Bad || !levelError.empty()) {
         std::cerr << (levelError.empty() ? launch.error : levelError) << '\n';
@@ -63,10 +68,15 @@ int main(int argc, char** argv)
     const std::uint64_t seed = (fight || online) && launch.launch.seedGiven
                                    ? launch.launch.seed
                                    : static_cast<std::uint64_t>(std::time(nullptr));
+    std::optional<OnlineRequest> request;
+    if (online && !(request = onlineRequestOf(launch.launch, levelPath, seed, levelError))) {
+        std::cerr << "kestrelfall: --level " << launch.launch.level << ": " << levelError << '\n';
+        return badLaunchStatus;
+    }
     if (fight && launch.launch.headless)
         return playHeadless(launch.launch, levelPath, seed);
     if (online && launch.launch.headless)
-        return playOnlineHeadless(onlineRequestOf(launch.launch, seed), launch.launch.players[0].strength);
+        return playOnlineHeadless(*request, launch.launch.players[0].strength);
     // 2. A signal during the loading still ends in the save below.
     catchShutdownSignals();
     // The window opens on the splash and the rest loads between its frames;
@@ -83,11 +93,20 @@ int main(int argc, char** argv)
     // run; unless changed in the rooms since, the players' own choice is
     // what is saved.
     const std::array<PlayerControl, 2> ownControls = game->playerControls.players;
+    if (launch.outcome == LaunchOutcome::Game && launch.launch.net.shim.active()) {
+        // The testing shim alone: online play from the menus sends through it.
+        const ShimSettings shim = launch.launch.net.shim;
+        game->onlineMenu.start = [shim](Game& played, const OnlineRequest& request) {
+            OnlineRequest shimmed = request;
+            shimmed.net.shim = shim;
+            startOnline(played, shimmed);
+        };
+    }
     if (fight)
         openLaunchedFight(*game, launch.launch, levelPath, seed);
     if (online) {
         game->playerControls.players[0] = launch.launch.players[0];  // --cpu1: the computer plays this side
-        startOnline(*game, onlineRequestOf(launch.launch, seed));
+        startOnline(*game, *request);
     }
 
     // 4. A replay asked for opens at once; one that cannot be played leaves the menus.

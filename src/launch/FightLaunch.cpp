@@ -4,6 +4,21 @@
 #include <cstdlib>
 #include <set>
 
+const char* const launchHelp =
+    "usage: kestrelfall [options]   (no options: the game opens on its title screen)\n"
+    "  --fight classic|caa      open straight into a fight of that mode\n"
+    "  --level NAME             a classic fight's level: Jungle or a custom level's name\n"
+    "  --p1 KIND, --p2 KIND     a classic fight's fighters: napollo, atoola or gigachill\n"
+    "  --cpu1 STRENGTH, --cpu2 STRENGTH\n"
+    "                           the computer plays that side: easy, normal or hard\n"
+    "  --seed N                 the fight's seed (otherwise one is drawn)\n"
+    "  --headless               play the fight with no window, computer against computer,\n"
+    "                           and print its line \"winner ... time ... checksum ...\"\n"
+    "  --replay FILE            open the game straight into a replay\n"
+    "  --check-replay FILE      play a replay with no window and say whether it went as recorded\n"
+    "online (the host's --fight, --level and --seed choose the match; --p1 and --cpu1 are\n"
+    "this side's own fighter; --headless plays it with --cpu1):\n";
+
 namespace {
 
 constexpr std::size_t longestLevelName = 64;  // characters
@@ -132,8 +147,6 @@ bool checkOnline(Reading& r)
         return fail(r, "--join plays the host's match: leave out --fight, --level and --seed");
     if (launch.net.role == NetRole::Host && !r.fight)
         return fail(r, "--host needs the match: add --fight classic|caa");
-    if (!launch.level.empty() && launch.level != "Jungle")
-        return fail(r, "online play is on the game's own levels: --level Jungle, or none");
     if (r.seen.count("--p2") || r.seen.count("--cpu2"))
         return fail(r, "online, --p1 and --cpu1 are this side's fighter; --p2 and --cpu2 are not used");
     if (launch.mode == FightMode::Caa && r.seen.count("--p1"))
@@ -143,13 +156,24 @@ bool checkOnline(Reading& r)
     return true;
 }
 
+// Only the testing shim's options: the game opens as usual, and online play
+// started from its menus sends through the shim.
+bool shimAlone(const Reading& r)
+{
+    for (const std::string& option : r.seen)
+        if (option != "--net-delay" && option != "--net-jitter" && option != "--net-loss")
+            return false;
+    return !r.seen.empty();
+}
+
 bool checkWhole(Reading& r)
 {
     const FightLaunch& launch = r.parse.launch;
     if (launch.net.role != NetRole::None)
         return checkOnline(r);
     if (launch.net.shim.active())
-        return fail(r, "--net-delay, --net-jitter and --net-loss go with --host or --join");
+        return fail(r, "--net-delay, --net-jitter and --net-loss go with --host or --join, or alone for online "
+                       "play from the menus");
     if (!r.fight)
         return fail(r, "the options need --fight classic|caa");
     if (launch.mode == FightMode::Caa && !launch.level.empty())
@@ -168,6 +192,11 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
     Reading r;
     if (args.empty())
         return r.parse;
+    for (const std::string& word : args)
+        if (word == "--help" || word == "-h") {
+            r.parse.outcome = LaunchOutcome::Help;
+            return r.parse;
+        }
     for (std::size_t i = 0; i < args.size() && r.parse.outcome != LaunchOutcome::Bad; ++i) {
         const std::string& option = args[i];
         std::string netError;
@@ -186,7 +215,7 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
         if (!known)
             fail(r, "unknown option " + shown(option) + "; allowed: --fight classic|caa, --level NAME, --p1 KIND, "
                     "--p2 KIND, --cpu1 STRENGTH, --cpu2 STRENGTH, --seed N, --headless, --host PORT, "
-                    "--join ADDRESS:PORT");
+                    "--join ADDRESS:PORT, --help");
         else if (!r.seen.insert(option).second)
             fail(r, option + " is given twice");
         else if (option == "--headless")
@@ -196,6 +225,8 @@ LaunchParse parseLaunch(const std::vector<std::string>& args)
         else
             readValue(r, option, args[++i]);
     }
+    if (r.parse.outcome != LaunchOutcome::Bad && shimAlone(r))
+        return r.parse;  // LaunchOutcome::Game, with the shim
     if (r.parse.outcome != LaunchOutcome::Bad && checkWhole(r))
         r.parse.outcome = r.parse.launch.net.role == NetRole::None ? LaunchOutcome::Fight : LaunchOutcome::Online;
     return r.parse;

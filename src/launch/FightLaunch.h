@@ -19,6 +19,7 @@
 // --net-delay, --net-jitter, --net-loss): the host's --fight, --level and
 // --seed choose the match; on each side --p1 and --cpu1 are its own fighter
 // and who plays it; --headless plays it with --cpu1 and no window.
+// --help (or -h) prints every option and what it takes.
 
 enum class FightMode { Classic, Caa };
 
@@ -34,9 +35,10 @@ struct FightLaunch {
 };
 
 enum class LaunchOutcome {
-    Game,   // no options: the game opens as usual
+    Game,   // no options (or the testing shim's alone): the game opens as usual
     Fight,  // `launch` says which fight to open
     Online, // `launch` says whom to play online and how
+    Help,   // --help: print `launchHelp` and stop
     Bad,    // `error` says which option is wrong and what is allowed
 };
 
@@ -48,5 +50,7 @@ struct LaunchParse {
 
 // Reads the words after the program's name.
 LaunchParse parseLaunch(const std::vector<std::string>& args);
+// What --help prints: every option of the command line, one or two lines each.
+extern const char* const launchHelp;
 // The exit status of a bad command line.
 constexpr int badLaunchStatus = 2;

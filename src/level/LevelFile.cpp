@@ -134,16 +134,18 @@ SectionRecord parseSectionFile(std::string_view text, int columns)
     return section;
 }
 
-bool readLevelFile(const std::string& path, int columns, LevelRecord& level)
+bool readLevelFile(const std::string& path, int columns, LevelRecord& level, const HeldLevel* held)
 {
-    return readRecordFile(path, level, "the level has no sections", "load error\n",
+    Problems problems;
+    const TextFile file = levelText(held, path, problems, "the level has no sections");
+    return takeRecordText(file, problems, level, "load error\n",
                           [columns](std::string_view text) { return parseLevelFile(text, columns); });
 }
 
-bool readSectionFile(const std::string& path, int columns, SectionRecord& section)
+bool readSectionFile(const std::string& path, int columns, SectionRecord& section, const HeldLevel* held)
 {
     Problems problems;
-    const TextFile file = readTextFile(path, problems, "the section is ground everywhere");
+    const TextFile file = levelText(held, path, problems, "the section is ground everywhere");
     section = parseSectionFile(file.status == TextFileStatus::Read ? std::string_view(file.text) : "", columns);
     if (file.status != TextFileStatus::Read) {
         section.problems.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "level/HeldLevel.h"
 #include "level/TileMap.h"
 #include "resources/TextFile.h"
 
@@ -38,7 +39,8 @@ struct SectionRecord {
 // the tileset does not draw become 0; too few or too many codes are said.
 SectionRecord parseSectionFile(std::string_view text, int columns);
 
-// The files themselves. One that cannot be read prints the game's message
-// ("load error\n", "Error loading map\n"); a section is then all 0. False then.
-bool readLevelFile(const std::string& path, int columns, LevelRecord& level);
-bool readSectionFile(const std::string& path, int columns, SectionRecord& section);
+// The files themselves, from disk or, when `held` is given, from memory. One
+// that cannot be read prints the game's message ("load error\n", "Error
+// loading map\n"); a section is then all 0. False then.
+bool readLevelFile(const std::string& path, int columns, LevelRecord& level, const HeldLevel* held = nullptr);
+bool readSectionFile(const std::string& path, int columns, SectionRecord& section, const HeldLevel* held = nullptr);

@@ -54,7 +54,7 @@ void buildSectionCollision(TileMap& map, int s)
 
 }  // namespace
 
-bool readSectionCodes(const std::string& path, int columns, Section& codes)
+bool readSectionCodes(const std::string& path, int columns, Section& codes, const HeldLevel* held)
 {
     SectionRecord section;
     bool read = false;
@@ -62,7 +62,7 @@ bool readSectionCodes(const std::string& path, int columns, Section& codes)
         section = parseSectionFile("", columns);
         section.problems.clear();
     } else {
-        read = readSectionFile(path, columns, section);
+        read = readSectionFile(path, columns, section, held);
         reportProblems(shownPath(path), section.problems);
     }
     codes = std::move(section.codes);
@@ -78,12 +78,12 @@ void loadSection(TileMap& map, const std::string& path, int section)
     buildSectionCollision(map, section);
 }
 
-void loadLevel(TileMap& map, const std::string& path)
+void loadLevel(TileMap& map, const std::string& path, const HeldLevel* held)
 {
     map.sectionFiles.clear();
     map.levelPath = path;
     LevelRecord level;
-    if (readLevelFile(path, map.columns, level)) {
+    if (readLevelFile(path, map.columns, level, held)) {
         map.lastSection = level.lastSection;
         map.flag0X = level.flag0X;
         map.flag1X = level.flag1X;
@@ -98,7 +98,7 @@ void loadLevel(TileMap& map, const std::string& path)
         if (first != map.sectionFiles.begin() + static_cast<long>(i) && !first->empty())
             map.grid[i] = map.grid[static_cast<std::size_t>(first - map.sectionFiles.begin())];
         else
-            readSectionCodes(map.sectionFiles[i], map.columns, map.grid[i]);
+            readSectionCodes(map.sectionFiles[i], map.columns, map.grid[i], held);
     }
     buildCollision(map);
     // A first value that disagrees with the section paths (or is negative)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "level/HeldLevel.h"
 #include "match/Hazards.h"
 
 #include <SFML/Graphics/Sprite.hpp>
@@ -55,8 +56,9 @@ struct TileMap {
 
 // Reads a level file and every section file it names, and builds every
 // section's collision. `lastSection` is kept within the sections that were
-// read, so nothing indexes a missing section.
-void loadLevel(TileMap& map, const std::string& path);
+// read, so nothing indexes a missing section. With `held`, the files are
+// read from memory (a level that came over the network), never from disk.
+void loadLevel(TileMap& map, const std::string& path, const HeldLevel* held = nullptr);
 // Reads one section file into section `section` of the grid and rebuilds that section's collision.
 void loadSection(TileMap& map, const std::string& path, int section);
 // Rebuilds the collision of every section from the grid: the ground tiles,
@@ -70,7 +72,7 @@ const SectionCollision& collisionOf(const TileMap& map, int section);
 // "Error loading map" when the file cannot be read (all codes 0 then); an
 // empty path (one the level file may not name) gives all 0 silently. Also
 // reads the hub's room grid.
-bool readSectionCodes(const std::string& path, int columns, Section& codes);
+bool readSectionCodes(const std::string& path, int columns, Section& codes, const HeldLevel* held = nullptr);
 
 // Number of sections the grid holds.
 int sectionCount(const TileMap& map);

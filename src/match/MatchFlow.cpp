@@ -68,30 +68,31 @@ void startingStats(Player& p)
 
 // Only a fight's set-up writes the setting: the level is read anew, with
 // every section's collision, before the first step.
-void loadFightLevel(FightWorld& world, int columns, float sectionWidth, const std::string& path)
+void loadFightLevel(FightWorld& world, int columns, float sectionWidth, const std::string& path,
+                    const HeldLevel* held = nullptr)
 {
     TileMap& map = *world.setting->tileMap;
     map.columns = columns;
     world.sectionWidth = sectionWidth;
-    loadLevel(map, path);
+    loadLevel(map, path, held);
 }
 
 }  // namespace
 
-void loadClassicLevel(FightWorld& world, const std::string& path)
+void loadClassicLevel(FightWorld& world, const std::string& path, const HeldLevel* held)
 {
-    loadFightLevel(world, classicColumns, classicSectionWidth, path);
+    loadFightLevel(world, classicColumns, classicSectionWidth, path, held);
 }
 
 
-void setUpClassicFight(FightWorld& world, const std::string& customLevel)
+void setUpClassicFight(FightWorld& world, const std::string& customLevel, const HeldLevel* held)
 {
     freshFight(world);
     world.match.caaMode = false;
     // The level: the Jungle or the chosen custom level. A custom level that
     // cannot be read gives way to the Jungle, so the fight can always be played.
     const bool custom = !customLevel.empty();
-    loadClassicLevel(world, custom ? customLevel : std::string(jungleLevel));
+    loadClassicLevel(world, custom ? customLevel : std::string(jungleLevel), custom ? held : nullptr);
     if (sectionCount(tiles(world)) == 0 && custom) {
         std::cout << "Error Loading " << customLevel << "\n";
         loadClassicLevel(world, jungleLevel);

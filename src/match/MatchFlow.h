@@ -1,5 +1,7 @@
 #pragma once
 
+#include "level/HeldLevel.h"
+
 #include <string>
 
 struct FightWorld;
@@ -14,11 +16,12 @@ constexpr int caaWinningKills = 6;
 
 // The match rules of both modes: set-up, placement and win tests.
 // The classic level on 60 columns, as the world's level.
-void loadClassicLevel(FightWorld& world, const std::string& path);
+// With `held`, its files come from memory (an online match's level).
+void loadClassicLevel(FightWorld& world, const std::string& path, const HeldLevel* held = nullptr);
 // Each set-up is complete on its own: whatever scene it is called from, the
 // level, flags, fighters, timer and countdown are ready for a new fight.
-// `customLevel` empty: the Jungle.
-void setUpClassicFight(FightWorld& world, const std::string& customLevel);
+// `customLevel` empty: the Jungle; with `held`, the custom level's files are those.
+void setUpClassicFight(FightWorld& world, const std::string& customLevel, const HeldLevel* held = nullptr);
 void setUpCaaFight(FightWorld& world);
 void placeForFight(FightWorld& world);
 void caaRules(FightWorld& world);

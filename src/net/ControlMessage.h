@@ -13,7 +13,7 @@
 // match set-up (a custom level's files travel with it, bounded as a replay
 // keeps them), ready (with the sender's own fighter), rematch and leave.
 
-constexpr std::uint16_t netProtocol = 1;       // raised whenever the rules of the exchange change
+constexpr std::uint16_t netProtocol = 2;       // raised whenever the rules of the exchange change
 constexpr std::size_t netMaxControlBytes =     // a set-up with the largest level a replay may keep
     replayMaxLevelBytes + replayMaxLevelFiles * (replayMaxNameBytes + 6) + 1024;
 
@@ -22,8 +22,9 @@ enum class LeaveReason : std::uint8_t {
     Desync = 1,        // the checksums of one step differ
     OtherVersion = 2,  // the hello's versions do not match
     Silent = 3,        // nothing heard for too long
+    LevelRefused = 4,  // the joiner cannot read the level the set-up brought
 };
-constexpr int leaveReasonCount = 4;
+constexpr int leaveReasonCount = 5;
 
 struct MatchSetup {
     ReplayMode mode = ReplayMode::Classic;

@@ -7,7 +7,8 @@ const char* const netOptionsHelp =
     "  --join ADDRESS:PORT      play online: connect to the host at ADDRESS (numeric IPv4)\n"
     "  --net-delay MS           testing aid: hold back what this side sends (0-1000 ms)\n"
     "  --net-jitter MS          testing aid: vary that delay by up to MS (0-500 ms)\n"
-    "  --net-loss PERCENT       testing aid: drop this share of the buttons sent (0-100)\n";
+    "  --net-loss PERCENT       testing aid: drop this share of the buttons sent (0-100)\n"
+    "                           (the testing aid's options alone: online play from the menus uses them)\n";
 
 namespace {
 

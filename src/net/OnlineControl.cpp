@@ -1,5 +1,9 @@
 #include "net/OnlineControl.h"
 
+#include "level/HeldLevel.h"
+#include "level/TileMap.h"
+#include "net/WireFormat.h"
+
 namespace {
 
 int ourPlayer(const OnlineControl& c)
@@ -63,7 +67,37 @@ bool expected(const OnlineControl& c, const ControlMessage& m)
     return false;
 }
 
+// The host's set-up, or one we cannot play: then we leave, saying why.
+void takeSetup(OnlineControl& c, const MatchSetup& setup)
+{
+    c.setup = setup;
+    c.levelProblem = setupLevelProblem(setup);
+    if (!c.levelProblem.empty()) {
+        leaveOnline(c, LeaveReason::LevelRefused);
+        return;
+    }
+    c.stage = OnlineStage::ChoosingFighters;
+}
+
+// A set-up awaited that did not read (too large, a bad field): refused as a level we cannot play.
+void refuseUnreadableSetup(OnlineControl& c, std::string_view bytes, PacketProblem problem)
+{
+    PacketType type = PacketType::Hello;
+    if (c.host || c.stage != OnlineStage::AwaitingSetup || peekPacketType(bytes, type) != PacketProblem::None ||
+        type != PacketType::MatchSetup)
+        return;
+    c.levelProblem = "the host's match set-up could not be read (" + std::string(problemName(problem)) + ")";
+    leaveOnline(c, LeaveReason::LevelRefused);
+}
+
 }  // namespace
+
+std::string setupLevelProblem(const MatchSetup& setup)
+{
+    if (setup.mode != ReplayMode::Classic || setup.levelFiles.empty())
+        return "";
+    return heldLevelProblem(setup.levelFiles, classicColumns);
+}
 
 OnlineControl startHosting(const MatchSetup& setup)
 {
@@ -84,16 +118,16 @@ OnlineControl startJoining()
 void receiveControl(OnlineControl& c, std::string_view bytes)
 {
     ControlMessage m;
-    if (decodeControl(bytes, m) != PacketProblem::None || !expected(c, m)) {
+    const PacketProblem problem = decodeControl(bytes, m);
+    if (problem != PacketProblem::None || !expected(c, m)) {
         ++c.refused;
+        if (problem != PacketProblem::None)
+            refuseUnreadableSetup(c, bytes, problem);
         return;
     }
     switch (m.type) {
     case PacketType::Hello: hello(c, m); break;
-    case PacketType::MatchSetup:
-        c.setup = m.setup;
-        c.stage = OnlineStage::ChoosingFighters;
-        break;
+    case PacketType::MatchSetup: takeSetup(c, m.setup); break;
     case PacketType::Ready: c.kinds[1 - ourPlayer(c)] = m.kind; break;
     case PacketType::Rematch: c.rematch[1 - ourPlayer(c)] = true; break;
     case PacketType::Leave:

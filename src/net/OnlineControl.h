@@ -33,7 +33,12 @@ struct OnlineControl {
     bool weLeft = false;
     std::vector<std::string> outbox;       // encoded messages for the reliable channel
     std::uint64_t refused = 0;             // unreadable, or not for the stage we are in
+    std::string levelProblem;              // why we refused the host's level ("" when we did not)
 };
+
+// Why the level a set-up brings cannot be played ("" when it can, or when it
+// is one of the game's own): its files are read as the fight reads them.
+std::string setupLevelProblem(const MatchSetup& setup);
 
 // The host with its set-up, or the joiner; our hello is in the outbox.
 OnlineControl startHosting(const MatchSetup& setup);

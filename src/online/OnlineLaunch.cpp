@@ -1,6 +1,8 @@
 #include "online/OnlineLaunch.h"
 
+#include "level/CustomLevelList.h"
 #include "online/ComputerSide.h"
+#include "online/OnlineLevel.h"
 #include "online/OnlineMatch.h"
 
 #include <chrono>
@@ -22,7 +24,8 @@ double secondsSince(std::chrono::steady_clock::time_point start)
 
 }  // namespace
 
-OnlineRequest onlineRequestOf(const FightLaunch& launch, std::uint64_t seed)
+std::optional<OnlineRequest> onlineRequestOf(const FightLaunch& launch, const std::string& levelPath,
+                                             std::uint64_t seed, std::string& error)
 {
     OnlineRequest request;
     request.net = launch.net;
@@ -32,6 +35,11 @@ OnlineRequest onlineRequestOf(const FightLaunch& launch, std::uint64_t seed)
     request.setup.seed = seed;
     request.setup.kinds[0] = static_cast<std::uint8_t>(launch.kinds[0]);
     request.ownKind = static_cast<std::uint8_t>(launch.kinds[0]);
+    if (!caa && !levelPath.empty()) {
+        error = putCustomLevel(request.setup, levelPath, levelDisplayName(levelPath));
+        if (!error.empty())
+            return std::nullopt;
+    }
     return request;
 }
 
@@ -57,17 +65,22 @@ int playOnlineHeadless(const OnlineRequest& request, Strength strength)
     // 3. Frames until the result is confirmed and the other side has our last
     // buttons, or until something stops the match.
     const auto start = std::chrono::steady_clock::now();
+    bool begun = false;
     for (long frame = 0; secondsSince(start) < longestHeadlessRun; ++frame) {
         const double now = secondsSince(start);
         match->frame(now, buttons, silent);
+        if (!begun && match->matchesStarted() > 0) {
+            std::cerr << "kestrelfall: connected; the match begins" << std::endl;  // scripts may wait for it
+            begun = true;
+        }
         if (match->outcome() && (match->settled(now) || match->end() != OnlineEnd::Playing))
             break;
         if (match->end() != OnlineEnd::Playing) {
+            std::cerr << "kestrelfall: " << match->endMessage() << std::endl;  // said when it happens
             for (const double until = now + leaveFlushSeconds; secondsSince(start) < until;) {
                 match->frame(secondsSince(start), buttons, silent);
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
-            std::cerr << "kestrelfall: " << match->endMessage() << '\n';
             return 1;
         }
         std::this_thread::sleep_until(start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
@@ -78,6 +91,7 @@ int playOnlineHeadless(const OnlineRequest& request, Strength strength)
         return 1;
     }
     std::cout << outcomeLine(*match->outcome()) << std::endl;
+    std::cerr << "kestrelfall: " << match->wireSummary() << std::endl;
     match->leave();
     for (const double until = secondsSince(start) + leaveFlushSeconds; secondsSince(start) < until;) {
         match->frame(secondsSince(start), buttons, silent);

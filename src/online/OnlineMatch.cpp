@@ -20,6 +20,7 @@ OnlineEnd endFor(LeaveReason reason)
     case LeaveReason::Desync: return OnlineEnd::Desync;
     case LeaveReason::OtherVersion: return OnlineEnd::OtherVersion;
     case LeaveReason::Silent: return OnlineEnd::Silent;
+    case LeaveReason::LevelRefused: return OnlineEnd::LevelRefused;
     case LeaveReason::Left: break;
     }
     return OnlineEnd::Left;
@@ -34,6 +35,10 @@ FightChoice fightChoiceOf(const MatchSetup& setup)
     choice.kinds[0] = setup.kinds[0];
     choice.kinds[1] = setup.kinds[1];
     choice.seed = setup.seed;
+    if (!choice.caa && !setup.levelFiles.empty()) {
+        choice.level = setup.levelFiles.front().name;
+        choice.heldLevel = setup.levelFiles;
+    }
     return choice;
 }
 
@@ -168,14 +173,25 @@ void OnlineMatch::sendInputs(double now)
 void OnlineMatch::stopFor(OnlineEnd end)
 {
     end_ = end;
-    const LeaveReason reasons[] = {LeaveReason::Left, LeaveReason::Left,         LeaveReason::Desync,
-                                   LeaveReason::Silent, LeaveReason::OtherVersion, LeaveReason::Silent};
+    const LeaveReason reasons[] = {LeaveReason::Left,         LeaveReason::Left,   LeaveReason::Desync,
+                                   LeaveReason::Silent,       LeaveReason::OtherVersion, LeaveReason::Silent,
+                                   LeaveReason::LevelRefused};
     leaveOnline(control_, reasons[static_cast<int>(end)]);
 }
 
 bool OnlineMatch::settled(double now) const
 {
     return outcome_ && (side_->session.allOursHeld() || now - resultAt_ > lingerAfterResult);
+}
+
+std::string OnlineMatch::wireSummary() const
+{
+    if (!side_)
+        return "";
+    const SessionCounters& counts = side_->session.counters();
+    return std::to_string(counts.rollbacks) + " rollbacks (" + std::to_string(counts.reSteps) +
+           " steps played again), " + std::to_string(counts.waits) + " steps waited for the other side, " +
+           std::to_string(side_->session.drops().total) + " packets dropped";
 }
 
 std::string OnlineMatch::endMessage() const
@@ -196,6 +212,10 @@ std::string OnlineMatch::endMessage() const
         if (connectedAt_ >= 0.0)
             return "the other side connected but did not answer as this game does";
         return control_.host ? "nobody joined in time" : "no game answered at that address and port";
+    case OnlineEnd::LevelRefused:
+        if (!control_.weLeft)
+            return "the other player's game could not read this level";
+        return "the host's level cannot be played here: " + control_.levelProblem;
     }
     return "";
 }

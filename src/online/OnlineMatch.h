@@ -34,6 +34,7 @@ enum class OnlineEnd {
     Silent,        // the other side stopped answering
     OtherVersion,  // the other side runs another version of the game
     NoPeer,        // nobody connected in time
+    LevelRefused,  // the joiner could not read the host's level
 };
 
 // The match's world set up for `choice` on the caller's ground.
@@ -41,7 +42,8 @@ using MatchSetUpFunction = std::function<void(FightWorld& world, const FightChoi
 // What one confirmed step gave (sounds, music, the flash), handed on once.
 using ConfirmedUse = std::function<void(std::uint32_t step, const StepEvents& events)>;
 
-// The fight a match set-up describes (the game's own levels).
+// The fight a match set-up describes: the game's own level, or the custom
+// level whose files came with it, read from memory.
 FightChoice fightChoiceOf(const MatchSetup& setup);
 
 class OnlineMatch {
@@ -76,6 +78,9 @@ public:
     const std::string& desyncReplay() const { return desyncReplay_; }
     // What stopped online play, in one line for the screen or the terminal.
     std::string endMessage() const;
+    // How the match went on the wire, in one line: corrections, steps played
+    // again, steps waited for the other side, packets dropped ("" before a match).
+    std::string wireSummary() const;
 
 private:
     OnlineMatch(std::unique_ptr<EnetLink> link, OnlineControl control, std::uint8_t ownKind, MatchSetUpFunction setUp,

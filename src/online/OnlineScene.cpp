@@ -14,6 +14,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <algorithm>
+#include <iostream>
 #include <limits>
 
 namespace {
@@ -136,6 +137,12 @@ bool OnlineScene::update(Game& game)
     }
     if (match_->outcome() && game.state == SceneState::Fight)
         game.state = SceneState::Victory;
+    // 4. Each match's result once, with how it went on the wire.
+    if (match_->outcome() && matchReported_ != matchShown_) {
+        matchReported_ = matchShown_;
+        std::cerr << "kestrelfall: online match " << matchShown_ << ": " << outcomeLine(*match_->outcome()) << "; "
+                  << match_->wireSummary() << std::endl;
+    }
     return true;
 }
 

@@ -39,6 +39,7 @@ private:
     InputController own_;  // P1's keys and first pad, as they were when online play began
     ComputerSide computer_;  // plays this side instead when P1's card says the computer does
     int matchShown_ = 0;
+    int matchReported_ = 0;  // the last match whose result and wire summary went to standard error
     bool rematchAsked_ = false;
     std::string message_;  // why online play ended; "" while it runs
     double endedAt_ = 0.0;

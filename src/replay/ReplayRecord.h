@@ -1,5 +1,6 @@
 #pragma once
 
+#include "level/HeldLevel.h"
 #include "world/FightInput.h"
 
 #include <cstddef>
@@ -28,15 +29,7 @@ enum class ReplayMode : std::uint8_t { Classic = 0, Caa = 1 };
 // One file of a custom level as it was when the match was played. A file the
 // game could not read (missing, a folder) is kept as absent: the fight read
 // that section as ground, and so does its replay.
-struct ReplayLevelFile {
-    std::string name;  // the path as the game reads it ("Assets/Map/Custom/N/N.txt")
-    bool present = true;
-    std::string bytes;
-    friend bool operator==(const ReplayLevelFile& a, const ReplayLevelFile& b)
-    {
-        return a.name == b.name && a.present == b.present && a.bytes == b.bytes;
-    }
-};
+using ReplayLevelFile = HeldLevelFile;
 
 struct ReplayHeader {
     std::string gameVersion = currentGameVersion;

@@ -68,11 +68,23 @@ void sayLoadFailure(const std::string& message);
 // leaves a fresh Record and prints the game's own `failure` message. True
 // when the file was read.
 template <class Record, class Parse>
+bool takeRecordText(const TextFile& file, const Problems& problems, Record& record, const std::string& failure,
+                    Parse parse);
+template <class Record, class Parse>
 bool readRecordFile(const std::string& path, Record& record, const std::string& fallback,
                     const std::string& failure, Parse parse)
 {
     Problems problems;
     const TextFile file = readTextFile(path, problems, fallback);
+    return takeRecordText(file, problems, record, failure, parse);
+}
+
+// The same on a file already read (from disk or from memory), with the
+// problems its reading found.
+template <class Record, class Parse>
+bool takeRecordText(const TextFile& file, const Problems& problems, Record& record, const std::string& failure,
+                    Parse parse)
+{
     const bool read = file.status == TextFileStatus::Read;
     record = read ? parse(file.text) : Record{};
     if (!read)

@@ -1,7 +1,6 @@
 #include "screens/HostPage.h"
 
-#include "editor/EditorLevelFiles.h"
-#include "replay/LevelFiles.h"
+#include "online/OnlineLevel.h"
 #include "screens/LocalAddresses.h"
 
 namespace {
@@ -65,9 +64,12 @@ void openHostPage(HostPage& page)
 {
     if (page.port.alphabet.empty())
         page.port = makeTypedLine(digits, portDigits, std::to_string(onlineDefaultPort));
-    // Both sides play the game's own levels online: the joiner does not yet
-    // take a custom level's files from the host, so none is offered.
-    page.customLevels.clear();
+    // The custom levels as the level choice lists them; a damaged list says so on standard error.
+    const CustomLevelList list = loadCustomLevelList();
+    reportProblems(shownPath(customListPath), list.problems);
+    page.customLevels = list.entries;
+    if (page.customLevels.size() > static_cast<std::size_t>(maxCustomLevels))
+        page.customLevels.resize(static_cast<std::size_t>(maxCustomLevels));
     if (page.level >= levelCount(page))
         page.level = 0;
     page.addresses = localIPv4Addresses();
@@ -109,6 +111,11 @@ std::string hostLevelName(const HostPage& page)
     return page.customLevels[static_cast<std::size_t>(page.level - 1)].displayName;
 }
 
+int hostLevelChoices(const HostPage& page)
+{
+    return page.mode == ReplayMode::Classic ? levelCount(page) : 1;
+}
+
 std::optional<OnlineRequest> hostRequest(const HostPage& page, std::uint8_t ownKind, std::uint64_t seed,
                                          std::string& problem)
 {
@@ -123,18 +130,9 @@ std::optional<OnlineRequest> hostRequest(const HostPage& page, std::uint8_t ownK
     setup.levelName = hostLevelName(page);
     if (page.mode == ReplayMode::Classic && page.level > 0 && page.level < levelCount(page)) {
         const CustomLevelEntry& entry = page.customLevels[static_cast<std::size_t>(page.level - 1)];
-        problem = playableLevelProblem(entry.path, entry.displayName);
+        problem = putCustomLevel(setup, entry.path, entry.displayName);
         if (!problem.empty())
             return std::nullopt;
-        setup.levelFiles = readLevelFiles(entry.path);
-        std::size_t bytes = 0;
-        for (const ReplayLevelFile& file : setup.levelFiles)
-            bytes += file.bytes.size();
-        if (bytes > replayMaxLevelBytes) {
-            problem = entry.displayName + " is too large to send (over " +
-                      std::to_string(replayMaxLevelBytes >> 20) + " MiB)";
-            return std::nullopt;
-        }
     }
     setup.kinds[0] = ownKind;
     setup.seed = seed;

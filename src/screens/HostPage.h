@@ -19,8 +19,8 @@ enum class HostRow { Port = 0, Mode = 1, Level = 2, Start = 3 };
 constexpr int hostRowCount = 4;
 
 // What the host chooses before waiting for the other player: the port, the
-// mode and, for a classic match, the level (the Jungle for now: the list
-// has room for the custom levels once their files travel to the joiner).
+// mode and, for a classic match, the level: the Jungle or one of the player's
+// custom levels, whose files travel to the joiner with the match set-up.
 struct HostPage {
     TypedLine port;
     ReplayMode mode = ReplayMode::Classic;
@@ -41,6 +41,8 @@ PageOutcome hostCommand(HostPage& page, const MenuCommand& command);
 
 // The name of the chosen level as the page shows it and the set-up sends it.
 std::string hostLevelName(const HostPage& page);
+// How many levels the level row offers in the chosen mode (its arrows show only past one).
+int hostLevelChoices(const HostPage& page);
 
 // The request the page makes: hosting on its port with its mode and level,
 // this side's fighter `ownKind` and the match `seed`. Nothing, and a line in

@@ -145,8 +145,8 @@ void drawHostPage(OnlineMenu& menu, sf::RenderTarget& target)
     drawRow(menu, target, 1, "MODE",
             captionText(game.font, classic ? "<  CLASSIC  >" : "<  KILL RACE  >", rowSize, {valueCentre, rowY[1]}),
             host.row == HostRow::Mode);
-    sf::Text level = classic ? captionText(game.font, "<  " + hostLevelName(host) + "  >", rowSize,
-                                           {valueCentre, rowY[2]})
+    const std::string levelName = hostLevelChoices(host) > 1 ? "<  " + hostLevelName(host) + "  >" : hostLevelName(host);
+    sf::Text level = classic ? captionText(game.font, levelName, rowSize, {valueCentre, rowY[2]})
                              : captionText(game.font, "ARENA", rowSize, {valueCentre, rowY[2]}, dimColour);
     fitTextWidth(level, 560.f);
     drawRow(menu, target, 2, "LEVEL", level, host.row == HostRow::Level);

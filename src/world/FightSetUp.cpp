@@ -81,7 +81,7 @@ void setUpFight(FightWorld& world, const FightSetting& setting, Character* slots
     if (choice.caa) {
         setUpCaaFight(world);
     } else {
-        setUpClassicFight(world, choice.level);
+        setUpClassicFight(world, choice.level, choice.heldLevel.empty() ? nullptr : &choice.heldLevel);
         placeGoal(world);
     }
     // 3. The fight's own rules, the curtain long settled, buttons from outside.

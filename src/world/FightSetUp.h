@@ -38,6 +38,7 @@ struct FightChoice {
     std::string level;
     int kinds[2] = {1, 1};
     std::uint64_t seed = 1;
+    HeldLevel heldLevel;  // the custom level's files from memory (an online match's); empty: from disk
 };
 
 // Sets `world` up for the fight of `choice` on `ground` as the map room's

@@ -45,6 +45,11 @@ TEST(FightLaunch, GoodCommandLinesGiveTheFight)
     EXPECT_FALSE(race.launch.seedGiven);
     EXPECT_TRUE(race.launch.headless);
 
+    // The testing shim alone: the game opens as usual, its online play shimmed.
+    const LaunchParse shimmed = parse({"--net-delay", "100", "--net-jitter", "10"});
+    EXPECT_EQ(shimmed.outcome, LaunchOutcome::Game) << shimmed.error;
+    EXPECT_EQ(shimmed.launch.net.shim.delayMs, 100);
+    EXPECT_EQ(parse({"--fight", "classic", "--help"}).outcome, LaunchOutcome::Help);
     // Online: the host's match, each side's own fighter as P1, the shim on the side that asks.
     const LaunchParse host = parse({"--fight", "classic", "--host", "7777", "--p1", "gigachill", "--net-loss", "5"});
     ASSERT_EQ(host.outcome, LaunchOutcome::Online) << host.error;
@@ -112,6 +117,11 @@ TEST(FightLaunch, TheProgramRefusesBadOptionsAndPlaysAHeadlessFight)
         const int status = pipe ? pclose(pipe) : -1;
         return std::make_pair(WEXITSTATUS(status), out);
     };
+    const auto help = run("--help");
+    EXPECT_EQ(help.first, 0);
+    for (const char* says : {"--host PORT", "--join ADDRESS:PORT", "--net-delay MS", "--net-jitter MS",
+                             "--net-loss PERCENT", "testing aid", "--fight classic|caa", "--replay FILE"})
+        EXPECT_NE(help.second.find(says), std::string::npos) << says << " in\n" << help.second;
     EXPECT_EQ(run("--fight classic --cpu1 medium"),
               std::make_pair(badLaunchStatus, std::string("kestrelfall: --cpu1 \"medium\" is not a strength; allowed: "
                                                           "easy, normal, hard\n")));

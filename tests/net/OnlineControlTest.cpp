@@ -2,6 +2,7 @@
 // hello, set-up, fighters, match, rematch, leave — and what comes at the
 // wrong time or from another version.
 #include "net/OnlineControl.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -109,4 +110,44 @@ TEST(OnlineControl, AnotherVersionOrAMessageOutOfTurnIsRefused)
     EXPECT_EQ(joiner.stage, OnlineStage::ChoosingFighters);
     EXPECT_EQ(joiner.setup.seed, 40u);
     EXPECT_FALSE(joiner.kinds[0]);
+}
+
+TEST(OnlineControl, AHostsLevelTheJoinerCannotReadIsRefusedOnBothSidesSayingWhereItWentWrong)
+{
+    auto refusal = [](const HeldLevel& files) {
+        MatchSetup setup = jungleSetup();
+        setup.levelName = "Twin";
+        setup.levelFiles = files;
+        OnlineControl host = startHosting(setup);
+        OnlineControl joiner = startJoining();
+        talk(host, joiner);
+        if (joiner.stage != OnlineStage::Left)
+            return std::string();
+        EXPECT_EQ(joiner.leftFor, LeaveReason::LevelRefused);
+        EXPECT_EQ(host.stage, OnlineStage::Left);
+        EXPECT_EQ(host.leftFor, LeaveReason::LevelRefused);
+        EXPECT_FALSE(host.weLeft);
+        return joiner.levelProblem;
+    };
+    const HeldLevel twin = heldTestLevel("Twin", 3);
+    EXPECT_EQ(refusal(twin), "");
+    HeldLevel garbled = twin;
+    garbled[0].bytes = "two\n";
+    EXPECT_EQ(refusal(garbled).rfind("Assets/Map/Custom/Twin/Twin.txt:1: \"two\" is not a last section number", 0), 0u)
+        << refusal(garbled);
+    HeldLevel badCode = twin;
+    badCode[2].bytes.replace(badCode[2].bytes.find('\n') + 1, 2, "x ");
+    EXPECT_EQ(refusal(badCode).rfind("Assets/Map/Custom/Twin/Map1.txt:2: \"x\" is not a tile code", 0), 0u)
+        << refusal(badCode);
+    HeldLevel missing = twin;
+    missing.pop_back();
+    EXPECT_EQ(refusal(missing).rfind("Assets/Map/Custom/Twin/Map2.txt:0: is missing", 0), 0u) << refusal(missing);
+    missing = twin;
+    missing[3].present = false;
+    missing[3].bytes.clear();
+    EXPECT_EQ(refusal(missing).rfind("Assets/Map/Custom/Twin/Map2.txt:0: is missing", 0), 0u) << refusal(missing);
+    // Files over a replay's level limit: the set-up itself does not read.
+    HeldLevel huge = twin;
+    huge[1].bytes += std::string(replayMaxLevelBytes, ' ');
+    EXPECT_EQ(refusal(huge), "the host's match set-up could not be read (a field out of its limits)");
 }

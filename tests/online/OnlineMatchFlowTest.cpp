@@ -5,45 +5,53 @@
 #include "online/OnlineMatch.h"
 #include "replay/ReplayStore.h"
 #include "support/Headless.h"
+#include "support/TestFiles.h"
 #include "world/JungleGround.h"
 #include "world/WorldBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <limits>
 #include <thread>
 
 namespace {
+
+MatchSetup caaSetup()
+{
+    MatchSetup setup;
+    setup.mode = ReplayMode::Caa;
+    setup.levelName = "caa";
+    setup.seed = 4;
+    return setup;
+}
+
+void setUpOnJungle(FightWorld& world, const FightChoice& choice)
+{
+    setUpFight(world, jungleGround(), choice);
+}
 
 struct TwoGames {
     std::unique_ptr<OnlineMatch> sides[2];
     double now = 0.0;
     std::uint32_t cues[2] = {0, 0};  // confirmed steps' sounds handed on
 
-    // `unfair`: the joiner's world starts half a second of match time apart.
-    explicit TwoGames(bool unfair = false)
+    // The host offers `setup`; each side sets its worlds up with its own function.
+    explicit TwoGames(const MatchSetup& setup = caaSetup(), MatchSetUpFunction hostSetUp = setUpOnJungle,
+                      MatchSetUpFunction joinSetUp = setUpOnJungle)
     {
-        const MatchSetUpFunction setUp = [](FightWorld& world, const FightChoice& choice) {
-            setUpFight(world, jungleGround(), choice);
-        };
-        const MatchSetUpFunction apart = [](FightWorld& world, const FightChoice& choice) {
-            setUpFight(world, jungleGround(), choice);
-            world.match.matchTimer += 0.5f;
-        };
         OnlineRequest host;
         host.net.role = NetRole::Host;
-        host.setup.mode = ReplayMode::Caa;
-        host.setup.levelName = "caa";
-        host.setup.seed = 4;
+        host.setup = setup;
         host.net.shim = ShimSettings{40, 10, 5, 3};
         std::string error;
-        sides[0] = OnlineMatch::open(host, setUp, error);
+        sides[0] = OnlineMatch::open(host, std::move(hostSetUp), error);
         OnlineRequest join = host;
         join.net.role = NetRole::Join;
         join.net.address = "127.0.0.1";
         join.net.port = sides[0] ? sides[0]->port() : 0;
-        sides[1] = OnlineMatch::open(join, unfair ? apart : setUp, error);
+        sides[1] = OnlineMatch::open(join, std::move(joinSetUp), error);
         EXPECT_TRUE(sides[0] && sides[1]) << error;
     }
 
@@ -91,7 +99,7 @@ TEST(OnlineMatchFlow, AKillRaceEndsAlikeOnBothSidesThenARematchOnTheNextSeedThen
     ASSERT_TRUE(games.until([&] { return games.sides[0]->matchesStarted() == 2 && games.sides[1]->matchesStarted() == 2; },
                             120));
     FightWorld fresh;
-    setUpFight(fresh, jungleGround(), FightChoice{true, "", {1, 1}, 5});
+    setUpFight(fresh, jungleGround(), FightChoice{true, "", {1, 1}, 5, {}});
     FightWorld second = games.sides[1]->side()->session.worldAfter(0, games.sides[1]->side()->world);
     EXPECT_EQ(checksum(second), checksum(fresh));
     // 3. The host leaves: the joiner is told so, not left waiting for a silence.
@@ -129,7 +137,11 @@ TEST(OnlineMatchFlow, APeerThatConnectsAndSendsOnlyJunkIsLeftAfterTenSecondsNotW
 TEST(OnlineMatchFlow, WorldsThatGoApartStopBothSidesWithinASecondOfPlayAndEachKeepsItsReplay)
 {
     enterFreshRunFolder();  // the replays are written into its Replays folder
-    TwoGames games(true);
+    // The joiner's world starts half a second of match time apart.
+    TwoGames games(caaSetup(), setUpOnJungle, [](FightWorld& world, const FightChoice& choice) {
+        setUpOnJungle(world, choice);
+        world.match.matchTimer += 0.5f;
+    });
     ASSERT_TRUE(games.sides[0] && games.sides[1]);
     ASSERT_TRUE(games.until([&] { return games.sides[0]->end() != OnlineEnd::Playing &&
                                          games.sides[1]->end() != OnlineEnd::Playing; }, 60 * 5));
@@ -142,4 +154,59 @@ TEST(OnlineMatchFlow, WorldsThatGoApartStopBothSidesWithinASecondOfPlayAndEachKe
     }
     EXPECT_NE(games.sides[0]->desyncReplay(), games.sides[1]->desyncReplay());
     EXPECT_EQ(listReplays().size(), 2u);
+}
+
+TEST(OnlineMatchFlow, ACustomLevelTravelsWithTheSetUpAndBothSidesPlayItFromMemory)
+{
+    const InRunFolder runFolder;
+    // Each side its own ground: the joiner's level can only come from the set-up.
+    std::unique_ptr<FightGround> grounds[2] = {std::make_unique<FightGround>(), std::make_unique<FightGround>()};
+    for (auto& ground : grounds)
+        loadFightGround(*ground);
+    auto onGround = [](FightGround& ground) {
+        return [&ground](FightWorld& world, const FightChoice& choice) { setUpFight(world, ground, choice); };
+    };
+    MatchSetup setup;
+    setup.levelName = "Twin";
+    setup.seed = 11;
+    setup.levelFiles = heldTestLevel("Twin", 3);
+    TwoGames games(setup, onGround(*grounds[0]), onGround(*grounds[1]));
+    ASSERT_TRUE(games.sides[0] && games.sides[1]);
+    const std::uint32_t played = 3 * checksumEverySteps;
+    ASSERT_TRUE(games.until([&] {
+        return games.sides[0]->side() && games.sides[1]->side() &&
+               games.sides[0]->side()->session.confirmedSteps() >= played &&
+               games.sides[1]->side()->session.confirmedSteps() >= played;
+    }, 60 * 60));
+    const std::optional<std::uint64_t> sums[2] = {games.sides[0]->side()->session.ourChecksum(played),
+                                                  games.sides[1]->side()->session.ourChecksum(played)};
+    ASSERT_TRUE(sums[0] && sums[1]);
+    EXPECT_EQ(*sums[0], *sums[1]);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(games.sides[i]->end(), OnlineEnd::Playing) << games.sides[i]->endMessage();
+        const TileMap& map = grounds[i]->tileMap;
+        EXPECT_EQ(map.levelPath, setup.levelFiles.front().name);
+        ASSERT_EQ(sectionCount(map), 3);
+        EXPECT_EQ(tileCode(map, 2, 30, 14), 3) << "the ledge of the third section";
+    }
+    EXPECT_FALSE(std::filesystem::exists("Assets/Map/Custom/Twin")) << "kept in memory only";
+}
+
+TEST(OnlineMatchFlow, ALevelTheJoinerCannotReadEndsBothSidesWithAMessageBeforeAnyMatch)
+{
+    const InRunFolder runFolder;
+    MatchSetup setup;
+    setup.levelName = "Twin";
+    setup.levelFiles = heldTestLevel("Twin", 3);
+    setup.levelFiles.pop_back();
+    TwoGames games(setup);
+    ASSERT_TRUE(games.sides[0] && games.sides[1]);
+    ASSERT_TRUE(games.until([&] { return games.sides[0]->end() != OnlineEnd::Playing &&
+                                         games.sides[1]->end() != OnlineEnd::Playing; }, 60 * 5));
+    EXPECT_EQ(games.sides[0]->end(), OnlineEnd::LevelRefused);
+    EXPECT_EQ(games.sides[0]->endMessage(), "the other player's game could not read this level");
+    EXPECT_EQ(games.sides[1]->endMessage(), "the host's level cannot be played here: "
+                                            "Assets/Map/Custom/Twin/Map2.txt:0: is missing; the section is ground everywhere");
+    for (const auto& side : games.sides)
+        EXPECT_EQ(side->matchesStarted(), 0);
 }

@@ -1,6 +1,8 @@
 // Two real game processes on this machine's loopback, no window: a host and a
 // joiner play one match through the packet shim's delay, jitter and loss and
 // print the same result; a joiner killed mid-match is noticed within 6 s.
+// Every wait is bounded but generous, and waits for what the processes say
+// rather than for a fixed time, so that a loaded machine only makes it slower.
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -25,6 +28,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr std::chrono::seconds startLimit(90);   // a process loading on a busy machine
+constexpr std::chrono::seconds matchLimit(420);  // a whole kill race at a quarter of its pace
+
 // A UDP port on 127.0.0.1 free a moment ago.
 int freePort()
 {
@@ -37,6 +43,24 @@ int freePort()
     ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
     ::close(s);
     return ntohs(address.sin_port);
+}
+
+// Waits until something holds `port` on UDP (the host listens), at most `limit`.
+bool portTaken(int port, std::chrono::seconds limit)
+{
+    for (const Clock::time_point giveUp = Clock::now() + limit; Clock::now() < giveUp;) {
+        const int s = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        const bool taken = ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
+        ::close(s);
+        if (taken)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
 }
 
 struct Side {
@@ -93,10 +117,23 @@ std::string fileText(const std::string& path)
     return text.str();
 }
 
+// Waits until the file at `path` holds `text`, at most `limit`; when it came.
+std::optional<Clock::time_point> whenSaid(const std::string& path, const std::string& text, std::chrono::seconds limit)
+{
+    for (const Clock::time_point giveUp = Clock::now() + limit; Clock::now() < giveUp;) {
+        if (fileText(path).find(text) != std::string::npos)
+            return Clock::now();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return std::nullopt;
+}
+
 int exitCode(const Side& side)
 {
     return WIFEXITED(side.status) ? WEXITSTATUS(side.status) : -1;
 }
+
+const std::string matchBegins = "kestrelfall: connected; the match begins\n";
 
 const std::vector<std::string> shim = {"--net-delay", "30", "--net-jitter", "10", "--net-loss", "5"};
 
@@ -113,9 +150,9 @@ TEST(OnlineProcesses, AHostAndAJoinerPlayOneMatchToTheSameResultThroughDelayJitt
     enterFreshRunFolder();
     const std::string port = std::to_string(freePort());
     Side host = launch("host", with({"--fight", "caa", "--seed", "11", "--host", port, "--headless", "--cpu1", "hard"}, shim));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(portTaken(std::stoi(port), startLimit)) << fileText(host.err);
     Side joiner = launch("joiner", with({"--join", "127.0.0.1:" + port, "--headless", "--cpu1", "hard"}, shim));
-    waitFor({&host, &joiner}, std::chrono::seconds(240));
+    waitFor({&host, &joiner}, startLimit + matchLimit);
     const std::string line = fileText(host.out);
     EXPECT_EQ(exitCode(host), 0) << fileText(host.err);
     EXPECT_EQ(exitCode(joiner), 0) << fileText(joiner.err);
@@ -129,15 +166,19 @@ TEST(OnlineProcesses, AJoinerKilledMidMatchLeavesTheHostWithAMessageWithinSixSec
     enterFreshRunFolder();
     const std::string port = std::to_string(freePort());
     Side host = launch("host", {"--fight", "classic", "--host", port, "--headless", "--cpu1", "normal"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(portTaken(std::stoi(port), startLimit)) << fileText(host.err);
     Side joiner = launch("joiner", {"--join", "127.0.0.1:" + port, "--headless", "--cpu1", "normal"});
-    std::this_thread::sleep_for(std::chrono::seconds(4));
-    ASSERT_EQ(::waitpid(host.pid, nullptr, WNOHANG), 0) << "the host ended early: " << fileText(host.err);
+    const bool playing = whenSaid(host.err, matchBegins, startLimit) && whenSaid(joiner.err, matchBegins, startLimit);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     ::kill(joiner.pid, SIGKILL);
     const Clock::time_point killedAt = Clock::now();
-    waitFor({&host, &joiner}, std::chrono::seconds(20));
+    ASSERT_TRUE(playing) << fileText(host.err) << fileText(joiner.err);
+    const std::string stopped = "kestrelfall: the other player stopped answering (nothing heard for 5 s)\n";
+    const std::optional<Clock::time_point> told = whenSaid(host.err, stopped, std::chrono::seconds(30));
+    waitFor({&host, &joiner}, std::chrono::seconds(30));
+    ASSERT_TRUE(told) << fileText(host.err);
+    EXPECT_LT(*told - killedAt, std::chrono::seconds(6));
     EXPECT_EQ(exitCode(host), 1);
-    EXPECT_LT(host.endedAt - killedAt, std::chrono::seconds(6));
-    EXPECT_EQ(fileText(host.err), "kestrelfall: the other player stopped answering (nothing heard for 5 s)\n");
+    EXPECT_EQ(fileText(host.err), matchBegins + stopped);
     EXPECT_EQ(fileText(host.out), "");
 }

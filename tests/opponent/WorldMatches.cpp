@@ -67,7 +67,7 @@ WatchedMatch playWorldMatch(bool caa, Seat p1, Seat p2, std::uint64_t seed, int 
 {
     std::filesystem::current_path(KESTRELFALL_RUN_DIR);  // the level files, read only
     static FightWorld world;  // large: kept out of the stack
-    setUpFight(world, jungleGround(), FightChoice{caa, "", {1, 1}, seed});
+    setUpFight(world, jungleGround(), FightChoice{caa, "", {1, 1}, seed, {}});
     const Seat seats[2] = {p1, p2};
     std::optional<Opponent> opponents[2];
     for (int i = 0; i < 2; ++i)

@@ -124,6 +124,7 @@ TEST(OnlineEntry, TheHostAsksForItsPortModeAndLevelAndTellsItsAddressesLoopbackL
     EXPECT_EQ(jungle->setup.mode, ReplayMode::Classic);
     EXPECT_EQ(jungle->setup.levelName, "Jungle");
     EXPECT_TRUE(jungle->setup.levelFiles.empty());  // the game's own level is not sent
+    EXPECT_EQ(hostLevelChoices(page), 1) << "no custom level yet: the Jungle alone, no arrows";
     EXPECT_EQ(jungle->setup.kinds[0], 2);
     EXPECT_EQ(jungle->setup.seed, 99u);
     EXPECT_EQ(jungle->ownKind, 2);

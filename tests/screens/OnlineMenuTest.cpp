@@ -3,6 +3,7 @@
 // the request a Start hands to online play (recorded here instead).
 #include "app/Latches.h"
 #include "editor/LevelStore.h"
+#include "net/OnlineControl.h"
 #include "menus/MenuDriver.h"
 #include "screens/OnlineMenu.h"
 
@@ -110,7 +111,7 @@ TEST(OnlineMenu, HostingHandsThePortModeLevelAndFighterChosenToOnlinePlay)
     EXPECT_EQ(jungle.ownKind, 2);
     EXPECT_EQ(jungle.setup.kinds[0], 2);
 
-    // The pad: a custom level made meanwhile is not offered, as both sides play the game's own levels online.
+    // The pad: a custom level made meanwhile is offered after the Jungle, and its files go with the set-up.
     TileColumn column;
     column.fill(emptyCode);
     column[19] = 0;
@@ -119,13 +120,16 @@ TEST(OnlineMenu, HostingHandsThePortModeLevelAndFighterChosenToOnlinePlay)
     tapButton(d.driver, 0, buttonA);
     ASSERT_EQ(d.menu.page, OnlinePage::Host);
     d.pad(sf::Joystick::PovY, 100.f, 2);
+    EXPECT_EQ(hostLevelChoices(d.menu.host), 2);
     d.pad(sf::Joystick::PovX, 100.f);
-    EXPECT_EQ(hostLevelName(d.menu.host), "Jungle");
+    EXPECT_EQ(hostLevelName(d.menu.host), "Cliffs");
     d.pad(sf::Joystick::PovY, 100.f);
     tapButton(d.driver, 0, buttonA);
     ASSERT_EQ(d.started.size(), 2u);
-    EXPECT_EQ(d.started.back().setup.levelName, "Jungle");
-    EXPECT_TRUE(d.started.back().setup.levelFiles.empty());
+    EXPECT_EQ(d.started.back().setup.levelName, "Cliffs");
+    ASSERT_EQ(d.started.back().setup.levelFiles.size(), 4u);
+    EXPECT_EQ(d.started.back().setup.levelFiles[0].name, "Assets/Map/Custom/Cliffs/Cliffs.txt");
+    EXPECT_EQ(setupLevelProblem(d.started.back().setup), "");
     EXPECT_NE(d.started[0].setup.seed, d.started[1].setup.seed);
 
     // With the pad the port is edited in place: A on PORT, X erases, up steps a digit; a port of 0 is refused.

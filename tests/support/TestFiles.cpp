@@ -1,5 +1,9 @@
 #include "support/TestFiles.h"
 
+#include "editor/EditorLevelFiles.h"
+#include "editor/LevelName.h"
+#include "level/CustomLevelList.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,4 +33,19 @@ std::string uniformSection(int columns, int code)
         out << '\n';
     }
     return out.str();
+}
+
+HeldLevel heldTestLevel(const std::string& name, int sections)
+{
+    HeldLevel level{{customLevelFilePath(name), true, levelFileText(name, sections - 1)}};
+    for (int i = 0; i < sections; ++i) {
+        TileColumn column;
+        column.fill(emptyCode);
+        column[sectionRows - 1] = 0;
+        Section section(static_cast<std::size_t>(editorColumns), column);
+        for (int c = 25; c < 35; ++c)
+            section[static_cast<std::size_t>(c)][14] = i + 1;
+        level.push_back({sectionFileOf(name, i), true, sectionFileText(section)});
+    }
+    return level;
 }

@@ -57,7 +57,7 @@ TEST(FightAlone, AJungleFightCountsDownGoesLiveAndAsksForItsSoundsAndMusic)
 TEST(FightAlone, TheSameChoiceAndButtonsGiveTheSameWorldCopiedOrNot)
 {
     const InRunFolder runFolder;
-    const FightChoice choice{false, "", {0, 2}, 42};
+    const FightChoice choice{false, "", {0, 2}, 42, {}};
     FightWorld a, b;
     setUpFight(a, jungleGround(), choice);
     setUpFight(b, jungleGround(), choice);
@@ -93,7 +93,7 @@ TEST(FightAlone, TheKillRaceStartsBothAsAtoolaOnItsOneScreenLevel)
 {
     const InRunFolder runFolder;
     FightWorld world;
-    setUpFight(world, jungleGround(), FightChoice{true, "", {0, 2}, 3});
+    setUpFight(world, jungleGround(), FightChoice{true, "", {0, 2}, 3, {}});
     EXPECT_TRUE(world.match.caaMode);
     EXPECT_EQ(world.sectionWidth, 1920.f);
     for (const Player& p : world.players)
