@@ -24,6 +24,10 @@ constexpr float goalReach = 60.f;        // px from the goal's middle at which i
 constexpr float carryHeight = 100.f;     // px a carried flag rides above its carrier's centre
 constexpr float flagHalfHeight = 50.f;   // px
 constexpr int atoolaKind = 1;            // the fighter whose skill is a dash
+constexpr float foeReach = 160.f;        // px: the other fighter this near on its ground is fought, not jumped
+constexpr float sameGround = 32.f;       // px of feet height that count as the same ground
+constexpr int napolloKind = 0;           // the fighter whose skill is a shot
+constexpr float shootingDistance = 320.f; // px Napollo keeps from the other fighter while it has rounds
 constexpr float takeOffRoom = 40.f;      // px out from under a ledge's end to jump up onto it
 constexpr float climbRange = 360.f;      // px across from a ledge within which a climb onto it is tried
 constexpr float endRoom = 160.f;         // px kept from the end of its ground when it waits there (more than it looks ahead)
@@ -69,6 +73,15 @@ SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
 int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
 {
     const bool atFoe = route.errand == Errand::Fight || route.errand == Errand::StopRunner;
+    // Napollo with rounds left keeps a shot's distance: its swing only throws
+    // the other fighter off, its shots bring it down.
+    const bool level = std::fabs(foe.y - self.y) < sameGround;
+    if (atFoe && self.kind == napolloKind && self.ammo > 0 && foe.alive && level) {
+        const int toFoe = foe.x > x ? 1 : -1;
+        if (std::fabs(foe.x - x) < shootingDistance)
+            return -toFoe;
+        return self.facing == toFoe ? 0 : toFoe;
+    }
     if (atFoe && std::fabs(foe.x - x) < closeToFoe) {
         const int toFoe = foe.x > x ? 1 : -1;
         return self.facing == toFoe ? 0 : toFoe;  // turn to face it, then stand and fight
@@ -206,8 +219,15 @@ void steerInTheAir(Opponent& o, const OpponentView& seen, const SelfMotion& self
     for (int way : {0, -o.moveDirection})
         if (way != o.moveDirection && !fallsToDeath(self, way, seen)) {
             o.moveDirection = way;
+            o.jumpStep = -1;  // the steering of a jump that ran out is taken back
             return;
         }
+}
+
+// The last step of a jump's own buttons.
+int scriptEnd(const JumpScript& script)
+{
+    return std::max(script.hold, script.doubleAt + script.doubleHold);
 }
 
 // The fighter it goes for is in the air in front of it, not far: a leap
@@ -220,6 +240,16 @@ bool foeLeapsAtIt(const Opponent& o, const OpponentView& seen, const SelfMotion&
            std::fabs(foe.x - self.x) < waitReach;
 }
 
+// The fighter it goes for stands right in its way: the body met is that
+// fighter's, to be fought, not a wall to be jumped.
+bool foeInTheWay(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const float foeFeet = foe.y + foe.height / 2.f;
+    return atFoe && foe.alive && std::fabs(foe.x - self.x) < foeReach && std::fabs(foeFeet - self.feet) < sameGround;
+}
+
 // 4. Ledges and hazards on the way: a jump that clears them is looked for
 // from a little way off; right at one without a jump, it backs off for a run-up.
 void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
@@ -229,7 +259,8 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         o.moveDirection = o.backOffSteps > 0 ? o.backOffDirection : -o.backOffDirection;
         return;
     }
-    if (o.jumpStep < 0 && !self.onGround) {
+    // Still coming down after its buttons ran out, a jump is watched as a fall.
+    if (!self.onGround && (o.jumpStep < 0 || o.jumpStep > scriptEnd(o.jump))) {
         steerInTheAir(o, seen, self);
         return;
     }
@@ -237,19 +268,24 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         return;
     if (lookAhead(self, o.moveDirection, seen, farGlance) == Ahead::Clear)
         return;
+    if (foeInTheWay(o, seen, self))
+        return;
     if (foeLeapsAtIt(o, seen, self)) {
         o.moveDirection = 0;  // it comes down first, then the gap is crossed
         return;
     }
-    if (o.steps % jumpTryEvery == 0) {
+    // Right at the wall or the edge the jump is tried at once: a run-up is
+    // only for when none clears it.
+    const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
+    const bool atIt = near == Ahead::Wall || near == Ahead::Danger;
+    if (atIt || o.steps % jumpTryEvery == 0) {
         const JumpScript script = chooseJump(self, o.moveDirection, seen);
         if (script.found) {
             startJump(o, script, o.moveDirection);
             return;
         }
     }
-    const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
-    if (near == Ahead::Wall || near == Ahead::Danger) {
+    if (atIt) {
         const int back = -o.moveDirection;
         const Ahead behind = lookAhead(self, back, seen, nearGlance);
         o.backOffDirection = behind == Ahead::Danger ? 0 : back;
@@ -267,7 +303,7 @@ std::uint16_t jumpButtons(Opponent& o, const SelfMotion& self)
     const int direction = o.jumpDirection;
     const bool held = jumpHeldAt(o.jump, o.jumpStep);
     const bool walks = walksAt(o.jump, o.jumpStep);
-    const int end = std::max(o.jump.hold, o.jump.doubleAt + o.jump.doubleHold);
+    const int end = scriptEnd(o.jump);
     if (++o.jumpStep > end && (self.onGround || o.jumpStep > end + longestFlight))
         o.jumpStep = -1;
     o.moveDirection = walks ? direction : 0;
