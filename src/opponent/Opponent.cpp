@@ -70,9 +70,15 @@ SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
     return motion;
 }
 
+// Whether the errand takes it to the other fighter.
+bool goesForFoe(Errand errand)
+{
+    return errand == Errand::Fight || errand == Errand::StopRunner;
+}
+
 int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
 {
-    const bool atFoe = route.errand == Errand::Fight || route.errand == Errand::StopRunner;
+    const bool atFoe = goesForFoe(route.errand);
     // Napollo with rounds left keeps a shot's distance: its swing only throws
     // the other fighter off, its shots bring it down.
     const bool level = std::fabs(foe.y - self.y) < sameGround;
@@ -136,7 +142,7 @@ void planClimb(Opponent& o, const OpponentView& seen, const SelfMotion& self)
 {
     o.climbTo = {};
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const bool atFoe = goesForFoe(o.errand);
     if (!atFoe || !self.onGround || !foe.alive)
         return;
     const Ledge here = ledgeBelow(seen, self.x, self.feet);
@@ -181,7 +187,7 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     o.errand = route.errand;
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
     o.moveDirection = walkDirection(route, selfIn(o, seen), self.x, foe);
-    if (route.errand == Errand::Fight || route.errand == Errand::StopRunner)
+    if (goesForFoe(route.errand))
         o.moveDirection = stopAtTheEnd(o.moveDirection, seen, self, foe);
     planClimb(o, seen, self);
     reachForGoal(o, seen, self);
@@ -235,7 +241,7 @@ int scriptEnd(const JumpScript& script)
 bool foeLeapsAtIt(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
 {
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const bool atFoe = goesForFoe(o.errand);
     return atFoe && foe.alive && !foe.onGround && (foe.x - self.x) * static_cast<float>(o.moveDirection) > 0.f &&
            std::fabs(foe.x - self.x) < waitReach;
 }
@@ -245,7 +251,7 @@ bool foeLeapsAtIt(const Opponent& o, const OpponentView& seen, const SelfMotion&
 bool foeInTheWay(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
 {
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
+    const bool atFoe = goesForFoe(o.errand);
     const float foeFeet = foe.y + foe.height / 2.f;
     return atFoe && foe.alive && std::fabs(foe.x - self.x) < foeReach && std::fabs(foeFeet - self.feet) < sameGround;
 }
