@@ -1,5 +1,7 @@
 #include "opponent/JumpChoice.h"
 
+#include "opponent/Ledges.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -26,6 +28,9 @@ const JumpScript jumpsToTry[] = {
     {90, 18, 60, true},   // double at once, under a low ceiling
 };
 
+// Steps of walking before letting go, tried for a climb onto a narrow ledge (0: all the way).
+constexpr int climbWalks[] = {0, 75, 40};
+
 FightInput walkInput(int direction, bool jump)
 {
     const unsigned walk = direction < 0 ? 1u * ButtonLeft : direction > 0 ? 1u * ButtonRight : 0u;
@@ -50,7 +55,7 @@ FightInput walking(int, int direction, const JumpScript&)
 
 FightInput jumping(int step, int direction, const JumpScript& script)
 {
-    return walkInput(direction, jumpHeldAt(script, step));
+    return walkInput(walksAt(script, step) ? direction : 0, jumpHeldAt(script, step));
 }
 
 bool never(const SelfMotion&)
@@ -70,6 +75,11 @@ bool jumpHeldAt(const JumpScript& script, int step)
     if (step < script.hold)
         return true;
     return script.doubleAt > 0 && step >= script.doubleAt && step < script.doubleAt + script.doubleHold;
+}
+
+bool walksAt(const JumpScript& script, int step)
+{
+    return script.walkFor == 0 || step < script.walkFor;
 }
 
 Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, float glance)
@@ -108,6 +118,11 @@ bool safe(const SelfMotion& m, const OpponentView& view)
     return !m.dead && !m.inWater && m.onGround && standsClearOfSpikes(m, view, landingSlack);
 }
 
+bool landsOn(const SelfMotion& m, const Ledge& ledge, const OpponentView& view)
+{
+    return safe(m, view) && std::fabs(m.feet - ledge.feet) < 1.f && m.x > ledge.left && m.x < ledge.right;
+}
+
 }  // namespace
 
 JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& view)
@@ -143,6 +158,18 @@ JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const Op
         if (safe(m, view) && now.feet - m.feet >= height)
             return script;
     }
+    return {};
+}
+
+JumpScript jumpOnto(const SelfMotion& now, int direction, const Ledge& ledge, const OpponentView& view)
+{
+    for (int walkFor : climbWalks)
+        for (JumpScript script : jumpsToTry) {
+            script.walkFor = walkFor;
+            if (landsOn(landing(now, direction, script, view), ledge, view) &&
+                landsOn(landing(now, direction, script, view, 1), ledge, view))
+                return script;
+        }
     return {};
 }
 

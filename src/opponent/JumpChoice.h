@@ -14,12 +14,14 @@ enum class Ahead { Clear, Wall, Water, Danger };
 Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, float glance);
 
 // A jump as the buttons make it: Jump held for `hold` steps from now, and,
-// when `doubleAt` > 0, pressed again `doubleAt` steps from now for `doubleHold`.
+// when `doubleAt` > 0, pressed again `doubleAt` steps from now for `doubleHold`;
+// the walk goes on for `walkFor` steps (0: to the landing), then it lets go.
 struct JumpScript {
     int hold = 0;
     int doubleAt = 0;
     int doubleHold = 0;
     bool found = false;
+    int walkFor = 0;
 };
 
 // Of a few human jumps (full, full and double, short hop, early double), the
@@ -33,6 +35,14 @@ bool jumpHeldAt(const JumpScript& script, int step);
 // The first of those jumps that lands safely at least `height` px higher
 // (onto the platform another fighter stands on); `found` is false when none does.
 JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const OpponentView& view);
+
+// Whether the script still walks `step` steps after it began.
+bool walksAt(const JumpScript& script, int step);
+
+// Of those jumps, some letting go of the walk early, the first that comes
+// down safely on `ledge` (a platform to climb onto); `found` is false when none does.
+struct Ledge;
+JumpScript jumpOnto(const SelfMotion& now, int direction, const Ledge& ledge, const OpponentView& view);
 
 // Whether a dash of Atoola's (0.2 s at 1750 px/s, no fall) in `direction`
 // ends where the fighter comes down safely.

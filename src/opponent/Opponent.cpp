@@ -24,8 +24,16 @@ constexpr float goalReach = 60.f;        // px from the goal's middle at which i
 constexpr float carryHeight = 100.f;     // px a carried flag rides above its carrier's centre
 constexpr float flagHalfHeight = 50.f;   // px
 constexpr int atoolaKind = 1;            // the fighter whose skill is a dash
-constexpr float platformAbove = 100.f;   // px: the other fighter stands this much higher
-constexpr float underPlatform = 260.f;   // px: ... and this near sideways, so it jumps up to it
+constexpr float foeReach = 160.f;        // px: the other fighter this near on its ground is fought, not jumped
+constexpr float sameGround = 32.f;       // px of feet height that count as the same ground
+constexpr int napolloKind = 0;           // the fighter whose skill is a shot
+constexpr float shootingDistance = 320.f; // px Napollo keeps from the other fighter while it has rounds
+constexpr float takeOffRoom = 40.f;      // px out from under a ledge's end to jump up onto it
+constexpr float climbRange = 360.f;      // px across from a ledge within which a climb onto it is tried
+constexpr float endRoom = 160.f;         // px kept from the end of its ground when it waits there (more than it looks ahead)
+constexpr float waitReach = 520.f;       // px: the other fighter leaping this near is waited for
+constexpr int longestFlight = 600;       // steps (2 s) a jump is steered before it is given up
+constexpr int climbTryEvery = 6;         // steps between two tries of a climb
 
 const FighterView& selfIn(const Opponent& o, const OpponentView& view)
 {
@@ -62,14 +70,43 @@ SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
     return motion;
 }
 
+// Whether the errand takes it to the other fighter.
+bool goesForFoe(Errand errand)
+{
+    return errand == Errand::Fight || errand == Errand::StopRunner;
+}
+
 int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
 {
-    const bool atFoe = route.errand == Errand::Fight || route.errand == Errand::StopRunner;
+    const bool atFoe = goesForFoe(route.errand);
+    // Napollo with rounds left keeps a shot's distance: its swing only throws
+    // the other fighter off, its shots bring it down.
+    const bool level = std::fabs(foe.y - self.y) < sameGround;
+    if (atFoe && self.kind == napolloKind && self.ammo > 0 && foe.alive && level) {
+        const int toFoe = foe.x > x ? 1 : -1;
+        if (std::fabs(foe.x - x) < shootingDistance)
+            return -toFoe;
+        return self.facing == toFoe ? 0 : toFoe;
+    }
     if (atFoe && std::fabs(foe.x - x) < closeToFoe) {
         const int toFoe = foe.x > x ? 1 : -1;
         return self.facing == toFoe ? 0 : toFoe;  // turn to face it, then stand and fight
     }
     return route.direction;
+}
+
+// Toward a fighter over a pit or spikes (in the air there) it goes only as
+// far as its own ground reaches, and waits at the end.
+int stopAtTheEnd(int direction, const OpponentView& seen, const SelfMotion& self, const FighterView& foe)
+{
+    if (direction == 0 || !self.onGround)
+        return direction;
+    const Ledge here = ledgeBelow(seen, self.x, self.feet);
+    const Ledge there = ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f);
+    if (!here.found || sameLedge(here, there))
+        return direction;
+    const float end = direction > 0 ? here.right - self.width / 2.f - endRoom : here.left + self.width / 2.f + endRoom;
+    return there.found || (end - self.x) * static_cast<float>(direction) > 0.f ? direction : 0;
 }
 
 int holdTime(Opponent& o)
@@ -85,16 +122,49 @@ void startJump(Opponent& o, const JumpScript& script, int direction)
     o.jumpDirection = direction;
 }
 
-// Up onto the platform where the fighter it goes for stands.
-void climbToFoe(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+// The way to walk to jump onto `to` from `here`: toward it, or out from under it
+// to the nearer end the ground here reaches (0 when neither does).
+int takeOffDirection(const Ledge& to, const Ledge& here, const SelfMotion& self)
 {
+    const float half = self.width / 2.f;
+    if (self.x < to.left - half || self.x > to.right + half)
+        return self.x < to.left ? 1 : -1;
+    const float leftOut = to.left - half - takeOffRoom, rightOut = to.right + half + takeOffRoom;
+    const bool leftFits = leftOut > here.left + half, rightFits = rightOut < here.right - half;
+    if (leftFits && (!rightFits || self.x - leftOut < rightOut - self.x))
+        return -1;
+    return rightFits ? 1 : 0;
+}
+
+// Up to the fighter it goes for on a higher platform, one ledge at a time:
+// the ledge to jump onto next and the way to walk to jump from.
+void planClimb(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    o.climbTo = {};
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = o.errand == Errand::Fight || o.errand == Errand::StopRunner;
-    const float above = self.feet - (foe.y + foe.height / 2.f);
-    if (!atFoe || !self.onGround || !foe.onGround || above < platformAbove || std::fabs(foe.x - self.x) > underPlatform)
+    const bool atFoe = goesForFoe(o.errand);
+    if (!atFoe || !self.onGround || !foe.alive)
         return;
-    const int direction = foe.x > self.x ? 1 : -1;
-    const JumpScript script = jumpUpTo(self, direction, platformAbove, seen);
+    const Ledge here = ledgeBelow(seen, self.x, self.feet);
+    o.climbTo = nextLedgeUp(seen, here, ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f));
+    if (o.climbTo.found)
+        o.moveDirection = takeOffDirection(o.climbTo, here, self);
+}
+
+// On the way up: a jump that lands on the next ledge, tried now and then
+// from near enough.
+void climbOnto(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const Ledge& to = o.climbTo;
+    if (!to.found || o.jumpStep >= 0 || !self.onGround || self.groundSteps < settleSteps ||
+        o.steps % climbTryEvery != 0)
+        return;
+    const bool arrived = std::fabs(self.feet - to.feet) < 1.f && self.x > to.left && self.x < to.right;
+    const float across = std::fmax(0.f, std::fmax(to.left - self.x, self.x - to.right));
+    if (arrived || across > climbRange)
+        return;
+    const int direction = (to.left + to.right) / 2.f > self.x ? 1 : -1;
+    const JumpScript script = jumpOnto(self, direction, to, seen);
     if (script.found)
         startJump(o, script, direction);
 }
@@ -117,7 +187,9 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     o.errand = route.errand;
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
     o.moveDirection = walkDirection(route, selfIn(o, seen), self.x, foe);
-    climbToFoe(o, seen, self);
+    if (goesForFoe(route.errand))
+        o.moveDirection = stopAtTheEnd(o.moveDirection, seen, self, foe);
+    planClimb(o, seen, self);
     reachForGoal(o, seen, self);
     // A swing, a parry or a shot takes the steering away for a moment: none
     // while a ledge or a hazard is near on the way.
@@ -153,8 +225,35 @@ void steerInTheAir(Opponent& o, const OpponentView& seen, const SelfMotion& self
     for (int way : {0, -o.moveDirection})
         if (way != o.moveDirection && !fallsToDeath(self, way, seen)) {
             o.moveDirection = way;
+            o.jumpStep = -1;  // the steering of a jump that ran out is taken back
             return;
         }
+}
+
+// The last step of a jump's own buttons.
+int scriptEnd(const JumpScript& script)
+{
+    return std::max(script.hold, script.doubleAt + script.doubleHold);
+}
+
+// The fighter it goes for is in the air in front of it, not far: a leap
+// across now would meet it over the gap.
+bool foeLeapsAtIt(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool atFoe = goesForFoe(o.errand);
+    return atFoe && foe.alive && !foe.onGround && (foe.x - self.x) * static_cast<float>(o.moveDirection) > 0.f &&
+           std::fabs(foe.x - self.x) < waitReach;
+}
+
+// The fighter it goes for stands right in its way: the body met is that
+// fighter's, to be fought, not a wall to be jumped.
+bool foeInTheWay(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool atFoe = goesForFoe(o.errand);
+    const float foeFeet = foe.y + foe.height / 2.f;
+    return atFoe && foe.alive && std::fabs(foe.x - self.x) < foeReach && std::fabs(foeFeet - self.feet) < sameGround;
 }
 
 // 4. Ledges and hazards on the way: a jump that clears them is looked for
@@ -166,7 +265,8 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         o.moveDirection = o.backOffSteps > 0 ? o.backOffDirection : -o.backOffDirection;
         return;
     }
-    if (o.jumpStep < 0 && !self.onGround) {
+    // Still coming down after its buttons ran out, a jump is watched as a fall.
+    if (!self.onGround && (o.jumpStep < 0 || o.jumpStep > scriptEnd(o.jump))) {
         steerInTheAir(o, seen, self);
         return;
     }
@@ -174,15 +274,24 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         return;
     if (lookAhead(self, o.moveDirection, seen, farGlance) == Ahead::Clear)
         return;
-    if (o.steps % jumpTryEvery == 0) {
+    if (foeInTheWay(o, seen, self))
+        return;
+    if (foeLeapsAtIt(o, seen, self)) {
+        o.moveDirection = 0;  // it comes down first, then the gap is crossed
+        return;
+    }
+    // Right at the wall or the edge the jump is tried at once: a run-up is
+    // only for when none clears it.
+    const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
+    const bool atIt = near == Ahead::Wall || near == Ahead::Danger;
+    if (atIt || o.steps % jumpTryEvery == 0) {
         const JumpScript script = chooseJump(self, o.moveDirection, seen);
         if (script.found) {
             startJump(o, script, o.moveDirection);
             return;
         }
     }
-    const Ahead near = lookAhead(self, o.moveDirection, seen, nearGlance);
-    if (near == Ahead::Wall || near == Ahead::Danger) {
+    if (atIt) {
         const int back = -o.moveDirection;
         const Ahead behind = lookAhead(self, back, seen, nearGlance);
         o.backOffDirection = behind == Ahead::Danger ? 0 : back;
@@ -191,17 +300,19 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     }
 }
 
-// 5. A running jump: its own buttons and its direction until it ends.
-std::uint16_t jumpButtons(Opponent& o)
+// 5. A running jump: its own buttons, and its direction until it lands, as
+// the jump was tried out.
+std::uint16_t jumpButtons(Opponent& o, const SelfMotion& self)
 {
     if (o.jumpStep < 0)
         return 0;
     const int direction = o.jumpDirection;
     const bool held = jumpHeldAt(o.jump, o.jumpStep);
-    const int end = std::max(o.jump.hold, o.jump.doubleAt + o.jump.doubleHold);
-    if (++o.jumpStep > end)
+    const bool walks = walksAt(o.jump, o.jumpStep);
+    const int end = scriptEnd(o.jump);
+    if (++o.jumpStep > end && (self.onGround || o.jumpStep > end + longestFlight))
         o.jumpStep = -1;
-    o.moveDirection = direction;
+    o.moveDirection = walks ? direction : 0;
     return held ? ButtonJump : 0;
 }
 
@@ -274,8 +385,9 @@ FightInput decideInput(Opponent& o, const OpponentView& now)
     const SelfMotion self = reckonSelf(o, *seen);
     if (--o.untilDecision <= 0 && o.jumpStep < 0)
         decide(o, *seen, self);
+    climbOnto(o, *seen, self);
     watchTheWay(o, *seen, self);
-    std::uint16_t buttons = jumpButtons(o);
+    std::uint16_t buttons = jumpButtons(o, self);
     buttons = static_cast<std::uint16_t>(buttons | moveButtons(o.moveDirection) | tickHolds(o.holds));
     keepMoving(o, buttons, *seen, self);
     return answer(o, buttons);

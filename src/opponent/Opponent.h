@@ -2,6 +2,7 @@
 
 #include "opponent/ButtonHolds.h"
 #include "opponent/JumpChoice.h"
+#include "opponent/Ledges.h"
 #include "opponent/OpponentRandom.h"
 #include "opponent/OpponentView.h"
 #include "opponent/Route.h"
@@ -35,6 +36,7 @@ struct Opponent {
     JumpScript jump;
     int jumpStep = -1;       // steps into `jump`, or -1 when no jump runs
     int jumpDirection = 0;
+    Ledge climbTo;           // the ledge it jumps onto next on its way up to the other fighter
     int backOffSteps = 0;    // steps left of a run-up away from a ledge or wall
     int backOffDirection = 0;
     ButtonHolds holds;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -19,20 +20,26 @@ std::string strengthName(Strength strength)
     return strength == Strength::Hard ? "HARD" : strength == Strength::Normal ? "NORMAL" : "EASY";
 }
 
-// Wins of `first` over `second` in `matches` seeded matches, each on either
-// side in turn; every computer's own falls (a pit, spikes, with no blow of the
-// other's before) are added to `ownDeaths`.
-int winsOf(bool caa, Strength first, Strength second, int matches, int& ownDeaths)
+// How `first` fares against `second` over `matches` seeded matches, each on
+// either side in turn; own falls (a pit, spikes, with no blow of the other's
+// before) are counted for both computers.
+struct Round {
+    int wins = 0, draws = 0, losses = 0, ownDeaths = 0;
+};
+
+Round playRound(bool caa, Strength first, Strength second, int matches)
 {
-    int wins = 0;
+    Round round;
     for (int seed = 1; seed <= matches; ++seed) {
         const int side = seed % 2 ? 0 : 1;
         const WatchedMatch m = side == 0 ? playWorldMatch(caa, cpu(first), cpu(second), seed, matchLimit)
                                          : playWorldMatch(caa, cpu(second), cpu(first), seed, matchLimit);
-        wins += m.winner == side ? 1 : 0;
-        ownDeaths += m.ownDeaths[0] + m.ownDeaths[1];
+        round.wins += m.winner == side ? 1 : 0;
+        round.losses += m.winner == 1 - side ? 1 : 0;
+        round.draws += m.winner < 0 ? 1 : 0;
+        round.ownDeaths += m.ownDeaths[0] + m.ownDeaths[1];
     }
-    return wins;
+    return round;
 }
 
 }  // namespace
@@ -40,8 +47,9 @@ int winsOf(bool caa, Strength first, Strength second, int matches, int& ownDeath
 // Against a person who stands still, each strength on either side wins the
 // classic match before the time is up and the kill race, never going down on
 // its own and never standing on the spot for 3 s while it is free to move.
-// Disabled until it passes: on the world alone the kill race is not yet won
-// against a fighter who never moves, and the classic match stands still too long.
+// Disabled until it passes: the classic match is won, but in the kill race a
+// fighter that respawns on the high middle platform is reached too seldom to
+// win in time, and a jump near the floor spikes still ends on them now and then.
 TEST(OpponentMatches, DISABLED_EachStrengthBeatsAStandingPersonInBothModes)
 {
     std::uint64_t seed = 2024;
@@ -62,15 +70,35 @@ TEST(OpponentMatches, DISABLED_EachStrengthBeatsAStandingPersonInBothModes)
 // A tournament round, as the strengths are measured: 20 seeded matches per
 // pairing in each mode, each strength on either side in turn. HARD beats EASY
 // in 80 % of them and NORMAL beats EASY in 65 %, and in all of them no
-// computer walks into a pit or onto spikes on its own. Long (about two
-// minutes here), and disabled until the kill race holds to it.
+// computer walks into a pit or onto spikes on its own. Long (several
+// minutes here), and disabled until the computers stop falling on their own:
+// most of the wins hold, the falls do not yet.
 TEST(OpponentTournament, DISABLED_HardAndNormalBeatEasyAndNobodyFallsOnItsOwn)
 {
     constexpr int matches = 20;
     for (bool caa : {false, true}) {
-        int ownDeaths = 0;
-        EXPECT_GE(winsOf(caa, Strength::Hard, Strength::Easy, matches, ownDeaths), 16) << modeName(caa);
-        EXPECT_GE(winsOf(caa, Strength::Normal, Strength::Easy, matches, ownDeaths), 13) << modeName(caa);
-        EXPECT_EQ(ownDeaths, 0) << modeName(caa);
+        const Round hard = playRound(caa, Strength::Hard, Strength::Easy, matches);
+        const Round normal = playRound(caa, Strength::Normal, Strength::Easy, matches);
+        EXPECT_GE(hard.wins, 16) << modeName(caa);
+        EXPECT_GE(normal.wins, 13) << modeName(caa);
+        EXPECT_EQ(hard.ownDeaths + normal.ownDeaths, 0) << modeName(caa);
     }
+}
+
+// The table of a tournament round, run by hand (--gtest_also_run_disabled_tests):
+// for each mode and pairing, the first strength's wins, draws and losses over
+// 20 seeded matches and both computers' own falls.
+TEST(OpponentTournament, DISABLED_PrintsTheTable)
+{
+    constexpr int matches = 20;
+    const Strength pairs[][2] = {{Strength::Hard, Strength::Easy},
+                                 {Strength::Normal, Strength::Easy},
+                                 {Strength::Hard, Strength::Normal}};
+    for (bool caa : {false, true})
+        for (const auto& pair : pairs) {
+            const Round r = playRound(caa, pair[0], pair[1], matches);
+            std::printf("%-9s %-6s-%-6s wins %2d draws %2d losses %2d own deaths %d\n", modeName(caa),
+                        strengthName(pair[0]).c_str(), strengthName(pair[1]).c_str(), r.wins, r.draws, r.losses,
+                        r.ownDeaths);
+        }
 }

@@ -51,7 +51,9 @@ void watchFighter(const FightWorld& world, int i, FighterWatch& w, FightInput pr
 {
     const Player& p = world.players[i];
     w.sinceBlow = struck(p) ? 0 : w.sinceBlow + 1;
-    const bool free = world.match.fightLive && p.hitPoints >= 1 && !world.camera.inTransition;
+    // Once the flag is home the match is decided: nobody needs to move while it ends.
+    const bool decided = world.match.flagTaken;
+    const bool free = world.match.fightLive && !decided && p.hitPoints >= 1 && !world.camera.inTransition;
     const bool moving = pressed.held(ButtonLeft) || pressed.held(ButtonRight) || pressed.held(ButtonJump);
     w.still = free && !moving ? w.still + 1 : 0;
     out.longestStill[i] = std::max(out.longestStill[i], w.still);
