@@ -61,6 +61,21 @@ void showWorld(Game& game, const FightWorld& world)
         game.world.players[i].input.bindings = kept[i];
 }
 
+// This machine plays its side with its P1 keys, so that side's Use Item hint
+// names P1's key; the other side's keys are the other player's, so none shows.
+void showOwnKeyHints(Game& game, int ownSide)
+{
+    game.hud.useKeysOf[ownSide] = 0;
+    game.hud.useKeysOf[1 - ownSide] = -1;
+}
+
+void leaveForHub(Game& game)
+{
+    game.hud.useKeysOf[0] = 0;
+    game.hud.useKeysOf[1] = 1;
+    returnToHub(game);
+}
+
 }  // namespace
 
 OnlineScene::OnlineScene(Game& game, const OnlineRequest& request)
@@ -98,7 +113,7 @@ bool OnlineScene::update(Game& game)
             match_->frame(now, [](const FightWorld&, std::uint32_t) { return FightInput{}; },
                           [](std::uint32_t, const StepEvents&) {});
         if (!inHub_ && now - endedAt_ >= endMessageSeconds) {
-            returnToHub(game);
+            leaveForHub(game);
             inHub_ = true;
         }
         finished_ = inHub_ && now - endedAt_ >= hubMessageSeconds;
@@ -157,6 +172,7 @@ void OnlineScene::enterFight(Game& game)
     game.replay.recording.phase = RecordingPhase::NotRecorded;  // the online match keeps its own
     game.victoryTime = 0.f;
     showWorld(game, match_->side()->world);
+    showOwnKeyHints(game, request_.net.role == NetRole::Host ? 0 : 1);
     setCursorVisible(game, false);
     if (isMusicPlaying("MENU"))
         stopMusic("MENU");
@@ -168,7 +184,7 @@ void OnlineScene::endWith(Game& game, const std::string& message)
     endedAt_ = game.menuTime.now;
     // Nothing was on screen but the waiting: straight back to the hub.
     if (matchShown_ == 0) {
-        returnToHub(game);
+        leaveForHub(game);
         inHub_ = true;
     }
 }

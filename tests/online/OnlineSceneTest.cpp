@@ -5,6 +5,8 @@
 #include "net/NetPair.h"
 #include "online/OnlineMatch.h"
 #include "online/OnlineStart.h"
+#include "render/hud/Hud.h"
+#include "settings/KeyNames.h"
 #include "support/Headless.h"
 #include "world/JungleGround.h"
 
@@ -17,7 +19,9 @@
 
 // The keys are the players' own, not the fight's: a match shown and left
 // hands them back to the rooms as they were, and the game writes them at exit.
-TEST(OnlineScene, AMatchShownAndLeftKeepsThePlayersKeys)
+// Joined, the game plays the second side with its P1 keys: that side's Use
+// Item hint names P1's key, and the host's side, played far away, names none.
+TEST(OnlineScene, AJoinedMatchShowsOwnKeysAndLeavesThePlayersKeysAsTheyWere)
 {
     HeadlessGame driver;
     Game& game = *driver.game;
@@ -30,20 +34,20 @@ TEST(OnlineScene, AMatchShownAndLeftKeepsThePlayersKeys)
     host.net.port = static_cast<std::uint16_t>(30000 + ::getpid() % 20000);
     host.setup.mode = ReplayMode::Caa;
     host.setup.levelName = "caa";
-    startOnline(game, host);
+    std::string error;
+    const std::unique_ptr<OnlineMatch> other = OnlineMatch::open(
+        host, [](FightWorld& world, const FightChoice& choice) { setUpFight(world, jungleGround(), choice); }, error);
+    ASSERT_TRUE(other) << error;
     OnlineRequest join = host;
     join.net.role = NetRole::Join;
     join.net.address = "127.0.0.1";
-    std::string error;
-    const std::unique_ptr<OnlineMatch> other = OnlineMatch::open(
-        join, [](FightWorld& world, const FightChoice& choice) { setUpFight(world, jungleGround(), choice); }, error);
-    ASSERT_TRUE(other) << error;
+    startOnline(game, join);
 
     double now = 0.0;
     const auto frame = [&] {
         now += 1.0 / 60.0;
         driver.step(1, 1.f / 60.f);
-        other->frame(now, [](const FightWorld& w, std::uint32_t step) { return scriptedPlay(w, 1, step); },
+        other->frame(now, [](const FightWorld& w, std::uint32_t step) { return scriptedPlay(w, 0, step); },
                      [](std::uint32_t, const StepEvents&) {});
         std::this_thread::sleep_for(std::chrono::microseconds(300));
     };
@@ -55,6 +59,9 @@ TEST(OnlineScene, AMatchShownAndLeftKeepsThePlayersKeys)
     EXPECT_NE(game.world.match.matchTimer, 0.f);
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(game.world.players[i].input.bindings.keys, keys[i].keys) << "P" << i + 1 << " while playing";
+    const std::string p1UseKey = displayName(game.keyNames.keys, keys[0].keys[UseItemKey]);
+    EXPECT_EQ(game.hud.useKeyTexts[1].getString().toAnsiString(), p1UseKey) << "this side plays with P1's keys";
+    EXPECT_TRUE(game.hud.useKeyTexts[0].getString().isEmpty()) << "the host's keys are not this machine's";
 
     other->leave();
     for (int f = 0; f < 60 * 10 && game.state == SceneState::Fight; ++f)
@@ -62,4 +69,6 @@ TEST(OnlineScene, AMatchShownAndLeftKeepsThePlayersKeys)
     EXPECT_NE(game.state, SceneState::Fight) << "back to the rooms once the other player left";
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(game.world.players[i].input.bindings.keys, keys[i].keys) << "P" << i + 1 << " back in the rooms";
+    hudUpdate(game);
+    EXPECT_EQ(game.hud.useKeyTexts[0].getString().toAnsiString(), p1UseKey) << "each side its own keys again";
 }

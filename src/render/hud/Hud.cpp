@@ -97,10 +97,11 @@ void buildBars(Hud& hud)
     }
 }
 
-// The name of the player's Use Item key, or of its button when it plays on a controller.
-ShownKey useKeyOf(const Player& player)
+// The name of the Use Item key or button that `keys`' bindings give, shown the
+// way `player` plays (keyboard or controller).
+ShownKey useKeyOf(const Player& player, const Player& keys)
 {
-    const BindingTable& bindings = player.input.bindings;
+    const BindingTable& bindings = keys.input.bindings;
     ShownKey key;
     key.set = true;
     key.keyboard = player.keyboardMode;
@@ -114,13 +115,15 @@ void updateUseKeyTexts(Game& game)
 {
     Hud& hud = game.hud;
     for (int i = 0; i < 2; ++i) {
-        const ShownKey key = useKeyOf(game.world.players[i]);
+        const int from = hud.useKeysOf[i];
+        // An unset key names nothing: the text is emptied once.
+        const ShownKey key = from >= 0 ? useKeyOf(game.world.players[i], game.world.players[from]) : ShownKey{};
         ShownKey& shown = hud.shownKeys[i];
-        if (shown.set && key.keyboard == shown.keyboard && key.code == shown.code)
+        if (shown.set == key.set && (!key.set || (key.keyboard == shown.keyboard && key.code == shown.code)))
             continue;
         shown = key;
         const auto& names = key.keyboard ? game.keyNames.keys : game.keyNames.buttons;
-        hud.useKeyTexts[i].setString(displayName(names, key.code));
+        hud.useKeyTexts[i].setString(key.set ? displayName(names, key.code) : std::string());
     }
 }
 

@@ -43,6 +43,9 @@ struct Hud {
     sf::Sprite effectFrame, effectBack;
     sf::Text useKeyTexts[2];
     ShownKey shownKeys[2];
+    // Whose bindings name each side's Use Item key: the side's own, but online
+    // this machine's P1 keys play its side and the other side's keys are far away.
+    int useKeysOf[2] = {0, 1};  // a player of the game's bindings, or -1: no key shown
 
     // Above the fighters' heads.
     sf::Sprite ammoIcon, ammoEmptyIcon;
