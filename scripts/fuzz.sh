@@ -31,21 +31,37 @@ declare -A seeds=(
 )
 export ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 mkdir -p "$FUZZ_DIR/crashes"
-for fuzzer in $(printf '%s\n' "${!seeds[@]}" | sort); do
-  corpus="$FUZZ_DIR/corpus/$fuzzer"
+# One fuzzer's run; says its figures, or its failure with the input kept.
+fuzz_one() {
+  local fuzzer=$1 corpus="$FUZZ_DIR/corpus/$1" log="$FUZZ_DIR/$1.log"
   mkdir -p "$corpus"
   for seed in ${seeds[$fuzzer]}; do
     cp "$seed" "$corpus/seed-$(echo "${seed#run/}" | tr / _)"
   done
-  log="$FUZZ_DIR/$fuzzer.log"
   if ! nice "$FUZZ_DIR/$fuzzer" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
       -artifact_prefix="$FUZZ_DIR/crashes/$fuzzer-" "$corpus" >"$log" 2>&1; then
     tail -40 "$log"
     echo "$fuzzer: FAILED (input kept in $FUZZ_DIR/crashes/)"
-    exit 1
+    return 1
   fi
   runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$')
   rate=$(grep -o 'exec/s: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$')
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$')
   echo "$fuzzer: ${runs:-?} runs in ${seconds} s (${rate:-?} exec/s), coverage ${cov:-?} edges, no crash"
+}
+# As many fuzzers at once as there are cores.
+failed=0
+running=0
+for fuzzer in $(printf '%s\n' "${!seeds[@]}" | sort); do
+  if [ "$running" -ge "$(nproc)" ]; then
+    wait -n || failed=1
+    running=$((running - 1))
+  fi
+  fuzz_one "$fuzzer" &
+  running=$((running + 1))
 done
+while [ "$running" -gt 0 ]; do
+  wait -n || failed=1
+  running=$((running - 1))
+done
+exit $failed
