@@ -5,6 +5,7 @@
 #include "fighters/BindsFile.h"
 #include "resources/Loading.h"
 #include "resources/TextFile.h"
+#include "resources/TextureCache.h"
 #include "world/FightSetUp.h"
 #include "settings/PlayerFile.h"
 
@@ -44,7 +45,8 @@ void initTileMap(Game& game)
 
 void initFighters(Game& game)
 {
-    loadCharacterSlots(game.characterSets);
+    // The frames' pictures are decoded once: for the rules' masks and for drawing.
+    loadCharacterSlots(game.characterSets, keepDecodedFrame);
     loadFighterFrames(game.fighterFrames, game.characterSets);
     for (int i = 0; i < 2; ++i)
         startPlayer(game.world.players[i], i, game.characterSets);

@@ -8,6 +8,7 @@
 #include "menus/PauseMenu.h"
 #include "render/Glow.h"
 #include "render/Layers.h"
+#include "resources/FolderListing.h"
 #include "resources/Loading.h"
 #include "screens/CreditsScreen.h"
 #include "screens/CustomMapScreen.h"
@@ -197,6 +198,8 @@ bool loadNextStartUpStep(Game& game)
 {
     if (startUpFinished(game))
         return false;
+    // A step only reads: the folders it loads from are listed once.
+    const RememberedFolders listedOnce;
     startUpSteps[game.startUp.stepsDone++](game);
     return true;
 }

@@ -41,7 +41,8 @@ struct SlotPictures {
 
 // A picture's frame, centred: no picture when the path was refused or the
 // picture is missing or unreadable (`ensureFrames` then draws a box).
-FrameShape framePicture(const std::string& path, Character& character, SlotPictures& pictures)
+FrameShape framePicture(const std::string& path, Character& character, SlotPictures& pictures,
+                        const PictureSeen& seen)
 {
     FrameShape frame;
     frame.picture = noPicture;
@@ -61,6 +62,8 @@ FrameShape framePicture(const std::string& path, Character& character, SlotPictu
         frame.shape.size = sf::Vector2f(image.getSize());
         frame.shape.origin = frame.shape.size / 2.f;
         character.pictures.push_back({path, alphaMaskOf(image)});
+        if (seen)
+            seen(path, image);
     }
     pictures.read.emplace(path, frame);
     return frame;
@@ -114,7 +117,7 @@ void loadRoster(Character& character)
     character.files = std::move(roster.files);
 }
 
-void loadCharacter(Character& character, int slot)
+void loadCharacter(Character& character, int slot, const PictureSeen& seen)
 {
     // A slot the roster does not fill (or fills with a refused path) was said by the roster.
     if (slot < 0 || slot >= static_cast<int>(character.files.size()) ||
@@ -128,7 +131,7 @@ void loadCharacter(Character& character, int slot)
         character.pictures.clear();
         character.frames.reserve(record.framePaths.size());
         for (const std::string& picture : record.framePaths)
-            character.frames.push_back(framePicture(picture, character, pictures));
+            character.frames.push_back(framePicture(picture, character, pictures, seen));
         noteMissingPictures(pictures, record.problems);
         character.animations = record.clips;
     }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,10 +79,14 @@ int characterSlot(int playerIndex, int kind);
 // Reads "persos.txt" into `character.files` (see `parseRoster`); problems
 // go to standard error.
 void loadRoster(Character& character);
+// Shown each picture a loader decodes, so that whoever also draws it need
+// not decode the file again.
+using PictureSeen = std::function<void(const std::string& path, const sf::Image& picture)>;
+
 // Reads the character file `character.files[slot]` (see `parseCharacterFile`):
 // clips, and frame pictures, each distinct picture read once (its size and
-// alpha; no graphics card needed).
-void loadCharacter(Character& character, int slot);
+// alpha; no graphics card needed) and shown to `seen`.
+void loadCharacter(Character& character, int slot, const PictureSeen& seen = {});
 // Gives a slot without frames one visible frame (a box of `colour`) and
 // clips on it, and every frame whose picture is missing that box, so a
 // fighter of that kind is never drawn from missing frames.

@@ -1,6 +1,7 @@
 #include "fighters/Player.h"
 
 #include "world/FightWorld.h"
+#include "resources/FolderListing.h"
 
 Player::Player()
 {
@@ -18,14 +19,15 @@ constexpr float fullDashCharge = 1000.f;  // px
 
 }  // namespace
 
-void loadCharacterSlots(Character slots[characterSlotCount])
+void loadCharacterSlots(Character slots[characterSlotCount], const PictureSeen& seen)
 {
     // The roster is read (and its problems said) once; every slot keeps a copy.
+    const RememberedFolders listedOnce;
     loadRoster(slots[0]);
     for (int slot = 0; slot < characterSlotCount; ++slot) {
         Character& character = slots[slot];
         character.files = slots[0].files;
-        loadCharacter(character, slot);
+        loadCharacter(character, slot, seen);
         const int kind = slot % kindCount;
         ensureFrames(character, kindHitbox(kind), playerColour(slot / kindCount));
     }

@@ -79,8 +79,9 @@ sf::FloatRect hitbox(const Entity& body);
 int characterKind(const Player& player);
 // Both animation states at once: the clip changes without restarting its clock.
 void setBothStates(Player& player, AnimState state);
-// Reads the roster once and loads the eight character slots from it.
-void loadCharacterSlots(Character slots[characterSlotCount]);
+// Reads the roster once and loads the eight character slots from it, showing
+// `seen` each picture decoded.
+void loadCharacterSlots(Character slots[characterSlotCount], const PictureSeen& seen = {});
 // A fighter as the game starts it: its index, pad and marker, Atoola's skill
 // and frames from `slots`, a full dash.
 void startPlayer(Player& player, int index, Character* slots);

@@ -1,5 +1,7 @@
 #include "resources/Paths.h"
 
+#include "resources/FolderListing.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -33,13 +35,9 @@ std::vector<std::string> caseVariants(const fs::path& folder, const std::string&
 {
     std::vector<std::string> found;
     const std::string wanted = lowerCase(name);
-    std::error_code error;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string candidate = it->path().filename().string();
-        if (lowerCase(candidate) == wanted)
+    for (const std::string& candidate : folderNames(folder.string()))
+        if (candidate.size() == wanted.size() && lowerCase(candidate) == wanted)
             found.push_back(candidate);
-    }
     std::sort(found.begin(), found.end());
     if (found.size() > static_cast<std::size_t>(maxCaseVariants))
         found.resize(maxCaseVariants);
@@ -195,6 +193,7 @@ bool writeFileAtomically(const std::string& path, const std::string& content, st
         const int cause = error != 0 ? error : EIO;
         return fail(cause, std::strerror(cause));
     }
+    forgetFolderListings();
     syncFolder(target);
     return true;
 }

@@ -53,13 +53,9 @@ Cache& cache()
     return held;
 }
 
-bool loadInto(Entry& entry, const std::string& file, float scale, Keep keep)
+// Makes the entry's texture from the whole decoded picture.
+bool keepImage(Entry& entry, const sf::Image& image, float scale, Keep keep)
 {
-    if (scale >= 1.f && keep == Keep::Whole)
-        return entry.texture.loadFromFile(file);
-    sf::Image image;
-    if (!image.loadFromFile(file))
-        return false;
     if (keep == Keep::Whole)
         return entry.texture.loadFromImage(shrunk(image, scale));
     entry.whole = sf::Vector2i(image.getSize());
@@ -69,7 +65,18 @@ bool loadInto(Entry& entry, const std::string& file, float scale, Keep keep)
     return entry.texture.loadFromImage(kept.image);
 }
 
-const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, Keep keep)
+bool loadInto(Entry& entry, const std::string& file, float scale, Keep keep)
+{
+    if (scale >= 1.f && keep == Keep::Whole)
+        return entry.texture.loadFromFile(file);
+    sf::Image image;
+    return image.loadFromFile(file) && keepImage(entry, image, scale, keep);
+}
+
+// The picture of `path` as kept, read from its file unless held already or
+// given `decoded`.
+const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, Keep keep,
+                        const sf::Image* decoded = nullptr)
 {
     const std::string file = resolvePath(path);
     const float scale = drawnScale > 0.f && drawnScale < 1.f ? drawnScale : 1.f;
@@ -93,7 +100,7 @@ const Entry* findOrLoad(const std::string& path, bool smooth, float drawnScale, 
         return known->second.get();
     }
     auto entry = std::make_unique<Entry>();
-    const bool ok = loadInto(*entry, file, scale, keep);
+    const bool ok = decoded ? keepImage(*entry, *decoded, scale, keep) : loadInto(*entry, file, scale, keep);
     noteLoad(path, ok);
     if (!ok)
         return nullptr;
@@ -134,6 +141,11 @@ KeptPicture sharedBackground(const std::string& path)
 KeptPicture sharedFrame(const std::string& path)
 {
     return keptPicture(path, Keep::Frame);
+}
+
+void keepDecodedFrame(const std::string& path, const sf::Image& decoded)
+{
+    findOrLoad(path, false, 1.f, Keep::Frame, &decoded);
 }
 
 std::size_t sharedTextureCount()

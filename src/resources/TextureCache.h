@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -33,6 +34,11 @@ KeptPicture sharedBackground(const std::string& path);
 // A fighter's frame: without its clear margins but for one clear texel around
 // what is kept (frames are mostly clear).
 KeptPicture sharedFrame(const std::string& path);
+
+// Keeps `decoded`, the picture of the fighter frame `path` a loader has
+// just decoded, as `sharedFrame` would keep it, unless it is held already:
+// the frame is then not decoded again when it is drawn.
+void keepDecodedFrame(const std::string& path, const sf::Image& decoded);
 
 // Pictures held, and the bytes of pixels they hold (for tests and benchmarks).
 std::size_t sharedTextureCount();
