@@ -7,6 +7,7 @@
 #include "menus/OptionsScreen.h"
 #include "menus/PauseMenu.h"
 #include "render/Glow.h"
+#include "render/FightTint.h"
 #include "render/Layers.h"
 #include "resources/FolderListing.h"
 #include "resources/Loading.h"
@@ -33,13 +34,11 @@ sf::Sprite plainSprite(const std::string& path)
     return loadSprite(path, false, false);
 }
 
-// The layers a frame may use besides the screen layer (made with the first
-// screen); the HUD and vortex layers are made when first needed (render/Layers).
+// The layer the title draws in besides the screen layer (made with the first
+// screen); the water, HUD and vortex layers are made when first needed.
 void sizeLayers(Game& game)
 {
     ensureLayer(game, game.backgroundLayer, game.backgroundLayerSprite);
-    ensureLayer(game, game.waterLayer, game.waterLayerSprite);
-    game.waterLayer.clear(sf::Color::Transparent);
 }
 
 void loadShaders(Game& game)
@@ -47,7 +46,7 @@ void loadShaders(Game& game)
     sf::Shader* shaders[6] = {&game.greyLevel, &game.redLevel, &game.water, &game.uv, &game.trounoirIn,
                               &game.trounoirOut};
     for (int i = 0; i < 6; ++i)
-        loadFragmentShaderFile(*shaders[i], shaderFiles[i]);
+        loadFragmentShaderFile(*shaders[i], shaderFiles[i], shaders[i] == &game.redLevel ? screenPlaceVertexShader() : nullptr);
     loadGlowShader(game.glow);
 }
 

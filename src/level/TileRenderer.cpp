@@ -94,11 +94,12 @@ void gatherQuads(const TileMap& map, sf::Color colour, SectionQuads& quads)
         addSection(map, s, colour, quads.tiles, quads.water);
 }
 
-void drawBatch(const sf::Sprite& tileset, const TileBatch& batch, sf::RenderTarget& target)
+void drawBatch(const sf::Sprite& tileset, const TileBatch& batch, sf::RenderTarget& target,
+               const sf::Shader* shader = nullptr)
 {
     if (batch.vertices.empty())
         return;
-    sf::RenderStates states;
+    sf::RenderStates states(shader);
     states.texture = tileset.getTexture();
     target.draw(batch.vertices.data(), batch.vertices.size(), sf::Quads, states);
 }
@@ -114,11 +115,12 @@ void drawTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& 
     drawBatch(tileset, quads.water, waterLayer);
 }
 
-void drawGroundTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target)
+void drawGroundTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target,
+                     const sf::Shader* shader)
 {
     SectionQuads quads;
     gatherQuads(map, tileset.getColor(), quads);
-    drawBatch(tileset, quads.tiles, target);
+    drawBatch(tileset, quads.tiles, target, shader);
 }
 
 sf::FloatRect drawWaterTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target)

@@ -8,6 +8,7 @@
 
 namespace sf {
 class RenderTarget;
+class Shader;
 class Sprite;
 }  // namespace sf
 struct TileMap;
@@ -25,5 +26,7 @@ void drawTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& 
 
 // The same ground alone, and the same water alone; the water's reach in the
 // world comes back (empty without water), so that its shader runs only there.
-void drawGroundTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target);
+// `shader`, when given, colours the ground as it is drawn.
+void drawGroundTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target,
+                     const sf::Shader* shader = nullptr);
 sf::FloatRect drawWaterTiles(const TileMap& map, const sf::Sprite& tileset, sf::RenderTarget& target);

@@ -2,7 +2,7 @@
 #include "app/Viewport.h"
 #include "menus/MenuRooms.h"
 #include "render/Composition.h"
-#include "render/FarPicture.h"
+#include "render/FightTint.h"
 #include "render/FrameTarget.h"
 #include "render/Layers.h"
 
@@ -39,12 +39,6 @@ void feedVortexShader(Game& game, sf::Shader& shader, float progress)
     shader.setUniform("mousepos", sf::Glsl::Vec2(size / 2.f));
     shader.setUniform("factor1", progress);
     shader.setUniform("time", game.vortexTime);
-}
-
-// The last minute's red tint: 0 with a minute left, 1 when the time is up.
-float redRatio(const Game& game)
-{
-    return (lastMinute - game.world.match.matchTimer) / lastMinute;
 }
 
 // Victory: the frozen match swirls in over one second, red-tinted in the
@@ -84,7 +78,7 @@ VortexPass composeVortexOut(Game& game, sf::RenderTarget& target)
     return VortexPass::OutToWindow;
 }
 
-void finalCopy(Game& game, sf::RenderTarget& target, bool farPictureToTint, Composition& result)
+void finalCopy(Game& game, sf::RenderTarget& target, Composition& result)
 {
     const bool fight = game.state == SceneState::Fight;
     const bool unwinding = game.vortexLevel > 0.f;
@@ -94,13 +88,11 @@ void finalCopy(Game& game, sf::RenderTarget& target, bool farPictureToTint, Comp
     if (game.state == SceneState::Victory) {
         result.finalCopy = FinalCopy::None;
     } else if (fight && look == FightLook::Grey) {
-        feedFarPicture(game, game.greyLevel, farPictureToTint);
         copyOpaque(target, shownLayer, shownSprite, &game.greyLevel);
         result.finalCopy = FinalCopy::Grey;
         result.fromVortexLayer = unwinding;
     } else if (fight && look == FightLook::Red) {
-        game.redLevel.setUniform("ratioTime", redRatio(game));
-        feedFarPicture(game, game.redLevel, farPictureToTint);
+        feedRedTint(game);
         copyOpaque(target, game.screenLayer, game.screenLayerSprite, &game.redLevel);
         // The HUD goes on untinted, straight onto the target.
         FrameTarget over = windowFrame(game, target);
@@ -124,7 +116,7 @@ void finalCopy(Game& game, sf::RenderTarget& target, bool farPictureToTint, Comp
 Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target)
 {
     if (!frame.straight)
-        return composeToWindow(game, target, frame.farPictureToTint);
+        return composeToWindow(game, target);
     // Nothing to copy: only the curtain (a full-screen blend, skipped while it is clear).
     Composition result;
     result.straight = true;
@@ -135,7 +127,7 @@ Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& targe
     return result;
 }
 
-Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictureToTint)
+Composition composeToWindow(Game& game, sf::RenderTarget& target)
 {
     Composition result;
     // The logical screen fills the target with its aspect kept.
@@ -151,7 +143,7 @@ Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictur
     if (game.screenFade.curtain.getFillColor().a > 0)
         game.screenLayer.draw(game.screenFade.curtain);
     // 4. The final copy, grey in the countdown and red in the last minute.
-    finalCopy(game, target, farPictureToTint, result);
+    finalCopy(game, target, result);
     // 5. Finalise every layer.
     finaliseLayers(game);
     return result;

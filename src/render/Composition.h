@@ -2,7 +2,7 @@
 
 #include "app/SceneState.h"
 
-namespace sf { class RenderTarget; }
+namespace sf { class RenderTarget; class Shader; }
 struct FrameTarget;
 struct Game;
 
@@ -11,11 +11,10 @@ struct Game;
 // window through the effect shaders.
 
 // The fight background: far, middle and near pictures, cross-faded between
-// sections; the cross-fade steps once a drawing. Without `farPicture`, the
-// far picture is left to the tint's pass (render/FarPicture).
-void drawParallax(Game& game, sf::RenderTarget& target, bool farPicture = true);
+// sections; the cross-fade steps once a drawing. `tint` colours each picture.
+void drawParallax(Game& game, sf::RenderTarget& target, const sf::Shader* tint = nullptr);
 // The same pictures, the cross-fade left as it is.
-void drawParallaxPictures(Game& game, sf::RenderTarget& target, bool farPicture = true);
+void drawParallaxPictures(Game& game, sf::RenderTarget& target, const sf::Shader* tint = nullptr);
 // The background picture pair a section shows (0..4).
 int backgroundVariant(int index);
 // The two pictures of a walkable room, in the world.
@@ -23,8 +22,9 @@ void drawRoomPictures(Game& game, SceneState room, sf::RenderTarget& target);
 // One frame of the background cross-fade towards `section` (0..4).
 void stepBackgroundCrossFade(Game& game, int section, bool inTransition);
 
-// The fight onto the frame (Fight, Victory, Pause over a fight); in the last
-// minute without its HUD, which the composition draws over the red tint.
+// The fight onto the frame (Fight, Victory, Pause over a fight), through the
+// frame's tint; in the screen layer in the last minute without its HUD,
+// which the composition draws over the red tint.
 void drawFightScene(Game& game, FrameTarget& frame);
 // The fight's HUD and direction marks.
 void drawFightHud(Game& game, FrameTarget& frame);
@@ -64,5 +64,4 @@ struct Composition {
 // The program passes its window; tests pass an off-screen texture.
 Composition composeFrame(Game& game, FrameTarget& frame, sf::RenderTarget& target);
 // A frame drawn in the screen layer, composed onto `target`.
-// `farPictureToTint`: the fight left its far picture to the tint's pass.
-Composition composeToWindow(Game& game, sf::RenderTarget& target, bool farPictureToTint = false);
+Composition composeToWindow(Game& game, sf::RenderTarget& target);

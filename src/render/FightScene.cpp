@@ -5,7 +5,7 @@
 #include "render/hud/Hud.h"
 #include "match/Sections.h"
 #include "render/Composition.h"
-#include "render/FarPicture.h"
+#include "render/FightTint.h"
 #include "render/FrameTarget.h"
 #include "render/Layers.h"
 #include "render/WaterPass.h"
@@ -14,11 +14,11 @@ namespace {
 
 const float waterScreenWidth = 1920.f;  // px: the water shader's "posX" counts camera positions in screens
 
-void drawCrate(Game& game, sf::RenderTarget& target)
+void drawCrate(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     sf::Sprite crate = game.crateSprite;
     crate.setPosition(game.world.crate->position);
-    target.draw(crate);
+    target.draw(crate, states);
 }
 
 constexpr sf::Uint8 flagShown = 255;  // alpha of a flag in play
@@ -26,7 +26,7 @@ constexpr sf::Uint8 flagFaded = 124;  // alpha of a lying flag whose player is n
 
 // A player's flag, only while its section is live: opaque while it is in
 // play (carried, captured, or its player attacking), faded otherwise.
-void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
+void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     const Flag& flag = game.world.flags[index];
     if (flag.section != game.world.sectionIndex)
@@ -36,34 +36,35 @@ void drawPlayerFlag(Game& game, int index, sf::RenderTarget& target)
     sf::Sprite picture = game.flagPictures[index];
     picture.setPosition(flag.shownAt);
     picture.setColor(sf::Color(255, 255, 255, inPlay ? flagShown : flagFaded));
-    target.draw(picture);
+    target.draw(picture, states);
 }
 
 // The player's swap marker, placed or not (unplaced, it waits far outside the level).
-void drawSkillObject(const Game& game, const Player& player, sf::RenderTarget& target)
+void drawSkillObject(const Game& game, const Player& player, sf::RenderTarget& target,
+                     const sf::RenderStates& states)
 {
     sf::Sprite marker = player.marker.owner == 0 ? game.summonB : game.summonR;
     const sf::Vector2u size = marker.getTexture() ? marker.getTexture()->getSize() : sf::Vector2u();
     marker.setOrigin(static_cast<float>(size.x) / 2.f, static_cast<float>(size.y) / 2.f);
     marker.setPosition(player.marker.position);
-    target.draw(marker);
+    target.draw(marker, states);
 }
 
 // Goal, crate, then each player with its flag and skill object.
-void drawFightActors(Game& game, sf::RenderTarget& target)
+void drawFightActors(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     if (!game.world.match.caaMode) {
         sf::Sprite goal = game.goal;
         goal.setPosition(game.world.goal);
-        target.draw(goal);
+        target.draw(goal, states);
         if (game.world.crate && game.world.crate->alive)
-            drawCrate(game, target);
+            drawCrate(game, target, states);
     }
     for (int i = 0; i < 2; ++i) {
-        drawPlayer(game, game.world.players[i], target);
+        drawPlayer(game, game.world.players[i], target, states);
         if (!game.world.match.caaMode && !game.world.match.suddenDeath)
-            drawPlayerFlag(game, i, target);
-        drawSkillObject(game, game.world.players[i], target);
+            drawPlayerFlag(game, i, target, states);
+        drawSkillObject(game, game.world.players[i], target, states);
     }
 }
 
@@ -76,20 +77,13 @@ void feedWaterShader(Game& game)
     game.water.setUniform("posX", game.world.camera.view.getCenter().x / waterScreenWidth);
 }
 
-void feedCountdownShader(Game& game)
-{
-    if (game.state == SceneState::Fight && !game.world.match.fightLive)
-        game.greyLevel.setUniform("compteur", game.world.match.countdown);
-}
-
 // The background, fixed to the screen. In sudden death it wobbles through
 // its shader, which must see the whole background: it is drawn in its layer first.
 void drawBackground(Game& game, FrameTarget& frame)
 {
     if (!game.world.match.suddenDeath) {
         aimAtScreen(frame, game);
-        frame.farPictureToTint = !frame.straight && farPictureLeftToTint(game);
-        drawParallax(game, *frame.target, !frame.farPictureToTint);
+        drawParallax(game, *frame.target, frame.tint);
         return;
     }
     aimAtScreen(game.backgroundLayer);
@@ -99,11 +93,11 @@ void drawBackground(Game& game, FrameTarget& frame)
     stackLayer(*frame.target, game.backgroundLayer, game.backgroundLayerSprite, &game.uv);
 }
 
-// The last minute's red tint must not colour the HUD: the fight leaves it to
-// the composition, which draws it over the tinted picture.
-bool hudAfterTint(const Game& game)
+// The last minute's red tint must not colour the HUD: a fight drawn in the
+// screen layer leaves it to the composition, which draws it over the tinted copy.
+bool hudAfterTint(const Game& game, const FrameTarget& frame)
 {
-    return game.state == SceneState::Fight && fightLook(game) == FightLook::Red;
+    return !frame.straight && game.state == SceneState::Fight && fightLook(game) == FightLook::Red;
 }
 
 }  // namespace
@@ -114,32 +108,34 @@ void drawFightHud(Game& game, FrameTarget& frame)
 {
     if (game.world.match.flagTaken)
         return;
+    const sf::RenderStates states(frame.hudTinted ? frame.tint : nullptr);
     aimAtScreen(frame, game);
-    hudDraw(game, *frame.target);
+    hudDraw(game, *frame.target, states);
     if (game.world.match.caaMode)
         return;
     aimAtWorld(frame, game.world.camera.view);
     for (const Player& player : game.world.players)
-        drawDirectionArrow(game, player, *frame.target);
+        drawDirectionArrow(game, player, *frame.target, states);
 }
 
 void drawFightScene(Game& game, FrameTarget& frame)
 {
-    // 1. Background, fixed to the screen.
+    // 1. The countdown's grey or the last minute's red, for every picture.
+    tintFightFrame(game, frame);
+    const sf::RenderStates states(frame.tint);
+    // 2. Background, fixed to the screen.
     drawBackground(game, frame);
-    // 2-3. Actors, then the shots in flight, in the world.
+    // 3-4. Actors, then the shots in flight, in the world.
     aimAtWorld(frame, game.world.camera.view);
-    drawFightActors(game, *frame.target);
-    drawProjectiles(game.world, game.projectiles, *frame.target);
-    // 4. Water over the actors, through its shader, rippling with time and the camera.
+    drawFightActors(game, *frame.target, states);
+    drawProjectiles(game.world, game.projectiles, *frame.target, states);
+    // 5. Water over the actors, through its shader, rippling with time and the camera.
     feedWaterShader(game);
     drawWater(game, frame);
-    // 5. Ground tiles over the water.
+    // 6. Ground tiles over the water.
     aimAtWorld(frame, game.world.camera.view);
-    drawGroundTiles(game.tileMap, game.tilesetSprite, *frame.target);
-    // 6. HUD over everything.
-    if (!hudAfterTint(game))
+    drawGroundTiles(game.tileMap, game.tilesetSprite, *frame.target, frame.tint);
+    // 7. HUD over everything.
+    if (!hudAfterTint(game, frame))
         drawFightHud(game, frame);
-    // 7. The countdown greys the screen.
-    feedCountdownShader(game);
 }

@@ -29,7 +29,9 @@ bool drawsStraight(const Game& game)
     // options over the paused scene's backdrop.
     if (isRoom(game.state) || game.state == SceneState::Pause || game.state == SceneState::Options)
         return true;
-    return game.state == SceneState::Fight && fightLook(game) == FightLook::Plain;
+    // Sudden death's wobble reads its whole background, and its red goes
+    // over the wobbled picture: it is drawn in the screen layer.
+    return game.state == SceneState::Fight && !(game.world.match.suddenDeath && fightLook(game) != FightLook::Plain);
 }
 
 FrameTarget layerFrame(Game& game)

@@ -35,9 +35,12 @@ void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, float x, float y,
 // The far picture goes first, where nothing shows through it: shown fully,
 // it replaces the target's pixels rather than blending over them, which
 // spares the renderer a read of every pixel of the screen.
-sf::RenderStates firstPictureStates(const sf::Sprite& far)
+sf::RenderStates firstPictureStates(const sf::Sprite& far, const sf::Shader* tint)
 {
-    return far.getColor().a == opaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default;
+    sf::RenderStates states(tint);
+    if (far.getColor().a == opaque)
+        states.blendMode = sf::BlendNone;
+    return states;
 }
 
 }  // namespace
@@ -81,7 +84,7 @@ void stepBackgroundCrossFade(Game& game, int section, bool inTransition)
     addAlpha(nextMiddle, crossFadeStep);
 }
 
-void drawParallaxPictures(Game& game, sf::RenderTarget& target, bool farPicture)
+void drawParallaxPictures(Game& game, sf::RenderTarget& target, const sf::Shader* tint)
 {
     const float left = game.world.camera.view.getCenter().x - game.resolution.x / 2.f;
     const int shown = backgroundVariant(game.backgroundIndex);
@@ -90,22 +93,21 @@ void drawParallaxPictures(Game& game, sf::RenderTarget& target, bool farPicture)
     // 1. The pictures fully shown, then the live section's over them. Their
     // pixels are either opaque or clear, so a picture drawn twice shows as
     // once: the live section's go again only while they differ.
-    game.back1[shown].setPosition(0.f, 0.f);
-    if (farPicture)
-        drawAt(target, game.back1[shown], 0.f, 0.f, firstPictureStates(game.back1[shown]));
-    drawAt(target, game.back2[shown], middleX, 0.f);
+    const sf::RenderStates states(tint);
+    drawAt(target, game.back1[shown], 0.f, 0.f, firstPictureStates(game.back1[shown], tint));
+    drawAt(target, game.back2[shown], middleX, 0.f, states);
     if (section != shown) {
-        drawAt(target, game.back1[section], 0.f, 0.f);
-        drawAt(target, game.back2[section], middleX, 0.f);
+        drawAt(target, game.back1[section], 0.f, 0.f, states);
+        drawAt(target, game.back2[section], middleX, 0.f, states);
     }
     // 2. The near pictures, two tiles side by side.
-    drawAt(target, game.back3_a, -left / nearSlowdown, 0.f);
-    drawAt(target, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f);
+    drawAt(target, game.back3_a, -left / nearSlowdown, 0.f, states);
+    drawAt(target, game.back3_b, game.resolution.x - left / nearSlowdown, 0.f, states);
 }
 
-void drawParallax(Game& game, sf::RenderTarget& target, bool farPicture)
+void drawParallax(Game& game, sf::RenderTarget& target, const sf::Shader* tint)
 {
-    drawParallaxPictures(game, target, farPicture);
+    drawParallaxPictures(game, target, tint);
     // The cross-fade moves on by one step; the new opacities show next frame.
     stepBackgroundCrossFade(game, backgroundVariant(game.world.sectionIndex), game.world.camera.inTransition);
 }

@@ -31,9 +31,11 @@ void addQuad(QuadBatch& batch, const sf::Sprite& sprite, sf::Vector2f position, 
     corner(0.f, h);
 }
 
-void drawBatch(sf::RenderTarget& target, const QuadBatch& batch)
+void drawBatch(sf::RenderTarget& target, const QuadBatch& batch, const sf::RenderStates& states)
 {
     if (batch.vertices.getVertexCount() == 0)
         return;
-    target.draw(batch.vertices, sf::RenderStates(batch.texture));
+    sf::RenderStates withPicture = states;
+    withPicture.texture = batch.texture;
+    target.draw(batch.vertices, withPicture);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/System/Vector2.hpp>
 
@@ -17,4 +18,5 @@ void clearBatch(QuadBatch& batch);
 // Adds a copy of `sprite` (its picture, origin and colour) at `position`,
 // scaled by `scale` about its origin. The batch takes the sprite's texture.
 void addQuad(QuadBatch& batch, const sf::Sprite& sprite, sf::Vector2f position, sf::Vector2f scale = {1.f, 1.f});
-void drawBatch(sf::RenderTarget& target, const QuadBatch& batch);
+void drawBatch(sf::RenderTarget& target, const QuadBatch& batch,
+               const sf::RenderStates& states = sf::RenderStates::Default);

@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "level/TileRenderer.h"
 #include "render/FrameTarget.h"
+#include "render/Layers.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 
@@ -39,10 +40,35 @@ sf::IntRect layerPixels(const sf::RenderTexture& layer, const sf::View& view, co
     return sf::IntRect(left, top, right - left, bottom - top);
 }
 
+// `layer`'s rectangle `rect` onto the same place of the screen.
+sf::Sprite pieceOf(const sf::RenderTexture& layer, const sf::IntRect& rect)
+{
+    sf::Sprite piece(layer.getTexture(), rect);
+    piece.setPosition(static_cast<float>(rect.left), static_cast<float>(rect.top));
+    return piece;
+}
+
+// Under a fight's tint the rippled water goes through the tint as well: it is
+// rippled into the same rectangle of the screen layer (free while the frame
+// goes straight onto the window), as it comes, and tinted from there.
+void drawTinted(Game& game, const sf::Sprite& water, FrameTarget& frame)
+{
+    const sf::IntRect rect = game.waterPass.drawn;
+    sf::RenderTexture& layer = game.screenLayer;
+    aimAtScreen(layer);
+    sf::RenderStates ripple(&game.water);
+    ripple.blendMode = sf::BlendNone;
+    layer.draw(water, ripple);
+    layer.display();
+    frame.target->draw(pieceOf(layer, rect), sf::RenderStates(frame.tint));
+}
+
 }  // namespace
 
 void drawWater(Game& game, FrameTarget& frame)
 {
+    // The layer is made by the first fight: the rooms have no water.
+    ensureLayer(game, game.waterLayer, game.waterLayerSprite);
     sf::RenderTexture& layer = game.waterLayer;
     WaterPass& pass = game.waterPass;
     // 1. What the last frame left in the layer goes.
@@ -56,8 +82,10 @@ void drawWater(Game& game, FrameTarget& frame)
         return;
     // 3. Through the shader, over that rectangle only.
     layer.display();
-    sf::Sprite piece(layer.getTexture(), pass.drawn);
-    piece.setPosition(static_cast<float>(pass.drawn.left), static_cast<float>(pass.drawn.top));
+    const sf::Sprite piece = pieceOf(layer, pass.drawn);
     aimAtScreen(frame, game);
-    frame.target->draw(piece, sf::RenderStates(&game.water));
+    if (frame.tint)
+        drawTinted(game, piece, frame);
+    else
+        frame.target->draw(piece, sf::RenderStates(&game.water));
 }

@@ -1,6 +1,7 @@
 #include "resources/Loading.h"
 
 #include "resources/Paths.h"
+#include "resources/TextFile.h"
 #include "resources/TextureCache.h"
 
 #include <SFML/Audio/Music.hpp>
@@ -55,9 +56,16 @@ bool openMusicFile(sf::Music& music, const std::string& path)
     return ok;
 }
 
-bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path)
+bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path, const char* vertexSource)
 {
-    const bool ok = shader.loadFromFile(resolvePath(path), sf::Shader::Fragment);
+    bool ok = false;
+    if (!vertexSource) {
+        ok = shader.loadFromFile(resolvePath(path), sf::Shader::Fragment);
+    } else {
+        Problems problems;
+        const TextFile file = readTextFile(path, problems, "the shader is left out");
+        ok = file.status == TextFileStatus::Read && !file.cut && shader.loadFromMemory(vertexSource, file.text);
+    }
     noteLoad(path, ok);
     return ok;
 }

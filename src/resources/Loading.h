@@ -26,7 +26,8 @@ bool loadTextureFile(sf::Texture& texture, const std::string& path);
 bool loadFontFile(sf::Font& font, const std::string& path);
 bool loadSoundFile(sf::SoundBuffer& buffer, const std::string& path);
 bool openMusicFile(sf::Music& music, const std::string& path);
-bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path);
+// With `vertexSource`, the fragment file goes with that vertex stage.
+bool loadFragmentShaderFile(sf::Shader& shader, const std::string& path, const char* vertexSource = nullptr);
 
 // A sprite showing the whole picture, held by the texture cache for the whole
 // run, so copies of the sprite stay valid everywhere. A picture only ever

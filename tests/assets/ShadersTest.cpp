@@ -1,3 +1,4 @@
+#include "render/FightTint.h"
 #include "resources/Loading.h"
 
 #include "support/Headless.h"
@@ -73,9 +74,9 @@ protected:
         ASSERT_TRUE(sf::Shader::isAvailable());
     }
 
-    sf::Shader& load(const std::string& name)
+    sf::Shader& load(const std::string& name, const char* vertexSource = nullptr)
     {
-        EXPECT_TRUE(loadFragmentShaderFile(shader, "Assets/Shaders/" + name));
+        EXPECT_TRUE(loadFragmentShaderFile(shader, "Assets/Shaders/" + name, vertexSource));
         return shader;
     }
 
@@ -100,16 +101,20 @@ TEST_F(Shaders, GreyLevelIsGreyDuringTheCountdownAndColouredAtTheEnd)
 
 TEST_F(Shaders, RedLevelTintRisesWithTheRatio)
 {
-    sf::Shader& red = load("RedLevel.frag");
+    sf::Shader& red = load("RedLevel.frag", screenPlaceVertexShader());
     sf::Image picture;
     picture.create(side, side, sf::Color(128, 128, 128));
-    auto redness = [&](float ratio) {
-        const sf::Color pixel = renderWith(red, "ratioTime", ratio, picture).getPixel(side / 2, side / 2);
+    auto redness = [&](float ratio, unsigned x, unsigned y) {
+        const sf::Color pixel = renderWith(red, "ratioTime", ratio, picture).getPixel(x, y);
         return int(pixel.r) - int(pixel.g);
     };
-    EXPECT_LE(std::abs(redness(0.f)), 1);
-    EXPECT_GT(redness(0.5f), 10);
-    EXPECT_GT(redness(1.f), redness(0.5f) + 10);
+    EXPECT_LE(std::abs(redness(0.f, side / 2, side / 2)), 1);
+    EXPECT_GT(redness(0.5f, side / 2, side / 2), 10);
+    EXPECT_GT(redness(1.f, side / 2, side / 2), redness(0.5f, side / 2, side / 2) + 10);
+    // Strongest at the screen's edges, the same at each corner.
+    const int corner = redness(1.f, 0, 0);
+    EXPECT_GT(corner, redness(1.f, side / 2, side / 2) + 10);
+    EXPECT_LE(std::abs(corner - redness(1.f, side - 1, side - 1)), 1);
 }
 
 TEST_F(Shaders, WaterMovesWithTimeAndCameraAndKeepsEmptyAirEmpty)
@@ -171,7 +176,7 @@ TEST_F(Shaders, TheSwirlTintsRedInItsOwnPassAsTheRedTintWouldAfterIt)
     const sf::Image swirled = renderWith(vortex, "ratioTime", 0.f, picture);
     const sf::Image together = renderWith(vortex, "ratioTime", 0.8f, picture);
     sf::Shader red;
-    ASSERT_TRUE(loadFragmentShaderFile(red, "Assets/Shaders/RedLevel.frag"));
+    ASSERT_TRUE(loadFragmentShaderFile(red, "Assets/Shaders/RedLevel.frag", screenPlaceVertexShader()));
     EXPECT_LE(largestDifference(together, renderWith(red, "ratioTime", 0.8f, swirled)), 2);
     EXPECT_GT(largestDifference(together, swirled), 40);
 }

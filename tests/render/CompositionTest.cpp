@@ -1,6 +1,6 @@
 #include "render/hud/Hud.h"
 #include "render/Composition.h"
-#include "render/FarPicture.h"
+#include "render/FightTint.h"
 #include "render/FrameTarget.h"
 #include "render/RenderTestKit.h"
 #include "support/Headless.h"
@@ -149,14 +149,17 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     // The shaders that must see the whole picture, and the screens that build it in the screen layer.
     EXPECT_FALSE(straight(SceneState::Victory));
     EXPECT_FALSE(straight(SceneState::Title));
+    // A fight goes straight in every look but sudden death's red, whose
+    // wobble reads the whole background.
     game.world.match.matchTimer = 60.f;
-    EXPECT_FALSE(straight(SceneState::Fight));
+    EXPECT_TRUE(straight(SceneState::Fight));
     game.world.match.matchTimer = 200.f;
     game.world.match.fightLive = false;
-    EXPECT_FALSE(straight(SceneState::Fight));
+    EXPECT_TRUE(straight(SceneState::Fight));
     game.world.match.suddenDeath = true;
     game.world.match.matchTimer = 0.f;
     EXPECT_EQ(fightLook(game), FightLook::Red);
+    EXPECT_FALSE(straight(SceneState::Fight));
     // The second after Victory unwinds its swirl over any scene.
     game.world.match.fightLive = true;
     game.world.match.suddenDeath = false;
@@ -165,43 +168,43 @@ TEST(FrameTarget, PlainFightsAndRoomsGoStraightToTheWindowShadedFramesThroughThe
     EXPECT_FALSE(straight(SceneState::MainHub));
 }
 
-// The tint's pass lays the far picture under the fight only when nothing
-// else would change it: the shown picture alone and opaque, no sudden-death
-// wobble, no swirl reading the screen layer, a grey or red look.
-TEST(FarPicture, IsLeftToTheTintOnlyWhenTheShownPictureStandsAloneUnderATintedFight)
+// A fight drawn straight onto the window takes its tint into every drawing:
+// grey over the HUD too in the countdown, red under an untinted HUD in the
+// last minute, none in plain fighting, under the swirl or under the pause.
+TEST(FightTint, GoesIntoTheDrawingsOfAFightDrawnStraight)
 {
     if (!sf::Shader::isAvailable())
         GTEST_SKIP() << "no shader support";
     HeadlessGame headless;
     Game& game = *headless.game;
     ASSERT_TRUE(loadPassThroughShader(game.greyLevel) && loadPassThroughShader(game.redLevel));
+    sf::RenderTexture window;
+    makeTarget(window, 480, 270);
+    const auto tintOf = [&](bool& hudTinted) {
+        FrameTarget frame = frameTarget(game, window);
+        tintFightFrame(game, frame);
+        hudTinted = frame.hudTinted;
+        return frame.tint;
+    };
+    bool hud = false;
     game.state = SceneState::Fight;
-    game.backgroundIndex = game.world.sectionIndex = 0;
-    game.back1[0].setColor(sf::Color::White);
     game.world.match.fightLive = false;
-    EXPECT_TRUE(farPictureLeftToTint(game));
+    EXPECT_EQ(tintOf(hud), &game.greyLevel);
+    EXPECT_TRUE(hud);
     game.world.match.fightLive = true;
-    game.world.match.matchTimer = 200.f;
-    EXPECT_FALSE(farPictureLeftToTint(game));
     game.world.match.matchTimer = 30.f;
-    EXPECT_TRUE(farPictureLeftToTint(game));
+    EXPECT_EQ(tintOf(hud), &game.redLevel);
+    EXPECT_FALSE(hud);
+    game.world.match.matchTimer = 200.f;
+    EXPECT_EQ(tintOf(hud), nullptr);
 
-    // A cross-fade: the shown picture fading out, or the live section's fading in over it.
-    game.back1[0].setColor(sf::Color(255, 255, 255, 200));
-    EXPECT_FALSE(farPictureLeftToTint(game));
-    game.back1[0].setColor(sf::Color::White);
-    game.world.sectionIndex = 1;
-    game.back1[1].setColor(sf::Color(255, 255, 255, 40));
-    EXPECT_FALSE(farPictureLeftToTint(game));
-    game.back1[1].setColor(sf::Color::Transparent);
-    EXPECT_TRUE(farPictureLeftToTint(game));
-
+    game.world.match.matchTimer = 30.f;
     game.vortexLevel = 5.f;
-    EXPECT_FALSE(farPictureLeftToTint(game));
+    EXPECT_EQ(tintOf(hud), nullptr);
     game.vortexLevel = 0.f;
     game.world.match.suddenDeath = true;
-    EXPECT_FALSE(farPictureLeftToTint(game));
+    EXPECT_EQ(tintOf(hud), nullptr);
     game.world.match.suddenDeath = false;
-    game.state = SceneState::Victory;
-    EXPECT_FALSE(farPictureLeftToTint(game));
+    pauseFrom(game, SceneState::Fight);
+    EXPECT_EQ(tintOf(hud), nullptr);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const float frame = 1.f / 60.f;  // s
@@ -79,6 +81,21 @@ TEST(GoldenPictures, TheFightInEachOfItsLooks)
     fight.goToSection(section);
     fight.lookAt(sectionLeft(game.tileMap, section) + 64.f * float(waterColumn(game.tileMap, section)) + 600.f);
     expectGolden(game, "fight-water");
+
+    // The countdown greys the rippled water as it greys the rest.
+    game.world.match.fightLive = false;
+    game.world.match.countdown = 2.5f;
+    const sf::Image grey = drawnWindow(game);
+    const sf::IntRect water = game.waterPass.drawn;
+    ASSERT_GT(water.width, 0);
+    int coloured = 0;
+    for (int y = water.top; y < water.top + water.height; y += 4)
+        for (int x = water.left; x < water.left + water.width; x += 4) {
+            const sf::Color c = grey.getPixel(unsigned(x), unsigned(y));
+            coloured += std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) > 2;
+        }
+    EXPECT_EQ(coloured, 0);
+    game.world.match.fightLive = true;
 
     pauseFrom(game, SceneState::Fight);
     expectGolden(game, "pause-over-fight");

@@ -15,7 +15,7 @@ bool inHubRoom(SceneState state)
 
 }  // namespace
 
-void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target)
+void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     const std::optional<sf::Sprite> sprite = frameSprite(game.fighterFrames, player);
     if (!sprite)
@@ -24,7 +24,7 @@ void drawPlayer(const Game& game, const Player& player, sf::RenderTarget& target
     const SceneState scene = game.state == SceneState::Pause ? game.pauseMenu.returnState : game.state;
     const bool glowing = game.world.match.fightLive && !inHubRoom(scene) && player.alive && isProtected(player);
     if (!glowing) {
-        target.draw(*sprite);
+        target.draw(*sprite, states);
         return;
     }
     drawGlowing(*sprite, target, game.glow);

@@ -5,7 +5,8 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 
-void drawProjectiles(const FightWorld& world, const ProjectileList& pictures, sf::RenderTarget& target)
+void drawProjectiles(const FightWorld& world, const ProjectileList& pictures, sf::RenderTarget& target,
+                     const sf::RenderStates& states)
 {
     for (const Projectile& shot : world.shots) {
         sf::Sprite sprite(pictures.textures[shot.effect == 1 ? 0 : 1]);
@@ -14,6 +15,6 @@ void drawProjectiles(const FightWorld& world, const ProjectileList& pictures, sf
             sprite.setOrigin(shot.size.x, 0.f);
         }
         sprite.setPosition(shot.position);
-        target.draw(sprite);
+        target.draw(sprite, states);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SFML/Graphics/RenderStates.hpp>
+
 namespace sf { class RenderTarget; }
 #include <SFML/Graphics/Texture.hpp>
 
@@ -11,4 +13,5 @@ struct ProjectileList {
 };
 
 // Draws the shots in flight; a shot flying right shows its picture mirrored, over the same box.
-void drawProjectiles(const FightWorld& world, const ProjectileList& pictures, sf::RenderTarget& target);
+void drawProjectiles(const FightWorld& world, const ProjectileList& pictures, sf::RenderTarget& target,
+                     const sf::RenderStates& states = sf::RenderStates::Default);

@@ -78,6 +78,12 @@ void loadFightPictures(Hud& hud)
 
 void buildBars(Hud& hud)
 {
+    sf::Image texel;
+    texel.create(1, 1, sf::Color::White);
+    hud.white.loadFromImage(texel);
+    for (sf::RectangleShape* bar : {&hud.gaugeFills[0], &hud.gaugeFills[1], &hud.effectBars[0], &hud.effectBars[1],
+                                    &hud.caaBars[0], &hud.caaBars[1]})
+        bar->setTexture(&hud.white);
     const float gaugeHeight = textureSize(hud.gaugeFrames[0]).y;
     for (int i = 0; i < 2; ++i) {
         hud.gaugeFills[i].setSize(sf::Vector2f(0.f, gaugeHeight));

@@ -3,8 +3,10 @@
 #include "render/QuadBatch.h"
 
 #include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 namespace sf { class RenderTarget; }
 struct Game;
@@ -59,6 +61,10 @@ struct Hud {
     sf::Sprite caaFrame, caaBack;
     sf::RectangleShape caaBars[2];
 
+    // One white texel the bars are painted with, so that a shader colouring
+    // the pictures (the countdown's grey) colours them as well.
+    sf::Texture white;
+
     // Repeated pictures, one draw call each.
     QuadBatch mapCells, loadedShots, emptyShots;
 };
@@ -76,17 +82,20 @@ void initHud(Hud& hud, Game& game);
 
 // Each fight frame: countdown, timer, use-key names, gauges, kill bars.
 void hudUpdate(Game& game);
-// The fight part of the HUD (Fight and Pause) into the HUD layer in screen view.
-void hudDraw(Game& game, sf::RenderTarget& hudLayer);
+// The fight part of the HUD (Fight and Pause) into the HUD layer in screen
+// view; `states` may carry the countdown's grey.
+void hudDraw(Game& game, sf::RenderTarget& hudLayer, const sf::RenderStates& states = sf::RenderStates::Default);
 // The menu rooms' part (rooms and Pause): markers, fighter cards and, outside
 // the pause, the hints under them; in screen view.
 void hudDrawRoom(Game& game, sf::RenderTarget& target);
 // The way to go for the player with the right of way, in camera view.
-void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer);
+void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer,
+                        const sf::RenderStates& states = sf::RenderStates::Default);
 
 // The marker of a player outside the view (none while the camera pans).
 OffScreenMarker offScreenMarker(const Game& game, const Player& player);
-void drawOffScreenMarkers(Game& game, sf::RenderTarget& target);
+void drawOffScreenMarkers(Game& game, sf::RenderTarget& target,
+                          const sf::RenderStates& states = sf::RenderStates::Default);
 // The point the direction arrow of `player` aims at (world px).
 sf::Vector2f arrowTarget(const Game& game, const Player& player);
 // Where a world point shows on the screen (the camera's view, unzoomed).

@@ -18,7 +18,7 @@ const sf::Color bandColour(0, 0, 0, 110);
 
 }  // namespace
 
-void drawHudBacking(const Game& game, sf::RenderTarget& target)
+void drawHudBacking(const Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     const int last = game.tileMap.lastSection;
     const int middle = last / 2;
@@ -28,5 +28,6 @@ void drawHudBacking(const Game& game, sf::RenderTarget& target)
     sf::RectangleShape band({right - left, bandBottom - bandTop});
     band.setPosition(left, bandTop);
     band.setFillColor(bandColour);
-    target.draw(band);
+    band.setTexture(&game.hud.white);
+    target.draw(band, states);
 }

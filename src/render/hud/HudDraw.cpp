@@ -41,10 +41,10 @@ sf::Vector2f pictureSize(const sf::Sprite& sprite)
     return sf::Vector2f(bounds.width, bounds.height);
 }
 
-void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, sf::Vector2f position)
+void drawAt(sf::RenderTarget& target, sf::Sprite& sprite, sf::Vector2f position, const sf::RenderStates& states)
 {
     sprite.setPosition(position);
-    target.draw(sprite);
+    target.draw(sprite, states);
 }
 
 int middleSection(const Game& game)
@@ -53,7 +53,7 @@ int middleSection(const Game& game)
 }
 
 // One frame per section, the live one marked, the flags in their sections.
-void drawMinimap(Game& game, sf::RenderTarget& target)
+void drawMinimap(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     Hud& hud = game.hud;
     const int last = game.tileMap.lastSection;
@@ -64,9 +64,9 @@ void drawMinimap(Game& game, sf::RenderTarget& target)
     clearBatch(hud.mapCells);
     for (int i = 0; i <= last; ++i)
         addQuad(hud.mapCells, hud.mapFrame, sf::Vector2f(screenCentreX - static_cast<float>(m - i) * mapCellSpacing, y));
-    drawBatch(target, hud.mapCells);
+    drawBatch(target, hud.mapCells, states);
     const float liveX = screenCentreX - static_cast<float>(m - game.world.sectionIndex) * mapCellSpacing;
-    drawAt(target, hud.mapArrow, sf::Vector2f(liveX, y - mapArrowLift));
+    drawAt(target, hud.mapArrow, sf::Vector2f(liveX, y - mapArrowLift), states);
     for (int f = 0; f < 2; ++f) {
         if (flags[f].section < 0 || flags[f].section > last)
             continue;
@@ -75,25 +75,25 @@ void drawMinimap(Game& game, sf::RenderTarget& target)
         if (together) {
             const float shift = f == 0 ? -sharedFlagOffset : sharedFlagOffset;
             icon.setScale(sharedFlagScale, sharedFlagScale);
-            drawAt(target, icon, sf::Vector2f(x + shift, y - shift));
+            drawAt(target, icon, sf::Vector2f(x + shift, y - shift), states);
         } else {
             icon.setScale(flagIconScale, flagIconScale);
-            drawAt(target, icon, sf::Vector2f(x, y));
+            drawAt(target, icon, sf::Vector2f(x, y), states);
         }
     }
 }
 
-void drawCentredText(sf::RenderTarget& target, sf::Text& text, sf::Vector2f position)
+void drawCentredText(sf::RenderTarget& target, sf::Text& text, sf::Vector2f position, const sf::RenderStates& states)
 {
     const sf::FloatRect bounds = text.getLocalBounds();
     text.setOrigin(bounds.width / 2.f, bounds.height / 2.f);
     text.setPosition(position);
-    target.draw(text);
+    target.draw(text, states);
 }
 
 // Each frame; under it, while a SPEED or SLOW runs, the bar of the time left;
 // the name of the use key while an item waits to be used.
-void drawItemFrames(Game& game, sf::RenderTarget& target)
+void drawItemFrames(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     Hud& hud = game.hud;
     const float barHeight = hud.gaugeFills[0].getSize().y;
@@ -101,16 +101,16 @@ void drawItemFrames(Game& game, sf::RenderTarget& target)
         const Player& player = game.world.players[i];
         const sf::Vector2f frame = itemFramePosition(game, i);
         const sf::Vector2f size = pictureSize(hud.itemFrames[i]);
-        drawAt(target, hud.itemFrames[i], frame);
+        drawAt(target, hud.itemFrames[i], frame, states);
         if (effectRunning(player)) {
             sf::RectangleShape& bar = hud.effectBars[i];
             const float left = std::max(effectDuration - effectTime(player), 0.f);
             bar.setPosition(frame.x + size.x / 2.f, frame.y + size.y / 2.f + barHeight / 2.f);
             bar.setSize(sf::Vector2f(-size.x * left / effectDuration, barHeight));
             const sf::Vector2f backPlace(bar.getPosition().x - size.x / 2.f, bar.getPosition().y + barHeight / 2.f);
-            drawAt(target, hud.effectBack, backPlace);
-            target.draw(bar);
-            drawAt(target, hud.effectFrame, backPlace);
+            drawAt(target, hud.effectBack, backPlace, states);
+            target.draw(bar, states);
+            drawAt(target, hud.effectFrame, backPlace, states);
         }
     }
     for (int i = 0; i < 2; ++i) {
@@ -120,12 +120,12 @@ void drawItemFrames(Game& game, sf::RenderTarget& target)
         const sf::Vector2f frame = itemFramePosition(game, i);
         sf::Text& text = hud.useKeyTexts[i];
         const float textHeight = text.getLocalBounds().height;
-        drawCentredText(target, text, sf::Vector2f(frame.x, frame.y + pictureSize(hud.itemFrames[i]).y / 2.f + textHeight / 2.f));
+        drawCentredText(target, text, sf::Vector2f(frame.x, frame.y + pictureSize(hud.itemFrames[i]).y / 2.f + textHeight / 2.f), states);
     }
 }
 
 // One opaque frame when a STOP is used, then a fade of 200 alpha per second.
-void drawStopFlash(Game& game, sf::RenderTarget& target)
+void drawStopFlash(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     Hud& hud = game.hud;
     sf::Sprite& overlay = game.stopOverlay;
@@ -136,7 +136,7 @@ void drawStopFlash(Game& game, sf::RenderTarget& target)
             overlay.setColor(sf::Color::White);
             hud.stopFlashLevel = 255.f;
         }
-        drawAt(target, overlay, stopFlashPlace);
+        drawAt(target, overlay, stopFlashPlace, states);
         return;
     }
     if (hud.stopFlashLevel <= 0.f)
@@ -144,20 +144,20 @@ void drawStopFlash(Game& game, sf::RenderTarget& target)
     // A long frame must not wrap the level round to opaque.
     hud.stopFlashLevel = std::max(hud.stopFlashLevel - game.frameTime * stopFlashFadeRate, 0.f);
     overlay.setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(hud.stopFlashLevel)));
-    drawAt(target, overlay, stopFlashPlace);
+    drawAt(target, overlay, stopFlashPlace, states);
 }
 
-void drawCaaBars(Game& game, sf::RenderTarget& target)
+void drawCaaBars(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     Hud& hud = game.hud;
-    target.draw(hud.caaBack);
-    target.draw(hud.caaBars[0]);
-    target.draw(hud.caaBars[1]);
-    target.draw(hud.caaFrame);
+    target.draw(hud.caaBack, states);
+    target.draw(hud.caaBars[0], states);
+    target.draw(hud.caaBars[1], states);
+    target.draw(hud.caaFrame, states);
 }
 
 // Napollo's rounds, or the dash or shield gauge, above each standing fighter.
-void drawAboveHeads(Game& game, sf::RenderTarget& target)
+void drawAboveHeads(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     Hud& hud = game.hud;
     clearBatch(hud.loadedShots);
@@ -187,21 +187,21 @@ void drawAboveHeads(Game& game, sf::RenderTarget& target)
         sf::Sprite& frame = hud.gaugeFrames[i];
         const sf::Vector2f size = pictureSize(frame);
         frame.setPosition(sx, y);
-        drawAt(target, hud.gaugeBack, frame.getPosition());
+        drawAt(target, hud.gaugeBack, frame.getPosition(), states);
         hud.gaugeFills[i].setPosition(sx - size.x / 2.f, y - size.y / 2.f);
-        target.draw(hud.gaugeFills[i]);
-        target.draw(frame);
+        target.draw(hud.gaugeFills[i], states);
+        target.draw(frame, states);
     }
-    drawBatch(target, hud.loadedShots);
-    drawBatch(target, hud.emptyShots);
+    drawBatch(target, hud.loadedShots, states);
+    drawBatch(target, hud.emptyShots, states);
 }
 
-void drawItemIcons(Game& game, sf::RenderTarget& target)
+void drawItemIcons(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     for (int i = 0; i < 2; ++i) {
         Player& player = game.world.players[i];
         if (player.item && player.item->kind >= 0 && player.item->kind < itemKindCount)
-            drawAt(target, game.itemIcons[player.item->kind], itemFramePosition(game, i));
+            drawAt(target, game.itemIcons[player.item->kind], itemFramePosition(game, i), states);
     }
 }
 
@@ -234,7 +234,7 @@ sf::Vector2f itemFramePosition(const Game& game, int index)
                         y);
 }
 
-void hudDraw(Game& game, sf::RenderTarget& hudLayer)
+void hudDraw(Game& game, sf::RenderTarget& hudLayer, const sf::RenderStates& states)
 {
     if (!inFightOrPause(game))
         return;
@@ -242,22 +242,22 @@ void hudDraw(Game& game, sf::RenderTarget& hudLayer)
     // under the pause menu), then the STOP flash.
     if (!game.world.match.caaMode) {
         if (!game.world.match.suddenDeath && game.state != SceneState::Pause) {
-            drawHudBacking(game, hudLayer);
-            drawMinimap(game, hudLayer);
-            drawCentredText(hudLayer, game.hud.timerText, game.hud.timerText.getPosition());
-            drawItemFrames(game, hudLayer);
+            drawHudBacking(game, hudLayer, states);
+            drawMinimap(game, hudLayer, states);
+            drawCentredText(hudLayer, game.hud.timerText, game.hud.timerText.getPosition(), states);
+            drawItemFrames(game, hudLayer, states);
         }
-        drawStopFlash(game, hudLayer);
+        drawStopFlash(game, hudLayer, states);
     } else {
         // 2. The kill race's bars.
-        drawCaaBars(game, hudLayer);
+        drawCaaBars(game, hudLayer, states);
     }
     // 3. Fighters outside the view.
-    drawOffScreenMarkers(game, hudLayer);
+    drawOffScreenMarkers(game, hudLayer, states);
     // 4. Countdown, "FIGHT !" or "SUDDEN DEATH".
     if (!game.world.match.fightLive || (game.world.match.suddenDeath && game.world.match.suddenDeathTime < suddenDeathBanner))
-        drawCentredText(hudLayer, game.hud.centreText, centreTextPlace);
+        drawCentredText(hudLayer, game.hud.centreText, centreTextPlace, states);
     // 5-6. Above the heads, then the held items in their frames.
-    drawAboveHeads(game, hudLayer);
-    drawItemIcons(game, hudLayer);
+    drawAboveHeads(game, hudLayer, states);
+    drawItemIcons(game, hudLayer, states);
 }

@@ -50,7 +50,7 @@ OffScreenMarker offScreenMarker(const Game& game, const Player& player)
     return marker;
 }
 
-void drawOffScreenMarkers(Game& game, sf::RenderTarget& target)
+void drawOffScreenMarkers(Game& game, sf::RenderTarget& target, const sf::RenderStates& states)
 {
     for (int i = 0; i < 2; ++i) {
         const OffScreenMarker marker = offScreenMarker(game, game.world.players[i]);
@@ -59,7 +59,7 @@ void drawOffScreenMarkers(Game& game, sf::RenderTarget& target)
         sf::Sprite& picture = game.outOfMapArrows[i];
         picture.setScale(marker.mirrored ? -marker.scale : marker.scale, marker.scale);
         picture.setPosition(marker.position);
-        target.draw(picture);
+        target.draw(picture, states);
     }
 }
 
@@ -80,7 +80,7 @@ sf::Vector2f arrowTarget(const Game& game, const Player& player)
     return sf::Vector2f(s * farAway, player.position.y);
 }
 
-void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer)
+void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudLayer, const sf::RenderStates& states)
 {
     if (!player.advancing || player.hitPoints <= 0)
         return;
@@ -88,5 +88,5 @@ void drawDirectionArrow(Game& game, const Player& player, sf::RenderTarget& hudL
     sf::Sprite& arrow = game.hud.directionArrow;
     arrow.setRotation(std::atan2(to.y, to.x) * degreesPerRadian);
     arrow.setPosition(player.position);
-    hudLayer.draw(arrow);
+    hudLayer.draw(arrow, states);
 }
