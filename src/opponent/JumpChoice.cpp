@@ -28,8 +28,12 @@ const JumpScript jumpsToTry[] = {
     {90, 18, 60, true},   // double at once, under a low ceiling
 };
 
-// Steps of walking before letting go, tried for a climb onto a narrow ledge (0: all the way).
-constexpr int climbWalks[] = {0, 75, 40};
+// Walks tried for a climb onto a ledge: from and until which step (0: all the
+// way); letting go early suits a narrow ledge, starting late one overhead.
+struct ClimbWalk {
+    int from = 0, until = 0;
+};
+constexpr ClimbWalk climbWalks[] = {{0, 0}, {0, 75}, {0, 40}, {110, 0}};
 
 FightInput walkInput(int direction, bool jump)
 {
@@ -79,7 +83,7 @@ bool jumpHeldAt(const JumpScript& script, int step)
 
 bool walksAt(const JumpScript& script, int step)
 {
-    return script.walkFor == 0 || step < script.walkFor;
+    return step >= script.walkFrom && (script.walkFor == 0 || step < script.walkFor);
 }
 
 Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, float glance)
@@ -163,9 +167,10 @@ JumpScript jumpUpTo(const SelfMotion& now, int direction, float height, const Op
 
 JumpScript jumpOnto(const SelfMotion& now, int direction, const Ledge& ledge, const OpponentView& view)
 {
-    for (int walkFor : climbWalks)
+    for (const ClimbWalk& walk : climbWalks)
         for (JumpScript script : jumpsToTry) {
-            script.walkFor = walkFor;
+            script.walkFrom = walk.from;
+            script.walkFor = walk.until;
             if (landsOn(landing(now, direction, script, view), ledge, view) &&
                 landsOn(landing(now, direction, script, view, 1), ledge, view))
                 return script;

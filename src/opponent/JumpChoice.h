@@ -15,13 +15,15 @@ Ahead lookAhead(const SelfMotion& now, int direction, const OpponentView& view, 
 
 // A jump as the buttons make it: Jump held for `hold` steps from now, and,
 // when `doubleAt` > 0, pressed again `doubleAt` steps from now for `doubleHold`;
-// the walk goes on for `walkFor` steps (0: to the landing), then it lets go.
+// the walk starts `walkFrom` steps from now (straight up first, beside a
+// ledge overhead) and goes on until `walkFor` steps (0: to the landing).
 struct JumpScript {
     int hold = 0;
     int doubleAt = 0;
     int doubleHold = 0;
     bool found = false;
     int walkFor = 0;
+    int walkFrom = 0;
 };
 
 // Of a few human jumps (full, full and double, short hop, early double), the

@@ -1,13 +1,14 @@
 #include "opponent/Opponent.h"
 
+#include "opponent/Climbing.h"
 #include "opponent/Fighting.h"
+#include "opponent/Waiting.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr float stepTime = 1.f / 300.f;  // s, the fight's step
 constexpr int shortestHold = 18;         // steps a tap stays down (60 ms)
 constexpr int longestHold = 40;          // steps (133 ms)
 constexpr int stillLimit = 600;          // steps (2 s) standing before it moves anyway
@@ -19,21 +20,14 @@ constexpr float farGlance = 0.2f;        // s of walking ahead in which it looks
 constexpr float nearGlance = 0.05f;      // s of walking ahead that is too close to go on
 constexpr int jumpTryEvery = 3;          // steps between two tries of the jumps
 constexpr int backOffTime = 60;          // steps (200 ms) of run-up
-constexpr int settleSteps = 15;          // steps (50 ms) on the ground before it jumps again
 constexpr float goalReach = 60.f;        // px from the goal's middle at which it jumps for it
 constexpr float carryHeight = 100.f;     // px a carried flag rides above its carrier's centre
 constexpr float flagHalfHeight = 50.f;   // px
 constexpr int atoolaKind = 1;            // the fighter whose skill is a dash
-constexpr float foeReach = 160.f;        // px: the other fighter this near on its ground is fought, not jumped
 constexpr float sameGround = 32.f;       // px of feet height that count as the same ground
 constexpr int napolloKind = 0;           // the fighter whose skill is a shot
 constexpr float shootingDistance = 320.f; // px Napollo keeps from the other fighter while it has rounds
-constexpr float takeOffRoom = 40.f;      // px out from under a ledge's end to jump up onto it
-constexpr float climbRange = 360.f;      // px across from a ledge within which a climb onto it is tried
-constexpr float endRoom = 160.f;         // px kept from the end of its ground when it waits there (more than it looks ahead)
-constexpr float waitReach = 520.f;       // px: the other fighter leaping this near is waited for
 constexpr int longestFlight = 600;       // steps (2 s) a jump is steered before it is given up
-constexpr int climbTryEvery = 6;         // steps between two tries of a climb
 
 const FighterView& selfIn(const Opponent& o, const OpponentView& view)
 {
@@ -51,29 +45,26 @@ const OpponentView* remember(Opponent& o, const OpponentView& now)
     return &o.views[static_cast<std::size_t>(o.steps % size)];
 }
 
-// 2. Where its fighter is now: as last seen, moved by what was pressed since.
-SelfMotion reckonSelf(const Opponent& o, const OpponentView& seen)
+// 2. What it goes by: the other fighter and the world around as they were
+// `delay` ago, and its own fighter as it is now. A person sees the fight late,
+// but knows where their own fighter stands and what their hands are pressing,
+// so its own jumps and walks are steered from its present motion.
+OpponentView sightOf(const Opponent& o, const OpponentView& seen, const OpponentView& now)
 {
-    SelfMotion motion = motionOf(selfIn(o, seen));
-    clearOfCeiling(motion, seen);
-    blockWith(motion, seen.fighters[static_cast<std::size_t>(1 - o.player)]);
-    const auto size = static_cast<std::int64_t>(o.presses.size());
-    const auto delay = static_cast<std::int64_t>(o.profile.delaySteps);
-    const auto at = [&](std::int64_t step) { return o.presses[static_cast<std::size_t>(step % size)]; };
-    // This step is number steps - 1; the `delay` presses before it moved the
-    // fighter since the view was seen, and the one before those holds the jump.
-    const std::int64_t first = o.steps - 1 - delay;
-    motion.jumpHeld = first >= 1 && at(first - 1).held(ButtonJump);
-    for (std::int64_t i = first; i < o.steps - 1; ++i)
-        stepMotion(motion, at(i), seen, stepTime);
-    motion.dead = false;  // seen standing: a death on the model only means it stands close to danger
-    return motion;
+    OpponentView sight = seen;
+    sight.fighters[static_cast<std::size_t>(o.player)] = selfIn(o, now);
+    return sight;
 }
 
-// Whether the errand takes it to the other fighter.
-bool goesForFoe(Errand errand)
+SelfMotion senseSelf(Opponent& o, const OpponentView& sight)
 {
-    return errand == Errand::Fight || errand == Errand::StopRunner;
+    SelfMotion motion = motionOf(selfIn(o, sight));
+    clearOfCeiling(motion, sight);
+    blockWith(motion, sight.fighters[static_cast<std::size_t>(1 - o.player)]);
+    motion.jumpHeld = o.lastPress.held(ButtonJump);
+    o.groundSteps = motion.onGround ? o.groundSteps + 1 : 0;
+    motion.groundSteps = o.groundSteps;
+    return motion;
 }
 
 int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
@@ -88,85 +79,16 @@ int walkDirection(const Route& route, const FighterView& self, float x, const Fi
             return -toFoe;
         return self.facing == toFoe ? 0 : toFoe;
     }
-    if (atFoe && std::fabs(foe.x - x) < closeToFoe) {
+    if (atFoe && level && std::fabs(foe.x - x) < closeToFoe) {
         const int toFoe = foe.x > x ? 1 : -1;
         return self.facing == toFoe ? 0 : toFoe;  // turn to face it, then stand and fight
     }
     return route.direction;
 }
 
-// Toward a fighter over a pit or spikes (in the air there) it goes only as
-// far as its own ground reaches, and waits at the end.
-int stopAtTheEnd(int direction, const OpponentView& seen, const SelfMotion& self, const FighterView& foe)
-{
-    if (direction == 0 || !self.onGround)
-        return direction;
-    const Ledge here = ledgeBelow(seen, self.x, self.feet);
-    const Ledge there = ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f);
-    if (!here.found || sameLedge(here, there))
-        return direction;
-    const float end = direction > 0 ? here.right - self.width / 2.f - endRoom : here.left + self.width / 2.f + endRoom;
-    return there.found || (end - self.x) * static_cast<float>(direction) > 0.f ? direction : 0;
-}
-
 int holdTime(Opponent& o)
 {
     return drawBetween(o.random, shortestHold, longestHold);
-}
-
-void startJump(Opponent& o, const JumpScript& script, int direction)
-{
-    releaseAll(o.holds);  // a swing about to start would hold the fighter on the ledge
-    o.jump = script;
-    o.jumpStep = 0;
-    o.jumpDirection = direction;
-}
-
-// The way to walk to jump onto `to` from `here`: toward it, or out from under it
-// to the nearer end the ground here reaches (0 when neither does).
-int takeOffDirection(const Ledge& to, const Ledge& here, const SelfMotion& self)
-{
-    const float half = self.width / 2.f;
-    if (self.x < to.left - half || self.x > to.right + half)
-        return self.x < to.left ? 1 : -1;
-    const float leftOut = to.left - half - takeOffRoom, rightOut = to.right + half + takeOffRoom;
-    const bool leftFits = leftOut > here.left + half, rightFits = rightOut < here.right - half;
-    if (leftFits && (!rightFits || self.x - leftOut < rightOut - self.x))
-        return -1;
-    return rightFits ? 1 : 0;
-}
-
-// Up to the fighter it goes for on a higher platform, one ledge at a time:
-// the ledge to jump onto next and the way to walk to jump from.
-void planClimb(Opponent& o, const OpponentView& seen, const SelfMotion& self)
-{
-    o.climbTo = {};
-    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = goesForFoe(o.errand);
-    if (!atFoe || !self.onGround || !foe.alive)
-        return;
-    const Ledge here = ledgeBelow(seen, self.x, self.feet);
-    o.climbTo = nextLedgeUp(seen, here, ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f));
-    if (o.climbTo.found)
-        o.moveDirection = takeOffDirection(o.climbTo, here, self);
-}
-
-// On the way up: a jump that lands on the next ledge, tried now and then
-// from near enough.
-void climbOnto(Opponent& o, const OpponentView& seen, const SelfMotion& self)
-{
-    const Ledge& to = o.climbTo;
-    if (!to.found || o.jumpStep >= 0 || !self.onGround || self.groundSteps < settleSteps ||
-        o.steps % climbTryEvery != 0)
-        return;
-    const bool arrived = std::fabs(self.feet - to.feet) < 1.f && self.x > to.left && self.x < to.right;
-    const float across = std::fmax(0.f, std::fmax(to.left - self.x, self.x - to.right));
-    if (arrived || across > climbRange)
-        return;
-    const int direction = (to.left + to.right) / 2.f > self.x ? 1 : -1;
-    const JumpScript script = jumpOnto(self, direction, to, seen);
-    if (script.found)
-        startJump(o, script, direction);
 }
 
 // Carrying its flag under the goal, it jumps to touch the goal with it.
@@ -236,26 +158,6 @@ int scriptEnd(const JumpScript& script)
     return std::max(script.hold, script.doubleAt + script.doubleHold);
 }
 
-// The fighter it goes for is in the air in front of it, not far: a leap
-// across now would meet it over the gap.
-bool foeLeapsAtIt(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
-{
-    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = goesForFoe(o.errand);
-    return atFoe && foe.alive && !foe.onGround && (foe.x - self.x) * static_cast<float>(o.moveDirection) > 0.f &&
-           std::fabs(foe.x - self.x) < waitReach;
-}
-
-// The fighter it goes for stands right in its way: the body met is that
-// fighter's, to be fought, not a wall to be jumped.
-bool foeInTheWay(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
-{
-    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    const bool atFoe = goesForFoe(o.errand);
-    const float foeFeet = foe.y + foe.height / 2.f;
-    return atFoe && foe.alive && std::fabs(foe.x - self.x) < foeReach && std::fabs(foeFeet - self.feet) < sameGround;
-}
-
 // 4. Ledges and hazards on the way: a jump that clears them is looked for
 // from a little way off; right at one without a jump, it backs off for a run-up.
 void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
@@ -276,8 +178,8 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
         return;
     if (foeInTheWay(o, seen, self))
         return;
-    if (foeLeapsAtIt(o, seen, self)) {
-        o.moveDirection = 0;  // it comes down first, then the gap is crossed
+    if (foeLeapsAtIt(o, seen, self) || foeComesOver(o, seen, self)) {
+        o.moveDirection = 0;  // it comes over or down first, then the gap is crossed
         return;
     }
     // Right at the wall or the edge the jump is tried at once: a run-up is
@@ -349,12 +251,24 @@ std::uint16_t moveButtons(int direction)
 
 FightInput answer(Opponent& o, std::uint16_t buttons)
 {
-    const FightInput input{buttons};
-    o.presses[static_cast<std::size_t>((o.steps - 1) % static_cast<std::int64_t>(o.presses.size()))] = input;
-    return input;
+    o.lastPress = FightInput{buttons};
+    return o.lastPress;
 }
 
 }  // namespace
+
+bool goesForFoe(Errand errand)
+{
+    return errand == Errand::Fight || errand == Errand::StopRunner;
+}
+
+void startJump(Opponent& o, const JumpScript& script, int direction)
+{
+    releaseAll(o.holds);  // a swing about to start would hold the fighter on the ledge
+    o.jump = script;
+    o.jumpStep = 0;
+    o.jumpDirection = direction;
+}
 
 Opponent makeOpponent(Strength strength, std::uint64_t matchSeed, int player)
 {
@@ -364,7 +278,6 @@ Opponent makeOpponent(Strength strength, std::uint64_t matchSeed, int player)
     o.profile = profileOf(strength);
     o.random = seededRandom(matchSeed, o.player);
     o.views.resize(static_cast<std::size_t>(o.profile.delaySteps) + 1u);
-    o.presses.resize(static_cast<std::size_t>(o.profile.delaySteps) + 1u);
     return o;
 }
 
@@ -373,22 +286,24 @@ FightInput decideInput(Opponent& o, const OpponentView& now)
     const OpponentView* seen = remember(o, now);
     // Nothing is pressed before the fight is seen live, nor while its fighter
     // is down or just back and still glowing: the fight takes no buttons then.
-    if (!seen || seen->phase != MatchPhase::Live || !selfIn(o, *seen).alive || selfIn(o, *seen).glowing) {
+    if (!seen || seen->phase != MatchPhase::Live || !selfIn(o, now).alive || selfIn(o, now).glowing) {
         releaseAll(o.holds);
         o.jumpStep = -1;
         o.moveDirection = 0;
         o.stillSteps = 0;
         o.untilDecision = 0;
+        o.groundSteps = 0;
         tickHolds(o.holds);
         return answer(o, 0);
     }
-    const SelfMotion self = reckonSelf(o, *seen);
+    const OpponentView sight = sightOf(o, *seen, now);
+    const SelfMotion self = senseSelf(o, sight);
     if (--o.untilDecision <= 0 && o.jumpStep < 0)
-        decide(o, *seen, self);
-    climbOnto(o, *seen, self);
-    watchTheWay(o, *seen, self);
+        decide(o, sight, self);
+    climbOnto(o, sight, self);
+    watchTheWay(o, sight, self);
     std::uint16_t buttons = jumpButtons(o, self);
     buttons = static_cast<std::uint16_t>(buttons | moveButtons(o.moveDirection) | tickHolds(o.holds));
-    keepMoving(o, buttons, *seen, self);
+    keepMoving(o, buttons, sight, self);
     return answer(o, buttons);
 }

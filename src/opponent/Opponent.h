@@ -14,8 +14,8 @@
 
 // The computer opponent of one fighter. Each step it is handed what a player
 // can see of the fight and answers with the buttons of that step, the same
-// bits a keyboard gives. It acts on the view as it was its reaction delay ago,
-// makes up its mind a few times a second, holds buttons as long as a hand
+// bits a keyboard gives. It acts on the fight as it was its reaction delay ago,
+// knowing only its own fighter as it is now, makes up its mind a few times a second, holds buttons as long as a hand
 // does, and draws its chances from its own generator: it never reads the
 // other player's buttons and cannot change the fight.
 struct Opponent {
@@ -24,10 +24,11 @@ struct Opponent {
     StrengthProfile profile;
     OpponentRandom random;
 
-    // What it saw and pressed over the last `profile.delaySteps` steps, and one more.
+    // What it saw over the last `profile.delaySteps` steps, and one more.
     std::vector<OpponentView> views;
-    std::vector<FightInput> presses;
     std::int64_t steps = 0;  // views received
+    FightInput lastPress;    // its own buttons of the step before
+    int groundSteps = 0;     // steps its fighter has stood on the ground in a row
 
     // The present plan.
     int untilDecision = 0;
@@ -51,3 +52,10 @@ Opponent makeOpponent(Strength strength, std::uint64_t matchSeed, int player);
 
 // The buttons for this step, given the view of this step.
 FightInput decideInput(Opponent& opponent, const OpponentView& now);
+
+// Shared by the parts of its play.
+constexpr int settleSteps = 15;  // steps (50 ms) on the ground before it jumps again
+// Whether the errand takes it to the other fighter.
+bool goesForFoe(Errand errand);
+// Starts `script`, walking in `direction` as the script says.
+void startJump(Opponent& opponent, const JumpScript& script, int direction);
