@@ -47,6 +47,9 @@ FighterView fighterOf(const Player& p)
     f.vy = p.velocity.y;
     f.width = p.size.x;
     f.height = p.size.y;
+    const sf::FloatRect picture = frameBounds(p);
+    f.pictureAbove = p.position.y - picture.top;
+    f.pictureBelow = picture.top + picture.height - p.position.y;
     f.facing = p.facing;
     f.kind = characterKind(p);
     f.hitPoints = p.hitPoints;

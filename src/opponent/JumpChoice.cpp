@@ -2,6 +2,7 @@
 
 #include "opponent/Ledges.h"
 
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -19,6 +20,8 @@ constexpr float landingSlack = 56.f;       // px a landing may come down off whe
 constexpr int exactChecks = 2;             // best jumps checked step by step
 constexpr float dashSpeed = 1750.f;        // px/s
 constexpr float dashTime = 0.2f;           // s
+constexpr float stopLookTime = 0.04f;      // s a walk goes on before the hand lets go
+constexpr float glideLookTime = 0.3f;      // s a let-go fighter is followed while it slides to a stop
 
 const JumpScript jumpsToTry[] = {
     {90, 0, 0, true},     // full jump
@@ -72,7 +75,32 @@ bool landed(const SelfMotion& m)
     return m.onGround;
 }
 
+// Whether `course` ends the fighter in a pit or on spikes with the other
+// fighter's body where it was seen, or with it gone: seen late, it may have
+// moved, and a body in the way can stop a jump short or a walk early.
+template <class Course>
+bool deadEitherWay(const SelfMotion& now, Course course)
+{
+    for (bool blocked : {now.blocked, false}) {
+        SelfMotion m = now;
+        m.blocked = blocked;
+        course(m);
+        if (m.dead)
+            return true;
+        if (!now.blocked)
+            break;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::array<int, 3> wayFirst(int direction)
+{
+    if (direction == 0)
+        return {0, -1, 1};
+    return {direction, 0, -direction};
+}
 
 bool jumpHeldAt(const JumpScript& script, int step)
 {
@@ -122,6 +150,18 @@ bool safe(const SelfMotion& m, const OpponentView& view)
     return !m.dead && !m.inWater && m.onGround && standsClearOfSpikes(m, view, landingSlack);
 }
 
+constexpr float closeSpikeMargin = 2.f;  // px: a body stopped by a body lands where it was stopped
+
+// Stopped short by the other fighter's body, a jump comes down where the body
+// stopped it, closer to a hazard than a free landing should: it need only
+// come down on its feet, clear of the spikes.
+bool landsAlive(SelfMotion m, int direction, const JumpScript& script, const OpponentView& view)
+{
+    m.spikeMargin = closeSpikeMargin;
+    m = landing(m, direction, script, view, 1);
+    return !m.dead && m.onGround;
+}
+
 bool landsOn(const SelfMotion& m, const Ledge& ledge, const OpponentView& view)
 {
     return safe(m, view) && std::fabs(m.feet - ledge.feet) < 1.f && m.x > ledge.left && m.x < ledge.right;
@@ -135,8 +175,10 @@ JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& 
     JumpScript ranked[std::size(jumpsToTry)];
     float gains[std::size(jumpsToTry)];
     int count = 0;
+    SelfMotion unblocked = now;
+    unblocked.blocked = false;
     for (const JumpScript& script : jumpsToTry) {
-        const SelfMotion m = landing(now, direction, script, view);
+        const SelfMotion m = landing(unblocked, direction, script, view);
         const float gain = (m.x - now.x) * static_cast<float>(direction);
         const bool climbed = now.feet - m.feet >= stepHeight;
         if (!safe(m, view) || gain < (climbed ? stepGain : minimumGain))
@@ -150,7 +192,8 @@ JumpScript chooseJump(const SelfMotion& now, int direction, const OpponentView& 
         gains[at] = gain;
     }
     for (int i = 0; i < count && i < exactChecks; ++i)
-        if (safe(landing(now, direction, ranked[i], view, 1), view))
+        if (safe(landing(unblocked, direction, ranked[i], view, 1), view) &&
+            (!now.blocked || landsAlive(now, direction, ranked[i], view)))
             return ranked[i];
     return {};
 }
@@ -194,10 +237,21 @@ bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view)
 
 bool fallsToDeath(const SelfMotion& now, int direction, const OpponentView& view)
 {
-    SelfMotion fall = now;
-    int step = 0;
-    run(fall, view, flightLookTime, step, walking, direction, {}, landed);
-    return fall.dead;
+    return deadEitherWay(now, [&](SelfMotion& m) {
+        int step = 0;
+        run(m, view, flightLookTime, step, walking, direction, {}, landed);
+    });
+}
+
+bool slidesIntoDanger(const SelfMotion& now, int direction, const OpponentView& view)
+{
+    return deadEitherWay(now, [&](SelfMotion& m) {
+        int step = 0;
+        run(m, view, stopLookTime, step, walking, direction, {}, never);
+        run(m, view, glideLookTime, step, walking, 0, {}, never);
+        if (!m.dead && !m.onGround)
+            run(m, view, fallLookTime, step, walking, 0, {}, landed);
+    });
 }
 
 JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view)
@@ -207,8 +261,8 @@ JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView&
     if (!fallsToDeath(now, direction, view))
         return {};
     const JumpScript doubleNow{60, 0, 0, true};
-    for (int way : {direction, -direction}) {
-        if (safe(landing(now, way, doubleNow, view), view)) {
+    for (int way : wayFirst(direction)) {
+        if (safe(landing(now, way, doubleNow, view), view) && safe(landing(now, way, doubleNow, view, 1), view)) {
             direction = way;
             return doubleNow;
         }

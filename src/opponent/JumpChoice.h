@@ -2,6 +2,8 @@
 
 #include "opponent/SelfMotion.h"
 
+#include <array>
+
 // Ledges, pits, spikes and water on the way: what walking on would meet, and
 // the jump that clears it, tried out on the fighter's own movement model.
 
@@ -54,7 +56,14 @@ bool dashIsSafe(const SelfMotion& now, int direction, const OpponentView& view);
 // in `direction` (0: not steering).
 bool fallsToDeath(const SelfMotion& now, int direction, const OpponentView& view);
 
+// Whether going on in `direction` (0: standing) a moment more and then letting
+// go slides or falls the fighter into a pit or onto spikes: too late to stop.
+bool slidesIntoDanger(const SelfMotion& now, int direction, const OpponentView& view);
+
+// The three ways to steer, `direction` first and then standing still.
+std::array<int, 3> wayFirst(int direction);
+
 // In the air and falling to its death: the double jump, toward `direction` or
 // back, that comes down safely; `found` is false when there is none or no
-// need. `direction` is set to the way to steer.
+// need. `direction` is set to the way to steer (it is tried first, then the others).
 JumpScript rescueJump(const SelfMotion& now, int& direction, const OpponentView& view);

@@ -27,6 +27,7 @@ constexpr int atoolaKind = 1;            // the fighter whose skill is a dash
 constexpr float sameGround = 32.f;       // px of feet height that count as the same ground
 constexpr int napolloKind = 0;           // the fighter whose skill is a shot
 constexpr float shootingDistance = 320.f; // px Napollo keeps from the other fighter while it has rounds
+constexpr float retreatRoom = 200.f;     // px of level behind Napollo it needs to back off
 constexpr int longestFlight = 600;       // steps (2 s) a jump is steered before it is given up
 
 const FighterView& selfIn(const Opponent& o, const OpponentView& view)
@@ -67,15 +68,22 @@ SelfMotion senseSelf(Opponent& o, const OpponentView& sight)
     return motion;
 }
 
-int walkDirection(const Route& route, const FighterView& self, float x, const FighterView& foe)
+int walkDirection(const Route& route, const FighterView& self, const SelfMotion& motion, const FighterView& foe,
+                  const OpponentView& seen)
 {
     const bool atFoe = goesForFoe(route.errand);
+    const float x = motion.x;
     // Napollo with rounds left keeps a shot's distance: its swing only throws
-    // the other fighter off, its shots bring it down.
+    // the other fighter off, its shots bring it down. It backs off only over
+    // open ground: at a wall, a ledge or the level's end behind it, it stands
+    // and shoots.
     const bool level = std::fabs(foe.y - self.y) < sameGround;
     if (atFoe && self.kind == napolloKind && self.ammo > 0 && foe.alive && level) {
         const int toFoe = foe.x > x ? 1 : -1;
-        if (std::fabs(foe.x - x) < shootingDistance)
+        const float behind = x - static_cast<float>(toFoe) * retreatRoom;
+        const bool inView = behind > seen.sectionLeft && behind < seen.sectionLeft + seen.sectionWidth;
+        const bool roomBehind = inView && lookAhead(motion, -toFoe, seen, farGlance) == Ahead::Clear;
+        if (std::fabs(foe.x - x) < shootingDistance && roomBehind)
             return -toFoe;
         return self.facing == toFoe ? 0 : toFoe;
     }
@@ -108,15 +116,16 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     const Route route = planRoute(seen, o.player, self.x);
     o.errand = route.errand;
     const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
-    o.moveDirection = walkDirection(route, selfIn(o, seen), self.x, foe);
+    o.moveDirection = walkDirection(route, selfIn(o, seen), self, foe, seen);
     if (goesForFoe(route.errand))
         o.moveDirection = stopAtTheEnd(o.moveDirection, seen, self, foe);
     planClimb(o, seen, self);
     reachForGoal(o, seen, self);
     // A swing, a parry or a shot takes the steering away for a moment: none
-    // while a ledge or a hazard is near on the way.
+    // while a ledge or a hazard is near on the way, nor while the fighter,
+    // let go, would slide into one.
     const bool nearLedge = o.moveDirection != 0 && lookAhead(self, o.moveDirection, seen, farGlance) != Ahead::Clear;
-    if (nearLedge || o.jumpStep >= 0 || !self.onGround)
+    if (nearLedge || o.jumpStep >= 0 || !self.onGround || slidesIntoDanger(self, 0, seen))
         return;
     const CombatChoice combat = chooseCombat(seen, o.player, self.x, route.errand, o.profile, o.random);
     if (combat.parry)
@@ -144,7 +153,7 @@ void steerInTheAir(Opponent& o, const OpponentView& seen, const SelfMotion& self
         startJump(o, rescue, direction);
         return;
     }
-    for (int way : {0, -o.moveDirection})
+    for (int way : wayFirst(o.moveDirection))
         if (way != o.moveDirection && !fallsToDeath(self, way, seen)) {
             o.moveDirection = way;
             o.jumpStep = -1;  // the steering of a jump that ran out is taken back
@@ -202,7 +211,20 @@ void watchTheWay(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     }
 }
 
-// 5. A running jump: its own buttons, and its direction until it lands, as
+// 5. On the ground, never a walk or a stop too late to keep out of a pit or
+// off spikes (a fighter slides on after it is let go): for this step another
+// way is pressed. The plan stays, so a jump across is still looked for.
+int steerOffDanger(const Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    if (o.jumpStep >= 0 || !self.onGround || !slidesIntoDanger(self, o.moveDirection, seen))
+        return o.moveDirection;
+    for (int way : wayFirst(o.moveDirection))
+        if (way != o.moveDirection && !slidesIntoDanger(self, way, seen))
+            return way;
+    return o.moveDirection;
+}
+
+// 6. A running jump: its own buttons, and its direction until it lands, as
 // the jump was tried out.
 std::uint16_t jumpButtons(Opponent& o, const SelfMotion& self)
 {
@@ -218,7 +240,7 @@ std::uint16_t jumpButtons(Opponent& o, const SelfMotion& self)
     return held ? ButtonJump : 0;
 }
 
-// 6. Never long on the spot in a live fight: a hop when it has stood too
+// 7. Never long on the spot in a live fight: a hop when it has stood too
 // long, and a jump when its fighter has not moved for a while though it walks.
 void keepMoving(Opponent& o, std::uint16_t buttons, const OpponentView& seen, const SelfMotion& self)
 {
@@ -302,8 +324,10 @@ FightInput decideInput(Opponent& o, const OpponentView& now)
         decide(o, sight, self);
     climbOnto(o, sight, self);
     watchTheWay(o, sight, self);
+    const int steer = steerOffDanger(o, sight, self);
     std::uint16_t buttons = jumpButtons(o, self);
-    buttons = static_cast<std::uint16_t>(buttons | moveButtons(o.moveDirection) | tickHolds(o.holds));
+    buttons = static_cast<std::uint16_t>(buttons | moveButtons(o.jumpStep >= 0 ? o.moveDirection : steer) |
+                                         tickHolds(o.holds));
     keepMoving(o, buttons, sight, self);
     return answer(o, buttons);
 }

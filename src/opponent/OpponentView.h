@@ -34,6 +34,9 @@ struct FighterView {
     float x = 0.f, y = 0.f;            // hitbox centre, world px (y downwards)
     float vx = 0.f, vy = 0.f;          // px/s
     float width = 60.f, height = 99.f; // hitbox, px
+    // The drawn picture's reach above and below the hitbox centre, px: where
+    // two pictures meet, the fighters' bodies stop each other.
+    float pictureAbove = 49.5f, pictureBelow = 49.5f;
     int facing = 1;                    // -1 left, +1 right
     int kind = 1;                      // 0 Napollo, 1 Atoola, 2 Gigachill, 3 Swapper
     int hitPoints = 1;

@@ -14,8 +14,8 @@ constexpr float groundFriction = -10.f;      // 1/s
 constexpr float airFriction = -3.f;          // 1/s
 constexpr float fallOutLine = 1280.f;        // px
 constexpr float waterScale = 0.5f;           // water halves every move
-constexpr float spikeMargin = 24.f;          // px kept from spikes on either side, for a landing a little off
 constexpr float standingSink = 8.f;          // px a standing fighter's box reaches into the ground it stands on
+constexpr float footholdSlip = 8.f;          // px: a fall onto a ledge's end by less than this is pushed off it
 constexpr float cell = static_cast<float>(tileSize);
 
 int cellOf(float v)
@@ -82,7 +82,8 @@ float moveScale(const SelfMotion& m)
 // Whether the body at `x` would walk into the other fighter's.
 bool intoOther(const SelfMotion& m, float x)
 {
-    if (!m.blocked || m.feet <= m.blockTop || m.feet - m.height >= m.blockBottom)
+    const float centre = m.feet - m.height / 2.f;
+    if (!m.blocked || centre + m.pictureBelow <= m.blockTop || centre - m.pictureAbove >= m.blockBottom)
         return false;
     const bool overlaps = x - m.width / 2.f < m.blockRight && x + m.width / 2.f > m.blockLeft;
     const bool toward = (x > m.x) == (m.blockLeft + m.blockRight > 2.f * m.x);
@@ -98,11 +99,19 @@ void moveAcross(SelfMotion& m, const OpponentView& view, float dt)
         m.x = x;
 }
 
+// The body coming down at `feet`: the fight pushes a fall that only grazes
+// a ledge's end off it sideways, so in the air a landing needs a foothold.
+bool meetsFloor(const OpponentView& view, const SelfMotion& m, float feet)
+{
+    const float slip = m.airborne && m.vy > 0.f ? footholdSlip : 0.f;
+    return touch(view, m.x - m.width / 2.f + slip, feet - m.height, m.x + m.width / 2.f - slip, feet).solid;
+}
+
 void moveUpDown(SelfMotion& m, const OpponentView& view, float dt)
 {
     m.vy += gravity * dt;
     const float feet = m.feet + m.vy * moveScale(m) * dt;
-    if (!bodyAt(view, m, m.x, feet).solid) {
+    if (!meetsFloor(view, m, feet)) {
         m.feet = feet;
         m.onGround = false;
         m.airborne = true;
@@ -152,6 +161,8 @@ SelfMotion motionOf(const FighterView& fighter)
     m.vy = fighter.vy;
     m.width = fighter.width;
     m.height = fighter.height;
+    m.pictureAbove = fighter.pictureAbove;
+    m.pictureBelow = fighter.pictureBelow;
     m.speedFactor = fighter.speedFactor;
     m.onGround = fighter.onGround;
     m.airborne = fighter.airborne;
@@ -166,8 +177,8 @@ void blockWith(SelfMotion& m, const FighterView& other)
     m.blocked = other.alive;
     m.blockLeft = other.x - other.width / 2.f;
     m.blockRight = other.x + other.width / 2.f;
-    m.blockTop = other.y - other.height / 2.f;
-    m.blockBottom = other.y + other.height / 2.f;
+    m.blockTop = other.y - other.pictureAbove;
+    m.blockBottom = other.y + other.pictureBelow;
 }
 
 void placeFighter(FighterView& f, const SelfMotion& m)
@@ -190,8 +201,8 @@ void stepMotion(SelfMotion& m, FightInput input, const OpponentView& view, float
     moveAcross(m, view, dt);
     moveUpDown(m, view, dt);
     const BoxContact contact = bodyAt(view, m, m.x, m.feet);
-    const BoxContact wide = touch(view, m.x - m.width / 2.f - spikeMargin, m.feet - m.height,
-                                  m.x + m.width / 2.f + spikeMargin, m.feet + standingSink);
+    const BoxContact wide = touch(view, m.x - m.width / 2.f - m.spikeMargin, m.feet - m.height,
+                                  m.x + m.width / 2.f + m.spikeMargin, m.feet + standingSink);
     m.inWater = contact.water;
     m.groundSteps = m.onGround ? m.groundSteps + 1 : 0;
     m.dead = wide.spike || m.feet - m.height / 2.f > fallOutLine;

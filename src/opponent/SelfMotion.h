@@ -14,6 +14,7 @@ struct SelfMotion {
     float feet = 0.f;    // hitbox bottom, world px
     float vx = 0.f, vy = 0.f;
     float width = 60.f, height = 99.f;
+    float pictureAbove = 49.5f, pictureBelow = 49.5f;  // px from the hitbox centre
     float speedFactor = 1.f;
     bool onGround = true;
     bool airborne = false;
@@ -22,7 +23,9 @@ struct SelfMotion {
     bool dead = false;    // fell out of the level or touched spikes
     bool inWater = false; // in water now: every move is halved
     int groundSteps = 0;  // steps on the ground in a row
-    // The other fighter's body, which a walk does not pass through.
+    float spikeMargin = 24.f;  // px kept from spikes on either side, for a landing a little off
+    // The other fighter's body, which a walk does not pass through: its hitbox
+    // across, its picture up and down.
     bool blocked = false;
     float blockLeft = 0.f, blockTop = 0.f, blockRight = 0.f, blockBottom = 0.f;
 };

@@ -15,13 +15,21 @@
 namespace {
 
 constexpr int stepsPerSecond = 300;
-constexpr int blowMemory = 300;      // steps (1 s) a blow is held responsible for a fall after it
+constexpr int blowMemory = 300;      // steps (1 s) the other's doing is held responsible for a fall after it
 constexpr float fallOutLine = 1280.f;  // px: below the level
 constexpr float touchSlack = 4.f;    // px around the body that still touch a spike
+constexpr float swapDistance = 200.f;  // px in one step: only a swap moves a fighter so far
 
 bool struck(const Player& p)
 {
     return p.currentState == AnimState::DEFLECT || p.currentState == AnimState::STUN || p.knockbackLock;
+}
+
+// Whether the two bodies touch (their pictures meet): one in the other's way
+// can stop a jump short.
+bool bodiesTouch(const Player& a, const Player& b)
+{
+    return frameBounds(a).intersects(frameBounds(b));
 }
 
 // Whether the fighter's body touches a spike cell of the live section or has fallen out.
@@ -42,7 +50,9 @@ bool inHazard(const FightWorld& world, const Player& p)
 }
 
 struct FighterWatch {
-    int sinceBlow = blowMemory;
+    int sinceOther = blowMemory;  // steps since a blow, a swap or the other body last touched it
+    float lastX = 0.f;
+    bool placed = false;
     int still = 0;
     bool standing = true;
 };
@@ -50,7 +60,11 @@ struct FighterWatch {
 void watchFighter(const FightWorld& world, int i, FighterWatch& w, FightInput pressed, WatchedMatch& out)
 {
     const Player& p = world.players[i];
-    w.sinceBlow = struck(p) ? 0 : w.sinceBlow + 1;
+    const Player& other = world.players[1 - i];
+    const bool swapped = w.placed && std::fabs(p.position.x - w.lastX) > swapDistance;
+    w.lastX = p.position.x;
+    w.placed = true;
+    w.sinceOther = struck(p) || swapped || (other.hitPoints >= 1 && bodiesTouch(p, other)) ? 0 : w.sinceOther + 1;
     // Once the flag is home the match is decided: nobody needs to move while it ends.
     const bool decided = world.match.flagTaken;
     const bool free = world.match.fightLive && !decided && p.hitPoints >= 1 && !world.camera.inTransition;
@@ -58,7 +72,7 @@ void watchFighter(const FightWorld& world, int i, FighterWatch& w, FightInput pr
     w.still = free && !moving ? w.still + 1 : 0;
     out.longestStill[i] = std::max(out.longestStill[i], w.still);
     const bool standing = p.hitPoints >= 1;
-    if (w.standing && !standing && w.sinceBlow >= blowMemory && inHazard(world, p))
+    if (w.standing && !standing && w.sinceOther >= blowMemory && inHazard(world, p))
         ++out.ownDeaths[i];
     w.standing = standing;
 }

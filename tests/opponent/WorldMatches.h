@@ -19,7 +19,7 @@ struct WatchedMatch {
     int winner = -1;          // 0 P1, 1 P2, -1 nobody before the limit
     double seconds = 0.0;     // live time played
     int kills[2] = {0, 0};    // kill race: deaths of the other fighter counted for each
-    int ownDeaths[2] = {0, 0};  // deaths in a pit or on spikes that no blow of the other's led to
+    int ownDeaths[2] = {0, 0};  // deaths in a pit or on spikes with no blow, swap or touch of the other's before
     int longestStill[2] = {0, 0};  // live steps in a row with no move or jump held
 };
 
