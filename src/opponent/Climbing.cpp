@@ -38,8 +38,9 @@ void planClimb(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     const bool atFoe = goesForFoe(o.errand);
     if (!atFoe || !self.onGround || !foe.alive)
         return;
-    const Ledge here = ledgeBelow(seen, self.x, self.feet);
-    o.climbTo = nextLedgeUp(seen, here, ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f));
+    const Ledge here = ledgeBelow(seen, self.x, self.feet, self.width / 2.f);
+    const Ledge there = ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f, foe.onGround ? foe.width / 2.f : 0.f);
+    o.climbTo = nextLedgeUp(seen, here, there);
     if (o.climbTo.found)
         o.moveDirection = takeOffDirection(o.climbTo, here, self);
 }

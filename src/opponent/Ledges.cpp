@@ -12,6 +12,7 @@ constexpr int bodyRows = 2;          // rows of room a body needs above a ledge
 constexpr float riseReach = 380.f;   // px a full jump and a double jump climb, with a little to spare
 constexpr float gapReach = 300.f;    // px across between two ledges that one jump spans
 constexpr float sameFeet = 1.f;      // px
+constexpr float footing = 4.f;       // px of a body's width that must be over a ledge to stand on it
 
 struct LedgeList {
     Ledge ledges[maxLedges];
@@ -75,18 +76,23 @@ bool sameLedge(const Ledge& a, const Ledge& b)
     return a.found && b.found && std::fabs(a.feet - b.feet) < sameFeet && std::fabs(a.left - b.left) < sameFeet;
 }
 
-Ledge ledgeBelow(const OpponentView& view, float x, float feet)
+Ledge ledgeBelow(const OpponentView& view, float x, float feet, float halfWidth)
 {
-    const int column = columnAt(view, x);
-    for (int row = static_cast<int>(std::floor(feet / cell + 0.5f)); row < sectionRows; ++row) {
-        if (row < bodyRows || !standable(view, column, row))
-            continue;
-        LedgeList list;
-        listLedges(view, list);
-        for (int i = 0; i < list.count; ++i) {
-            const Ledge& l = list.ledges[i];
-            if (std::fabs(l.feet - static_cast<float>(row) * cell) < sameFeet && x >= l.left && x < l.right)
-                return l;
+    const int first = static_cast<int>(std::floor(feet / cell + 0.5f));
+    for (int row = first; row < sectionRows; ++row) {
+        // At the feet, a body standing on a ledge's end with its middle past it
+        // stands on that ledge; lower down, it would come down by its middle.
+        const float reach = row == first ? std::fmax(0.f, halfWidth - footing) : 0.f;
+        for (const float at : {x, x - reach, x + reach}) {
+            if (row < bodyRows || !standable(view, columnAt(view, at), row))
+                continue;
+            LedgeList list;
+            listLedges(view, list);
+            for (int i = 0; i < list.count; ++i) {
+                const Ledge& l = list.ledges[i];
+                if (std::fabs(l.feet - static_cast<float>(row) * cell) < sameFeet && at >= l.left && at < l.right)
+                    return l;
+            }
         }
     }
     return {};

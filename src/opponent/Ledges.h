@@ -14,8 +14,9 @@ struct Ledge {
 };
 
 // The ledge under world x at or below `feet` (the one a fighter there stands
-// on or comes down on); `found` is false over a pit.
-Ledge ledgeBelow(const OpponentView& view, float x, float feet);
+// on or comes down on), for a body `halfWidth` either side of x; `found` is
+// false over a pit.
+Ledge ledgeBelow(const OpponentView& view, float x, float feet, float halfWidth = 0.f);
 
 // The first ledge to jump onto on the way from `from` up to `to`, when `to`
 // stands higher: `to` itself when one jump reaches it, else a ledge between;

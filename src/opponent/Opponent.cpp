@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int shortestHold = 18;         // steps a tap stays down (60 ms)
-constexpr int longestHold = 40;          // steps (133 ms)
+constexpr int shortestPress = 18;        // steps a tap stays down (60 ms)
+constexpr int longestPress = 40;         // steps (133 ms)
 constexpr int stillLimit = 600;          // steps (2 s) standing before it moves anyway
 constexpr int hopHold = 30;              // steps Jump is held for a hop on the spot
 constexpr float stuckDistance = 8.f;     // px: moving less than this is not moving
@@ -29,6 +29,10 @@ constexpr int napolloKind = 0;           // the fighter whose skill is a shot
 constexpr float shootingDistance = 320.f; // px Napollo keeps from the other fighter while it has rounds
 constexpr float retreatRoom = 200.f;     // px of level behind Napollo it needs to back off
 constexpr int longestFlight = 600;       // steps (2 s) a jump is steered before it is given up
+constexpr float meetingDistance = 240.f; // px: the two fighters this near have met
+constexpr int longestChase = 2400;       // steps (8 s) of running after the other fighter without meeting it
+constexpr int shortestHold = 240;        // steps (0.8 s) it then stands its ground, at least
+constexpr int longestHold = 540;         // steps (1.8 s), at most: less than it stands before a hop
 
 const FighterView& selfIn(const Opponent& o, const OpponentView& view)
 {
@@ -96,7 +100,7 @@ int walkDirection(const Route& route, const FighterView& self, const SelfMotion&
 
 int holdTime(Opponent& o)
 {
-    return drawBetween(o.random, shortestHold, longestHold);
+    return drawBetween(o.random, shortestPress, longestPress);
 }
 
 // Carrying its flag under the goal, it jumps to touch the goal with it.
@@ -107,6 +111,23 @@ void reachForGoal(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     const float flagTop = self.feet - self.height / 2.f - carryHeight - flagHalfHeight;
     if (seen.goalY < flagTop)
         startJump(o, JumpScript{90, 96, 60, true}, 0);
+}
+
+// Two fighters each running to where the other was seen can pass each other
+// for ever (one along the ground, one over the platforms). After a long chase
+// without meeting, it stands its ground a moment and lets the other come.
+void countTheChase(Opponent& o, const OpponentView& seen, const SelfMotion& self)
+{
+    const FighterView& foe = seen.fighters[static_cast<std::size_t>(1 - o.player)];
+    const bool chasing = goesForFoe(o.errand) && foe.alive;
+    const bool met = std::hypot(foe.x - self.x, foe.y + foe.height / 2.f - self.feet) < meetingDistance;
+    o.chaseSteps = chasing && !met ? o.chaseSteps + 1 : 0;
+    if (o.holdSteps > 0)
+        --o.holdSteps;
+    if (o.chaseSteps >= longestChase) {
+        o.holdSteps = drawBetween(o.random, shortestHold, longestHold);
+        o.chaseSteps = 0;
+    }
 }
 
 // 3. A decision: the errand, the walk and the presses of the fight.
@@ -120,6 +141,10 @@ void decide(Opponent& o, const OpponentView& seen, const SelfMotion& self)
     if (goesForFoe(route.errand))
         o.moveDirection = stopAtTheEnd(o.moveDirection, seen, self, foe);
     planClimb(o, seen, self);
+    if (o.holdSteps > 0 && goesForFoe(route.errand) && self.onGround) {
+        o.moveDirection = 0;
+        o.climbTo = {};
+    }
     reachForGoal(o, seen, self);
     // A swing, a parry or a shot takes the steering away for a moment: none
     // while a ledge or a hazard is near on the way, nor while the fighter,
@@ -320,6 +345,7 @@ FightInput decideInput(Opponent& o, const OpponentView& now)
     }
     const OpponentView sight = sightOf(o, *seen, now);
     const SelfMotion self = senseSelf(o, sight);
+    countTheChase(o, sight, self);
     if (--o.untilDecision <= 0 && o.jumpStep < 0)
         decide(o, sight, self);
     climbOnto(o, sight, self);

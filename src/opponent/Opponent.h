@@ -41,6 +41,8 @@ struct Opponent {
     int backOffSteps = 0;    // steps left of a run-up away from a ledge or wall
     int backOffDirection = 0;
     ButtonHolds holds;
+    int chaseSteps = 0;      // live steps going for the other fighter without meeting it
+    int holdSteps = 0;       // steps left of standing its ground, to let the other fighter come
     int stillSteps = 0;      // live steps without a move or a jump pressed
     float stuckX = 0.f;      // where its fighter was last seen to move
     int stuckSteps = 0;      // live steps since

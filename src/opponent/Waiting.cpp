@@ -23,8 +23,8 @@ int stopAtTheEnd(int direction, const OpponentView& seen, const SelfMotion& self
 {
     if (direction == 0 || !self.onGround)
         return direction;
-    const Ledge here = ledgeBelow(seen, self.x, self.feet);
-    const Ledge there = ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f);
+    const Ledge here = ledgeBelow(seen, self.x, self.feet, self.width / 2.f);
+    const Ledge there = ledgeBelow(seen, foe.x, foe.y + foe.height / 2.f, foe.onGround ? foe.width / 2.f : 0.f);
     if (!here.found || sameLedge(here, there))
         return direction;
     const float end = direction > 0 ? here.right - self.width / 2.f - endRoom : here.left + self.width / 2.f + endRoom;
@@ -55,8 +55,8 @@ bool foeComesOver(const Opponent& o, const OpponentView& seen, const SelfMotion&
     const bool coming = foe.vx * static_cast<float>(direction) < 0.f;
     if (!goesForFoe(o.errand) || !foe.alive || !foe.onGround || direction == 0 || !coming)
         return false;
-    const Ledge here = ledgeBelow(seen, self.x, self.feet);
-    const Ledge there = ledgeBelow(seen, foe.x, foeFeet);
+    const Ledge here = ledgeBelow(seen, self.x, self.feet, self.width / 2.f);
+    const Ledge there = ledgeBelow(seen, foe.x, foeFeet, foe.width / 2.f);
     const bool across = (there.left - here.left) * static_cast<float>(direction) > 0.f;
     if (!here.found || !there.found || sameLedge(here, there) || !across || std::fabs(there.feet - here.feet) > sameGround)
         return false;

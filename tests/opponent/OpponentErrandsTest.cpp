@@ -99,19 +99,28 @@ TEST(OpponentErrands, CrossesPitsSpikesAndWaterToItsFlag)
             }
 }
 
-// A fighter it goes for on a platform above is followed up there.
+// A fighter it goes for on a platform above is followed up there, also one
+// standing on the platform's very end with its middle past it, right above.
 TEST(OpponentErrands, JumpsUpToAFighterOnAPlatform)
 {
-    for (Strength strength : {Strength::Easy, Strength::Hard}) {
-        OpponentView view = jungleView(2, 18, 22);
-        FighterView& foe = view.fighters[1];
-        foe.y = 10.f * tileSize - foe.height / 2.f;  // on the platform of row 10
-        SoloRun run = soloRun(view, strength, 0, 9);
-        runSolo(run, 300 * 5, [](const SoloRun& r) { return r.body.onGround && r.body.feet <= 10.f * tileSize; });
-        EXPECT_FALSE(run.died);
-        EXPECT_FLOAT_EQ(run.body.feet, 10.f * tileSize) << "strength " << static_cast<int>(strength);
-        EXPECT_GT(run.steps, profileOf(strength).delaySteps + 60);
-    }
+    constexpr float platformLeft = 21.f * tileSize;  // section px: the row-10 platform of columns 21-24
+    for (Strength strength : {Strength::Easy, Strength::Hard})
+        for (bool onItsEnd : {false, true}) {
+            OpponentView view = jungleView(2, 18, 22);
+            FighterView& foe = view.fighters[1];
+            foe.y = 10.f * tileSize - foe.height / 2.f;  // on the platform of row 10
+            if (onItsEnd) {
+                foe.x = view.sectionLeft + platformLeft - 20.f;
+                view.fighters[0].x = foe.x;
+            }
+            SoloRun run = soloRun(view, strength, 0, 9);
+            runSolo(run, 300 * 5, [](const SoloRun& r) { return r.body.onGround && r.body.feet <= 10.f * tileSize; });
+            const std::string what = "strength " + std::to_string(static_cast<int>(strength)) +
+                                     (onItsEnd ? ", on the end" : "");
+            EXPECT_FALSE(run.died) << what;
+            EXPECT_FLOAT_EQ(run.body.feet, 10.f * tileSize) << what;
+            EXPECT_GT(run.steps, profileOf(strength).delaySteps + 60) << what;
+        }
 }
 
 // It decides from the view alone: nothing in its folder reaches the game or
