@@ -78,6 +78,8 @@ bool sameLedge(const Ledge& a, const Ledge& b)
 
 Ledge ledgeBelow(const OpponentView& view, float x, float feet, float halfWidth)
 {
+    LedgeList list;
+    listLedges(view, list);
     const int first = static_cast<int>(std::floor(feet / cell + 0.5f));
     for (int row = first; row < sectionRows; ++row) {
         // At the feet, a body standing on a ledge's end with its middle past it
@@ -86,8 +88,6 @@ Ledge ledgeBelow(const OpponentView& view, float x, float feet, float halfWidth)
         for (const float at : {x, x - reach, x + reach}) {
             if (row < bodyRows || !standable(view, columnAt(view, at), row))
                 continue;
-            LedgeList list;
-            listLedges(view, list);
             for (int i = 0; i < list.count; ++i) {
                 const Ledge& l = list.ledges[i];
                 if (std::fabs(l.feet - static_cast<float>(row) * cell) < sameFeet && at >= l.left && at < l.right)
